@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+// Everything the game asks of its surroundings. The real implementation is
+// QtPlatform; tests pass a scripted fake.
+class Platform {
+public:
+    // Message box button codes and the answers they return.
+    static constexpr int OkOnly = 0;
+    static constexpr int YesNoQuestionDefaultNo = 292;
+    static constexpr int AnswerOk = 1;
+    static constexpr int AnswerYes = 6;
+    static constexpr int AnswerNo = 7;
+
+    virtual ~Platform() = default;
+
+    // Modal; an empty title shows the application's title. Returns 1, 6 or 7.
+    virtual int messageBox(const QString& prompt, int buttons = OkOnly,
+                           const QString& title = QString()) = 0;
+    // Modal; the typed text, or the empty text when cancelled.
+    virtual QString inputBox(const QString& prompt) = 0;
+
+    // Uniform in [0, 1).
+    virtual double random() = 0;
+    // Reseeds the sequence from the system clock.
+    virtual void reseed() = 0;
+
+    // Where the record files live, without a trailing separator.
+    virtual QString recordDirectory() = 0;
+    // The folder that holds the program, without a trailing separator.
+    virtual QString programFolder() = 0;
+
+    // Starts the wave file and returns at once; a new sound cuts off the
+    // previous one; a missing or broken file plays nothing.
+    virtual void playWave(const QString& path) = 0;
+
+    // Ends the program at once. The real platform never returns from here.
+    virtual void endProgram(int status) = 0;
+};

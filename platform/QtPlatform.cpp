@@ -1,0 +1,142 @@
+#include "QtPlatform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSoundEffect>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+quint32 clockSeed()
+{
+    return quint32(QDateTime::currentMSecsSinceEpoch());
+}
+
+// A box takes the activation and the focus away from the main window; without
+// a window manager nobody gives them back, and typing would go nowhere.
+class FocusKeeper {
+public:
+    FocusKeeper() : m_window(QApplication::activeWindow()), m_focus(QApplication::focusWidget()) {}
+    ~FocusKeeper()
+    {
+        if (m_window) {
+            m_window->activateWindow();
+            QApplication::setActiveWindow(m_window);
+        }
+        if (m_focus)
+            m_focus->setFocus(Qt::OtherFocusReason);
+    }
+    QWidget* parent() const { return m_window; }
+
+private:
+    QPointer<QWidget> m_window;
+    QPointer<QWidget> m_focus;
+};
+
+} // namespace
+
+QtPlatform::QtPlatform() : m_random(clockSeed()) {}
+
+QtPlatform::~QtPlatform() = default;
+
+int QtPlatform::messageBox(const QString& prompt, int buttons, const QString& title)
+{
+    FocusKeeper keeper;
+    QMessageBox box(keeper.parent());
+    box.setWindowTitle(title.isEmpty() ? applicationTitle() : title);
+    // Names come from the keyboard: never let them be read as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(prompt);
+    if (buttons == YesNoQuestionDefaultNo) {
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+        return box.exec() == QMessageBox::Yes ? AnswerYes : AnswerNo;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return AnswerOk;
+}
+
+QString QtPlatform::inputBox(const QString& prompt)
+{
+    FocusKeeper keeper;
+    QInputDialog dialog(keeper.parent());
+    dialog.setWindowTitle(applicationTitle());
+    dialog.setLabelText(prompt);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Annulla"));
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.textValue();
+}
+
+double QtPlatform::random()
+{
+    return m_random.generateDouble();
+}
+
+void QtPlatform::reseed()
+{
+    m_random.seed(clockSeed());
+}
+
+QString QtPlatform::recordDirectory()
+{
+    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                           QStringLiteral("/corvalesta"));
+}
+
+QString QtPlatform::programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QSoundEffect* QtPlatform::effect(const QString& path)
+{
+    auto it = m_effects.find(path);
+    if (it != m_effects.end())
+        return it.value();
+    auto* sound = new QSoundEffect(qApp);
+    sound->setSource(QUrl::fromLocalFile(path));
+    m_effects.insert(path, sound);
+    return sound;
+}
+
+void QtPlatform::preloadWave(const QString& path)
+{
+    effect(path);
+}
+
+void QtPlatform::playWave(const QString& path)
+{
+    QSoundEffect* wanted = effect(path);
+    for (QSoundEffect* other : std::as_const(m_effects)) {
+        if (other != wanted && other->isPlaying())
+            other->stop();
+    }
+    // A missing or broken file ends in the Error status and stays silent.
+    if (wanted->status() == QSoundEffect::Error)
+        return;
+    wanted->stop();
+    wanted->play();
+}
+
+void QtPlatform::endProgram(int status)
+{
+    // Stop at once: no further handler may run, not even in an open box.
+    std::fflush(nullptr);
+    std::_Exit(status);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QHash>
+#include <QRandomGenerator>
+
+class QSoundEffect;
+
+// The platform as a desktop user meets it: Qt's boxes, Qt's sound, the
+// per-user data directory, and an immediate exit.
+class QtPlatform final : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    int messageBox(const QString& prompt, int buttons, const QString& title) override;
+    QString inputBox(const QString& prompt) override;
+    double random() override;
+    void reseed() override;
+    QString recordDirectory() override;
+    QString programFolder() override;
+    void playWave(const QString& path) override;
+    void endProgram(int status) override;
+
+    // Loads the effects ahead of time so that the first answer is heard at once.
+    void preloadWave(const QString& path);
+
+    static QString applicationTitle() { return QStringLiteral("Corvalesta"); }
+
+private:
+    QSoundEffect* effect(const QString& path);
+
+    QRandomGenerator m_random;
+    QHash<QString, QSoundEffect*> m_effects;
+};
