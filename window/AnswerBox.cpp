@@ -1,0 +1,57 @@
+#include "AnswerBox.h"
+
+#include <QKeyEvent>
+
+AnswerBox::AnswerBox(QWidget* parent) : QLineEdit(parent)
+{
+    setMaxLength(4);
+    // Composed text would slip past the key filter.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+bool AnswerBox::passes(const QKeyEvent& event)
+{
+    const int key = event.key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Backspace)
+        return true;
+    // Pasting by key would bring in text the filter never saw.
+    if (event.matches(QKeySequence::Paste))
+        return false;
+    const Qt::KeyboardModifiers chord =
+        event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const QString text = event.text();
+    if (!text.isEmpty()) {
+        // A typed character: only the ten digits.
+        return chord == Qt::NoModifier && text.size() == 1 && text[0] >= u'0' && text[0] <= u'9';
+    }
+    // No character: the editing keys move the cursor or delete.
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Delete:
+        return true;
+    default:
+        return chord == Qt::NoModifier && key >= Qt::Key_Escape;
+    }
+}
+
+void AnswerBox::keyPressEvent(QKeyEvent* event)
+{
+    if (!passes(*event)) {
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        emit enterPressed();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void AnswerBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    event->ignore();
+}
