@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <cstdint>
+
+class DesignLabel;
+
+// The five-minute countdown: it owns the one-second timer and writes the
+// clock label; the fields it counts with belong to the contest.
+class Clock : public QObject {
+    Q_OBJECT
+public:
+    Clock(std::int16_t& hours, std::int16_t& minutes, float& seconds, DesignLabel* display,
+          QObject* parent = nullptr);
+
+    static inline const QString Zero = QStringLiteral("00:00:00");
+
+    // Enables the timer and sets the countdown to five minutes.
+    void start();
+    void setEnabled(bool on);
+    bool isEnabled() const { return m_timer.isActive(); }
+    int interval() const { return m_timer.interval(); }
+
+    // One tick: ends the contest when the label reads zero, else counts down.
+    void tick();
+    // Writes the fields as hh:mm:ss into the label.
+    void show();
+
+    static QString display(std::int16_t hours, std::int16_t minutes, float seconds);
+    // One second less, borrowing a minute or an hour when the seconds are 0.
+    static void advance(std::int16_t& hours, std::int16_t& minutes, float& seconds);
+
+signals:
+    // The countdown has run out: the label read zero on a tick.
+    void runOut();
+
+private:
+    QTimer m_timer;
+    std::int16_t& m_hours;
+    std::int16_t& m_minutes;
+    float& m_seconds;
+    QPointer<DesignLabel> m_display;
+};
