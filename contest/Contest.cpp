@@ -1,0 +1,205 @@
+#include "Contest.h"
+
+#include "AnswerBox.h"
+#include "Backdrop.h"
+#include "Clock.h"
+#include "EndOfContest.h"
+#include "MainWindow.h"
+#include "Numbers.h"
+#include "PictureButton.h"
+#include "Platform.h"
+#include "RecordFiles.h"
+
+#include <cmath>
+
+Contest::Contest(Platform& platform, QObject* parent) : QObject(parent), m_platform(platform) {}
+
+Contest::~Contest()
+{
+    delete m_window;
+}
+
+MainWindow* Contest::window() const
+{
+    return m_window;
+}
+
+Clock* Contest::clock() const
+{
+    return m_clock;
+}
+
+void Contest::load()
+{
+    m_window = new MainWindow;
+    m_window->setAttribute(Qt::WA_DeleteOnClose);
+    m_clock = new Clock(m_state.clockHours, m_state.clockMinutes, m_state.clockSeconds,
+                        m_window->label(QStringLiteral("lblconto")), m_window);
+    connect(m_window, &MainWindow::nextRequested, this, &Contest::dealRound);
+    connect(m_window, &MainWindow::answerEntered, this, &Contest::checkAnswer);
+    connect(m_window, &MainWindow::exitRequested, this, &Contest::exitContest);
+    connect(m_window, &MainWindow::newContestRequested, this, &Contest::newContest);
+    connect(m_clock, &Clock::runOut, this, &Contest::endContest);
+
+    startUp();
+    if (m_ended)
+        return;
+    m_window->show();
+    m_window->activateWindow();
+    // The first round is on screen as soon as the window is: no click needed.
+    dealRound();
+}
+
+void Contest::startUp()
+{
+    m_state.correctCount = 0;
+    m_state.wrongCount = 0;
+    // No tick while the name prompt and the greeting are open.
+    m_clock->setEnabled(false);
+    m_state.playerName = m_platform.inputBox(QStringLiteral("Come ti chiami?"));
+    m_platform.messageBox(u' ' + m_state.playerName +
+                          QStringLiteral(" vediamo se sei un vero campione  "));
+    m_window->setCaption(QStringLiteral("lblnome1"), m_state.playerName);
+    m_clock->start();
+    try {
+        m_state.recordDir = records::GetSystemDir(m_platform);
+        const records::Record record = records::startUp(m_state.recordDir);
+        m_window->setCaption(QStringLiteral("lblpunti"), record.score);
+        m_window->setCaption(QStringLiteral("lblnome"), record.holder);
+    } catch (const records::RecordError& error) {
+        fail(error.message());
+        return;
+    }
+    m_clock->show();
+}
+
+void Contest::dealRound()
+{
+    if (m_ended || !m_window)
+        return;
+    m_state.tintFactor = std::int16_t(std::floor(m_platform.random() * 15));
+    m_window->answerBox()->clear();
+    m_window->setCaption(QStringLiteral("lblMessage"), QString());
+    // The tint above continues the sequence the previous round seeded.
+    m_platform.reseed();
+    const auto number = std::int16_t(std::floor(m_platform.random() * 10000));
+    m_window->setCaption(QStringLiteral("lblNum1"), numbers::format(number, u"#0"));
+    m_state.expectedAnswer = std::int16_t(number + 1);
+    m_window->nextButton()->setEnabled(false);
+    m_window->backdrop()->paintRamp(m_state.tintFactor);
+    m_window->answerBox()->setFocus(Qt::OtherFocusReason);
+}
+
+bool Contest::count(std::int16_t& counter)
+{
+    const auto next = numbers::add16(counter, 1);
+    if (!next) {
+        fail(QStringLiteral("Errore: troppe risposte da contare (overflow)."));
+        return false;
+    }
+    counter = *next;
+    return true;
+}
+
+void Contest::checkAnswer()
+{
+    if (m_ended || !m_window)
+        return;
+    // Pasted text may hold any number; one beyond 16 bits is simply wrong.
+    const auto answer = numbers::roundToInt16(numbers::val(m_window->answerBox()->text()));
+    if (answer && *answer == m_state.expectedAnswer) {
+        if (!count(m_state.correctCount))
+            return;
+        m_window->setCaption(QStringLiteral("lblMessage"), QStringLiteral("Esatto! ") +
+                                                               m_state.playerName +
+                                                               QStringLiteral(" sei forte!"));
+        playWave(RightSound);
+    } else {
+        if (!count(m_state.wrongCount))
+            return;
+        m_window->setCaption(QStringLiteral("lblMessage"),
+                             QStringLiteral("Sbagliato!! ") +
+                                 numbers::format(m_state.expectedAnswer, u"####0"));
+        playWave(WrongSound);
+        m_window->backdrop()->setPlainColour(Qt::black);
+        m_window->setCaption(QStringLiteral("lblScore1"),
+                             numbers::format(m_state.wrongCount, u"###0"));
+    }
+    m_window->setCaption(QStringLiteral("lblScore"),
+                         numbers::format(m_state.correctCount, u"####0"));
+    const auto total = numbers::add16(m_state.wrongCount, m_state.correctCount);
+    if (!total) {
+        fail(QStringLiteral("Errore: troppe risposte da contare (overflow)."));
+        return;
+    }
+    m_window->setCaption(QStringLiteral("lblScore2"), numbers::format(*total, u"####0"));
+    m_window->nextButton()->setEnabled(true);
+    m_window->nextButton()->setFocus(Qt::OtherFocusReason);
+}
+
+void Contest::playWave(const QString& relative)
+{
+    m_platform.playWave(m_platform.programFolder() + u'/' + relative);
+}
+
+void Contest::newContest()
+{
+    if (m_ended || m_ending || !m_window)
+        return;
+    const int answer = m_platform.messageBox(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"),
+                                             Platform::YesNoQuestionDefaultNo,
+                                             QStringLiteral("INIZIARE NUOVA GARA"));
+    // The countdown may have ended the contest while the box was open.
+    if (m_ended || m_ending || answer == Platform::AnswerNo)
+        return;
+    m_state.tableLimitText = m_platform.inputBox(QStringLiteral("Tavola pitagorica fino al numero? "));
+    if (m_ended || m_ending)
+        return;
+    if (m_state.tableLimitText.isEmpty()) {
+        m_platform.messageBox(u' ' + m_state.playerName +
+                              QStringLiteral(" siccome non hai scelto arriviamo fino al 10."));
+        if (m_ended || m_ending)
+            return;
+        m_state.tableLimitText = QStringLiteral("10");
+    }
+    // Unload: the old window stops counting and goes; this handler still runs
+    // inside its menu, so it is deleted once the event loop is back.
+    m_clock->setEnabled(false);
+    m_window->disconnect(this);
+    m_window->hide();
+    m_window->deleteLater();
+    m_window = nullptr;
+    load();
+}
+
+void Contest::endContest()
+{
+    // One goodbye: a tick during the goodbye box finds the contest ending.
+    if (m_ending || m_ended)
+        return;
+    finish(true);
+}
+
+void Contest::exitContest()
+{
+    if (m_ending || m_ended)
+        return;
+    finish(false);
+}
+
+void Contest::finish(bool goodbye)
+{
+    m_ending = true;
+    const records::Captions captions{m_window->caption(QStringLiteral("lblpunti")),
+                                     m_window->caption(QStringLiteral("lblScore")),
+                                     m_window->caption(QStringLiteral("lblnome1"))};
+    records::endContest(m_platform, m_state.recordDir, goodbye, captions);
+    m_ended = true;
+}
+
+void Contest::fail(const QString& message)
+{
+    m_ended = true;
+    m_platform.messageBox(message);
+    m_platform.endProgram(1);
+}

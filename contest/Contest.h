@@ -1,0 +1,56 @@
+#pragma once
+
+#include "ContestState.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+class Clock;
+class MainWindow;
+class Platform;
+
+// The game: it loads the window, deals rounds, checks answers, runs the clock
+// and ends or restarts the contest. It owns the contest state; the window is
+// built anew for every contest.
+class Contest : public QObject {
+    Q_OBJECT
+public:
+    explicit Contest(Platform& platform, QObject* parent = nullptr);
+    ~Contest() override;
+
+    // The sounds, relative to the program's folder.
+    static inline const QString RightSound = QStringLiteral("suoni/Esatto.wav");
+    static inline const QString WrongSound = QStringLiteral("suoni/no.wav");
+
+    // Builds the window, runs the start-up dialogue, shows the window and
+    // deals the first round.
+    void load();
+
+    void dealRound();
+    void checkAnswer();
+    void newContest();
+    // The countdown has run out.
+    void endContest();
+    // The exit button.
+    void exitContest();
+
+    MainWindow* window() const;
+    Clock* clock() const;
+    const ContestState& state() const { return m_state; }
+    bool ended() const { return m_ended; }
+
+private:
+    void startUp();
+    void finish(bool goodbye);
+    void fail(const QString& message);
+    void playWave(const QString& relative);
+    bool count(std::int16_t& counter);
+
+    Platform& m_platform;
+    ContestState m_state;
+    QPointer<MainWindow> m_window;
+    QPointer<Clock> m_clock;
+    bool m_ending = false;
+    bool m_ended = false;
+};
