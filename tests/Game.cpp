@@ -1,0 +1,74 @@
+#include "Game.h"
+
+#include "AnswerBox.h"
+#include "DesignLabel.h"
+#include "MainWindow.h"
+#include "PictureButton.h"
+
+#include <QApplication>
+#include <QTest>
+
+Game::Game()
+{
+    MainWindow::prepareApplication();
+}
+
+void Game::start(const QString& name, int tint, int number)
+{
+    platform.inputAnswers << name;
+    nextRound(tint, number);
+    contest.load();
+    if (MainWindow* w = window()) {
+        w->activateWindow();
+        QApplication::setActiveWindow(w);
+        if (!QTest::qWaitForWindowActive(w))
+            qWarning("the game's window did not become active");
+    }
+}
+
+void Game::nextRound(int tint, int number)
+{
+    platform.randoms << FakePlatform::forTint(tint) << FakePlatform::forNumber(number);
+}
+
+void Game::type(const QString& text)
+{
+    QTest::keyClicks(focus(), text);
+}
+
+void Game::press(int key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(focus(), Qt::Key(key), modifiers);
+}
+
+void Game::answer(const QString& text)
+{
+    type(text);
+    press(Qt::Key_Return);
+}
+
+MainWindow* Game::window() const
+{
+    return contest.window();
+}
+
+QString Game::caption(const char* label) const
+{
+    return window()->caption(QLatin1String(label));
+}
+
+AnswerBox* Game::answerBox() const
+{
+    return window()->answerBox();
+}
+
+PictureButton* Game::next() const
+{
+    return window()->nextButton();
+}
+
+QWidget* Game::focus() const
+{
+    QWidget* w = QApplication::focusWidget();
+    return w ? w : window();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Contest.h"
+#include "FakePlatform.h"
+
+#include <QString>
+
+class AnswerBox;
+class DesignLabel;
+class MainWindow;
+class PictureButton;
+
+// A game on the fake platform, its window offscreen, with helpers to play it
+// from the keyboard.
+class Game {
+public:
+    Game();
+
+    // Loads the game with this name typed at the prompt; the randoms are the
+    // first round's tint and number.
+    void start(const QString& name = QStringLiteral("Anna"), int tint = 3, int number = 41);
+
+    // Queues the next round's tint and number.
+    void nextRound(int tint, int number);
+
+    // Types into the focused widget, then presses the key there.
+    void type(const QString& text);
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void answer(const QString& text); // types and presses Enter
+
+    MainWindow* window() const;
+    QString caption(const char* label) const;
+    AnswerBox* answerBox() const;
+    PictureButton* next() const;
+    QWidget* focus() const;
+
+    FakePlatform platform;
+    Contest contest{platform};
+};
