@@ -40,4 +40,5 @@ void FakePlatform::endProgram(int status)
     if (!ended)
         exitStatus = status;
     ended = true;
+    ++endings;
 }

@@ -38,6 +38,7 @@ public:
     int drawnBeforeLastReseed = -1;
     int randomsDrawn = 0;
     bool ended = false;
+    int endings = 0; // calls to endProgram
     int exitStatus = -1;
 
     QTemporaryDir dataDir;
