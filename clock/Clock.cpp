@@ -7,6 +7,8 @@ Clock::Clock(std::int16_t& hours, std::int16_t& minutes, float& seconds, DesignL
              QObject* parent)
     : QObject(parent), m_hours(hours), m_minutes(minutes), m_seconds(seconds), m_display(display)
 {
+    // A child, so the window's timer can be found by its name.
+    m_timer.setParent(this);
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(1000);

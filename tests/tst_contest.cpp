@@ -1,0 +1,365 @@
+// A whole contest: the countdown, its end, the exit button and starting anew.
+#include "AnswerBox.h"
+#include "Backdrop.h"
+#include "Clock.h"
+#include "EndOfContest.h"
+#include "Game.h"
+#include "MainWindow.h"
+#include "PictureButton.h"
+#include "RecordFiles.h"
+
+#include <QFile>
+#include <QMenuBar>
+#include <QTest>
+
+class TestContest : public QObject {
+    Q_OBJECT
+private slots:
+    void clockShowsFiveMinutesAtStart();
+    void ticksCountDown_data();
+    void ticksCountDown();
+    void endTestReadsTheLabel();
+    void timerIsOffDuringTheNamePrompt();
+    void oneGoodbyeWhateverTicksArrive();
+    void exitSavesABetterScore_data();
+    void exitSavesABetterScore();
+    void closingTheWindowSavesNothing();
+    void newContestQuestions_data();
+    void newContestQuestions();
+    void newContestStartsAfresh();
+    void countdownEndsInsideTheQuestion();
+    void startUpFaultStopsBeforeTheWindow();
+};
+
+namespace {
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void ticks(Game& game, int n)
+{
+    for (int i = 0; i < n; ++i)
+        game.contest.clock()->tick();
+}
+
+QString scoreFile(const Game& game)
+{
+    return game.platform.recordDir + "/" + records::ScoreFile;
+}
+
+QString holderFile(const Game& game)
+{
+    return game.platform.recordDir + "/" + records::HolderFile;
+}
+
+} // namespace
+
+void TestContest::clockShowsFiveMinutesAtStart()
+{
+    Game game;
+    game.start();
+    QCOMPARE(game.caption("lblconto"), QString("00:05:00"));
+    QVERIFY(game.contest.clock()->isEnabled());
+    QCOMPARE(game.contest.clock()->interval(), 1000);
+    auto* timer = game.window()->findChild<QTimer*>("Timer1");
+    QVERIFY(timer);
+    QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+}
+
+void TestContest::ticksCountDown_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("first") << 1 << "00:04:59";
+    QTest::newRow("second") << 2 << "00:04:58";
+    QTest::newRow("whole minute") << 60 << "00:04:00";
+    QTest::newRow("borrow") << 61 << "00:03:59";
+    QTest::newRow("last minute") << 241 << "00:00:59";
+    QTest::newRow("zero") << 300 << "00:00:00";
+}
+
+void TestContest::ticksCountDown()
+{
+    QFETCH(int, n);
+    QFETCH(QString, shown);
+    Game game;
+    game.start();
+    ticks(game, n);
+    QCOMPARE(game.caption("lblconto"), shown);
+    QVERIFY(!game.platform.ended);
+    QCOMPARE(game.contest.state().clockHours, 0);
+    // Zero stays on screen for one whole tick; the next one ends the contest.
+    if (n == 300) {
+        ticks(game, 1);
+        QVERIFY(game.platform.ended);
+        QCOMPARE(game.platform.boxPrompts().last(), records::Goodbye);
+        QCOMPARE(game.caption("lblconto"), QString("00:00:00"));
+    }
+}
+
+void TestContest::endTestReadsTheLabel()
+{
+    Game game;
+    game.start();
+    ticks(game, 5);
+    // The fields still hold minutes; the label alone decides.
+    game.window()->setCaption("lblconto", "00:00:00");
+    ticks(game, 1);
+    QVERIFY(game.platform.ended);
+    QCOMPARE(game.platform.boxPrompts().last(), records::Goodbye);
+}
+
+void TestContest::timerIsOffDuringTheNamePrompt()
+{
+    Game game;
+    QList<bool> running;
+    game.platform.whileInputOpen = [&](const QString&) {
+        running << game.contest.clock()->isEnabled();
+    };
+    game.platform.whileBoxOpen = [&](const FakePlatform::Box&) {
+        running << game.contest.clock()->isEnabled();
+    };
+    game.start();
+    QCOMPARE(running, (QList<bool>{false, false}));
+    QVERIFY(game.contest.clock()->isEnabled());
+}
+
+void TestContest::oneGoodbyeWhateverTicksArrive()
+{
+    Game game;
+    game.start();
+    game.answer("42");
+    ticks(game, 300);
+    int ticksDuringGoodbye = 0;
+    game.platform.whileBoxOpen = [&](const FakePlatform::Box& box) {
+        if (box.prompt == records::Goodbye && ticksDuringGoodbye == 0) {
+            // The clock keeps ticking behind the open box.
+            ticksDuringGoodbye = 3;
+            ticks(game, 3);
+        }
+    };
+    ticks(game, 1);
+    QCOMPARE(game.platform.boxPrompts().count(records::Goodbye), 1);
+    QCOMPARE(game.platform.endings, 1);
+    QCOMPARE(game.platform.exitStatus, 0);
+    // A first record of 1: saved once, confirmed once.
+    QCOMPARE(game.platform.boxPrompts().count(records::Saved), 1);
+    QCOMPARE(bytesOf(scoreFile(game)), QByteArray("1\r\n"));
+    // Nothing runs after the end.
+    ticks(game, 1);
+    game.press(Qt::Key_Return);
+    QCOMPARE(game.platform.boxes.size(), 3);
+}
+
+void TestContest::exitSavesABetterScore_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("right");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QByteArray>("scoreAfter");
+    QTest::newRow("first record") << QByteArray() << 2 << QStringList{records::Saved}
+                                  << QByteArray("2\r\n");
+    QTest::newRow("equal, silent") << QByteArray("2\r\n") << 2 << QStringList{}
+                                   << QByteArray("2\r\n");
+    QTest::newRow("beaten") << QByteArray("1\r\n") << 2 << QStringList{records::Saved}
+                            << QByteArray("2\r\n");
+    QTest::newRow("no right answer, no record") << QByteArray() << 0 << QStringList{}
+                                                << QByteArray();
+}
+
+void TestContest::exitSavesABetterScore()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(int, right);
+    QFETCH(QStringList, boxes);
+    QFETCH(QByteArray, scoreAfter);
+    Game game;
+    QVERIFY(QDir().mkpath(game.platform.recordDir));
+    {
+        QFile file(scoreFile(game));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(stored);
+    }
+    game.start("Bea", 1, 100);
+    // Round i shows 100 + i.
+    for (int i = 0; i < right; ++i) {
+        game.answer(QString::number(100 + i + 1));
+        game.nextRound(1, 100 + i + 1);
+        game.press(Qt::Key_Return);
+    }
+    game.answer("1");
+    game.platform.boxes.clear();
+    // Alt+X works from anywhere, even with a round open.
+    game.press(Qt::Key_X, Qt::AltModifier);
+    QTRY_VERIFY(game.platform.ended);
+    QCOMPARE(game.platform.boxPrompts(), boxes);
+    QCOMPARE(bytesOf(scoreFile(game)), scoreAfter);
+    QCOMPARE(bytesOf(holderFile(game)),
+             boxes.isEmpty() ? QByteArray() : QByteArray("Bea\r\n"));
+    QCOMPARE(game.platform.exitStatus, 0);
+}
+
+void TestContest::closingTheWindowSavesNothing()
+{
+    Game game;
+    game.start();
+    game.answer("42");
+    QVERIFY(game.window()->close());
+    QVERIFY(!game.platform.ended);
+    QCOMPARE(bytesOf(scoreFile(game)), QByteArray());
+    QCOMPARE(bytesOf(holderFile(game)), QByteArray());
+}
+
+void TestContest::newContestQuestions_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("typed"); // at the table-limit question
+    QTest::addColumn<QStringList>("boxes"); // after the question
+    QTest::addColumn<bool>("reloaded");
+    QTest::addColumn<QString>("tableLimit");
+    const QString greet = " Carla vediamo se sei un vero campione  ";
+    QTest::newRow("no") << int(Platform::AnswerNo) << "Anna" << QStringList{} << QStringList{}
+                        << false << "";
+    QTest::newRow("yes, empty limit")
+        << int(Platform::AnswerYes) << "Anna" << QStringList{""}
+        << QStringList{" Anna siccome non hai scelto arriviamo fino al 10.", greet} << true << "10";
+    QTest::newRow("yes, empty limit, no name")
+        << int(Platform::AnswerYes) << "" << QStringList{""}
+        << QStringList{"  siccome non hai scelto arriviamo fino al 10.", greet} << true << "10";
+    QTest::newRow("yes, a number") << int(Platform::AnswerYes) << "Anna" << QStringList{"7"}
+                                   << QStringList{greet} << true << "7";
+    QTest::newRow("yes, not a number") << int(Platform::AnswerYes) << "Anna"
+                                       << QStringList{"boh"} << QStringList{greet} << true
+                                       << "boh";
+}
+
+void TestContest::newContestQuestions()
+{
+    QFETCH(int, answer);
+    QFETCH(QString, name);
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, boxes);
+    QFETCH(bool, reloaded);
+    QFETCH(QString, tableLimit);
+    Game game;
+    game.start(name, 4, 500);
+    game.type("50");
+    MainWindow* first = game.window();
+    game.platform.boxes.clear();
+    game.platform.inputPrompts.clear();
+    game.platform.boxAnswers << answer;
+    game.platform.inputAnswers << typed << "Carla";
+    game.nextRound(6, 600);
+    game.window()->findChild<QAction*>("Next")->trigger();
+
+    QCOMPARE(game.platform.boxes.first().prompt, QString("INIZIAMO UNA NUOVA GARA  ?"));
+    QCOMPARE(game.platform.boxes.first().title, QString("INIZIARE NUOVA GARA"));
+    QCOMPARE(game.platform.boxes.first().buttons, 292);
+    QCOMPARE(game.platform.boxPrompts().mid(1), boxes);
+    QCOMPARE(game.contest.state().tableLimitText, tableLimit);
+    if (!reloaded) {
+        // Nothing changed: same window, same open round, same typing.
+        QCOMPARE(game.window(), first);
+        QCOMPARE(game.caption("lblNum1"), QString("500"));
+        QCOMPARE(game.answerBox()->text(), QString("50"));
+        QVERIFY(game.platform.inputPrompts.isEmpty());
+        return;
+    }
+    QCOMPARE(game.platform.inputPrompts,
+             (QStringList{"Tavola pitagorica fino al numero? ", "Come ti chiami?"}));
+    QVERIFY(game.window() != first);
+    QCOMPARE(game.caption("lblnome1"), QString("Carla"));
+    QCOMPARE(game.caption("lblNum1"), QString("600"));
+}
+
+void TestContest::newContestStartsAfresh()
+{
+    Game game;
+    game.start("Anna", 2, 10);
+    game.answer("11");
+    game.nextRound(2, 20);
+    game.press(Qt::Key_Return);
+    game.answer("5");
+    ticks(game, 75);
+    game.window()->showMinimized();
+    QTRY_COMPARE(game.window()->windowTitle(), QString("Corvalesta"));
+    QPointer<MainWindow> first = game.window();
+    // Another copy saved a record meanwhile: the new start-up reads it.
+    {
+        QFile file(scoreFile(game));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("9\r\n");
+    }
+    const int drawn = game.platform.randomsDrawn;
+    game.platform.boxAnswers << Platform::AnswerYes;
+    game.platform.inputAnswers << "3" << "Dario";
+    game.nextRound(8, 77);
+    game.window()->findChild<QAction*>("Next")->trigger();
+
+    QCOMPARE(game.caption("lblScore"), QString("0"));
+    QCOMPARE(game.caption("lblScore1"), QString("0"));
+    QCOMPARE(game.caption("lblScore2"), QString("0"));
+    QCOMPARE(game.caption("lblMessage"), QString());
+    QCOMPARE(game.caption("lblconto"), QString("00:05:00"));
+    QCOMPARE(game.caption("lblpunti"), QString("9\r\n"));
+    QCOMPARE(game.contest.state().correctCount, 0);
+    QCOMPARE(game.contest.state().wrongCount, 0);
+    QCOMPARE(game.window()->windowTitle(), QString("Ventobaldo- Arrivo fino a 10000"));
+    QVERIFY(!game.next()->isEnabled());
+    QVERIFY(game.window()->backdrop()->showsRamp());
+    // Typing goes on in the new window once the system has activated it.
+    QTRY_COMPARE(game.focus(), game.answerBox());
+    // One first round, with the random sequence going on.
+    QCOMPARE(game.platform.randomsDrawn, drawn + 2);
+    QCOMPARE(game.caption("lblNum1"), QString("77"));
+    // The old window and its clock are gone once the event loop runs.
+    QTRY_VERIFY(first.isNull());
+    ticks(game, 1);
+    QCOMPARE(game.caption("lblconto"), QString("00:04:59"));
+    // The abandoned contest was never compared or saved.
+    QCOMPARE(bytesOf(scoreFile(game)), QByteArray("9\r\n"));
+    QCOMPARE(bytesOf(holderFile(game)), QByteArray());
+    QVERIFY(!game.platform.ended);
+}
+
+void TestContest::countdownEndsInsideTheQuestion()
+{
+    Game game;
+    game.start();
+    ticks(game, 300);
+    game.platform.whileBoxOpen = [&](const FakePlatform::Box& box) {
+        if (box.buttons == Platform::YesNoQuestionDefaultNo)
+            ticks(game, 1);
+    };
+    game.platform.boxAnswers << Platform::AnswerYes;
+    game.window()->findChild<QAction*>("Next")->trigger();
+    QVERIFY(game.platform.ended);
+    QCOMPARE(game.platform.boxPrompts(),
+             (QStringList{" Anna vediamo se sei un vero campione  ", "INIZIAMO UNA NUOVA GARA  ?",
+                          records::Goodbye}));
+    // Once ended, the Yes that comes back starts nothing.
+    QCOMPARE(game.platform.inputPrompts, QStringList{"Come ti chiami?"});
+}
+
+void TestContest::startUpFaultStopsBeforeTheWindow()
+{
+    Game game;
+    // A file where the record directory should be.
+    QFile blocker(game.platform.recordDir);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    game.platform.inputAnswers << "Anna";
+    game.contest.load();
+    QVERIFY(game.platform.ended);
+    QCOMPARE(game.platform.exitStatus, 1);
+    QVERIFY(game.platform.boxPrompts().last().contains("Motivo"));
+    QVERIFY(!game.window() || !game.window()->isVisible());
+    QCOMPARE(game.platform.randomsDrawn, 0);
+}
+
+QTEST_MAIN(TestContest)
+#include "tst_contest.moc"
