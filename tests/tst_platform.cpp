@@ -1,0 +1,226 @@
+// The real platform: Qt's boxes answered as a child would answer them, the
+// record directory, the random numbers and sound without a sound card.
+#include "QtPlatform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+private slots:
+    void messageBoxShowsTextAndTitle_data();
+    void messageBoxShowsTextAndTitle();
+    void questionAnswers_data();
+    void questionAnswers();
+    void inputBoxReturnsWhatWasTyped_data();
+    void inputBoxReturnsWhatWasTyped();
+    void focusComesBackAfterABox();
+    void recordDirectoryFollowsXdgDataHome();
+    void randomNumbersCoverTheRange();
+    void soundNeverHangsOrCrashes();
+};
+
+namespace {
+
+// Acts on the box once it is open, from inside its event loop.
+void whenBoxOpens(std::function<void(QWidget*)> act)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            act(box);
+        }
+    });
+    poll->start();
+}
+
+QAbstractButton* buttonNamed(QWidget* box, const QString& text)
+{
+    for (auto* b : box->findChildren<QAbstractButton*>()) {
+        if (b->text() == text)
+            return b;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void TestPlatform::messageBoxShowsTextAndTitle_data()
+{
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("shownTitle");
+    QTest::newRow("untitled") << " Anna vediamo se sei un vero campione  " << "" << "Corvalesta";
+    QTest::newRow("markup is text") << "<b>Anna</b> &amp;" << "" << "Corvalesta";
+    QTest::newRow("titled") << "Ciao" << "Titolo" << "Titolo";
+}
+
+void TestPlatform::messageBoxShowsTextAndTitle()
+{
+    QFETCH(QString, prompt);
+    QFETCH(QString, title);
+    QFETCH(QString, shownTitle);
+    QtPlatform platform;
+    QString seenText, seenTitle;
+    Qt::TextFormat seenFormat = Qt::RichText;
+    int buttons = 0;
+    whenBoxOpens([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        seenText = box->text();
+        seenTitle = box->windowTitle();
+        seenFormat = box->textFormat();
+        buttons = int(box->buttons().size());
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QCOMPARE(platform.messageBox(prompt, Platform::OkOnly, title), Platform::AnswerOk);
+    QCOMPARE(seenText, prompt);
+    QCOMPARE(seenTitle, shownTitle);
+    QCOMPARE(seenFormat, Qt::PlainText);
+    QCOMPARE(buttons, 1);
+}
+
+void TestPlatform::questionAnswers_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Enter takes the default, No") << "enter" << int(Platform::AnswerNo);
+    QTest::newRow("Escape is No") << "escape" << int(Platform::AnswerNo);
+    QTest::newRow("click on Sì") << "yes" << int(Platform::AnswerYes);
+    QTest::newRow("click on No") << "no" << int(Platform::AnswerNo);
+}
+
+void TestPlatform::questionAnswers()
+{
+    QFETCH(QString, how);
+    QFETCH(int, answer);
+    QtPlatform platform;
+    QString title;
+    whenBoxOpens([&](QWidget* box) {
+        title = box->windowTitle();
+        if (how == "enter")
+            QTest::keyClick(box, Qt::Key_Return);
+        else if (how == "escape")
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            buttonNamed(box, how == "yes" ? "&Sì" : "&No")->click();
+    });
+    QCOMPARE(platform.messageBox("INIZIAMO UNA NUOVA GARA  ?", Platform::YesNoQuestionDefaultNo,
+                                 "INIZIARE NUOVA GARA"),
+             answer);
+    QCOMPARE(title, QString("INIZIARE NUOVA GARA"));
+}
+
+void TestPlatform::inputBoxReturnsWhatWasTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("a name") << "Anna" << false << "Anna";
+    QTest::newRow("blanks kept") << " Bea " << false << " Bea ";
+    QTest::newRow("nothing") << "" << false << "";
+    QTest::newRow("cancelled") << "Carlo" << true << "";
+}
+
+void TestPlatform::inputBoxReturnsWhatWasTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, cancel);
+    QFETCH(QString, result);
+    QtPlatform platform;
+    QString prompt, title;
+    whenBoxOpens([&](QWidget* w) {
+        auto* dialog = qobject_cast<QInputDialog*>(w);
+        prompt = dialog->labelText();
+        title = dialog->windowTitle();
+        QLineEdit* edit = dialog->findChild<QLineEdit*>();
+        QVERIFY(edit->text().isEmpty());
+        QTest::keyClicks(edit, typed);
+        QTest::keyClick(edit, cancel ? Qt::Key_Escape : Qt::Key_Return);
+    });
+    QCOMPARE(platform.inputBox("Come ti chiami?"), result);
+    QCOMPARE(prompt, QString("Come ti chiami?"));
+    QCOMPARE(title, QString("Corvalesta"));
+}
+
+void TestPlatform::focusComesBackAfterABox()
+{
+    QMainWindow window;
+    auto* edit = new QLineEdit(&window);
+    window.setCentralWidget(edit);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    edit->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), edit);
+    QtPlatform platform;
+    whenBoxOpens([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+    platform.messageBox("Ciao", Platform::OkOnly, QString());
+    QTRY_COMPARE(QApplication::activeWindow(), &window);
+    QTRY_COMPARE(QApplication::focusWidget(), edit);
+}
+
+void TestPlatform::recordDirectoryFollowsXdgDataHome()
+{
+    QTemporaryDir home;
+    const QByteArray before = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    QtPlatform platform;
+    const QString dir = platform.recordDirectory();
+    qputenv("XDG_DATA_HOME", before);
+    QCOMPARE(dir, home.path() + "/corvalesta");
+}
+
+void TestPlatform::randomNumbersCoverTheRange()
+{
+    QtPlatform platform;
+    QSet<int> numbers;
+    for (int i = 0; i < 50000; ++i) {
+        const double r = platform.random();
+        QVERIFY(r >= 0.0 && r < 1.0);
+        numbers.insert(int(r * 10000));
+    }
+    // Every number from 0 to 9999 is a possible round; nearly all turn up.
+    QVERIFY2(numbers.size() > 9900, qPrintable(QString::number(numbers.size())));
+}
+
+void TestPlatform::soundNeverHangsOrCrashes()
+{
+    QtPlatform platform;
+    QTemporaryDir dir;
+    QFile broken(dir.filePath("rotto.wav"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("RIFF not really a wave");
+    broken.close();
+    const QString real = QStringLiteral(CORVALESTA_BIN_DIR "/suoni/Esatto.wav");
+    const QString other = QStringLiteral(CORVALESTA_BIN_DIR "/suoni/no.wav");
+    platform.preloadWave(real);
+    platform.preloadWave(other);
+    QElapsedTimer timer;
+    timer.start();
+    // A child pressing Enter as fast as possible, with and without files.
+    for (int i = 0; i < 40; ++i) {
+        platform.playWave(i % 2 ? real : other);
+        platform.playWave(dir.filePath("manca.wav"));
+        platform.playWave(broken.fileName());
+        QCoreApplication::processEvents();
+    }
+    QTest::qWait(200);
+    QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+}
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"
