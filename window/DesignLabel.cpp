@@ -11,6 +11,10 @@ void DesignLabel::setAutoSize(bool on, Growth growth)
     m_autoSize = on;
     m_growth = growth;
     m_doubleCentre = 2 * x() + width();
+    // The design sizes were measured in the original fonts; ours differ a
+    // little, so fit the caption now rather than clip it.
+    if (on)
+        setCaption(m_caption);
 }
 
 QString DesignLabel::displayText(const QString& caption)

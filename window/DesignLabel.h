@@ -11,8 +11,8 @@ public:
 
     explicit DesignLabel(QWidget* parent = nullptr);
 
-    // Call after the design geometry is set: growth around the centre keeps
-    // that centre.
+    // Call after the design geometry and caption are set: the label fits its
+    // caption at once; growth around the centre keeps the design centre.
     void setAutoSize(bool on, Growth growth = Growth::FromLeft);
     bool autoSize() const { return m_autoSize; }
 

@@ -69,6 +69,9 @@ void MainWindow::buildControls()
                 label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
                 label->setLineWidth(1);
             }
+            // No indent: a framed label would otherwise add one on its
+            // aligned sides, and the counters would grow taller than designed.
+            label->setIndent(0);
             label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
             w = label;
             break;
