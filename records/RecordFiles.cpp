@@ -101,10 +101,11 @@ bool write(const QString& recordDir, const QString& score, const QString& holder
 
     QLockFile lock(recordDir + QStringLiteral("corvalesta.lock"));
     if (!lock.tryLock(5000)) {
-        throw RecordError(recordDir + QStringLiteral("corvalesta.lock"),
-                          lock.error() == QLockFile::LockFailedError
-                              ? QStringLiteral("un'altra copia del gioco sta salvando il record")
-                              : QStringLiteral("non posso creare il blocco"));
+        if (lock.error() == QLockFile::LockFailedError)
+            throw RecordError(recordDir + QStringLiteral("corvalesta.lock"),
+                              QStringLiteral("un'altra copia del gioco sta salvando il record"));
+        // No lock file can be made: the folder itself is not writable.
+        throw RecordError(recordDir, QStringLiteral("non posso scrivere nella cartella"));
     }
 
     const QByteArray oldScore = QFile::exists(scorePath) ? readBytes(scorePath) : QByteArray();

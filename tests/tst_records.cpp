@@ -8,9 +8,12 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QProcess>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTest>
+
+#include <unistd.h>
 
 class TestRecords : public QObject {
     Q_OBJECT
@@ -29,6 +32,8 @@ private slots:
     void faultsKeepTheOldRecord_data();
     void faultsKeepTheOldRecord();
     void staleLockIsTakenOver();
+    void readOnlyPlacesKeepTheRecord_data();
+    void readOnlyPlacesKeepTheRecord();
 };
 
 namespace {
@@ -58,6 +63,34 @@ QString prepared(FakePlatform& platform, const QByteArray& score, const QByteArr
         put(dir + records::HolderFile, holder);
     return dir;
 }
+
+// Makes a file or directory unwritable, even for root (CI runs as root, and
+// root ignores permission bits): immutable where the file system allows it.
+class ReadOnly {
+public:
+    explicit ReadOnly(const QString& path) : m_path(path)
+    {
+        if (geteuid() != 0) {
+            m_done = QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+        } else {
+            m_immutable = QProcess::execute("chattr", {"+i", path}) == 0;
+            m_done = m_immutable;
+        }
+    }
+    ~ReadOnly()
+    {
+        if (m_immutable)
+            QProcess::execute("chattr", {"-i", m_path});
+        else
+            QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    bool done() const { return m_done; }
+
+private:
+    QString m_path;
+    bool m_done = false;
+    bool m_immutable = false;
+};
 
 } // namespace
 
@@ -102,6 +135,9 @@ void TestRecords::startUpReadsAndNeverChanges_data()
     QTest::newRow("NUL and unassigned bytes")
         << QByteArray("1\0\x81\xFF", 4) << QByteArray("\0\0", 2)
         << QString::fromUtf16(u"1\u0000\u0081\u00FF", 4) << QString(2, QChar(0));
+    // A corrupted giant: only its beginning is read, and quickly.
+    QTest::newRow("oversized") << QByteArray(5 * 1024 * 1024, '7') << QByteArray("Anna\r\n")
+                               << QString(records::MaxRead, u'7') << "Anna\r\n";
 }
 
 void TestRecords::startUpReadsAndNeverChanges()
@@ -325,6 +361,49 @@ void TestRecords::staleLockIsTakenOver()
     QCOMPARE(platform.exitStatus, 0);
     QCOMPARE(bytesOf(dir + records::ScoreFile), QByteArray("9\r\n"));
     QVERIFY(!QFile::exists(dir + "corvalesta.lock"));
+}
+
+void TestRecords::readOnlyPlacesKeepTheRecord_data()
+{
+    QTest::addColumn<QString>("readOnly"); // relative to the record directory
+    QTest::addColumn<bool>("atStartUp");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("score file, saving") << "suc0000.txt" << false << "suc0000.txt";
+    QTest::newRow("holder file, saving") << "suc00000.txt" << false << "suc00000.txt";
+    QTest::newRow("directory, saving") << "." << false << "corvalesta/";
+    QTest::newRow("directory, first start-up") << "." << true << "suc0000.txt";
+}
+
+void TestRecords::readOnlyPlacesKeepTheRecord()
+{
+    QFETCH(QString, readOnly);
+    QFETCH(bool, atStartUp);
+    QFETCH(QString, named);
+    FakePlatform platform;
+    const QString dir = atStartUp ? records::GetSystemDir(platform)
+                                  : prepared(platform, "4\r\n", "Anna\r\n");
+    const QByteArray scoreBefore = bytesOf(dir + records::ScoreFile);
+    const QByteArray holderBefore = bytesOf(dir + records::HolderFile);
+    ReadOnly guard(QDir::cleanPath(dir + readOnly));
+    if (!guard.done())
+        QSKIP("this file system cannot make a file read-only for root (no chattr +i)");
+    try {
+        if (atStartUp) {
+            records::startUp(dir);
+            QFAIL("start-up went on without its files");
+        }
+        records::endContest(platform, dir, false, {"4\r\n", "9", "Bea"});
+    } catch (const records::RecordError& error) {
+        QVERIFY2(error.message().contains(named), qPrintable(error.message()));
+    }
+    if (!atStartUp) {
+        QCOMPARE(platform.boxes.size(), 1);
+        QVERIFY2(platform.boxes.first().prompt.contains(named),
+                 qPrintable(platform.boxes.first().prompt));
+        QCOMPARE(platform.exitStatus, 1);
+    }
+    QCOMPARE(bytesOf(dir + records::ScoreFile), scoreBefore);
+    QCOMPARE(bytesOf(dir + records::HolderFile), holderBefore);
 }
 
 QTEST_GUILESS_MAIN(TestRecords)
