@@ -1,25 +1,45 @@
 #!/bin/bash
-# Plays the real program under Xvfb as a child would with the keyboard:
-# name, greeting, a wrong answer (the window turns black), Alt+X.
+# Plays the real program under Xvfb as a child would, with the keyboard only,
+# reading the screen through the accessibility tree as a screen reader does:
+# three right answers and a wrong one, Alt+X, the record's bytes, and a second
+# start that shows that record.
 # Usage: play.sh <program>. Exit 77 means skipped.
 set -u
 program=$1
-for tool in Xvfb xdotool xwd xwdtopnm python3; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed"
+here=$(cd "$(dirname "$0")" && pwd)
+
+if [ -z "${CORVALESTA_E2E_BUS:-}" ]; then
+    for tool in Xvfb xdotool xwd xwdtopnm dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "SKIP: $tool is not installed"
+            exit 77
+        fi
+    done
+    if ! /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null; then
+        echo "SKIP: /usr/bin/python3 cannot read the accessibility tree (gir1.2-atspi-2.0)"
         exit 77
     fi
-done
+    # A private session bus for the accessibility tree.
+    CORVALESTA_E2E_BUS=1 exec dbus-run-session -- "$0" "$@" 2> >(grep -v "fd limit" >&2)
+fi
 
 work=$(mktemp -d)
 display=":$((100 + RANDOM % 800))"
+game=""
 cleanup() {
-    kill "$game" 2>/dev/null
-    kill "$xvfb" 2>/dev/null
+    [ -n "$game" ] && kill "$game" 2>/dev/null
+    kill "$xvfb" "$bus" 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
 
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
+bus=$!
+for _ in $(seq 50); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        >/dev/null 2>&1 && break
+    sleep 0.1
+done
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 export DISPLAY=$display
@@ -45,9 +65,23 @@ focus() {
     echo "$id"
 }
 
+# What the screen reader says the control so described shows.
+said() {
+    /usr/bin/python3 "$here/said.py" "$1"
+}
+
+# Waits until the control so described shows the text.
+shows() {
+    for _ in $(seq 50); do
+        [ "$(said "$1")" = "$2" ] && return 0
+        sleep 0.1
+    done
+    fail "'$1' shows '$(said "$1")', not '$2'"
+}
+
 # The colour of one pixel of the screen, as "r g b".
 pixel() {
-    xwd -root -silent | xwdtopnm 2>/dev/null | python3 -c '
+    xwd -root -silent | xwdtopnm 2>/dev/null | /usr/bin/python3 -c '
 import sys
 data = sys.stdin.buffer.read()
 fields, at = [], 0
@@ -66,38 +100,82 @@ at += (y * width + x) * 3 * size
 print(*(data[at + i * size] for i in range(3)))' "$1" "$2"
 }
 
-XDG_DATA_HOME="$work/data" "$program" >"$work/game.log" 2>&1 &
-game=$!
+hex() {
+    od -An -tx1 "$1" | tr -d ' \n'
+}
 
-focus Corvalesta >/dev/null
-xdotool type --delay 20 "Anna"
-xdotool key Return
-focus Corvalesta >/dev/null
-xdotool key Return
-main=$(focus "Ventobaldo- Arrivo fino a 10000")
-sleep 0.5
+start() {
+    XDG_DATA_HOME="$work/data" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/game.log" 2>&1 &
+    game=$!
+    focus Corvalesta >/dev/null
+    xdotool type --delay 20 "$1"
+    xdotool key Return
+    focus Corvalesta >/dev/null
+    xdotool key Return
+    main=$(focus "Ventobaldo- Arrivo fino a 10000")
+    shows "Nome del giocatore" "$1"
+}
+
+ended() {
+    for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$game" 2>/dev/null && fail "the game did not end"
+    wait "$game"
+    local status=$?
+    game=""
+    [ "$status" = 0 ] || fail "exit status $status"
+}
+
+start Anna
+sleep 0.3
 eval "$(xdotool getwindowgeometry --shell "$main")"
-# Bottom right of the client area: the round's ramp, bluest at the bottom.
 read -r r g b <<<"$(pixel $((X + 785)) $((Y + HEIGHT - 3)))"
 [ "$b" -gt 200 ] || fail "no ramp at the bottom: $r $g $b"
 
+right=0
+wrong=0
+while [ "$right" -lt 3 ]; do
+    number=$(said "Numero da completare")
+    [[ "$number" =~ ^[0-9]{1,4}$ ]] || fail "no number on screen: '$number'"
+    if [ "$number" = 9999 ]; then
+        # 10000 does not fit the box: this round can only be lost.
+        xdotool type --delay 20 "0"
+        xdotool key Return
+        wrong=$((wrong + 1))
+        shows "Risposte errate" "$wrong"
+    else
+        xdotool type --delay 20 "$((number + 1))"
+        xdotool key Return
+        right=$((right + 1))
+        shows "Risposte esatte" "$right"
+        shows "Risposta del gioco" "Esatto! Anna sei forte!"
+    fi
+    xdotool key Return
+    shows "Risposta del gioco" ""
+done
+
 # 0 is never the successor: a wrong answer blackens the window.
+number=$(said "Numero da completare")
 xdotool type --delay 20 "0"
 xdotool key Return
-sleep 0.5
+shows "Risposta del gioco" "Sbagliato!! $((number + 1))"
+shows "Risposte errate" "$((wrong + 1))"
+shows "Risposte totali" "$((right + wrong + 1))"
+sleep 0.3
 read -r r g b <<<"$(pixel $((X + 785)) $((Y + HEIGHT - 3)))"
 [ "$r$g$b" = "000" ] || fail "not black after a wrong answer: $r $g $b"
 
 xdotool key alt+x
-for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game" 2>/dev/null && fail "the game did not end on Alt+X"
-wait "$game"
-status=$?
-[ "$status" = 0 ] || fail "exit status $status"
+focus Corvalesta >/dev/null
+xdotool key Return
+ended
+[ "$(hex "$work/data/corvalesta/suc0000.txt")" = "330d0a" ] || fail "score file $(hex "$work/data/corvalesta/suc0000.txt")"
+[ "$(hex "$work/data/corvalesta/suc00000.txt")" = "416e6e610d0a" ] || fail "holder file $(hex "$work/data/corvalesta/suc00000.txt")"
 
-# No right answer: no record, both files there and empty.
-for f in suc0000.txt suc00000.txt; do
-    [ -f "$work/data/corvalesta/$f" ] || fail "$f missing"
-    [ ! -s "$work/data/corvalesta/$f" ] || fail "$f not empty"
-done
-echo "PASS: played a round and left with Alt+X"
+# The next player sees the record and leaves at once: nothing changes.
+start Bea
+shows "Punti del record" '3\n'
+shows "Nome di chi ha il record" 'Anna\n'
+xdotool key alt+x
+ended
+[ "$(hex "$work/data/corvalesta/suc0000.txt")" = "330d0a" ] || fail "score file changed"
+echo "PASS: three right, one wrong, a record of 3 for Anna, seen by Bea"
