@@ -3,6 +3,7 @@
 #include "Backdrop.h"
 #include "Clock.h"
 #include "EndOfContest.h"
+#include "Files.h"
 #include "Game.h"
 #include "MainWindow.h"
 #include "PictureButton.h"
@@ -33,32 +34,22 @@ private slots:
 
 namespace {
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void ticks(Game& game, int n)
-{
+void ticks(Game& game, int n) {
     for (int i = 0; i < n; ++i)
         game.contest.clock()->tick();
 }
 
-QString scoreFile(const Game& game)
-{
+QString scoreFile(const Game& game) {
     return game.platform.recordDir + "/" + records::ScoreFile;
 }
 
-QString holderFile(const Game& game)
-{
+QString holderFile(const Game& game) {
     return game.platform.recordDir + "/" + records::HolderFile;
 }
 
 } // namespace
 
-void TestContest::clockShowsFiveMinutesAtStart()
-{
+void TestContest::clockShowsFiveMinutesAtStart() {
     Game game;
     game.start();
     QCOMPARE(game.caption("lblconto"), QString("00:05:00"));
@@ -69,8 +60,7 @@ void TestContest::clockShowsFiveMinutesAtStart()
     QCOMPARE(timer->timerType(), Qt::PreciseTimer);
 }
 
-void TestContest::ticksCountDown_data()
-{
+void TestContest::ticksCountDown_data() {
     QTest::addColumn<int>("n");
     QTest::addColumn<QString>("shown");
     QTest::newRow("first") << 1 << "00:04:59";
@@ -81,8 +71,7 @@ void TestContest::ticksCountDown_data()
     QTest::newRow("zero") << 300 << "00:00:00";
 }
 
-void TestContest::ticksCountDown()
-{
+void TestContest::ticksCountDown() {
     QFETCH(int, n);
     QFETCH(QString, shown);
     Game game;
@@ -100,8 +89,7 @@ void TestContest::ticksCountDown()
     }
 }
 
-void TestContest::endTestReadsTheLabel()
-{
+void TestContest::endTestReadsTheLabel() {
     Game game;
     game.start();
     ticks(game, 5);
@@ -112,8 +100,7 @@ void TestContest::endTestReadsTheLabel()
     QCOMPARE(game.platform.boxPrompts().last(), records::Goodbye);
 }
 
-void TestContest::timerIsOffDuringTheNamePrompt()
-{
+void TestContest::timerIsOffDuringTheNamePrompt() {
     Game game;
     QList<bool> running;
     game.platform.whileInputOpen = [&](const QString&) {
@@ -127,8 +114,7 @@ void TestContest::timerIsOffDuringTheNamePrompt()
     QVERIFY(game.contest.clock()->isEnabled());
 }
 
-void TestContest::oneGoodbyeWhateverTicksArrive()
-{
+void TestContest::oneGoodbyeWhateverTicksArrive() {
     Game game;
     game.start();
     game.answer("42");
@@ -154,35 +140,29 @@ void TestContest::oneGoodbyeWhateverTicksArrive()
     QCOMPARE(game.platform.boxes.size(), 3);
 }
 
-void TestContest::exitSavesABetterScore_data()
-{
+void TestContest::exitSavesABetterScore_data() {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<int>("right");
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QByteArray>("scoreAfter");
     QTest::newRow("first record") << QByteArray() << 2 << QStringList{records::Saved}
                                   << QByteArray("2\r\n");
-    QTest::newRow("equal, silent") << QByteArray("2\r\n") << 2 << QStringList{}
-                                   << QByteArray("2\r\n");
+    QTest::newRow("equal, silent")
+        << QByteArray("2\r\n") << 2 << QStringList{} << QByteArray("2\r\n");
     QTest::newRow("beaten") << QByteArray("1\r\n") << 2 << QStringList{records::Saved}
                             << QByteArray("2\r\n");
-    QTest::newRow("no right answer, no record") << QByteArray() << 0 << QStringList{}
-                                                << QByteArray();
+    QTest::newRow("no right answer, no record")
+        << QByteArray() << 0 << QStringList{} << QByteArray();
 }
 
-void TestContest::exitSavesABetterScore()
-{
+void TestContest::exitSavesABetterScore() {
     QFETCH(QByteArray, stored);
     QFETCH(int, right);
     QFETCH(QStringList, boxes);
     QFETCH(QByteArray, scoreAfter);
     Game game;
     QVERIFY(QDir().mkpath(game.platform.recordDir));
-    {
-        QFile file(scoreFile(game));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(stored);
-    }
+    QVERIFY(put(scoreFile(game), stored));
     game.start("Bea", 1, 100);
     // Round i shows 100 + i.
     for (int i = 0; i < right; ++i) {
@@ -197,13 +177,11 @@ void TestContest::exitSavesABetterScore()
     QTRY_VERIFY(game.platform.ended);
     QCOMPARE(game.platform.boxPrompts(), boxes);
     QCOMPARE(bytesOf(scoreFile(game)), scoreAfter);
-    QCOMPARE(bytesOf(holderFile(game)),
-             boxes.isEmpty() ? QByteArray() : QByteArray("Bea\r\n"));
+    QCOMPARE(bytesOf(holderFile(game)), boxes.isEmpty() ? QByteArray() : QByteArray("Bea\r\n"));
     QCOMPARE(game.platform.exitStatus, 0);
 }
 
-void TestContest::closingTheWindowSavesNothing()
-{
+void TestContest::closingTheWindowSavesNothing() {
     Game game;
     game.start();
     game.answer("42");
@@ -213,8 +191,7 @@ void TestContest::closingTheWindowSavesNothing()
     QCOMPARE(bytesOf(holderFile(game)), QByteArray());
 }
 
-void TestContest::newContestQuestions_data()
-{
+void TestContest::newContestQuestions_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("typed"); // at the table-limit question
@@ -232,13 +209,11 @@ void TestContest::newContestQuestions_data()
         << QStringList{"  siccome non hai scelto arriviamo fino al 10.", greet} << true << "10";
     QTest::newRow("yes, a number") << int(Platform::AnswerYes) << "Anna" << QStringList{"7"}
                                    << QStringList{greet} << true << "7";
-    QTest::newRow("yes, not a number") << int(Platform::AnswerYes) << "Anna"
-                                       << QStringList{"boh"} << QStringList{greet} << true
-                                       << "boh";
+    QTest::newRow("yes, not a number") << int(Platform::AnswerYes) << "Anna" << QStringList{"boh"}
+                                       << QStringList{greet} << true << "boh";
 }
 
-void TestContest::newContestQuestions()
-{
+void TestContest::newContestQuestions() {
     QFETCH(int, answer);
     QFETCH(QString, name);
     QFETCH(QStringList, typed);
@@ -276,8 +251,7 @@ void TestContest::newContestQuestions()
     QCOMPARE(game.caption("lblNum1"), QString("600"));
 }
 
-void TestContest::newContestStartsAfresh()
-{
+void TestContest::newContestStartsAfresh() {
     Game game;
     game.start("Anna", 2, 10);
     game.answer("11");
@@ -289,14 +263,11 @@ void TestContest::newContestStartsAfresh()
     QTRY_COMPARE(game.window()->windowTitle(), QString("Corvalesta"));
     QPointer<MainWindow> first = game.window();
     // Another copy saved a record meanwhile: the new start-up reads it.
-    {
-        QFile file(scoreFile(game));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("9\r\n");
-    }
+    QVERIFY(put(scoreFile(game), "9\r\n"));
     const int drawn = game.platform.randomsDrawn;
     game.platform.boxAnswers << Platform::AnswerYes;
-    game.platform.inputAnswers << "3" << "Dario";
+    game.platform.inputAnswers << "3"
+                               << "Dario";
     game.nextRound(8, 77);
     game.window()->findChild<QAction*>("Next")->trigger();
 
@@ -326,8 +297,7 @@ void TestContest::newContestStartsAfresh()
     QVERIFY(!game.platform.ended);
 }
 
-void TestContest::countdownEndsInsideTheQuestion()
-{
+void TestContest::countdownEndsInsideTheQuestion() {
     Game game;
     game.start();
     ticks(game, 300);
@@ -345,8 +315,7 @@ void TestContest::countdownEndsInsideTheQuestion()
     QCOMPARE(game.platform.inputPrompts, QStringList{"Come ti chiami?"});
 }
 
-void TestContest::startUpFaultStopsBeforeTheWindow()
-{
+void TestContest::startUpFaultStopsBeforeTheWindow() {
     Game game;
     // A file where the record directory should be.
     QFile blocker(game.platform.recordDir);

@@ -19,34 +19,42 @@ private slots:
     void addsWithoutWrapping();
 };
 
-void TestNumbers::formatsWithPatterns_data()
-{
+void TestNumbers::formatsWithPatterns_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("00 pads one digit") << 5.0 << "00" << "05";
-    QTest::newRow("00 zero") << 0.0 << "00" << "00";
-    QTest::newRow("00 two digits") << 59.0 << "00" << "59";
-    QTest::newRow("00 three digits") << 120.0 << "00" << "120";
-    QTest::newRow("#0 zero") << 0.0 << "#0" << "0";
-    QTest::newRow("#0 no grouping") << 9999.0 << "#0" << "9999";
-    QTest::newRow("###0 one") << 1.0 << "###0" << "1";
-    QTest::newRow("####0 ten thousand") << 10000.0 << "####0" << "10000";
-    QTest::newRow("####0 largest count") << 32767.0 << "####0" << "32767";
-    QTest::newRow("negative keeps its sign") << -5.0 << "00" << "-05";
-    QTest::newRow("float seconds") << double(59.0f) << "00" << "59";
+    QTest::newRow("00 pads one digit") << 5.0 << "00"
+                                       << "05";
+    QTest::newRow("00 zero") << 0.0 << "00"
+                             << "00";
+    QTest::newRow("00 two digits") << 59.0 << "00"
+                                   << "59";
+    QTest::newRow("00 three digits") << 120.0 << "00"
+                                     << "120";
+    QTest::newRow("#0 zero") << 0.0 << "#0"
+                             << "0";
+    QTest::newRow("#0 no grouping") << 9999.0 << "#0"
+                                    << "9999";
+    QTest::newRow("###0 one") << 1.0 << "###0"
+                              << "1";
+    QTest::newRow("####0 ten thousand") << 10000.0 << "####0"
+                                        << "10000";
+    QTest::newRow("####0 largest count") << 32767.0 << "####0"
+                                         << "32767";
+    QTest::newRow("negative keeps its sign") << -5.0 << "00"
+                                             << "-05";
+    QTest::newRow("float seconds") << double(59.0f) << "00"
+                                   << "59";
 }
 
-void TestNumbers::formatsWithPatterns()
-{
+void TestNumbers::formatsWithPatterns() {
     QFETCH(double, value);
     QFETCH(QString, pattern);
     QFETCH(QString, expected);
     QCOMPARE(numbers::format(value, pattern), expected);
 }
 
-void TestNumbers::valReadsTheLeadingNumber_data()
-{
+void TestNumbers::valReadsTheLeadingNumber_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
     QTest::newRow("empty") << "" << 0.0;
@@ -67,15 +75,13 @@ void TestNumbers::valReadsTheLeadingNumber_data()
     QTest::newRow("arabic digits are no digits") << QString::fromUtf16(u"\u0661\u0662") << 0.0;
 }
 
-void TestNumbers::valReadsTheLeadingNumber()
-{
+void TestNumbers::valReadsTheLeadingNumber() {
     QFETCH(QString, text);
     QFETCH(double, expected);
     QCOMPARE(numbers::val(text), expected);
 }
 
-void TestNumbers::strictRefusesTextThatIsNoNumber_data()
-{
+void TestNumbers::strictRefusesTextThatIsNoNumber_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<double>("expected");
@@ -86,8 +92,7 @@ void TestNumbers::strictRefusesTextThatIsNoNumber_data()
     QTest::newRow("word") << "tredici" << false << 0.0;
 }
 
-void TestNumbers::strictRefusesTextThatIsNoNumber()
-{
+void TestNumbers::strictRefusesTextThatIsNoNumber() {
     QFETCH(QString, text);
     QFETCH(bool, valid);
     QFETCH(double, expected);
@@ -97,8 +102,7 @@ void TestNumbers::strictRefusesTextThatIsNoNumber()
         QCOMPARE(*value, expected);
 }
 
-void TestNumbers::roundsToSixteenBits_data()
-{
+void TestNumbers::roundsToSixteenBits_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<bool>("fits");
     QTest::addColumn<int>("expected");
@@ -115,8 +119,7 @@ void TestNumbers::roundsToSixteenBits_data()
     QTest::newRow("not a number") << std::nan("") << false << 0;
 }
 
-void TestNumbers::roundsToSixteenBits()
-{
+void TestNumbers::roundsToSixteenBits() {
     QFETCH(double, value);
     QFETCH(bool, fits);
     QFETCH(int, expected);
@@ -126,8 +129,7 @@ void TestNumbers::roundsToSixteenBits()
         QCOMPARE(int(*rounded), expected);
 }
 
-void TestNumbers::addsWithoutWrapping_data()
-{
+void TestNumbers::addsWithoutWrapping_data() {
     QTest::addColumn<int>("a");
     QTest::addColumn<int>("b");
     QTest::addColumn<bool>("fits");
@@ -137,8 +139,7 @@ void TestNumbers::addsWithoutWrapping_data()
     QTest::newRow("sum over the top") << 20000 << 20000 << false;
 }
 
-void TestNumbers::addsWithoutWrapping()
-{
+void TestNumbers::addsWithoutWrapping() {
     QFETCH(int, a);
     QFETCH(int, b);
     QFETCH(bool, fits);

@@ -36,18 +36,20 @@ private slots:
     void minimisingSetsTheCaptionForGood();
 };
 
-void TestPlay::startUpAsksTheNameAndGreets_data()
-{
+void TestPlay::startUpAsksTheNameAndGreets_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("greeting");
-    QTest::newRow("a name") << "Anna" << " Anna vediamo se sei un vero campione  ";
-    QTest::newRow("cancelled") << "" << "  vediamo se sei un vero campione  ";
-    QTest::newRow("blanks kept") << "  Luca " << "   Luca  vediamo se sei un vero campione  ";
-    QTest::newRow("markup stays text") << "<b>Eva</b>" << " <b>Eva</b> vediamo se sei un vero campione  ";
+    QTest::newRow("a name") << "Anna"
+                            << " Anna vediamo se sei un vero campione  ";
+    QTest::newRow("cancelled") << ""
+                               << "  vediamo se sei un vero campione  ";
+    QTest::newRow("blanks kept") << "  Luca "
+                                 << "   Luca  vediamo se sei un vero campione  ";
+    QTest::newRow("markup stays text") << "<b>Eva</b>"
+                                       << " <b>Eva</b> vediamo se sei un vero campione  ";
 }
 
-void TestPlay::startUpAsksTheNameAndGreets()
-{
+void TestPlay::startUpAsksTheNameAndGreets() {
     QFETCH(QString, name);
     QFETCH(QString, greeting);
     Game game;
@@ -62,8 +64,7 @@ void TestPlay::startUpAsksTheNameAndGreets()
     QVERIFY(!game.platform.ended);
 }
 
-void TestPlay::firstRoundIsOnScreenAtOnce()
-{
+void TestPlay::firstRoundIsOnScreenAtOnce() {
     Game game;
     game.start("Anna", 3, 41);
     QVERIFY(game.window()->isVisible());
@@ -80,8 +81,7 @@ void TestPlay::firstRoundIsOnScreenAtOnce()
     QCOMPARE(game.caption("lblScore2"), QString("0"));
 }
 
-void TestPlay::dealingShowsTheNumberAndExpectsItsSuccessor_data()
-{
+void TestPlay::dealingShowsTheNumberAndExpectsItsSuccessor_data() {
     QTest::addColumn<int>("tint");
     QTest::addColumn<int>("number");
     QTest::newRow("zero") << 0 << 0;
@@ -89,8 +89,7 @@ void TestPlay::dealingShowsTheNumberAndExpectsItsSuccessor_data()
     QTest::newRow("middle") << 7 << 512;
 }
 
-void TestPlay::dealingShowsTheNumberAndExpectsItsSuccessor()
-{
+void TestPlay::dealingShowsTheNumberAndExpectsItsSuccessor() {
     QFETCH(int, tint);
     QFETCH(int, number);
     Game game;
@@ -100,8 +99,7 @@ void TestPlay::dealingShowsTheNumberAndExpectsItsSuccessor()
     QCOMPARE(int(game.contest.state().tintFactor), tint);
 }
 
-void TestPlay::tintIsDrawnBeforeTheReseed()
-{
+void TestPlay::tintIsDrawnBeforeTheReseed() {
     Game game;
     game.start("Anna", 5, 7);
     game.answer("8");
@@ -114,24 +112,34 @@ void TestPlay::tintIsDrawnBeforeTheReseed()
     QCOMPARE(game.caption("lblNum1"), QString("70"));
 }
 
-void TestPlay::enterChecksTheAnswer_data()
-{
+void TestPlay::enterChecksTheAnswer_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("sound");
-    QTest::newRow("right") << "Anna" << 41 << "42" << "Esatto! Anna sei forte!" << "Esatto.wav";
-    QTest::newRow("leading zeros") << "Anna" << 41 << "0042" << "Esatto! Anna sei forte!" << "Esatto.wav";
-    QTest::newRow("right, no name") << "" << 0 << "1" << "Esatto!  sei forte!" << "Esatto.wav";
-    QTest::newRow("wrong") << "Anna" << 41 << "41" << "Sbagliato!! 42" << "no.wav";
-    QTest::newRow("empty box") << "Anna" << 41 << "" << "Sbagliato!! 42" << "no.wav";
+    QTest::newRow("right") << "Anna" << 41 << "42"
+                           << "Esatto! Anna sei forte!"
+                           << "Esatto.wav";
+    QTest::newRow("leading zeros") << "Anna" << 41 << "0042"
+                                   << "Esatto! Anna sei forte!"
+                                   << "Esatto.wav";
+    QTest::newRow("right, no name") << "" << 0 << "1"
+                                    << "Esatto!  sei forte!"
+                                    << "Esatto.wav";
+    QTest::newRow("wrong") << "Anna" << 41 << "41"
+                           << "Sbagliato!! 42"
+                           << "no.wav";
+    QTest::newRow("empty box") << "Anna" << 41 << ""
+                               << "Sbagliato!! 42"
+                               << "no.wav";
     // 10000 needs five characters; the box takes four.
-    QTest::newRow("9999 only wrong") << "Anna" << 9999 << "10000" << "Sbagliato!! 10000" << "no.wav";
+    QTest::newRow("9999 only wrong") << "Anna" << 9999 << "10000"
+                                     << "Sbagliato!! 10000"
+                                     << "no.wav";
 }
 
-void TestPlay::enterChecksTheAnswer()
-{
+void TestPlay::enterChecksTheAnswer() {
     QFETCH(QString, name);
     QFETCH(int, number);
     QFETCH(QString, typed);
@@ -148,11 +156,11 @@ void TestPlay::enterChecksTheAnswer()
     QCOMPARE(game.answerBox()->text(), typed.left(4));
 }
 
-void TestPlay::countersFollowTheirRules()
-{
+void TestPlay::countersFollowTheirRules() {
     Game game;
     game.start("Anna", 1, 10);
-    const QList<std::pair<int, bool>> rounds = {{20, true}, {30, true}, {40, false}, {50, true}, {60, false}};
+    const QList<std::pair<int, bool>> rounds = {
+        {20, true}, {30, true}, {40, false}, {50, true}, {60, false}};
     for (const auto& [number, right] : rounds) {
         game.answer(QString::number(right ? game.contest.state().expectedAnswer : 0));
         game.nextRound(1, number);
@@ -165,8 +173,7 @@ void TestPlay::countersFollowTheirRules()
     QCOMPARE(game.caption("lblScore2"), QString("5"));
 }
 
-void TestPlay::wrongAnswerBlackensTheWindowUntilTheNextRound()
-{
+void TestPlay::wrongAnswerBlackensTheWindowUntilTheNextRound() {
     Game game;
     game.start("Anna", 4, 100);
     Backdrop* backdrop = game.window()->backdrop();
@@ -182,19 +189,22 @@ void TestPlay::wrongAnswerBlackensTheWindowUntilTheNextRound()
     QVERIFY(backdrop->showsRamp());
 }
 
-void TestPlay::keyFilterLetsOnlyDigitsThrough_data()
-{
+void TestPlay::keyFilterLetsOnlyDigitsThrough_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("digits") << "1234" << "1234";
-    QTest::newRow("letters dropped") << "1a2B" << "12";
-    QTest::newRow("blank minus point dropped") << " -3.5" << "35";
-    QTest::newRow("four at most") << "123456" << "1234";
-    QTest::newRow("symbols") << "x7+=,." << "7";
+    QTest::newRow("digits") << "1234"
+                            << "1234";
+    QTest::newRow("letters dropped") << "1a2B"
+                                     << "12";
+    QTest::newRow("blank minus point dropped") << " -3.5"
+                                               << "35";
+    QTest::newRow("four at most") << "123456"
+                                  << "1234";
+    QTest::newRow("symbols") << "x7+=,."
+                             << "7";
 }
 
-void TestPlay::keyFilterLetsOnlyDigitsThrough()
-{
+void TestPlay::keyFilterLetsOnlyDigitsThrough() {
     QFETCH(QString, typed);
     QFETCH(QString, expected);
     Game game;
@@ -203,8 +213,7 @@ void TestPlay::keyFilterLetsOnlyDigitsThrough()
     QCOMPARE(game.answerBox()->text(), expected);
 }
 
-void TestPlay::editingKeysKeepWorking()
-{
+void TestPlay::editingKeysKeepWorking() {
     Game game;
     game.start();
     game.type("123");
@@ -219,16 +228,14 @@ void TestPlay::editingKeysKeepWorking()
     QCOMPARE(game.answerBox()->text(), QString("52"));
 }
 
-void TestPlay::pasteKeysPasteNothing_data()
-{
+void TestPlay::pasteKeysPasteNothing_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::newRow("ctrl+v") << int(Qt::Key_V) << int(Qt::ControlModifier);
     QTest::newRow("shift+insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier);
 }
 
-void TestPlay::pasteKeysPasteNothing()
-{
+void TestPlay::pasteKeysPasteNothing() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
     Game game;
@@ -238,19 +245,22 @@ void TestPlay::pasteKeysPasteNothing()
     QCOMPARE(game.answerBox()->text(), QString());
 }
 
-void TestPlay::pastedTextNeverCrashesTheCheck_data()
-{
+void TestPlay::pastedTextNeverCrashesTheCheck_data() {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("message");
-    QTest::newRow("beyond 16 bits") << "9999999" << "Sbagliato!! 42";
-    QTest::newRow("just beyond") << "32768" << "Sbagliato!! 42";
-    QTest::newRow("letters") << "abc" << "Sbagliato!! 42";
-    QTest::newRow("right with blanks") << " 4 2" << "Esatto! Anna sei forte!";
-    QTest::newRow("huge exponent") << "1e999" << "Sbagliato!! 42";
+    QTest::newRow("beyond 16 bits") << "9999999"
+                                    << "Sbagliato!! 42";
+    QTest::newRow("just beyond") << "32768"
+                                 << "Sbagliato!! 42";
+    QTest::newRow("letters") << "abc"
+                             << "Sbagliato!! 42";
+    QTest::newRow("right with blanks") << " 4 2"
+                                       << "Esatto! Anna sei forte!";
+    QTest::newRow("huge exponent") << "1e999"
+                                   << "Sbagliato!! 42";
 }
 
-void TestPlay::pastedTextNeverCrashesTheCheck()
-{
+void TestPlay::pastedTextNeverCrashesTheCheck() {
     QFETCH(QString, pasted);
     QFETCH(QString, message);
     Game game;
@@ -262,8 +272,7 @@ void TestPlay::pastedTextNeverCrashesTheCheck()
     QCOMPARE(game.caption("lblScore2"), QString("1"));
 }
 
-void TestPlay::enterAfterACheckDealsTheNextRound()
-{
+void TestPlay::enterAfterACheckDealsTheNextRound() {
     Game game;
     game.start("Anna", 3, 41);
     game.answer("42");
@@ -280,8 +289,7 @@ void TestPlay::enterAfterACheckDealsTheNextRound()
     QCOMPARE(game.caption("lblScore"), QString("2"));
 }
 
-void TestPlay::spaceAndAltNPressTheNextButton_data()
-{
+void TestPlay::spaceAndAltNPressTheNextButton_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::newRow("space") << int(Qt::Key_Space) << int(Qt::NoModifier);
@@ -289,8 +297,7 @@ void TestPlay::spaceAndAltNPressTheNextButton_data()
     QTest::newRow("keypad enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
 }
 
-void TestPlay::spaceAndAltNPressTheNextButton()
-{
+void TestPlay::spaceAndAltNPressTheNextButton() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
     Game game;
@@ -303,8 +310,7 @@ void TestPlay::spaceAndAltNPressTheNextButton()
     QCOMPARE(game.focus(), game.answerBox());
 }
 
-void TestPlay::altNDoesNothingWhileARoundIsOpen()
-{
+void TestPlay::altNDoesNothingWhileARoundIsOpen() {
     Game game;
     game.start("Anna", 3, 41);
     game.type("4");
@@ -314,8 +320,7 @@ void TestPlay::altNDoesNothingWhileARoundIsOpen()
     QCOMPARE(game.platform.randomsDrawn, 2);
 }
 
-void TestPlay::minimisingSetsTheCaptionForGood()
-{
+void TestPlay::minimisingSetsTheCaptionForGood() {
     Game game;
     game.start();
     QCOMPARE(game.window()->windowTitle(), QString("Ventobaldo- Arrivo fino a 10000"));

@@ -3,6 +3,7 @@
 #include "Cp1252.h"
 #include "EndOfContest.h"
 #include "FakePlatform.h"
+#include "Files.h"
 #include "RecordFiles.h"
 
 #include <QDir>
@@ -38,29 +39,12 @@ private slots:
 
 namespace {
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("(missing)");
-    return file.readAll();
-}
-
-void put(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 // A record directory holding these files; "(missing)" leaves one out.
-QString prepared(FakePlatform& platform, const QByteArray& score, const QByteArray& holder)
-{
+QString prepared(FakePlatform& platform, const QByteArray& score, const QByteArray& holder) {
     const QString dir = records::GetSystemDir(platform);
-    if (score != "(missing)")
-        put(dir + records::ScoreFile, score);
-    if (holder != "(missing)")
-        put(dir + records::HolderFile, holder);
+    if ((score != "(missing)" && !put(dir + records::ScoreFile, score)) ||
+        (holder != "(missing)" && !put(dir + records::HolderFile, holder)))
+        qFatal("cannot prepare the record files in %s", qPrintable(dir));
     return dir;
 }
 
@@ -68,8 +52,7 @@ QString prepared(FakePlatform& platform, const QByteArray& score, const QByteArr
 // root ignores permission bits): immutable where the file system allows it.
 class ReadOnly {
 public:
-    explicit ReadOnly(const QString& path) : m_path(path)
-    {
+    explicit ReadOnly(const QString& path) : m_path(path) {
         if (geteuid() != 0) {
             m_done = QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
         } else {
@@ -77,8 +60,7 @@ public:
             m_done = m_immutable;
         }
     }
-    ~ReadOnly()
-    {
+    ~ReadOnly() {
         if (m_immutable)
             QProcess::execute("chattr", {"-i", m_path});
         else
@@ -94,16 +76,14 @@ private:
 
 } // namespace
 
-void TestRecords::recordDirectoryEndsInOneSeparator_data()
-{
+void TestRecords::recordDirectoryEndsInOneSeparator_data() {
     QTest::addColumn<QString>("given");
     QTest::newRow("without separator") << "giochi/corvalesta";
     QTest::newRow("with separator") << "giochi/corvalesta/";
     QTest::newRow("not there yet, two levels") << "nuovo/livello/corvalesta";
 }
 
-void TestRecords::recordDirectoryEndsInOneSeparator()
-{
+void TestRecords::recordDirectoryEndsInOneSeparator() {
     QFETCH(QString, given);
     FakePlatform platform;
     platform.recordDir = platform.dataDir.filePath(given);
@@ -116,19 +96,20 @@ void TestRecords::recordDirectoryEndsInOneSeparator()
                                            "/suc0000.txt");
 }
 
-void TestRecords::startUpReadsAndNeverChanges_data()
-{
+void TestRecords::startUpReadsAndNeverChanges_data() {
     QTest::addColumn<QByteArray>("score");
     QTest::addColumn<QByteArray>("holder");
     QTest::addColumn<QString>("scoreText");
     QTest::addColumn<QString>("holderText");
-    QTest::newRow("first run") << QByteArray("(missing)") << QByteArray("(missing)") << "" << "";
+    QTest::newRow("first run") << QByteArray("(missing)") << QByteArray("(missing)") << ""
+                               << "";
     QTest::newRow("one missing") << QByteArray("12\r\n") << QByteArray("(missing)") << "12\r\n"
                                  << "";
     QTest::newRow("Anna 12") << QByteArray("12\r\n") << QByteArray("Anna\r\n") << "12\r\n"
                              << "Anna\r\n";
     QTest::newRow("hand-edited second line")
-        << QByteArray("7\r\nbravo\r\n") << QByteArray("Bea") << "7\r\nbravo\r\n" << "Bea";
+        << QByteArray("7\r\nbravo\r\n") << QByteArray("Bea") << "7\r\nbravo\r\n"
+        << "Bea";
     QTest::newRow("Niccolò from the old platform")
         << QByteArray("3\r\n") << QByteArray("Niccol\xF2\r\n") << "3\r\n"
         << QString::fromUtf8("Niccolò\r\n");
@@ -140,8 +121,7 @@ void TestRecords::startUpReadsAndNeverChanges_data()
                                << QString(records::MaxRead, u'7') << "Anna\r\n";
 }
 
-void TestRecords::startUpReadsAndNeverChanges()
-{
+void TestRecords::startUpReadsAndNeverChanges() {
     QFETCH(QByteArray, score);
     QFETCH(QByteArray, holder);
     QFETCH(QString, scoreText);
@@ -156,15 +136,15 @@ void TestRecords::startUpReadsAndNeverChanges()
     QCOMPARE(bytesOf(dir + records::HolderFile), expected(holder));
 }
 
-void TestRecords::writtenBytes_data()
-{
+void TestRecords::writtenBytes_data() {
     QTest::addColumn<QString>("score");
     QTest::addColumn<QString>("holder");
     QTest::addColumn<QByteArray>("scoreHex");
     QTest::addColumn<QByteArray>("holderHex");
-    QTest::newRow("Anna 12") << "12" << "Anna" << QByteArray("31320d0a")
-                             << QByteArray("416e6e610d0a");
-    QTest::newRow("empty name") << "1" << "" << QByteArray("310d0a") << QByteArray("0d0a");
+    QTest::newRow("Anna 12") << "12"
+                             << "Anna" << QByteArray("31320d0a") << QByteArray("416e6e610d0a");
+    QTest::newRow("empty name") << "1"
+                                << "" << QByteArray("310d0a") << QByteArray("0d0a");
     QTest::newRow("Niccolò") << "5" << QString::fromUtf8("Niccolò") << QByteArray("350d0a")
                              << QByteArray("4e6963636f6cf20d0a");
     QTest::newRow("euro sign in the code page")
@@ -172,13 +152,11 @@ void TestRecords::writtenBytes_data()
     QTest::newRow("letters the code page lacks")
         << "5" << QString::fromUtf8("Łucja 日") << QByteArray("350d0a")
         << QByteArray("3f75636a61203f0d0a");
-    QTest::newRow("one emoji, one question mark")
-        << "5" << QString::fromUtf8("\U0001F600!") << QByteArray("350d0a")
-        << QByteArray("3f210d0a");
+    QTest::newRow("one emoji, one question mark") << "5" << QString::fromUtf8("\U0001F600!")
+                                                  << QByteArray("350d0a") << QByteArray("3f210d0a");
 }
 
-void TestRecords::writtenBytes()
-{
+void TestRecords::writtenBytes() {
     QFETCH(QString, score);
     QFETCH(QString, holder);
     QFETCH(QByteArray, scoreHex);
@@ -193,8 +171,7 @@ void TestRecords::writtenBytes()
              (QStringList{"suc0000.txt", "suc00000.txt"}));
 }
 
-void TestRecords::codePageAgreesWithWindows1252()
-{
+void TestRecords::codePageAgreesWithWindows1252() {
     QStringDecoder decoder("windows-1252");
     QStringEncoder encoder("windows-1252");
     QVERIFY(decoder.isValid());
@@ -211,8 +188,7 @@ void TestRecords::codePageAgreesWithWindows1252()
     }
 }
 
-void TestRecords::endOfContest_data()
-{
+void TestRecords::endOfContest_data() {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<QString>("score");
     QTest::addColumn<bool>("goodbye");
@@ -226,19 +202,18 @@ void TestRecords::endOfContest_data()
     QTest::newRow("12 against 12, countdown")
         << QByteArray("12\r\n") << "12" << true << QStringList{bye} << QByteArray("12\r\n")
         << QByteArray("Anna\r\n");
-    QTest::newRow("12 beaten by 13") << QByteArray("12\r\n") << "13" << false
-                                     << QStringList{saved} << QByteArray("13\r\n")
-                                     << QByteArray("Bea\r\n");
+    QTest::newRow("12 beaten by 13") << QByteArray("12\r\n") << "13" << false << QStringList{saved}
+                                     << QByteArray("13\r\n") << QByteArray("Bea\r\n");
     QTest::newRow("12 beaten at the countdown")
-        << QByteArray("12\r\n") << "13" << true << QStringList{bye, saved}
-        << QByteArray("13\r\n") << QByteArray("Bea\r\n");
-    QTest::newRow("no record, score 0") << QByteArray() << "0" << false << QStringList{}
-                                        << QByteArray() << QByteArray();
+        << QByteArray("12\r\n") << "13" << true << QStringList{bye, saved} << QByteArray("13\r\n")
+        << QByteArray("Bea\r\n");
+    QTest::newRow("no record, score 0")
+        << QByteArray() << "0" << false << QStringList{} << QByteArray() << QByteArray();
     QTest::newRow("no record, score 1") << QByteArray() << "1" << false << QStringList{saved}
                                         << QByteArray("1\r\n") << QByteArray("Bea\r\n");
-    QTest::newRow("not a number counts 0") << QByteArray("dodici\r\n") << "1" << false
-                                           << QStringList{saved} << QByteArray("1\r\n")
-                                           << QByteArray("Bea\r\n");
+    QTest::newRow("not a number counts 0")
+        << QByteArray("dodici\r\n") << "1" << false << QStringList{saved} << QByteArray("1\r\n")
+        << QByteArray("Bea\r\n");
     QTest::newRow("7 and a second line, 7")
         << QByteArray("7\r\nciao\r\n") << "7" << false << QStringList{}
         << QByteArray("7\r\nciao\r\n") << QByteArray("Anna\r\n");
@@ -248,13 +223,12 @@ void TestRecords::endOfContest_data()
     QTest::newRow("huge number nobody beats")
         << QByteArray("1e400\r\n") << "32767" << false << QStringList{} << QByteArray("1e400\r\n")
         << QByteArray("Anna\r\n");
-    QTest::newRow("blanks before the number") << QByteArray("  2 0\r\n") << "20" << false
-                                              << QStringList{} << QByteArray("  2 0\r\n")
-                                              << QByteArray("Anna\r\n");
+    QTest::newRow("blanks before the number")
+        << QByteArray("  2 0\r\n") << "20" << false << QStringList{} << QByteArray("  2 0\r\n")
+        << QByteArray("Anna\r\n");
 }
 
-void TestRecords::endOfContest()
-{
+void TestRecords::endOfContest() {
     QFETCH(QByteArray, stored);
     QFETCH(QString, score);
     QFETCH(bool, goodbye);
@@ -284,8 +258,7 @@ void TestRecords::endOfContest()
     QCOMPARE(platform.exitStatus, 0);
 }
 
-void TestRecords::anotherCopySavedMeanwhile_data()
-{
+void TestRecords::anotherCopySavedMeanwhile_data() {
     QTest::addColumn<QString>("score");
     QTest::addColumn<bool>("written");
     QTest::newRow("below the new record") << "10" << false;
@@ -293,16 +266,15 @@ void TestRecords::anotherCopySavedMeanwhile_data()
     QTest::newRow("above it") << "21" << true;
 }
 
-void TestRecords::anotherCopySavedMeanwhile()
-{
+void TestRecords::anotherCopySavedMeanwhile() {
     QFETCH(QString, score);
     QFETCH(bool, written);
     FakePlatform platform;
     const QString dir = prepared(platform, "5\r\n", "Anna\r\n");
     const records::Record record = records::startUp(dir);
     // The other copy sets 20 while this one plays.
-    put(dir + records::ScoreFile, "20\r\n");
-    put(dir + records::HolderFile, "Carlo\r\n");
+    QVERIFY(put(dir + records::ScoreFile, "20\r\n"));
+    QVERIFY(put(dir + records::HolderFile, "Carlo\r\n"));
     records::endContest(platform, dir, false, {record.score, score, "Bea"});
     QCOMPARE(bytesOf(dir + records::HolderFile), written ? QByteArray("Bea\r\n") : "Carlo\r\n");
     QCOMPARE(bytesOf(dir + records::ScoreFile), written ? (score + "\r\n").toLatin1() : "20\r\n");
@@ -311,17 +283,18 @@ void TestRecords::anotherCopySavedMeanwhile()
     QCOMPARE(platform.exitStatus, 0);
 }
 
-void TestRecords::faultsKeepTheOldRecord_data()
-{
+void TestRecords::faultsKeepTheOldRecord_data() {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("named");
-    QTest::newRow("holder file is a directory") << "holder" << "suc00000.txt";
-    QTest::newRow("score file is a directory") << "score" << "suc0000.txt";
-    QTest::newRow("lock held by another copy") << "lock" << "corvalesta.lock";
+    QTest::newRow("holder file is a directory") << "holder"
+                                                << "suc00000.txt";
+    QTest::newRow("score file is a directory") << "score"
+                                               << "suc0000.txt";
+    QTest::newRow("lock held by another copy") << "lock"
+                                               << "corvalesta.lock";
 }
 
-void TestRecords::faultsKeepTheOldRecord()
-{
+void TestRecords::faultsKeepTheOldRecord() {
     QFETCH(QString, fault);
     QFETCH(QString, named);
     FakePlatform platform;
@@ -329,15 +302,15 @@ void TestRecords::faultsKeepTheOldRecord()
     QLockFile held(dir + "corvalesta.lock");
     if (fault == "lock") {
         QVERIFY(held.tryLock(0));
-        put(dir + records::ScoreFile, "4\r\n");
-        put(dir + records::HolderFile, "Anna\r\n");
+        QVERIFY(put(dir + records::ScoreFile, "4\r\n"));
+        QVERIFY(put(dir + records::HolderFile, "Anna\r\n"));
     } else {
         // Where one file should be there is a directory: that file cannot
         // be written, the other could.
         const QString blocked = fault == "holder" ? records::HolderFile : records::ScoreFile;
         const QString other = fault == "holder" ? records::ScoreFile : records::HolderFile;
         QVERIFY(QDir(dir).mkdir(blocked));
-        put(dir + other, fault == "holder" ? "4\r\n" : "Anna\r\n");
+        QVERIFY(put(dir + other, fault == "holder" ? "4\r\n" : "Anna\r\n"));
     }
     const QByteArray scoreBefore = bytesOf(dir + records::ScoreFile);
     const QByteArray holderBefore = bytesOf(dir + records::HolderFile);
@@ -351,20 +324,19 @@ void TestRecords::faultsKeepTheOldRecord()
     QCOMPARE(bytesOf(dir + records::HolderFile), holderBefore);
 }
 
-void TestRecords::staleLockIsTakenOver()
-{
+void TestRecords::staleLockIsTakenOver() {
     FakePlatform platform;
     const QString dir = prepared(platform, "4\r\n", "Anna\r\n");
     // Left behind by a copy that crashed: a process id that is not running.
-    put(dir + "corvalesta.lock", "2147483600\ncorvalesta\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    QVERIFY(put(dir + "corvalesta.lock",
+                "2147483600\ncorvalesta\n" + QSysInfo::machineHostName().toUtf8() + "\n"));
     records::endContest(platform, dir, false, {"4\r\n", "9", "Bea"});
     QCOMPARE(platform.exitStatus, 0);
     QCOMPARE(bytesOf(dir + records::ScoreFile), QByteArray("9\r\n"));
     QVERIFY(!QFile::exists(dir + "corvalesta.lock"));
 }
 
-void TestRecords::readOnlyPlacesKeepTheRecord_data()
-{
+void TestRecords::readOnlyPlacesKeepTheRecord_data() {
     QTest::addColumn<QString>("readOnly"); // relative to the record directory
     QTest::addColumn<bool>("atStartUp");
     QTest::addColumn<QString>("named");
@@ -374,14 +346,13 @@ void TestRecords::readOnlyPlacesKeepTheRecord_data()
     QTest::newRow("directory, first start-up") << "." << true << "suc0000.txt";
 }
 
-void TestRecords::readOnlyPlacesKeepTheRecord()
-{
+void TestRecords::readOnlyPlacesKeepTheRecord() {
     QFETCH(QString, readOnly);
     QFETCH(bool, atStartUp);
     QFETCH(QString, named);
     FakePlatform platform;
-    const QString dir = atStartUp ? records::GetSystemDir(platform)
-                                  : prepared(platform, "4\r\n", "Anna\r\n");
+    const QString dir =
+        atStartUp ? records::GetSystemDir(platform) : prepared(platform, "4\r\n", "Anna\r\n");
     const QByteArray scoreBefore = bytesOf(dir + records::ScoreFile);
     const QByteArray holderBefore = bytesOf(dir + records::HolderFile);
     ReadOnly guard(QDir::cleanPath(dir + readOnly));
