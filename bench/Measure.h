@@ -9,7 +9,8 @@
 
 // Runs a step many times and keeps each time, for medians: the machines
 // here are noisy, and a median shrugs off the odd slow run.
-template <typename Step> double medianMicroseconds(int runs, Step step) {
+template <typename Step> double medianMicroseconds(int runs, Step step)
+{
     std::vector<double> times;
     times.reserve(runs);
     QElapsedTimer timer;
@@ -24,7 +25,8 @@ template <typename Step> double medianMicroseconds(int runs, Step step) {
 
 // The same, with an untimed preparation before each timed step.
 template <typename Prepare, typename Step>
-double medianMicroseconds(int runs, Prepare prepare, Step step) {
+double medianMicroseconds(int runs, Prepare prepare, Step step)
+{
     std::vector<double> times;
     times.reserve(runs);
     QElapsedTimer timer;
@@ -39,7 +41,8 @@ double medianMicroseconds(int runs, Prepare prepare, Step step) {
 }
 
 // Resident memory of this process in KiB.
-inline long residentKiB() {
+inline long residentKiB()
+{
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
@@ -49,11 +52,13 @@ inline long residentKiB() {
     return -1;
 }
 
-inline void row(const char* what, double value, const char* unit) {
+inline void row(const char* what, double value, const char* unit)
+{
     std::printf("| %-44s | %12.1f %-4s |\n", what, value, unit);
 }
 
-inline void header(const char* title) {
+inline void header(const char* title)
+{
     std::printf("\n%s\n| %-44s | %17s |\n|%s|%s|\n", title, "measure", "median",
                 std::string(46, '-').c_str(), std::string(19, '-').c_str());
 }

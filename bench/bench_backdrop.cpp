@@ -4,7 +4,8 @@
 
 #include <QGuiApplication>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     header("Backdrop ramp, rendered into its cached image");

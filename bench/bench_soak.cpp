@@ -7,7 +7,8 @@
 #include <QPixmapCache>
 #include <string>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Game game;

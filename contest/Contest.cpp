@@ -152,7 +152,8 @@ void Contest::newContest()
     // The countdown may have ended the contest while the box was open.
     if (m_ended || m_ending || answer == Platform::AnswerNo)
         return;
-    m_state.tableLimitText = m_platform.inputBox(QStringLiteral("Tavola pitagorica fino al numero? "));
+    m_state.tableLimitText =
+        m_platform.inputBox(QStringLiteral("Tavola pitagorica fino al numero? "));
     if (m_ended || m_ending)
         return;
     if (m_state.tableLimitText.isEmpty()) {

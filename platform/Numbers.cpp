@@ -120,7 +120,8 @@ std::optional<std::int16_t> roundToInt16(double value)
     if (std::isnan(value))
         return std::nullopt;
     const double r = std::nearbyint(value);
-    if (r < std::numeric_limits<std::int16_t>::min() || r > std::numeric_limits<std::int16_t>::max())
+    if (r < std::numeric_limits<std::int16_t>::min() ||
+        r > std::numeric_limits<std::int16_t>::max())
         return std::nullopt;
     return static_cast<std::int16_t>(r);
 }

@@ -31,7 +31,8 @@ std::vector<std::int16_t> render(const std::vector<Note>& notes, double total)
             // Short ramps at both ends keep the sound free of clicks.
             const double attack = std::min(1.0, t / 0.01);
             const double release = std::min(1.0, (n.length - t) / 0.03);
-            const double body = n.decay > 0 ? std::exp(-n.decay * t) : std::sin(std::numbers::pi * t / n.length);
+            const double body =
+                n.decay > 0 ? std::exp(-n.decay * t) : std::sin(std::numbers::pi * t / n.length);
             const double tone = std::sin(phase) + 0.25 * std::sin(2.0 * phase);
             mix[first + k] += n.level * attack * release * body * tone;
         }
@@ -76,13 +77,13 @@ std::string wavFile(const std::vector<std::int16_t>& samples, int rate)
     out += "RIFF";
     put(out, 36 + dataBytes, 4);
     out += "WAVEfmt ";
-    put(out, 16, 4);           // format chunk size
-    put(out, 1, 2);            // PCM
-    put(out, 1, 2);            // mono
+    put(out, 16, 4); // format chunk size
+    put(out, 1, 2);  // PCM
+    put(out, 1, 2);  // mono
     put(out, std::uint32_t(rate), 4);
     put(out, std::uint32_t(rate * 2), 4); // bytes a second
-    put(out, 2, 2);            // block align
-    put(out, 16, 2);           // bits a sample
+    put(out, 2, 2);                       // block align
+    put(out, 16, 2);                      // bits a sample
     out += "data";
     put(out, dataBytes, 4);
     for (std::int16_t s : samples)

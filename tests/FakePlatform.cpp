@@ -2,14 +2,16 @@
 
 FakePlatform::FakePlatform() : recordDir(dataDir.filePath(QStringLiteral("corvalesta"))) {}
 
-QStringList FakePlatform::boxPrompts() const {
+QStringList FakePlatform::boxPrompts() const
+{
     QStringList prompts;
     for (const Box& box : boxes)
         prompts << box.prompt;
     return prompts;
 }
 
-int FakePlatform::messageBox(const QString& prompt, int buttons, const QString& title) {
+int FakePlatform::messageBox(const QString& prompt, int buttons, const QString& title)
+{
     const Box box{prompt, buttons, title};
     boxes << box;
     if (whileBoxOpen)
@@ -19,19 +21,22 @@ int FakePlatform::messageBox(const QString& prompt, int buttons, const QString& 
     return buttons == YesNoQuestionDefaultNo ? AnswerNo : AnswerOk;
 }
 
-QString FakePlatform::inputBox(const QString& prompt) {
+QString FakePlatform::inputBox(const QString& prompt)
+{
     inputPrompts << prompt;
     if (whileInputOpen)
         whileInputOpen(prompt);
     return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();
 }
 
-double FakePlatform::random() {
+double FakePlatform::random()
+{
     ++randomsDrawn;
     return randoms.isEmpty() ? 0.5 : randoms.takeFirst();
 }
 
-void FakePlatform::endProgram(int status) {
+void FakePlatform::endProgram(int status)
+{
     if (!ended)
         exitStatus = status;
     ended = true;

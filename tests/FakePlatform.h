@@ -54,7 +54,8 @@ public:
     int messageBox(const QString& prompt, int buttons, const QString& title) override;
     QString inputBox(const QString& prompt) override;
     double random() override;
-    void reseed() override {
+    void reseed() override
+    {
         ++reseeds;
         drawnBeforeLastReseed = randomsDrawn;
     }

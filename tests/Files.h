@@ -5,7 +5,8 @@
 #include <QString>
 
 // Record files byte for byte, as the tests check them.
-inline QByteArray bytesOf(const QString& path) {
+inline QByteArray bytesOf(const QString& path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray("(missing)");
@@ -13,7 +14,8 @@ inline QByteArray bytesOf(const QString& path) {
 }
 
 // Writes the bytes, replacing the file; false when that fails.
-inline bool put(const QString& path, const QByteArray& bytes) {
+inline bool put(const QString& path, const QByteArray& bytes)
+{
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes) == bytes.size();

@@ -8,11 +8,13 @@
 #include <QApplication>
 #include <QTest>
 
-Game::Game() {
+Game::Game()
+{
     MainWindow::prepareApplication();
 }
 
-void Game::start(const QString& name, int tint, int number) {
+void Game::start(const QString& name, int tint, int number)
+{
     platform.inputAnswers << name;
     nextRound(tint, number);
     contest.load();
@@ -24,40 +26,49 @@ void Game::start(const QString& name, int tint, int number) {
     }
 }
 
-void Game::nextRound(int tint, int number) {
+void Game::nextRound(int tint, int number)
+{
     platform.randoms << FakePlatform::forTint(tint) << FakePlatform::forNumber(number);
 }
 
-void Game::type(const QString& text) {
+void Game::type(const QString& text)
+{
     QTest::keyClicks(focus(), text);
 }
 
-void Game::press(int key, Qt::KeyboardModifiers modifiers) {
+void Game::press(int key, Qt::KeyboardModifiers modifiers)
+{
     QTest::keyClick(focus(), Qt::Key(key), modifiers);
 }
 
-void Game::answer(const QString& text) {
+void Game::answer(const QString& text)
+{
     type(text);
     press(Qt::Key_Return);
 }
 
-MainWindow* Game::window() const {
+MainWindow* Game::window() const
+{
     return contest.window();
 }
 
-QString Game::caption(const char* label) const {
+QString Game::caption(const char* label) const
+{
     return window()->caption(QLatin1String(label));
 }
 
-AnswerBox* Game::answerBox() const {
+AnswerBox* Game::answerBox() const
+{
     return window()->answerBox();
 }
 
-PictureButton* Game::next() const {
+PictureButton* Game::next() const
+{
     return window()->nextButton();
 }
 
-QWidget* Game::focus() const {
+QWidget* Game::focus() const
+{
     QWidget* w = QApplication::focusWidget();
     return w ? w : window();
 }

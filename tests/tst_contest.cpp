@@ -34,22 +34,26 @@ private slots:
 
 namespace {
 
-void ticks(Game& game, int n) {
+void ticks(Game& game, int n)
+{
     for (int i = 0; i < n; ++i)
         game.contest.clock()->tick();
 }
 
-QString scoreFile(const Game& game) {
+QString scoreFile(const Game& game)
+{
     return game.platform.recordDir + "/" + records::ScoreFile;
 }
 
-QString holderFile(const Game& game) {
+QString holderFile(const Game& game)
+{
     return game.platform.recordDir + "/" + records::HolderFile;
 }
 
 } // namespace
 
-void TestContest::clockShowsFiveMinutesAtStart() {
+void TestContest::clockShowsFiveMinutesAtStart()
+{
     Game game;
     game.start();
     QCOMPARE(game.caption("lblconto"), QString("00:05:00"));
@@ -60,7 +64,8 @@ void TestContest::clockShowsFiveMinutesAtStart() {
     QCOMPARE(timer->timerType(), Qt::PreciseTimer);
 }
 
-void TestContest::ticksCountDown_data() {
+void TestContest::ticksCountDown_data()
+{
     QTest::addColumn<int>("n");
     QTest::addColumn<QString>("shown");
     QTest::newRow("first") << 1 << "00:04:59";
@@ -71,7 +76,8 @@ void TestContest::ticksCountDown_data() {
     QTest::newRow("zero") << 300 << "00:00:00";
 }
 
-void TestContest::ticksCountDown() {
+void TestContest::ticksCountDown()
+{
     QFETCH(int, n);
     QFETCH(QString, shown);
     Game game;
@@ -89,7 +95,8 @@ void TestContest::ticksCountDown() {
     }
 }
 
-void TestContest::endTestReadsTheLabel() {
+void TestContest::endTestReadsTheLabel()
+{
     Game game;
     game.start();
     ticks(game, 5);
@@ -100,7 +107,8 @@ void TestContest::endTestReadsTheLabel() {
     QCOMPARE(game.platform.boxPrompts().last(), records::Goodbye);
 }
 
-void TestContest::timerIsOffDuringTheNamePrompt() {
+void TestContest::timerIsOffDuringTheNamePrompt()
+{
     Game game;
     QList<bool> running;
     game.platform.whileInputOpen = [&](const QString&) {
@@ -114,7 +122,8 @@ void TestContest::timerIsOffDuringTheNamePrompt() {
     QVERIFY(game.contest.clock()->isEnabled());
 }
 
-void TestContest::oneGoodbyeWhateverTicksArrive() {
+void TestContest::oneGoodbyeWhateverTicksArrive()
+{
     Game game;
     game.start();
     game.answer("42");
@@ -140,7 +149,8 @@ void TestContest::oneGoodbyeWhateverTicksArrive() {
     QCOMPARE(game.platform.boxes.size(), 3);
 }
 
-void TestContest::exitSavesABetterScore_data() {
+void TestContest::exitSavesABetterScore_data()
+{
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<int>("right");
     QTest::addColumn<QStringList>("boxes");
@@ -155,7 +165,8 @@ void TestContest::exitSavesABetterScore_data() {
         << QByteArray() << 0 << QStringList{} << QByteArray();
 }
 
-void TestContest::exitSavesABetterScore() {
+void TestContest::exitSavesABetterScore()
+{
     QFETCH(QByteArray, stored);
     QFETCH(int, right);
     QFETCH(QStringList, boxes);
@@ -181,7 +192,8 @@ void TestContest::exitSavesABetterScore() {
     QCOMPARE(game.platform.exitStatus, 0);
 }
 
-void TestContest::closingTheWindowSavesNothing() {
+void TestContest::closingTheWindowSavesNothing()
+{
     Game game;
     game.start();
     game.answer("42");
@@ -191,7 +203,8 @@ void TestContest::closingTheWindowSavesNothing() {
     QCOMPARE(bytesOf(holderFile(game)), QByteArray());
 }
 
-void TestContest::newContestQuestions_data() {
+void TestContest::newContestQuestions_data()
+{
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("typed"); // at the table-limit question
@@ -213,7 +226,8 @@ void TestContest::newContestQuestions_data() {
                                        << QStringList{greet} << true << "boh";
 }
 
-void TestContest::newContestQuestions() {
+void TestContest::newContestQuestions()
+{
     QFETCH(int, answer);
     QFETCH(QString, name);
     QFETCH(QStringList, typed);
@@ -251,7 +265,8 @@ void TestContest::newContestQuestions() {
     QCOMPARE(game.caption("lblNum1"), QString("600"));
 }
 
-void TestContest::newContestStartsAfresh() {
+void TestContest::newContestStartsAfresh()
+{
     Game game;
     game.start("Anna", 2, 10);
     game.answer("11");
@@ -297,7 +312,8 @@ void TestContest::newContestStartsAfresh() {
     QVERIFY(!game.platform.ended);
 }
 
-void TestContest::countdownEndsInsideTheQuestion() {
+void TestContest::countdownEndsInsideTheQuestion()
+{
     Game game;
     game.start();
     ticks(game, 300);
@@ -315,7 +331,8 @@ void TestContest::countdownEndsInsideTheQuestion() {
     QCOMPARE(game.platform.inputPrompts, QStringList{"Come ti chiami?"});
 }
 
-void TestContest::startUpFaultStopsBeforeTheWindow() {
+void TestContest::startUpFaultStopsBeforeTheWindow()
+{
     Game game;
     // A file where the record directory should be.
     QFile blocker(game.platform.recordDir);

@@ -19,7 +19,8 @@ private slots:
     void addsWithoutWrapping();
 };
 
-void TestNumbers::formatsWithPatterns_data() {
+void TestNumbers::formatsWithPatterns_data()
+{
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("expected");
@@ -47,14 +48,16 @@ void TestNumbers::formatsWithPatterns_data() {
                                    << "59";
 }
 
-void TestNumbers::formatsWithPatterns() {
+void TestNumbers::formatsWithPatterns()
+{
     QFETCH(double, value);
     QFETCH(QString, pattern);
     QFETCH(QString, expected);
     QCOMPARE(numbers::format(value, pattern), expected);
 }
 
-void TestNumbers::valReadsTheLeadingNumber_data() {
+void TestNumbers::valReadsTheLeadingNumber_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
     QTest::newRow("empty") << "" << 0.0;
@@ -75,13 +78,15 @@ void TestNumbers::valReadsTheLeadingNumber_data() {
     QTest::newRow("arabic digits are no digits") << QString::fromUtf16(u"\u0661\u0662") << 0.0;
 }
 
-void TestNumbers::valReadsTheLeadingNumber() {
+void TestNumbers::valReadsTheLeadingNumber()
+{
     QFETCH(QString, text);
     QFETCH(double, expected);
     QCOMPARE(numbers::val(text), expected);
 }
 
-void TestNumbers::strictRefusesTextThatIsNoNumber_data() {
+void TestNumbers::strictRefusesTextThatIsNoNumber_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<double>("expected");
@@ -92,7 +97,8 @@ void TestNumbers::strictRefusesTextThatIsNoNumber_data() {
     QTest::newRow("word") << "tredici" << false << 0.0;
 }
 
-void TestNumbers::strictRefusesTextThatIsNoNumber() {
+void TestNumbers::strictRefusesTextThatIsNoNumber()
+{
     QFETCH(QString, text);
     QFETCH(bool, valid);
     QFETCH(double, expected);
@@ -102,7 +108,8 @@ void TestNumbers::strictRefusesTextThatIsNoNumber() {
         QCOMPARE(*value, expected);
 }
 
-void TestNumbers::roundsToSixteenBits_data() {
+void TestNumbers::roundsToSixteenBits_data()
+{
     QTest::addColumn<double>("value");
     QTest::addColumn<bool>("fits");
     QTest::addColumn<int>("expected");
@@ -119,7 +126,8 @@ void TestNumbers::roundsToSixteenBits_data() {
     QTest::newRow("not a number") << std::nan("") << false << 0;
 }
 
-void TestNumbers::roundsToSixteenBits() {
+void TestNumbers::roundsToSixteenBits()
+{
     QFETCH(double, value);
     QFETCH(bool, fits);
     QFETCH(int, expected);
@@ -129,7 +137,8 @@ void TestNumbers::roundsToSixteenBits() {
         QCOMPARE(int(*rounded), expected);
 }
 
-void TestNumbers::addsWithoutWrapping_data() {
+void TestNumbers::addsWithoutWrapping_data()
+{
     QTest::addColumn<int>("a");
     QTest::addColumn<int>("b");
     QTest::addColumn<bool>("fits");
@@ -139,7 +148,8 @@ void TestNumbers::addsWithoutWrapping_data() {
     QTest::newRow("sum over the top") << 20000 << 20000 << false;
 }
 
-void TestNumbers::addsWithoutWrapping() {
+void TestNumbers::addsWithoutWrapping()
+{
     QFETCH(int, a);
     QFETCH(int, b);
     QFETCH(bool, fits);

@@ -34,7 +34,8 @@ private slots:
 namespace {
 
 // Acts on the box once it is open, from inside its event loop.
-void whenBoxOpens(std::function<void(QWidget*)> act) {
+void whenBoxOpens(std::function<void(QWidget*)> act)
+{
     auto* poll = new QTimer;
     poll->setInterval(10);
     QObject::connect(poll, &QTimer::timeout, [poll, act] {
@@ -47,7 +48,8 @@ void whenBoxOpens(std::function<void(QWidget*)> act) {
     poll->start();
 }
 
-QAbstractButton* buttonNamed(QWidget* box, const QString& text) {
+QAbstractButton* buttonNamed(QWidget* box, const QString& text)
+{
     for (auto* b : box->findChildren<QAbstractButton*>()) {
         if (b->text() == text)
             return b;
@@ -57,7 +59,8 @@ QAbstractButton* buttonNamed(QWidget* box, const QString& text) {
 
 } // namespace
 
-void TestPlatform::messageBoxShowsTextAndTitle_data() {
+void TestPlatform::messageBoxShowsTextAndTitle_data()
+{
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("shownTitle");
@@ -72,7 +75,8 @@ void TestPlatform::messageBoxShowsTextAndTitle_data() {
                             << "Titolo";
 }
 
-void TestPlatform::messageBoxShowsTextAndTitle() {
+void TestPlatform::messageBoxShowsTextAndTitle()
+{
     QFETCH(QString, prompt);
     QFETCH(QString, title);
     QFETCH(QString, shownTitle);
@@ -95,7 +99,8 @@ void TestPlatform::messageBoxShowsTextAndTitle() {
     QCOMPARE(buttons, 1);
 }
 
-void TestPlatform::questionAnswers_data() {
+void TestPlatform::questionAnswers_data()
+{
     QTest::addColumn<QString>("how");
     QTest::addColumn<int>("answer");
     QTest::newRow("Enter takes the default, No") << "enter" << int(Platform::AnswerNo);
@@ -104,7 +109,8 @@ void TestPlatform::questionAnswers_data() {
     QTest::newRow("click on No") << "no" << int(Platform::AnswerNo);
 }
 
-void TestPlatform::questionAnswers() {
+void TestPlatform::questionAnswers()
+{
     QFETCH(QString, how);
     QFETCH(int, answer);
     QtPlatform platform;
@@ -124,7 +130,8 @@ void TestPlatform::questionAnswers() {
     QCOMPARE(title, QString("INIZIARE NUOVA GARA"));
 }
 
-void TestPlatform::inputBoxReturnsWhatWasTyped_data() {
+void TestPlatform::inputBoxReturnsWhatWasTyped_data()
+{
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("cancel");
     QTest::addColumn<QString>("result");
@@ -134,7 +141,8 @@ void TestPlatform::inputBoxReturnsWhatWasTyped_data() {
     QTest::newRow("cancelled") << "Carlo" << true << "";
 }
 
-void TestPlatform::inputBoxReturnsWhatWasTyped() {
+void TestPlatform::inputBoxReturnsWhatWasTyped()
+{
     QFETCH(QString, typed);
     QFETCH(bool, cancel);
     QFETCH(QString, result);
@@ -154,7 +162,8 @@ void TestPlatform::inputBoxReturnsWhatWasTyped() {
     QCOMPARE(title, QString("Corvalesta"));
 }
 
-void TestPlatform::focusComesBackAfterABox() {
+void TestPlatform::focusComesBackAfterABox()
+{
     QMainWindow window;
     auto* edit = new QLineEdit(&window);
     window.setCentralWidget(edit);
@@ -170,7 +179,8 @@ void TestPlatform::focusComesBackAfterABox() {
     QTRY_COMPARE(QApplication::focusWidget(), edit);
 }
 
-void TestPlatform::recordDirectoryFollowsXdgDataHome() {
+void TestPlatform::recordDirectoryFollowsXdgDataHome()
+{
     QTemporaryDir home;
     const QByteArray before = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", home.path().toUtf8());
@@ -180,7 +190,8 @@ void TestPlatform::recordDirectoryFollowsXdgDataHome() {
     QCOMPARE(dir, home.path() + "/corvalesta");
 }
 
-void TestPlatform::randomNumbersCoverTheRange() {
+void TestPlatform::randomNumbersCoverTheRange()
+{
     QtPlatform platform;
     QSet<int> numbers;
     for (int i = 0; i < 50000; ++i) {
@@ -192,7 +203,8 @@ void TestPlatform::randomNumbersCoverTheRange() {
     QVERIFY2(numbers.size() > 9900, qPrintable(QString::number(numbers.size())));
 }
 
-void TestPlatform::soundNeverHangsOrCrashes() {
+void TestPlatform::soundNeverHangsOrCrashes()
+{
     QtPlatform platform;
     QTemporaryDir dir;
     QFile broken(dir.filePath("rotto.wav"));

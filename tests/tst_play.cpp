@@ -36,7 +36,8 @@ private slots:
     void minimisingSetsTheCaptionForGood();
 };
 
-void TestPlay::startUpAsksTheNameAndGreets_data() {
+void TestPlay::startUpAsksTheNameAndGreets_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("greeting");
     QTest::newRow("a name") << "Anna"
@@ -49,7 +50,8 @@ void TestPlay::startUpAsksTheNameAndGreets_data() {
                                        << " <b>Eva</b> vediamo se sei un vero campione  ";
 }
 
-void TestPlay::startUpAsksTheNameAndGreets() {
+void TestPlay::startUpAsksTheNameAndGreets()
+{
     QFETCH(QString, name);
     QFETCH(QString, greeting);
     Game game;
@@ -64,7 +66,8 @@ void TestPlay::startUpAsksTheNameAndGreets() {
     QVERIFY(!game.platform.ended);
 }
 
-void TestPlay::firstRoundIsOnScreenAtOnce() {
+void TestPlay::firstRoundIsOnScreenAtOnce()
+{
     Game game;
     game.start("Anna", 3, 41);
     QVERIFY(game.window()->isVisible());
@@ -81,7 +84,8 @@ void TestPlay::firstRoundIsOnScreenAtOnce() {
     QCOMPARE(game.caption("lblScore2"), QString("0"));
 }
 
-void TestPlay::dealingShowsTheNumberAndExpectsItsSuccessor_data() {
+void TestPlay::dealingShowsTheNumberAndExpectsItsSuccessor_data()
+{
     QTest::addColumn<int>("tint");
     QTest::addColumn<int>("number");
     QTest::newRow("zero") << 0 << 0;
@@ -89,7 +93,8 @@ void TestPlay::dealingShowsTheNumberAndExpectsItsSuccessor_data() {
     QTest::newRow("middle") << 7 << 512;
 }
 
-void TestPlay::dealingShowsTheNumberAndExpectsItsSuccessor() {
+void TestPlay::dealingShowsTheNumberAndExpectsItsSuccessor()
+{
     QFETCH(int, tint);
     QFETCH(int, number);
     Game game;
@@ -99,7 +104,8 @@ void TestPlay::dealingShowsTheNumberAndExpectsItsSuccessor() {
     QCOMPARE(int(game.contest.state().tintFactor), tint);
 }
 
-void TestPlay::tintIsDrawnBeforeTheReseed() {
+void TestPlay::tintIsDrawnBeforeTheReseed()
+{
     Game game;
     game.start("Anna", 5, 7);
     game.answer("8");
@@ -112,7 +118,8 @@ void TestPlay::tintIsDrawnBeforeTheReseed() {
     QCOMPARE(game.caption("lblNum1"), QString("70"));
 }
 
-void TestPlay::enterChecksTheAnswer_data() {
+void TestPlay::enterChecksTheAnswer_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("typed");
@@ -139,7 +146,8 @@ void TestPlay::enterChecksTheAnswer_data() {
                                      << "no.wav";
 }
 
-void TestPlay::enterChecksTheAnswer() {
+void TestPlay::enterChecksTheAnswer()
+{
     QFETCH(QString, name);
     QFETCH(int, number);
     QFETCH(QString, typed);
@@ -156,7 +164,8 @@ void TestPlay::enterChecksTheAnswer() {
     QCOMPARE(game.answerBox()->text(), typed.left(4));
 }
 
-void TestPlay::countersFollowTheirRules() {
+void TestPlay::countersFollowTheirRules()
+{
     Game game;
     game.start("Anna", 1, 10);
     const QList<std::pair<int, bool>> rounds = {
@@ -173,7 +182,8 @@ void TestPlay::countersFollowTheirRules() {
     QCOMPARE(game.caption("lblScore2"), QString("5"));
 }
 
-void TestPlay::wrongAnswerBlackensTheWindowUntilTheNextRound() {
+void TestPlay::wrongAnswerBlackensTheWindowUntilTheNextRound()
+{
     Game game;
     game.start("Anna", 4, 100);
     Backdrop* backdrop = game.window()->backdrop();
@@ -189,7 +199,8 @@ void TestPlay::wrongAnswerBlackensTheWindowUntilTheNextRound() {
     QVERIFY(backdrop->showsRamp());
 }
 
-void TestPlay::keyFilterLetsOnlyDigitsThrough_data() {
+void TestPlay::keyFilterLetsOnlyDigitsThrough_data()
+{
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
     QTest::newRow("digits") << "1234"
@@ -204,7 +215,8 @@ void TestPlay::keyFilterLetsOnlyDigitsThrough_data() {
                              << "7";
 }
 
-void TestPlay::keyFilterLetsOnlyDigitsThrough() {
+void TestPlay::keyFilterLetsOnlyDigitsThrough()
+{
     QFETCH(QString, typed);
     QFETCH(QString, expected);
     Game game;
@@ -213,7 +225,8 @@ void TestPlay::keyFilterLetsOnlyDigitsThrough() {
     QCOMPARE(game.answerBox()->text(), expected);
 }
 
-void TestPlay::editingKeysKeepWorking() {
+void TestPlay::editingKeysKeepWorking()
+{
     Game game;
     game.start();
     game.type("123");
@@ -228,14 +241,16 @@ void TestPlay::editingKeysKeepWorking() {
     QCOMPARE(game.answerBox()->text(), QString("52"));
 }
 
-void TestPlay::pasteKeysPasteNothing_data() {
+void TestPlay::pasteKeysPasteNothing_data()
+{
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::newRow("ctrl+v") << int(Qt::Key_V) << int(Qt::ControlModifier);
     QTest::newRow("shift+insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier);
 }
 
-void TestPlay::pasteKeysPasteNothing() {
+void TestPlay::pasteKeysPasteNothing()
+{
     QFETCH(int, key);
     QFETCH(int, modifiers);
     Game game;
@@ -245,7 +260,8 @@ void TestPlay::pasteKeysPasteNothing() {
     QCOMPARE(game.answerBox()->text(), QString());
 }
 
-void TestPlay::pastedTextNeverCrashesTheCheck_data() {
+void TestPlay::pastedTextNeverCrashesTheCheck_data()
+{
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("message");
     QTest::newRow("beyond 16 bits") << "9999999"
@@ -260,7 +276,8 @@ void TestPlay::pastedTextNeverCrashesTheCheck_data() {
                                    << "Sbagliato!! 42";
 }
 
-void TestPlay::pastedTextNeverCrashesTheCheck() {
+void TestPlay::pastedTextNeverCrashesTheCheck()
+{
     QFETCH(QString, pasted);
     QFETCH(QString, message);
     Game game;
@@ -272,7 +289,8 @@ void TestPlay::pastedTextNeverCrashesTheCheck() {
     QCOMPARE(game.caption("lblScore2"), QString("1"));
 }
 
-void TestPlay::enterAfterACheckDealsTheNextRound() {
+void TestPlay::enterAfterACheckDealsTheNextRound()
+{
     Game game;
     game.start("Anna", 3, 41);
     game.answer("42");
@@ -289,7 +307,8 @@ void TestPlay::enterAfterACheckDealsTheNextRound() {
     QCOMPARE(game.caption("lblScore"), QString("2"));
 }
 
-void TestPlay::spaceAndAltNPressTheNextButton_data() {
+void TestPlay::spaceAndAltNPressTheNextButton_data()
+{
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::newRow("space") << int(Qt::Key_Space) << int(Qt::NoModifier);
@@ -297,7 +316,8 @@ void TestPlay::spaceAndAltNPressTheNextButton_data() {
     QTest::newRow("keypad enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
 }
 
-void TestPlay::spaceAndAltNPressTheNextButton() {
+void TestPlay::spaceAndAltNPressTheNextButton()
+{
     QFETCH(int, key);
     QFETCH(int, modifiers);
     Game game;
@@ -310,7 +330,8 @@ void TestPlay::spaceAndAltNPressTheNextButton() {
     QCOMPARE(game.focus(), game.answerBox());
 }
 
-void TestPlay::altNDoesNothingWhileARoundIsOpen() {
+void TestPlay::altNDoesNothingWhileARoundIsOpen()
+{
     Game game;
     game.start("Anna", 3, 41);
     game.type("4");
@@ -320,7 +341,8 @@ void TestPlay::altNDoesNothingWhileARoundIsOpen() {
     QCOMPARE(game.platform.randomsDrawn, 2);
 }
 
-void TestPlay::minimisingSetsTheCaptionForGood() {
+void TestPlay::minimisingSetsTheCaptionForGood()
+{
     Game game;
     game.start();
     QCOMPARE(game.window()->windowTitle(), QString("Ventobaldo- Arrivo fino a 10000"));

@@ -40,7 +40,8 @@ private slots:
 namespace {
 
 // A record directory holding these files; "(missing)" leaves one out.
-QString prepared(FakePlatform& platform, const QByteArray& score, const QByteArray& holder) {
+QString prepared(FakePlatform& platform, const QByteArray& score, const QByteArray& holder)
+{
     const QString dir = records::GetSystemDir(platform);
     if ((score != "(missing)" && !put(dir + records::ScoreFile, score)) ||
         (holder != "(missing)" && !put(dir + records::HolderFile, holder)))
@@ -52,7 +53,8 @@ QString prepared(FakePlatform& platform, const QByteArray& score, const QByteArr
 // root ignores permission bits): immutable where the file system allows it.
 class ReadOnly {
 public:
-    explicit ReadOnly(const QString& path) : m_path(path) {
+    explicit ReadOnly(const QString& path) : m_path(path)
+    {
         if (geteuid() != 0) {
             m_done = QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
         } else {
@@ -60,7 +62,8 @@ public:
             m_done = m_immutable;
         }
     }
-    ~ReadOnly() {
+    ~ReadOnly()
+    {
         if (m_immutable)
             QProcess::execute("chattr", {"-i", m_path});
         else
@@ -76,14 +79,16 @@ private:
 
 } // namespace
 
-void TestRecords::recordDirectoryEndsInOneSeparator_data() {
+void TestRecords::recordDirectoryEndsInOneSeparator_data()
+{
     QTest::addColumn<QString>("given");
     QTest::newRow("without separator") << "giochi/corvalesta";
     QTest::newRow("with separator") << "giochi/corvalesta/";
     QTest::newRow("not there yet, two levels") << "nuovo/livello/corvalesta";
 }
 
-void TestRecords::recordDirectoryEndsInOneSeparator() {
+void TestRecords::recordDirectoryEndsInOneSeparator()
+{
     QFETCH(QString, given);
     FakePlatform platform;
     platform.recordDir = platform.dataDir.filePath(given);
@@ -96,7 +101,8 @@ void TestRecords::recordDirectoryEndsInOneSeparator() {
                                            "/suc0000.txt");
 }
 
-void TestRecords::startUpReadsAndNeverChanges_data() {
+void TestRecords::startUpReadsAndNeverChanges_data()
+{
     QTest::addColumn<QByteArray>("score");
     QTest::addColumn<QByteArray>("holder");
     QTest::addColumn<QString>("scoreText");
@@ -121,7 +127,8 @@ void TestRecords::startUpReadsAndNeverChanges_data() {
                                << QString(records::MaxRead, u'7') << "Anna\r\n";
 }
 
-void TestRecords::startUpReadsAndNeverChanges() {
+void TestRecords::startUpReadsAndNeverChanges()
+{
     QFETCH(QByteArray, score);
     QFETCH(QByteArray, holder);
     QFETCH(QString, scoreText);
@@ -136,7 +143,8 @@ void TestRecords::startUpReadsAndNeverChanges() {
     QCOMPARE(bytesOf(dir + records::HolderFile), expected(holder));
 }
 
-void TestRecords::writtenBytes_data() {
+void TestRecords::writtenBytes_data()
+{
     QTest::addColumn<QString>("score");
     QTest::addColumn<QString>("holder");
     QTest::addColumn<QByteArray>("scoreHex");
@@ -156,7 +164,8 @@ void TestRecords::writtenBytes_data() {
                                                   << QByteArray("350d0a") << QByteArray("3f210d0a");
 }
 
-void TestRecords::writtenBytes() {
+void TestRecords::writtenBytes()
+{
     QFETCH(QString, score);
     QFETCH(QString, holder);
     QFETCH(QByteArray, scoreHex);
@@ -171,7 +180,8 @@ void TestRecords::writtenBytes() {
              (QStringList{"suc0000.txt", "suc00000.txt"}));
 }
 
-void TestRecords::codePageAgreesWithWindows1252() {
+void TestRecords::codePageAgreesWithWindows1252()
+{
     QStringDecoder decoder("windows-1252");
     QStringEncoder encoder("windows-1252");
     QVERIFY(decoder.isValid());
@@ -188,7 +198,8 @@ void TestRecords::codePageAgreesWithWindows1252() {
     }
 }
 
-void TestRecords::endOfContest_data() {
+void TestRecords::endOfContest_data()
+{
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<QString>("score");
     QTest::addColumn<bool>("goodbye");
@@ -228,7 +239,8 @@ void TestRecords::endOfContest_data() {
         << QByteArray("Anna\r\n");
 }
 
-void TestRecords::endOfContest() {
+void TestRecords::endOfContest()
+{
     QFETCH(QByteArray, stored);
     QFETCH(QString, score);
     QFETCH(bool, goodbye);
@@ -258,7 +270,8 @@ void TestRecords::endOfContest() {
     QCOMPARE(platform.exitStatus, 0);
 }
 
-void TestRecords::anotherCopySavedMeanwhile_data() {
+void TestRecords::anotherCopySavedMeanwhile_data()
+{
     QTest::addColumn<QString>("score");
     QTest::addColumn<bool>("written");
     QTest::newRow("below the new record") << "10" << false;
@@ -266,7 +279,8 @@ void TestRecords::anotherCopySavedMeanwhile_data() {
     QTest::newRow("above it") << "21" << true;
 }
 
-void TestRecords::anotherCopySavedMeanwhile() {
+void TestRecords::anotherCopySavedMeanwhile()
+{
     QFETCH(QString, score);
     QFETCH(bool, written);
     FakePlatform platform;
@@ -283,7 +297,8 @@ void TestRecords::anotherCopySavedMeanwhile() {
     QCOMPARE(platform.exitStatus, 0);
 }
 
-void TestRecords::faultsKeepTheOldRecord_data() {
+void TestRecords::faultsKeepTheOldRecord_data()
+{
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("named");
     QTest::newRow("holder file is a directory") << "holder"
@@ -294,7 +309,8 @@ void TestRecords::faultsKeepTheOldRecord_data() {
                                                << "corvalesta.lock";
 }
 
-void TestRecords::faultsKeepTheOldRecord() {
+void TestRecords::faultsKeepTheOldRecord()
+{
     QFETCH(QString, fault);
     QFETCH(QString, named);
     FakePlatform platform;
@@ -324,7 +340,8 @@ void TestRecords::faultsKeepTheOldRecord() {
     QCOMPARE(bytesOf(dir + records::HolderFile), holderBefore);
 }
 
-void TestRecords::staleLockIsTakenOver() {
+void TestRecords::staleLockIsTakenOver()
+{
     FakePlatform platform;
     const QString dir = prepared(platform, "4\r\n", "Anna\r\n");
     // Left behind by a copy that crashed: a process id that is not running.
@@ -336,7 +353,8 @@ void TestRecords::staleLockIsTakenOver() {
     QVERIFY(!QFile::exists(dir + "corvalesta.lock"));
 }
 
-void TestRecords::readOnlyPlacesKeepTheRecord_data() {
+void TestRecords::readOnlyPlacesKeepTheRecord_data()
+{
     QTest::addColumn<QString>("readOnly"); // relative to the record directory
     QTest::addColumn<bool>("atStartUp");
     QTest::addColumn<QString>("named");
@@ -346,7 +364,8 @@ void TestRecords::readOnlyPlacesKeepTheRecord_data() {
     QTest::newRow("directory, first start-up") << "." << true << "suc0000.txt";
 }
 
-void TestRecords::readOnlyPlacesKeepTheRecord() {
+void TestRecords::readOnlyPlacesKeepTheRecord()
+{
     QFETCH(QString, readOnly);
     QFETCH(bool, atStartUp);
     QFETCH(QString, named);

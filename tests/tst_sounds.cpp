@@ -24,33 +24,38 @@ namespace {
 using Samples = std::vector<std::int16_t>;
 
 // Zero crossings a second over a stretch: a rough pitch.
-double crossingsPerSecond(const Samples& s, std::size_t from, std::size_t to) {
+double crossingsPerSecond(const Samples& s, std::size_t from, std::size_t to)
+{
     int crossings = 0;
     for (std::size_t i = from + 1; i < to; ++i)
         crossings += (s[i - 1] < 0) != (s[i] < 0);
     return crossings * double(synth::sampleRate) / double(to - from);
 }
 
-std::uint32_t le32(const std::string& b, std::size_t at) {
+std::uint32_t le32(const std::string& b, std::size_t at)
+{
     std::uint32_t v = 0;
     for (int i = 3; i >= 0; --i)
         v = (v << 8) | std::uint8_t(b[at + i]);
     return v;
 }
 
-std::uint16_t le16(const std::string& b, std::size_t at) {
+std::uint16_t le16(const std::string& b, std::size_t at)
+{
     return std::uint16_t(std::uint8_t(b[at]) | (std::uint8_t(b[at + 1]) << 8));
 }
 
 } // namespace
 
-void TestSounds::shortAndAudible_data() {
+void TestSounds::shortAndAudible_data()
+{
     QTest::addColumn<bool>("right");
     QTest::newRow("chime") << true;
     QTest::newRow("uh-oh") << false;
 }
 
-void TestSounds::shortAndAudible() {
+void TestSounds::shortAndAudible()
+{
     QFETCH(bool, right);
     const Samples s = right ? synth::chime() : synth::uhOh();
     const double seconds = double(s.size()) / synth::sampleRate;
@@ -65,7 +70,8 @@ void TestSounds::shortAndAudible() {
     QVERIFY(std::abs(int(s.back())) < 200);
 }
 
-void TestSounds::chimeRisesAndUhOhFallsLower() {
+void TestSounds::chimeRisesAndUhOhFallsLower()
+{
     const Samples chime = synth::chime();
     const Samples uhOh = synth::uhOh();
     const auto pitch = [](const Samples& s, double from, double to) {
@@ -77,7 +83,8 @@ void TestSounds::chimeRisesAndUhOhFallsLower() {
     QVERIFY(pitch(uhOh, 0.0, 1.0) * 2 < pitch(chime, 0.0, 1.0));
 }
 
-void TestSounds::waveHeader() {
+void TestSounds::waveHeader()
+{
     const Samples s{0, 1000, -1000, 0};
     const std::string wav = synth::wavFile(s, 22050);
     QCOMPARE(wav.size(), std::size_t(44 + 8));
@@ -97,14 +104,16 @@ void TestSounds::waveHeader() {
     QCOMPARE(std::int16_t(le16(wav, 48)), std::int16_t(-1000));
 }
 
-void TestSounds::builtFilesAreTheSounds_data() {
+void TestSounds::builtFilesAreTheSounds_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("right");
     QTest::newRow("Esatto.wav") << "Esatto.wav" << true;
     QTest::newRow("no.wav") << "no.wav" << false;
 }
 
-void TestSounds::builtFilesAreTheSounds() {
+void TestSounds::builtFilesAreTheSounds()
+{
     QFETCH(QString, name);
     QFETCH(bool, right);
     QFile file(QStringLiteral(CORVALESTA_BIN_DIR "/suoni/") + name);

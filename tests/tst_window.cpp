@@ -48,20 +48,23 @@ private slots:
 
 namespace {
 
-QWidget* control(MainWindow& w, const QString& name) {
+QWidget* control(MainWindow& w, const QString& name)
+{
     auto* c = w.findChild<QWidget*>(name);
     if (!c)
         qFatal("no control %s", qPrintable(name));
     return c;
 }
 
-QColor at(const QImage& image, int x, int y) {
+QColor at(const QImage& image, int x, int y)
+{
     return image.pixelColor(x, y);
 }
 
 } // namespace
 
-void TestWindow::controlsStandWhereDesigned_data() {
+void TestWindow::controlsStandWhereDesigned_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("rect");
     QTest::addColumn<bool>("autoSized");
@@ -101,7 +104,8 @@ void TestWindow::controlsStandWhereDesigned_data() {
     row("Command1", 312, 376, 57, 41, false);
 }
 
-void TestWindow::controlsStandWhereDesigned() {
+void TestWindow::controlsStandWhereDesigned()
+{
     QFETCH(QString, name);
     QFETCH(QRect, rect);
     QFETCH(bool, autoSized);
@@ -132,7 +136,8 @@ void TestWindow::controlsStandWhereDesigned() {
     QCOMPARE(c->isEnabled(), enabled);
 }
 
-void TestWindow::designCaptionsAreNotClipped() {
+void TestWindow::designCaptionsAreNotClipped()
+{
     MainWindow w;
     w.show();
     for (DesignLabel* label : w.findChildren<DesignLabel*>()) {
@@ -150,7 +155,8 @@ void TestWindow::designCaptionsAreNotClipped() {
     }
 }
 
-void TestWindow::fontsAsDesigned_data() {
+void TestWindow::fontsAsDesigned_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("family");
     QTest::addColumn<int>("pixels");
@@ -175,7 +181,8 @@ void TestWindow::fontsAsDesigned_data() {
     QTest::newRow("cmdExit") << "cmdExit" << sans << 11 << bold << false;
 }
 
-void TestWindow::fontsAsDesigned() {
+void TestWindow::fontsAsDesigned()
+{
     QFETCH(QString, name);
     QFETCH(QString, family);
     QFETCH(int, pixels);
@@ -191,7 +198,8 @@ void TestWindow::fontsAsDesigned() {
     QCOMPARE(QFontInfo(f).family(), family);
 }
 
-void TestWindow::coloursAsDesigned_data() {
+void TestWindow::coloursAsDesigned_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("role");
     QTest::addColumn<QColor>("colour");
@@ -216,7 +224,8 @@ void TestWindow::coloursAsDesigned_data() {
     QTest::newRow("cmdExit face") << "cmdExit" << int(QPalette::Button) << QColor(192, 0, 192);
 }
 
-void TestWindow::coloursAsDesigned() {
+void TestWindow::coloursAsDesigned()
+{
     QFETCH(QString, name);
     QFETCH(int, role);
     QFETCH(QColor, colour);
@@ -224,7 +233,8 @@ void TestWindow::coloursAsDesigned() {
     QCOMPARE(control(w, name)->palette().color(QPalette::ColorRole(role)), colour);
 }
 
-void TestWindow::captionsAndTooltipsExact_data() {
+void TestWindow::captionsAndTooltipsExact_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("toolTip");
@@ -284,7 +294,8 @@ void TestWindow::captionsAndTooltipsExact_data() {
                               << "";
 }
 
-void TestWindow::captionsAndTooltipsExact() {
+void TestWindow::captionsAndTooltipsExact()
+{
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(QString, toolTip);
@@ -299,7 +310,8 @@ void TestWindow::captionsAndTooltipsExact() {
     QCOMPARE(c->toolTip(), toolTip);
 }
 
-void TestWindow::clientAreaIsFixed() {
+void TestWindow::clientAreaIsFixed()
+{
     MainWindow w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -311,7 +323,8 @@ void TestWindow::clientAreaIsFixed() {
     QCOMPARE(w.centralWidget()->y(), w.menuBar()->height());
 }
 
-void TestWindow::opaqueAndTransparentLabelsOverTheRamp() {
+void TestWindow::opaqueAndTransparentLabelsOverTheRamp()
+{
     MainWindow w;
     w.show();
     w.backdrop()->paintRamp(10);
@@ -332,7 +345,8 @@ void TestWindow::opaqueAndTransparentLabelsOverTheRamp() {
     QCOMPARE(at(black, 192 + 4, 8 + 4), QColor(255, 255, 0));
 }
 
-void TestWindow::lineEndsShowAsLineBreaks_data() {
+void TestWindow::lineEndsShowAsLineBreaks_data()
+{
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shown");
     QTest::newRow("CR LF at the end") << "12\r\n"
@@ -348,7 +362,8 @@ void TestWindow::lineEndsShowAsLineBreaks_data() {
                               << "a\tb";
 }
 
-void TestWindow::lineEndsShowAsLineBreaks() {
+void TestWindow::lineEndsShowAsLineBreaks()
+{
     QFETCH(QString, caption);
     QFETCH(QString, shown);
     MainWindow w;
@@ -358,7 +373,8 @@ void TestWindow::lineEndsShowAsLineBreaks() {
     QCOMPARE(label->text(), shown);
 }
 
-void TestWindow::roundNumberGrowsAroundItsCentre_data() {
+void TestWindow::roundNumberGrowsAroundItsCentre_data()
+{
     QTest::addColumn<QString>("number");
     QTest::newRow("one digit") << "7";
     QTest::newRow("four wide digits") << "8888";
@@ -366,7 +382,8 @@ void TestWindow::roundNumberGrowsAroundItsCentre_data() {
     QTest::newRow("back to two") << "41";
 }
 
-void TestWindow::roundNumberGrowsAroundItsCentre() {
+void TestWindow::roundNumberGrowsAroundItsCentre()
+{
     QFETCH(QString, number);
     MainWindow w;
     w.show();
@@ -383,7 +400,8 @@ void TestWindow::roundNumberGrowsAroundItsCentre() {
     QCOMPARE(r.top(), before.top());
 }
 
-void TestWindow::longNameGrowsFromTheLeft() {
+void TestWindow::longNameGrowsFromTheLeft()
+{
     MainWindow w;
     w.show();
     DesignLabel* name = w.label("lblnome1");
@@ -396,7 +414,8 @@ void TestWindow::longNameGrowsFromTheLeft() {
     QCOMPARE(name->x(), 16);
 }
 
-void TestWindow::focusCycle_data() {
+void TestWindow::focusCycle_data()
+{
     QTest::addColumn<bool>("nextEnabled");
     QTest::addColumn<QStringList>("cycle");
     QTest::newRow("round answered")
@@ -405,7 +424,8 @@ void TestWindow::focusCycle_data() {
         << false << QStringList{"txtAnswer", "Command1", "cmdExit", "txtAnswer"};
 }
 
-void TestWindow::focusCycle() {
+void TestWindow::focusCycle()
+{
     QFETCH(bool, nextEnabled);
     QFETCH(QStringList, cycle);
     Game game;
@@ -419,7 +439,8 @@ void TestWindow::focusCycle() {
     }
 }
 
-void TestWindow::menusAndOnlyNuovoActs() {
+void TestWindow::menusAndOnlyNuovoActs()
+{
     MainWindow w;
     QSignalSpy nuovo(&w, &MainWindow::newContestRequested);
     QStringList barNames;
@@ -446,7 +467,8 @@ void TestWindow::menusAndOnlyNuovoActs() {
     QCOMPARE(nuovo.count(), 1);
 }
 
-void TestWindow::picturesAtTheirSizes() {
+void TestWindow::picturesAtTheirSizes()
+{
     MainWindow w;
     QVERIFY(w.windowIcon().availableSizes().contains(QSize(32, 32)));
     auto* image = w.findChild<QLabel*>("Image1");
@@ -464,7 +486,8 @@ void TestWindow::picturesAtTheirSizes() {
     QVERIFY(!w.exitButton()->icon().isNull());
 }
 
-void TestWindow::screenReaderFollowsTheGame() {
+void TestWindow::screenReaderFollowsTheGame()
+{
     Game game;
     game.start("Anna", 3, 41);
     game.answer("42");
@@ -487,7 +510,8 @@ void TestWindow::screenReaderFollowsTheGame() {
         QVERIFY2(!control(*game.window(), name)->accessibleName().isEmpty(), name);
 }
 
-void TestWindow::rampBands_data() {
+void TestWindow::rampBands_data()
+{
     QTest::addColumn<int>("tint");
     QTest::addColumn<int>("redGreen");
     QTest::newRow("0") << 0 << 0;
@@ -496,7 +520,8 @@ void TestWindow::rampBands_data() {
     QTest::newRow("14") << 14 << 140;
 }
 
-void TestWindow::rampBands() {
+void TestWindow::rampBands()
+{
     QFETCH(int, tint);
     QFETCH(int, redGreen);
     const QImage ramp = Backdrop::renderRamp(QSize(792, 554), tint);
@@ -508,7 +533,8 @@ void TestWindow::rampBands() {
     QCOMPARE(at(ramp, 10, 554 * 128 / 256).blue(), 128);
 }
 
-void TestWindow::rampCoversEveryHeightExactly_data() {
+void TestWindow::rampCoversEveryHeightExactly_data()
+{
     QTest::addColumn<int>("height");
     QTest::newRow("design") << 554;
     QTest::newRow("short") << 300;
@@ -516,7 +542,8 @@ void TestWindow::rampCoversEveryHeightExactly_data() {
     QTest::newRow("tall screen") << 2160;
 }
 
-void TestWindow::rampCoversEveryHeightExactly() {
+void TestWindow::rampCoversEveryHeightExactly()
+{
     QFETCH(int, height);
     const QImage ramp = Backdrop::renderRamp(QSize(20, height), 7);
     QList<int> rows(256, 0);
@@ -535,7 +562,8 @@ void TestWindow::rampCoversEveryHeightExactly() {
     QVERIFY(*tallest - *shortest <= 1);
 }
 
-void TestWindow::rampFollowsAResize() {
+void TestWindow::rampFollowsAResize()
+{
     Backdrop backdrop;
     backdrop.resize(400, 300);
     backdrop.paintRamp(5);

@@ -42,7 +42,7 @@ void DesignLabel::setCaption(const QString& caption)
         return;
     const QRect before = geometry();
     const QSize wanted = sizeHint();
-    const int left = m_growth == Growth::AroundCentre ? (m_doubleCentre - wanted.width()) / 2
-                                                      : before.left();
+    const int left =
+        m_growth == Growth::AroundCentre ? (m_doubleCentre - wanted.width()) / 2 : before.left();
     setGeometry(left, before.top(), wanted.width(), wanted.height());
 }

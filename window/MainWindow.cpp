@@ -131,7 +131,8 @@ void MainWindow::buildControls()
     m_next->setIcon(pictures::icon(QStringLiteral("avanti")));
     QIcon nextIcon = m_next->icon();
     for (int size : {16, 32, 64})
-        nextIcon.addPixmap(pictures::pixmap(QStringLiteral("avanti-spento"), size), QIcon::Disabled);
+        nextIcon.addPixmap(pictures::pixmap(QStringLiteral("avanti-spento"), size),
+                           QIcon::Disabled);
     m_next->setIcon(nextIcon);
     m_next->setPressedIcon(pictures::icon(QStringLiteral("avanti-premuto")));
     m_next->setAccessibleName(QStringLiteral("Nuovo calcolo"));
