@@ -1,15 +1,17 @@
 #!/bin/bash
-# Plays the real program under Xvfb as a child would, with the keyboard only,
-# reading the screen through the accessibility tree as a screen reader does:
-# three right answers and a wrong one, Alt+X, the record's bytes, and a second
-# start that shows that record.
+# Plays the installed program under Xvfb as a child would, with the keyboard
+# only, reading the screen through the accessibility tree as a screen reader
+# does and listening through a PulseAudio null sink: three right answers and a
+# wrong one with their sounds, Alt+X, the record's bytes, and a second start
+# that shows that record.
 # Usage: play.sh <program>. Exit 77 means skipped.
 set -u
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 
 if [ -z "${CORVALESTA_E2E_BUS:-}" ]; then
-    for tool in Xvfb xdotool xwd xwdtopnm dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+    for tool in Xvfb xdotool xwd xwdtopnm dbus-run-session /usr/libexec/at-spi-bus-launcher \
+        pulseaudio pactl parec; do
         if ! command -v "$tool" >/dev/null; then
             echo "SKIP: $tool is not installed"
             exit 77
@@ -28,10 +30,23 @@ display=":$((100 + RANDOM % 800))"
 game=""
 cleanup() {
     [ -n "$game" ] && kill "$game" 2>/dev/null
-    kill "$xvfb" "$bus" 2>/dev/null
+    kill "$xvfb" "$bus" "$pulse" "$recorder" 2>/dev/null
+    wait 2>/dev/null
     rm -rf "$work"
 }
+pulse=""
+recorder=""
 trap cleanup EXIT
+
+# A private sound server on a sink that goes nowhere, whose monitor we record.
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
+    --load="module-null-sink sink_name=nullsink" --load=module-native-protocol-unix \
+    >"$work/pulse.log" 2>&1 &
+pulse=$!
+for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+pactl info >/dev/null 2>&1 || { echo "FAIL: the sound server did not start"; cat "$work/pulse.log"; exit 1; }
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
 bus=$!
@@ -125,8 +140,20 @@ ended() {
     [ "$status" = 0 ] || fail "exit status $status"
 }
 
+parec -d nullsink.monitor --latency-msec=10 --format=s16le --rate=22050 --channels=1 --raw >"$work/sound.raw" &
+recorder=$!
+# Start well before the game, so that a sound at start-up would be heard.
+sleep 2.5
+recording=$(date +%s.%N)
+# Seconds since the recording started, and the answer given then.
+answered() {
+    awk -v now="$(date +%s.%N)" -v start="$recording" -v kind="$1" \
+        'BEGIN { printf "%.3f %s\n", now - start, kind }' >>"$work/events"
+}
+
 start Anna
-sleep 0.3
+# Nothing plays before the first answer: wait a while before giving it.
+sleep 1.5
 eval "$(xdotool getwindowgeometry --shell "$main")"
 read -r r g b <<<"$(pixel $((X + 785)) $((Y + HEIGHT - 3)))"
 [ "$b" -gt 200 ] || fail "no ramp at the bottom: $r $g $b"
@@ -139,16 +166,20 @@ while [ "$right" -lt 3 ]; do
     if [ "$number" = 9999 ]; then
         # 10000 does not fit the box: this round can only be lost.
         xdotool type --delay 20 "0"
+        answered wrong
         xdotool key Return
         wrong=$((wrong + 1))
         shows "Risposte errate" "$wrong"
     else
         xdotool type --delay 20 "$((number + 1))"
+        answered right
         xdotool key Return
         right=$((right + 1))
         shows "Risposte esatte" "$right"
         shows "Risposta del gioco" "Esatto! Anna sei forte!"
     fi
+    # Let each sound play out: the next one would cut it off.
+    sleep 1
     xdotool key Return
     shows "Risposta del gioco" ""
 done
@@ -156,6 +187,7 @@ done
 # 0 is never the successor: a wrong answer blackens the window.
 number=$(said "Numero da completare")
 xdotool type --delay 20 "0"
+answered wrong
 xdotool key Return
 shows "Risposta del gioco" "Sbagliato!! $((number + 1))"
 shows "Risposte errate" "$((wrong + 1))"
@@ -163,6 +195,12 @@ shows "Risposte totali" "$((right + wrong + 1))"
 sleep 0.3
 read -r r g b <<<"$(pixel $((X + 785)) $((Y + HEIGHT - 3)))"
 [ "$r$g$b" = "000" ] || fail "not black after a wrong answer: $r $g $b"
+# The recorder loses what it has not yet written when stopped: give it time.
+sleep 3
+kill -INT "$recorder"
+wait "$recorder" 2>/dev/null
+recorder=""
+/usr/bin/python3 "$here/sound.py" "$work/sound.raw" "$work/events" || fail "the sounds"
 
 xdotool key alt+x
 focus Corvalesta >/dev/null
