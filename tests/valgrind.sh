@@ -1,0 +1,26 @@
+#!/bin/sh
+# Runs every Qt test of a build under Valgrind's memcheck: any memory error
+# or definite leak fails. Usage: valgrind.sh <build folder>
+set -u
+build=$1
+here=$(cd "$(dirname "$0")" && pwd)
+if ! command -v valgrind >/dev/null; then
+    echo "SKIP: valgrind is not installed"
+    exit 77
+fi
+status=0
+for test in "$build"/tests/tst_*; do
+    [ -f "$test" ] && [ -x "$test" ] || continue
+    name=$(basename "$test")
+    log=$build/valgrind-$name.log
+    if QT_QPA_PLATFORM=offscreen valgrind --error-exitcode=1 --leak-check=full \
+        --errors-for-leak-kinds=definite --show-leak-kinds=definite --num-callers=40 \
+        --suppressions="$here/valgrind.supp" --gen-suppressions=all \
+        "$test" >"$log" 2>&1; then
+        echo "PASS: $name ($(grep -c '^PASS' "$log") cases)"
+    else
+        echo "FAIL: $name, see $log"
+        status=1
+    fi
+done
+exit $status
