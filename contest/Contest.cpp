@@ -12,6 +12,11 @@
 
 #include <cmath>
 
+namespace {
+// The counters are 16-bit: past 32767 answers the game stops rather than wrap.
+const QString TooManyAnswers = QStringLiteral("Errore: troppe risposte da contare (overflow).");
+} // namespace
+
 Contest::Contest(Platform& platform, QObject* parent) : QObject(parent), m_platform(platform) {}
 
 Contest::~Contest()
@@ -94,7 +99,7 @@ bool Contest::count(std::int16_t& counter)
 {
     const auto next = numbers::add16(counter, 1);
     if (!next) {
-        fail(QStringLiteral("Errore: troppe risposte da contare (overflow)."));
+        fail(TooManyAnswers);
         return false;
     }
     counter = *next;
@@ -129,7 +134,7 @@ void Contest::checkAnswer()
                          numbers::format(m_state.correctCount, u"####0"));
     const auto total = numbers::add16(m_state.wrongCount, m_state.correctCount);
     if (!total) {
-        fail(QStringLiteral("Errore: troppe risposte da contare (overflow)."));
+        fail(TooManyAnswers);
         return;
     }
     m_window->setCaption(QStringLiteral("lblScore2"), numbers::format(*total, u"####0"));

@@ -2,7 +2,6 @@
 
 #include <QHash>
 #include <cmath>
-#include <stdexcept>
 
 namespace design {
 
@@ -55,15 +54,6 @@ const std::vector<Control> table = {
 const std::vector<Control>& controls()
 {
     return table;
-}
-
-const Control& control(const QString& name)
-{
-    for (const Control& c : table) {
-        if (name == QLatin1String(c.name))
-            return c;
-    }
-    throw std::out_of_range("no control named " + name.toStdString());
 }
 
 int pixels(int twips)

@@ -40,7 +40,6 @@ struct Control {
 };
 
 const std::vector<Control>& controls();
-const Control& control(const QString& name);
 
 // Client area of the window, in twips.
 constexpr int ClientWidth = 11880;
