@@ -1,0 +1,26 @@
+// Saving the record pair and reading it at start-up, in a folder on the
+// machine's own disk (the save syncs, so the disk sets the pace).
+#include "Measure.h"
+#include "RecordFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    // Beside the build, not in a memory-backed /tmp: syncing must reach a disk.
+    QTemporaryDir base(QDir::currentPath() + QStringLiteral("/bench-records-XXXXXX"));
+    const QString dir = base.path() + u'/';
+    header("Record files (median of 200)");
+    records::startUp(dir);
+    const double save = medianMicroseconds(200, [&](int i) {
+        if (!records::write(dir, QString::number(i + 1), QStringLiteral("Anna"), 0))
+            std::abort();
+    });
+    row("save a better record", save, "us");
+    const double startUp = medianMicroseconds(200, [&](int) { records::startUp(dir); });
+    row("start-up, nothing to carry through", startUp, "us");
+    return 0;
+}
