@@ -4,15 +4,17 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSoundEffect>
-#include <QStandardPaths>
 #include <QUrl>
 
 #include <cstdio>
 #include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -95,8 +97,19 @@ void QtPlatform::reseed()
 
 QString QtPlatform::recordDirectory()
 {
-    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                           QStringLiteral("/corvalesta"));
+    // The same folder wherever the game is started from: a relative
+    // XDG_DATA_HOME is ignored, as the XDG rules say, and so is a relative HOME.
+    const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (QDir::isAbsolutePath(dataHome))
+        return QDir::cleanPath(dataHome + QStringLiteral("/corvalesta"));
+    QString home = qEnvironmentVariable("HOME");
+    if (!QDir::isAbsolutePath(home)) {
+        const passwd* entry = getpwuid(getuid());
+        home = entry && entry->pw_dir ? QFile::decodeName(entry->pw_dir) : QString();
+        if (!QDir::isAbsolutePath(home))
+            return QString();
+    }
+    return QDir::cleanPath(home + QStringLiteral("/.local/share/corvalesta"));
 }
 
 QString QtPlatform::programFolder()

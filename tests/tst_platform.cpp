@@ -10,11 +10,14 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <pwd.h>
+#include <unistd.h>
 
 class TestPlatform : public QObject {
     Q_OBJECT
@@ -26,7 +29,8 @@ private slots:
     void inputBoxReturnsWhatWasTyped_data();
     void inputBoxReturnsWhatWasTyped();
     void focusComesBackAfterABox();
-    void recordDirectoryFollowsXdgDataHome();
+    void recordDirectoryIsTheSameWhereverTheGameStarts_data();
+    void recordDirectoryIsTheSameWhereverTheGameStarts();
     void randomNumbersCoverTheRange();
     void soundNeverHangsOrCrashes();
 };
@@ -179,15 +183,50 @@ void TestPlatform::focusComesBackAfterABox()
     QTRY_COMPARE(QApplication::focusWidget(), edit);
 }
 
-void TestPlatform::recordDirectoryFollowsXdgDataHome()
+void TestPlatform::recordDirectoryIsTheSameWhereverTheGameStarts_data()
 {
-    QTemporaryDir home;
-    const QByteArray before = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
-    QtPlatform platform;
-    const QString dir = platform.recordDirectory();
-    qputenv("XDG_DATA_HOME", before);
-    QCOMPARE(dir, home.path() + "/corvalesta");
+    // "(unset)" leaves the variable out; "/tmp/…" paths are examples only.
+    QTest::addColumn<QString>("xdgDataHome");
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("expected"); // "(account)": from the user database
+    QTest::newRow("XDG_DATA_HOME") << "/tmp/dati"
+                                   << "/tmp/casa"
+                                   << "/tmp/dati/corvalesta";
+    QTest::newRow("relative XDG_DATA_HOME") << "dati"
+                                            << "/tmp/casa"
+                                            << "/tmp/casa/.local/share/corvalesta";
+    QTest::newRow("empty XDG_DATA_HOME") << ""
+                                         << "/tmp/casa"
+                                         << "/tmp/casa/.local/share/corvalesta";
+    QTest::newRow("no HOME") << "(unset)"
+                             << "(unset)"
+                             << "(account)";
+    QTest::newRow("relative HOME") << "(unset)"
+                                   << "casa"
+                                   << "(account)";
+}
+
+void TestPlatform::recordDirectoryIsTheSameWhereverTheGameStarts()
+{
+    QFETCH(QString, xdgDataHome);
+    QFETCH(QString, home);
+    QFETCH(QString, expected);
+    const QByteArray savedXdg = qgetenv("XDG_DATA_HOME"), savedHome = qgetenv("HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("XDG_DATA_HOME", savedXdg);
+        qputenv("HOME", savedHome);
+    });
+    const auto set = [](const char* name, const QString& value) {
+        if (value == "(unset)")
+            qunsetenv(name);
+        else
+            qputenv(name, value.toUtf8());
+    };
+    set("XDG_DATA_HOME", xdgDataHome);
+    set("HOME", home);
+    if (expected == "(account)")
+        expected = QFile::decodeName(getpwuid(getuid())->pw_dir) + "/.local/share/corvalesta";
+    QCOMPARE(QtPlatform().recordDirectory(), QDir::cleanPath(expected));
 }
 
 void TestPlatform::randomNumbersCoverTheRange()
