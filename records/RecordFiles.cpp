@@ -3,13 +3,11 @@
 #include "Cp1252.h"
 #include "Numbers.h"
 #include "Platform.h"
+#include "RecordStore.h"
 
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
-#include <QSaveFile>
 #include <algorithm>
-#include <memory>
 
 namespace records {
 
@@ -20,9 +18,60 @@ RecordError::RecordError(const QString& f, const QString& r)
 
 QString RecordError::message() const
 {
-    return QStringLiteral("Non riesco a usare il file del record\n%1\n\nMotivo: %2")
-        .arg(QDir::toNativeSeparators(file), reason);
+    const QString what =
+        file.endsWith(u'/') ? QStringLiteral("la cartella") : QStringLiteral("il file");
+    return QStringLiteral("Non riesco a usare %1 del record\n%2\n\nMotivo: %3")
+        .arg(what, QDir::toNativeSeparators(file), reason);
 }
+
+namespace {
+
+QString reasonFor(const StoreError& error, bool folder)
+{
+    switch (error.cause) {
+    case Cause::DiskFull:
+        return QStringLiteral("il disco è pieno");
+    case Cause::NoPermission:
+        return QStringLiteral("non ho il permesso di usarlo");
+    case Cause::ReadOnly:
+        return QStringLiteral("è di sola lettura");
+    case Cause::DiskError:
+        return QStringLiteral("errore del disco");
+    case Cause::Busy:
+        return QStringLiteral("un'altra copia del gioco sta salvando il record");
+    case Cause::NotRegular:
+        return folder ? QStringLiteral("non è una cartella")
+                      : QStringLiteral("non è un file normale");
+    case Cause::Other:
+        break;
+    }
+    return QStringLiteral("errore imprevisto (codice %1)").arg(error.error);
+}
+
+// The error as the player reads it; folder ends in a separator.
+RecordError told(const QString& folder, const StoreError& error)
+{
+    const QString path =
+        error.name.empty() ? folder : folder + QFile::decodeName(error.name.c_str());
+    return RecordError(path, reasonFor(error, error.name.empty()));
+}
+
+std::string bytesOf(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+std::string line(const QString& text)
+{
+    return (cp1252::encode(text) + "\r\n").toStdString();
+}
+
+QString decoded(const std::string& bytes)
+{
+    return cp1252::decode(QByteArray::fromStdString(bytes));
+}
+
+} // namespace
 
 QString GetSystemDir(Platform& platform)
 {
@@ -30,103 +79,56 @@ QString GetSystemDir(Platform& platform)
     if (dir.isEmpty())
         throw RecordError(QStringLiteral("(cartella dei record)"),
                           QStringLiteral("la cartella non è nota"));
-    if (!QDir().mkpath(dir))
-        throw RecordError(dir, QStringLiteral("non posso creare la cartella"));
     if (!dir.endsWith(u'/'))
         dir += u'/';
+    try {
+        RecordStore::makeFolders(bytesOf(dir));
+    } catch (const StoreError& error) {
+        throw told(dir, error);
+    }
     return dir;
 }
 
-namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RecordError(path, file.errorString());
-    QByteArray bytes = file.read(MaxRead);
-    if (file.error() != QFileDevice::NoError)
-        throw RecordError(path, file.errorString());
-    return bytes;
-}
-
-void touch(const QString& path)
-{
-    QFile file(path);
-    // Append creates a missing file and leaves an existing one as it is.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        throw RecordError(path, file.errorString());
-}
-
-std::unique_ptr<QSaveFile> prepare(const QString& path, const QByteArray& bytes)
-{
-    auto file = std::make_unique<QSaveFile>(path);
-    if (!file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size())
-        throw RecordError(path, file->errorString());
-    return file;
-}
-
-void commit(QSaveFile& file)
-{
-    if (!file.commit())
-        throw RecordError(file.fileName(), file.errorString());
-}
-
-QByteArray line(const QString& text)
-{
-    return cp1252::encode(text) + "\r\n";
-}
-
-} // namespace
-
 QString Leggifiletxt(const QString& nomefile)
 {
-    return cp1252::decode(readBytes(nomefile));
+    try {
+        return decoded(RecordStore::readFile(bytesOf(nomefile)));
+    } catch (const StoreError& error) {
+        throw RecordError(nomefile, reasonFor(error, false));
+    }
 }
 
 Record startUp(const QString& recordDir)
 {
-    const QString score = recordDir + ScoreFile;
-    const QString holder = recordDir + HolderFile;
-    touch(score);
-    touch(holder);
-    return {Leggifiletxt(score), Leggifiletxt(holder)};
+    try {
+        RecordStore store(bytesOf(recordDir));
+        store.lock();
+        store.recover();
+        const Pair pair = store.read(true);
+        store.close();
+        return {decoded(pair.score), decoded(pair.holder)};
+    } catch (const StoreError& error) {
+        throw told(recordDir, error);
+    }
 }
 
 bool write(const QString& recordDir, const QString& score, const QString& holder,
            double startUpRecord)
 {
-    const QString scorePath = recordDir + ScoreFile;
-    const QString holderPath = recordDir + HolderFile;
-
-    QLockFile lock(recordDir + QStringLiteral("corvalesta.lock"));
-    if (!lock.tryLock(5000)) {
-        if (lock.error() == QLockFile::LockFailedError)
-            throw RecordError(recordDir + QStringLiteral("corvalesta.lock"),
-                              QStringLiteral("un'altra copia del gioco sta salvando il record"));
-        // No lock file can be made: the folder itself is not writable.
-        throw RecordError(recordDir, QStringLiteral("non posso scrivere nella cartella"));
-    }
-
-    const QByteArray oldScore = QFile::exists(scorePath) ? readBytes(scorePath) : QByteArray();
-    const double stored = numbers::val(cp1252::decode(oldScore));
-    const double value = numbers::strict(score).value_or(0.0);
-    if (!(value > std::max(startUpRecord, stored)))
-        return false;
-
-    // Both files are ready before either replaces the old one.
-    auto scoreFile = prepare(scorePath, line(score));
-    auto holderFile = prepare(holderPath, line(holder));
-    commit(*scoreFile);
     try {
-        commit(*holderFile);
-    } catch (const RecordError&) {
-        // Put the old score back, so the pair stays as it was.
-        auto restore = prepare(scorePath, oldScore);
-        commit(*restore);
-        throw;
+        RecordStore store(bytesOf(recordDir));
+        store.lock();
+        store.recover();
+        const double stored = numbers::val(decoded(store.read(false).score));
+        const double value = numbers::strict(score).value_or(0.0);
+        const bool better = value > std::max(startUpRecord, stored);
+        if (better)
+            store.save({line(score), line(holder)});
+        store.close();
+        return better;
+    } catch (const StoreError& error) {
+        throw told(recordDir, error);
     }
-    return true;
 }
 
 } // namespace records

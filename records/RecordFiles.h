@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RecordStore.h"
+
 #include <QString>
 #include <stdexcept>
 
@@ -8,16 +10,13 @@ class Platform;
 // The best score and its holder, one line each in two small files.
 namespace records {
 
-inline const QString ScoreFile = QStringLiteral("suc0000.txt");
-inline const QString HolderFile = QStringLiteral("suc00000.txt");
+inline const QString ScoreFile = QString::fromLatin1(ScoreName);
+inline const QString HolderFile = QString::fromLatin1(HolderName);
 
-// The most of a record file that is read: a hand-edited giant must not hang
-// start-up.
-constexpr qint64 MaxRead = 4096;
-
-// A record file that cannot be read or written.
+// A record file or folder that cannot be read or written.
 struct RecordError : std::runtime_error {
-    RecordError(const QString& file, const QString& reason);
+    // A path ending in a separator names a folder.
+    RecordError(const QString& path, const QString& reason);
     QString file;
     QString reason;
     // An Italian sentence for the message box, naming the file and the reason.
@@ -27,7 +26,8 @@ struct RecordError : std::runtime_error {
 // The record directory, ending in exactly one separator; created if missing.
 QString GetSystemDir(Platform& platform);
 
-// The whole content of the file (at most MaxRead bytes), byte for byte.
+// The whole content of the file (at most MaxRead bytes), byte for byte; only
+// a regular file is opened.
 QString Leggifiletxt(const QString& nomefile);
 
 struct Record {
@@ -35,14 +35,14 @@ struct Record {
     QString holder; // the whole text of the holder file
 };
 
-// Creates missing files with 0 bytes, leaves existing ones unchanged, and
-// returns their texts.
+// Under the save lock: finishes a save cut short, creates missing files with
+// 0 bytes, leaves existing ones unchanged, and returns their texts.
 Record startUp(const QString& recordDir);
 
-// Writes score and holder as one line each, both or neither, under a lock,
-// and only when the score beats both the record seen at start-up and the one
-// stored now (another copy of the game may have saved meanwhile).
-// Returns whether the record was written.
+// Writes score and holder as one line each, both or neither, synced to disk,
+// under a lock, and only when the score beats both the record seen at
+// start-up and the one stored now (another copy of the game may have saved
+// meanwhile). Returns whether the record was written.
 bool write(const QString& recordDir, const QString& score, const QString& holder,
            double startUpRecord);
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace records {
+
+// The two lines a save is about to write: the score file's and the holder
+// file's bytes.
+struct Pair {
+    std::string score;
+    std::string holder;
+};
+
+// The intent file of a save: written and synced before either record file is
+// touched, so that a save cut short can be finished at the next start.
+namespace journal {
+
+inline constexpr char Name[] = "corvalesta.journal";
+// Larger parts are refused: nobody types a name of a megabyte.
+inline constexpr std::size_t MaxPart = 1 << 20;
+
+std::string encode(const Pair& pair);
+// Nothing when the bytes are not a whole journal: cut short, torn or foreign.
+std::optional<Pair> decode(const std::string& bytes);
+
+} // namespace journal
+} // namespace records

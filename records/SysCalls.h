@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+// The file-system calls that read and save the record, one wrapper each, so
+// that a test can end the process or fail the call at any one of them.
+// Plain POSIX: the privileged record writer links this too.
+namespace sys {
+
+// Runs before every wrapped call with the call's name. Returns 0 to let the
+// call run, or an errno value to fail it with that error instead.
+using Hook = int (*)(const char* call);
+void setHook(Hook hook);
+
+int openat(int dir, const char* name, int flags, mode_t mode = 0);
+// Reads until size bytes or the end of the file; -1 on error.
+ssize_t readAll(int fd, char* buffer, std::size_t size);
+// Writes every byte from offset 0, or fails; a write that makes no progress
+// is a disk error.
+int writeAll(int fd, const char* data, std::size_t size);
+int ftruncate(int fd, off_t size);
+int fsync(int fd);
+// The descriptor is released even when closing reports an error.
+int close(int fd);
+int fstat(int fd, struct stat* st);
+int fstatat(int dir, const char* name, struct stat* st, int flags);
+int unlinkat(int dir, const char* name, int flags);
+int mkdirat(int dir, const char* name, mode_t mode);
+int flock(int fd, int operation);
+
+} // namespace sys

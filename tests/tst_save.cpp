@@ -1,0 +1,297 @@
+// A save is whole or not at all: killed or failed at every file operation,
+// the record pair is the old one or the new one, never a mix, and every
+// failure is told. Records that are not regular files are never opened.
+#include "EndOfContest.h"
+#include "FakePlatform.h"
+#include "Files.h"
+#include "Journal.h"
+#include "RecordFiles.h"
+#include "SysCalls.h"
+
+#include <QDir>
+#include <QScopeGuard>
+#include <QTest>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+class TestSave : public QObject {
+    Q_OBJECT
+private slots:
+    void killedAtEveryStep_data();
+    void killedAtEveryStep();
+    void failingAtEveryStep_data();
+    void failingAtEveryStep();
+    void fullFileSystem();
+    void onlyRegularFilesAreOpened_data();
+    void onlyRegularFilesAreOpened();
+};
+
+namespace {
+
+const QByteArray OldScore = "12\r\n", OldHolder = "Anna\r\n";
+const QByteArray NewScore = "13\r\n", NewHolder = "Bea\r\n";
+
+// The hook's script: the call to act on (counting from 1) and what to do.
+int calls = 0, target = 0, injected = 0;
+bool killAtTarget = false;
+
+int hook(const char*)
+{
+    if (++calls != target)
+        return 0;
+    if (killAtTarget)
+        raise(SIGKILL);
+    return injected;
+}
+
+struct Script {
+    Script(int at, int error, bool kill)
+    {
+        calls = 0;
+        target = at;
+        injected = error;
+        killAtTarget = kill;
+        sys::setHook(hook);
+    }
+    ~Script() { sys::setHook(nullptr); }
+};
+
+QStringList entries(const QString& dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                               QDir::NoDotAndDotDot);
+}
+
+void reset(const QString& dir, const QByteArray& journal)
+{
+    QDir(dir).removeRecursively();
+    QVERIFY(QDir().mkpath(dir));
+    QVERIFY(put(dir + records::ScoreFile, OldScore));
+    QVERIFY(put(dir + records::HolderFile, OldHolder));
+    if (!journal.isEmpty())
+        QVERIFY(put(dir + records::journal::Name, journal));
+}
+
+QByteArray wholeJournal()
+{
+    return QByteArray::fromStdString(
+        records::journal::encode({NewScore.toStdString(), NewHolder.toStdString()}));
+}
+
+} // namespace
+
+void TestSave::killedAtEveryStep_data()
+{
+    QTest::addColumn<QByteArray>("journal"); // left by an earlier save
+    QTest::addColumn<bool>("saving");        // else start-up alone runs
+    QTest::addColumn<bool>("mayStayOld");
+    QTest::newRow("save") << QByteArray() << true << true;
+    QTest::newRow("start-up finishing a whole journal") << wholeJournal() << false << false;
+    QTest::newRow("start-up dropping a torn one") << wholeJournal().chopped(1) << false << true;
+}
+
+void TestSave::killedAtEveryStep()
+{
+    QFETCH(QByteArray, journal);
+    QFETCH(bool, saving);
+    QFETCH(bool, mayStayOld);
+    FakePlatform platform;
+    const QString dir = platform.recordDir + u'/';
+    int steps = 0;
+    for (int at = 1;; ++at) {
+        reset(dir, journal);
+        const pid_t child = fork();
+        if (child == 0) {
+            Script script(at, 0, true);
+            if (saving)
+                records::write(dir, "13", "Bea", 12);
+            else
+                records::startUp(dir);
+            _exit(0);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        const bool killed = WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+        QVERIFY(killed || (WIFEXITED(status) && WEXITSTATUS(status) == 0));
+        const records::Record after = records::startUp(dir);
+        const bool isNew = after.score == NewScore && after.holder == NewHolder;
+        const bool isOld = after.score == OldScore && after.holder == OldHolder;
+        QVERIFY2(isNew || (mayStayOld && isOld),
+                 qPrintable(
+                     QString("killed at call %1: %2 / %3").arg(at).arg(after.score, after.holder)));
+        QCOMPARE(entries(dir), (QStringList{"suc0000.txt", "suc00000.txt"}));
+        if (!killed) {
+            steps = at - 1;
+            break;
+        }
+    }
+    qInfo("%s: killed at each of its %d file operations", QTest::currentDataTag(), steps);
+    QVERIFY(steps > 5);
+}
+
+void TestSave::failingAtEveryStep_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("disk full") << ENOSPC << "il disco è pieno";
+    QTest::newRow("quota") << EDQUOT << "il disco è pieno";
+    QTest::newRow("disk error") << EIO << "errore del disco";
+    QTest::newRow("no permission") << EACCES << "non ho il permesso di usarlo";
+    QTest::newRow("read-only file system") << EROFS << "è di sola lettura";
+    QTest::newRow("immutable file") << EPERM << "è di sola lettura";
+    QTest::newRow("anything else") << EINVAL << "errore imprevisto (codice 22)";
+}
+
+void TestSave::failingAtEveryStep()
+{
+    QFETCH(int, error);
+    QFETCH(QString, reason);
+    QList<int> newWithoutJournal;
+    for (int at = 1;; ++at) {
+        FakePlatform platform;
+        const QString dir = platform.recordDir + u'/';
+        reset(dir, {});
+        {
+            Script script(at, error, false);
+            records::endContest(platform, dir, false, {OldScore, "13", "Bea"});
+        }
+        if (calls < at) { // the save ran to its end without meeting the failure
+            QCOMPARE(platform.boxPrompts(), QStringList{records::Saved});
+            QCOMPARE(platform.exitStatus, 0);
+            QCOMPARE(bytesOf(dir + records::ScoreFile), NewScore);
+            // Only the steps after the journal's removal (syncing, closing)
+            // find the new pair in place without it.
+            QVERIFY(!newWithoutJournal.isEmpty());
+            QCOMPARE(newWithoutJournal.last(), at - 1);
+            QCOMPARE(newWithoutJournal.size(), at - newWithoutJournal.first());
+            break;
+        }
+        const QString where = QString("failed at call %1").arg(at);
+        QCOMPARE(platform.boxes.size(), 1);
+        const QString message = platform.boxes.first().prompt;
+        QVERIFY2(message.endsWith("Motivo: " + reason), qPrintable(where + ": " + message));
+        QVERIFY2(message.contains(dir), qPrintable(where + ": " + message));
+        QCOMPARE(platform.exitStatus, 1);
+        // A journal left behind: the next start finishes the save. None: the
+        // old pair untouched, or the new one when only the last sync failed.
+        const bool journal = QFile::exists(dir + records::journal::Name);
+        const bool isNew = bytesOf(dir + records::ScoreFile) == NewScore &&
+                           bytesOf(dir + records::HolderFile) == NewHolder;
+        if (!journal) {
+            if (isNew)
+                newWithoutJournal << at;
+            else
+                QVERIFY2(bytesOf(dir + records::ScoreFile) == OldScore &&
+                             bytesOf(dir + records::HolderFile) == OldHolder,
+                         qPrintable(where));
+        }
+        const records::Record after = records::startUp(dir);
+        const bool expectNew = journal || isNew;
+        QCOMPARE(after.score, QString(expectNew ? NewScore : OldScore));
+        QCOMPARE(after.holder, QString(expectNew ? NewHolder : OldHolder));
+        QCOMPARE(entries(dir), (QStringList{"suc0000.txt", "suc00000.txt"}));
+    }
+}
+
+// A real disk that fills up: a small memory file system, full to the last
+// byte. Mounting needs root, as CI runs.
+void TestSave::fullFileSystem()
+{
+    QTemporaryDir mountPoint;
+    if (mount("corvalesta-test", QFile::encodeName(mountPoint.path()).constData(), "tmpfs", 0,
+              "size=64k") != 0)
+        QSKIP("cannot mount a small file system here (not root)");
+    const auto unmount =
+        qScopeGuard([&] { umount2(QFile::encodeName(mountPoint.path()).constData(), MNT_DETACH); });
+    const QString dir = mountPoint.path() + "/corvalesta/";
+    reset(dir, {});
+    QFile filler(mountPoint.path() + "/filler");
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(1024, 'x');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+    filler.close();
+    FakePlatform platform;
+    records::endContest(platform, dir, false, {OldScore, "13", QString(3000, u'B')});
+    QCOMPARE(platform.exitStatus, 1);
+    QVERIFY2(platform.boxPrompts().value(0).endsWith("il disco è pieno"),
+             qPrintable(platform.boxPrompts().value(0)));
+    QCOMPARE(bytesOf(dir + records::ScoreFile), OldScore);
+    QCOMPARE(bytesOf(dir + records::HolderFile), OldHolder);
+    QCOMPARE(entries(dir), (QStringList{"suc0000.txt", "suc00000.txt"}));
+}
+
+void TestSave::onlyRegularFilesAreOpened_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("kind");
+    for (const QString& file : {records::ScoreFile, records::HolderFile}) {
+        for (const char* kind : {"named pipe", "device link", "folder", "socket", "regular link"})
+            QTest::newRow(qPrintable(QString("%1 as %2").arg(kind, file))) << file << kind;
+    }
+}
+
+void TestSave::onlyRegularFilesAreOpened()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, kind);
+    FakePlatform platform;
+    const QString dir = records::GetSystemDir(platform);
+    const QString path = dir + file;
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath("vero.txt");
+    QVERIFY(put(target, "7\r\n"));
+    const QByteArray native = QFile::encodeName(path);
+    if (kind == "named pipe")
+        QCOMPARE(mkfifo(native.constData(), 0600), 0);
+    else if (kind == "device link")
+        QVERIFY(QFile::link("/dev/null", path));
+    else if (kind == "folder")
+        QVERIFY(QDir().mkdir(path));
+    else if (kind == "regular link")
+        QVERIFY(QFile::link(target, path));
+    else {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        if (size_t(native.size()) >= sizeof address.sun_path)
+            QSKIP("the temporary folder's path is too long for a socket");
+        qstrcpy(address.sun_path, native.constData());
+        const int s = socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(s >= 0 && bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0);
+        close(s);
+    }
+    const QStringList before = entries(dir);
+    alarm(10); // a pipe that is opened would wait for ever
+    const auto noAlarm = qScopeGuard([] { alarm(0); });
+    if (kind == "regular link") {
+        // Works as a file does; the link stays a link.
+        const records::Record record = records::startUp(dir);
+        QCOMPARE(file == records::ScoreFile ? record.score : record.holder, QString("7\r\n"));
+        records::endContest(platform, dir, false, {"7\r\n", "8", "Bea"});
+        QCOMPARE(platform.exitStatus, 0);
+        QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(bytesOf(target), file == records::ScoreFile ? QByteArray("8\r\n") : "Bea\r\n");
+        return;
+    }
+    try {
+        records::startUp(dir);
+        QFAIL("start-up went on");
+    } catch (const records::RecordError& error) {
+        QCOMPARE(error.file, path);
+        QCOMPARE(error.reason, QString("non è un file normale"));
+    }
+    QCOMPARE(entries(dir), before); // the other file was not made either
+    records::endContest(platform, dir, false, {"", "8", "Bea"});
+    QCOMPARE(platform.exitStatus, 1);
+    QVERIFY(platform.boxPrompts().value(0).contains(file));
+    QCOMPARE(entries(dir), before);
+}
+
+QTEST_GUILESS_MAIN(TestSave)
+#include "tst_save.moc"
