@@ -22,18 +22,16 @@ std::uint64_t checksum(const std::string& a, const std::string& b)
     return h;
 }
 
-// Reads a number ending at the given character; nothing on anything else.
-template <typename T>
-std::optional<T> number(const std::string& s, std::size_t& at, char end, int base)
+// Reads a part's size, a decimal number ending in a blank, past at.
+bool size(const std::string& s, std::size_t& at, std::size_t& value)
 {
-    T value{};
     const char* first = s.data() + at;
     const char* last = s.data() + s.size();
-    const auto [ptr, ec] = std::from_chars(first, last, value, base);
-    if (ec != std::errc() || ptr == first || ptr == last || *ptr != end)
-        return std::nullopt;
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || ptr == first || ptr == last || *ptr != ' ' || value > MaxPart)
+        return false;
     at = std::size_t(ptr - s.data()) + 1;
-    return value;
+    return true;
 }
 
 } // namespace
@@ -52,14 +50,15 @@ std::optional<Pair> decode(const std::string& bytes)
     if (bytes.compare(0, magic.size(), magic) != 0)
         return std::nullopt;
     std::size_t at = magic.size();
-    const auto scoreSize = number<std::size_t>(bytes, at, ' ', 10);
-    const auto holderSize = scoreSize ? number<std::size_t>(bytes, at, ' ', 10) : std::nullopt;
-    const auto sum = holderSize ? number<std::uint64_t>(bytes, at, '\n', 16) : std::nullopt;
-    if (!sum || *scoreSize > MaxPart || *holderSize > MaxPart ||
-        bytes.size() - at != *scoreSize + *holderSize)
+    std::size_t scoreSize = 0, holderSize = 0;
+    if (!size(bytes, at, scoreSize) || !size(bytes, at, holderSize))
         return std::nullopt;
-    Pair pair{bytes.substr(at, *scoreSize), bytes.substr(at + *scoreSize)};
-    if (checksum(pair.score, pair.holder) != *sum)
+    const std::size_t body = bytes.find('\n', at);
+    if (body == std::string::npos || bytes.size() - body - 1 != scoreSize + holderSize)
+        return std::nullopt;
+    Pair pair{bytes.substr(body + 1, scoreSize), bytes.substr(body + 1 + scoreSize)};
+    // Whole only if it is exactly what a save writes, checksum included.
+    if (encode(pair) != bytes)
         return std::nullopt;
     return pair;
 }
