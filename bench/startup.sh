@@ -8,7 +8,7 @@ floor=$2
 runs=${3:-11}
 work=$(mktemp -d)
 display=":$((100 + RANDOM % 800))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 export DISPLAY=$display XDG_DATA_HOME=$work/data
@@ -21,7 +21,10 @@ launch() {
     t0=$(date +%s%N)
     "$1" >/dev/null 2>&1 &
     started=$!
-    until id=$(xdotool search --onlyvisible --name "^$2\$" 2>/dev/null) && [ -n "$id" ]; do :; done
+    until id=$(xdotool search --onlyvisible --name "^$2\$" 2>/dev/null) && [ -n "$id" ]; do
+        # A program that died shows no window: say so rather than wait for ever.
+        kill -0 "$started" 2>/dev/null || { echo "$1 ended before its window appeared" >&2; exit 1; }
+    done
     echo $((($(date +%s%N) - t0) / 1000000))
 }
 

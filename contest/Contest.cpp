@@ -49,6 +49,7 @@ void Contest::load()
     startUp();
     if (m_ended)
         return;
+    m_window->fitToScreen();
     m_window->show();
     m_window->activateWindow();
     // The first round is on screen as soon as the window is: no click needed.
@@ -92,6 +93,9 @@ void Contest::dealRound()
     m_state.expectedAnswer = std::int16_t(number + 1);
     m_window->nextButton()->setEnabled(false);
     m_window->backdrop()->paintRamp(m_state.tintFactor);
+    // What a screen reader says as the focus comes to the answer box.
+    m_window->answerBox()->setAccessibleDescription(
+        QStringLiteral("Quanto fa %1 più 1?").arg(numbers::format(number, u"#0")));
     m_window->answerBox()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -138,6 +142,14 @@ void Contest::checkAnswer()
         return;
     }
     m_window->setCaption(QStringLiteral("lblScore2"), numbers::format(*total, u"####0"));
+    // A child who cannot see the screen hears the verdict and the counters
+    // as the focus comes to the next button.
+    m_window->nextButton()->setAccessibleDescription(
+        m_window->caption(QStringLiteral("lblMessage")) +
+        QStringLiteral(" Risposte esatte: %1, errate: %2, totali: %3.")
+            .arg(m_window->caption(QStringLiteral("lblScore")),
+                 m_window->caption(QStringLiteral("lblScore1")),
+                 m_window->caption(QStringLiteral("lblScore2"))));
     m_window->nextButton()->setEnabled(true);
     m_window->nextButton()->setFocus(Qt::OtherFocusReason);
 }

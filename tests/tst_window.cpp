@@ -27,7 +27,7 @@ private slots:
     void coloursAsDesigned();
     void captionsAndTooltipsExact_data();
     void captionsAndTooltipsExact();
-    void clientAreaIsFixed();
+    void clientAreaIsTheDesignSizeAtFirst();
     void opaqueAndTransparentLabelsOverTheRamp();
     void lineEndsShowAsLineBreaks_data();
     void lineEndsShowAsLineBreaks();
@@ -310,17 +310,19 @@ void TestWindow::captionsAndTooltipsExact()
     QCOMPARE(c->toolTip(), toolTip);
 }
 
-void TestWindow::clientAreaIsFixed()
+void TestWindow::clientAreaIsTheDesignSizeAtFirst()
 {
     MainWindow w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.centralWidget()->size(), QSize(792, 554));
     QCOMPARE(w.windowTitle(), QString("Ventobaldo- Arrivo fino a 10000"));
-    w.resize(1200, 900);
-    QCOMPARE(w.centralWidget()->size(), QSize(792, 554));
     // Below the menu bar.
     QCOMPARE(w.centralWidget()->y(), w.menuBar()->height());
+    // A larger window: the client area fills it, the scene zooms to fit.
+    w.resize(1200, 900);
+    QCOMPARE(w.centralWidget()->size(), QSize(1200, 900 - w.menuBar()->height()));
+    QCOMPARE(w.zoom(), 1200.0 / 792.0);
 }
 
 void TestWindow::opaqueAndTransparentLabelsOverTheRamp()

@@ -1,6 +1,7 @@
 #include "Design.h"
 
 #include <QHash>
+#include <algorithm>
 #include <cmath>
 
 namespace design {
@@ -8,44 +9,137 @@ namespace design {
 namespace {
 
 using K = Kind;
-constexpr int None = NoColour;
 constexpr bool Y = true;
 constexpr bool N = false;
 constexpr const char* SansSerif = "MS Sans Serif";
 
 // clang-format off
 const std::vector<Control> table = {
-//  name          kind       caption                  left   top   width height face            pt    bold ital fore        back    opq bord cent auto vis ena tab tooltip description pointer
-    {"lblNum1",   K::Label,  u"",                     2880,  120,  495, 1725, "Arial",         72,   Y, N, Blue,   Yellow, Y, Y, Y, Y, Y, Y,  5, nullptr, u"Numero da completare", N},
-    {"Label2",    K::Label,  u"+",                    5040,  240,  615, 1455, "Arial",         72,   N, N, Yellow, None,   N, N, Y, N, Y, Y,  6, nullptr, u"Segno più", N},
-    {"Label7",    K::Label,  u"1",                    6120,  120,  855, 1695, "Arial",         72,   Y, N, Blue,   Yellow, Y, Y, Y, N, Y, Y, 24, nullptr, u"Numero da aggiungere", N},
-    {"Label4",    K::Label,  u"=",                    7200,    0,  615, 1575, "Arial",         72,   Y, N, Yellow, None,   N, N, Y, N, Y, Y,  7, nullptr, u"Segno uguale", N},
-    {"txtAnswer", K::TextBox,u"",                     8160,    0, 3375, 1770, "Arial",         72,   Y, N, Blue,   Yellow, Y, N, N, N, Y, Y,  8,
-        u"Inserisci il risultato e  premi il tasto  Invio", u"Scrivi qui il risultato e premi Invio", N},
-    {"lblNum2",   K::Label,  u"",                     4440, 1680,  585,  825, "Arial",         48,   Y, N, Blue,   Yellow, Y, Y, Y, Y, N, Y, 10, nullptr, u"Numero nascosto", N},
-    {"lblMessage",K::Label,  u"",                     1680, 2040, 6615,  615, SansSerif,       24,   Y, Y, Red,    None,   N, N, Y, N, Y, Y,  1, nullptr, u"Risposta del gioco", Y},
-    {"Label5",    K::Label,  u"",                     2040, 2160, 6615,  615, SansSerif,       24,   Y, Y, Red,    None,   N, N, Y, N, Y, Y, 17, nullptr, u"Riga vuota", Y},
-    {"Label6",    K::Label,  u"Risposte esatte",       240, 3360, 2565,  495, SansSerif,       18,   N, N, Cyan,   None,   N, Y, Y, Y, Y, Y,  9, nullptr, u"Titolo delle risposte esatte", N},
-    {"lblScore",  K::Label,  u"0",                    1080, 4080,  555,  885, "Times New Roman", 36, Y, N, ButtonTextColour, None, N, Y, Y, Y, Y, Y, 4,
-        u"Questo è il tuo punteggio. Forza con il  record", u"Risposte esatte", N},
-    {"Label1",    K::Label,  u"Risposte errate",      3840, 3360, 2520,  495, SansSerif,       18,   N, N, Red,    None,   N, Y, N, Y, Y, Y, 12, nullptr, u"Titolo delle risposte errate", N},
-    {"lblScore1", K::Label,  u"0",                    4830, 4080,  540,  885, "Times New Roman", 36, Y, N, Red,    None,   N, Y, Y, Y, Y, Y,  3, nullptr, u"Risposte errate", N},
-    {"Label3",    K::Label,  u"Risposte totali",      7440, 3360, 2340,  495, SansSerif,       18,   N, N, Blue,   None,   N, Y, N, Y, Y, Y, 13, nullptr, u"Titolo delle risposte totali", N},
-    {"lblScore2", K::Label,  u"0",                    8310, 4080,  555,  885, "Times New Roman", 36, Y, N, Blue,   None,   N, Y, Y, Y, Y, Y, 11, nullptr, u"Risposte totali", N},
-    {"Label11",   K::Label,  u"Tempo restante",          0, 1320, 1575,  375, SansSerif,     9.75,   N, N, Yellow, None,   N, N, N, N, Y, Y, 15, nullptr, u"Titolo del tempo", N},
-    {"Image1",    K::Image,  u"",                      480, 1680,  480,  480, "",               0,   N, N, None,   None,   N, N, N, N, Y, Y, -1,
-        u"Clicca sotto di me per impostare il Timer", u"Orologio", N},
-    {"lblconto",  K::Label,  u"00.00.00",                0, 2280, 1575,  495, "Arial Black",   12,   Y, N, Yellow, None,   N, Y, N, N, Y, Y, 16, nullptr, u"Tempo restante", N},
-    {"Label14",   K::Label,  u"Sfidante",              720, 5520, 1425,  420, SansSerif,     13.5,   N, N, Cyan,   None,   N, Y, Y, Y, Y, Y, 18, nullptr, u"Titolo del nome del giocatore", N},
-    {"lblnome1",  K::Label,  u"",                      240, 6480,  165,  420, SansSerif,     13.5,   Y, N, Cyan,   None,   N, Y, N, Y, Y, Y, 19, nullptr, u"Nome del giocatore", N},
-    {"Label12",   K::Label,  u"Il record  è di ",      120, 7560, 3255,  615, SansSerif,       24,   N, N, Yellow, None,   N, N, N, N, Y, Y, 20, nullptr, u"Il record è di", N},
-    {"lblnome",   K::Label,  u"nome",                 3120, 7560, 1275,  555, SansSerif,       24,   Y, N, Yellow, None,   N, N, N, Y, Y, Y, 21, nullptr, u"Nome di chi ha il record", N},
-    {"Label13",   K::Label,  u"con punti",            7680, 7560, 1965,  555, SansSerif,       24,   N, N, Yellow, None,   N, N, N, Y, Y, Y, 22, nullptr, u"con punti", N},
-    {"lblpunti",  K::Label,  u"0",                   10080, 7560,  270,  555, SansSerif,       24,   N, N, Yellow, None,   N, N, N, Y, Y, Y, 23, nullptr, u"Punti del record", N},
-    {"cmdNext",   K::Button, u"&Nuovo calcolo",       4200, 5280, 1815, 1095, SansSerif,     8.25,   Y, N, None,   Teal,   Y, N, Y, N, Y, N,  2, u"Go", u"Passa al prossimo calcolo", Y},
-    {"cmdExit",   K::Button, u"E&xit",                7680, 5280, 2055, 1095, SansSerif,     8.25,   Y, N, None,   Purple, Y, N, Y, N, Y, Y,  0,
-        u"Ti prego resta ancora, forse riuscirai a farmi uscire ", u"Esci dal gioco e registra il record", N},
-    {"Command1",  K::Button, u"Command1",             4680, 5640,  855,  615, "",               0,   N, N, None,   None,   Y, N, Y, N, Y, Y, 14, nullptr, u"Pulsante senza azione", N},
+    {.name = "lblNum1", .kind = K::Label, .caption = u"",
+     .left = 2880, .top = 120, .width = 495, .height = 1725,
+     .face = "Arial", .points = 72, .bold = Y, .foreground = Blue, .background = Yellow,
+     .opaque = Y, .bordered = Y, .centred = Y, .autoSize = Y,
+     .tabIndex = 5, .description = u"Numero da completare"},
+    {.name = "Label2", .kind = K::Label, .caption = u"+",
+     .left = 5040, .top = 240, .width = 615, .height = 1455,
+     .face = "Arial", .points = 72, .foreground = Yellow,
+     .centred = Y,
+     .tabIndex = 6, .description = u"Segno più"},
+    {.name = "Label7", .kind = K::Label, .caption = u"1",
+     .left = 6120, .top = 120, .width = 855, .height = 1695,
+     .face = "Arial", .points = 72, .bold = Y, .foreground = Blue, .background = Yellow,
+     .opaque = Y, .bordered = Y, .centred = Y,
+     .tabIndex = 24, .description = u"Numero da aggiungere"},
+    {.name = "Label4", .kind = K::Label, .caption = u"=",
+     .left = 7200, .top = 0, .width = 615, .height = 1575,
+     .face = "Arial", .points = 72, .bold = Y, .foreground = Yellow,
+     .centred = Y,
+     .tabIndex = 7, .description = u"Segno uguale"},
+    {.name = "txtAnswer", .kind = K::TextBox, .caption = u"",
+     .left = 8160, .top = 0, .width = 3375, .height = 1770,
+     .face = "Arial", .points = 72, .bold = Y, .foreground = Blue, .background = Yellow,
+     .opaque = Y,
+     .tabIndex = 8, .toolTip = u"Inserisci il risultato e  premi il tasto  Invio", .description = u"Scrivi qui il risultato e premi Invio"},
+    {.name = "lblNum2", .kind = K::Label, .caption = u"",
+     .left = 4440, .top = 1680, .width = 585, .height = 825,
+     .face = "Arial", .points = 48, .bold = Y, .foreground = Blue, .background = Yellow,
+     .opaque = Y, .bordered = Y, .centred = Y, .autoSize = Y, .visible = N,
+     .tabIndex = 10, .description = u"Numero nascosto"},
+    {.name = "lblMessage", .kind = K::Label, .caption = u"",
+     .left = 1680, .top = 2040, .width = 6615, .height = 615,
+     .face = SansSerif, .points = 24, .bold = Y, .italic = Y, .foreground = Red,
+     .centred = Y,
+     .tabIndex = 1, .description = u"Risposta del gioco", .iconPointer = Y},
+    {.name = "Label5", .kind = K::Label, .caption = u"",
+     .left = 2040, .top = 2160, .width = 6615, .height = 615,
+     .face = SansSerif, .points = 24, .bold = Y, .italic = Y, .foreground = Red,
+     .centred = Y,
+     .tabIndex = 17, .description = u"Riga vuota", .iconPointer = Y},
+    {.name = "Label6", .kind = K::Label, .caption = u"Risposte esatte",
+     .left = 240, .top = 3360, .width = 2565, .height = 495,
+     .face = SansSerif, .points = 18, .foreground = Cyan,
+     .bordered = Y, .centred = Y, .autoSize = Y,
+     .tabIndex = 9, .description = u"Titolo delle risposte esatte"},
+    {.name = "lblScore", .kind = K::Label, .caption = u"0",
+     .left = 1080, .top = 4080, .width = 555, .height = 885,
+     .face = "Times New Roman", .points = 36, .bold = Y, .foreground = ButtonTextColour,
+     .bordered = Y, .centred = Y, .autoSize = Y,
+     .tabIndex = 4, .toolTip = u"Questo è il tuo punteggio. Forza con il  record", .description = u"Risposte esatte"},
+    {.name = "Label1", .kind = K::Label, .caption = u"Risposte errate",
+     .left = 3840, .top = 3360, .width = 2520, .height = 495,
+     .face = SansSerif, .points = 18, .foreground = Red,
+     .bordered = Y, .autoSize = Y,
+     .tabIndex = 12, .description = u"Titolo delle risposte errate"},
+    {.name = "lblScore1", .kind = K::Label, .caption = u"0",
+     .left = 4830, .top = 4080, .width = 540, .height = 885,
+     .face = "Times New Roman", .points = 36, .bold = Y, .foreground = Red,
+     .bordered = Y, .centred = Y, .autoSize = Y,
+     .tabIndex = 3, .description = u"Risposte errate"},
+    {.name = "Label3", .kind = K::Label, .caption = u"Risposte totali",
+     .left = 7440, .top = 3360, .width = 2340, .height = 495,
+     .face = SansSerif, .points = 18, .foreground = Blue,
+     .bordered = Y, .autoSize = Y,
+     .tabIndex = 13, .description = u"Titolo delle risposte totali"},
+    {.name = "lblScore2", .kind = K::Label, .caption = u"0",
+     .left = 8310, .top = 4080, .width = 555, .height = 885,
+     .face = "Times New Roman", .points = 36, .bold = Y, .foreground = Blue,
+     .bordered = Y, .centred = Y, .autoSize = Y,
+     .tabIndex = 11, .description = u"Risposte totali"},
+    {.name = "Label11", .kind = K::Label, .caption = u"Tempo restante",
+     .left = 0, .top = 1320, .width = 1575, .height = 375,
+     .face = SansSerif, .points = 9.75, .foreground = Yellow,
+     .tabIndex = 15, .description = u"Titolo del tempo"},
+    {.name = "Image1", .kind = K::Image, .caption = u"",
+     .left = 480, .top = 1680, .width = 480, .height = 480,
+     .toolTip = u"Clicca sotto di me per impostare il Timer", .description = u"Orologio"},
+    {.name = "lblconto", .kind = K::Label, .caption = u"00.00.00",
+     .left = 0, .top = 2280, .width = 1575, .height = 495,
+     .face = "Arial Black", .points = 12, .bold = Y, .foreground = Yellow,
+     .bordered = Y,
+     .tabIndex = 16, .description = u"Tempo restante"},
+    {.name = "Label14", .kind = K::Label, .caption = u"Sfidante",
+     .left = 720, .top = 5520, .width = 1425, .height = 420,
+     .face = SansSerif, .points = 13.5, .foreground = Cyan,
+     .bordered = Y, .centred = Y, .autoSize = Y,
+     .tabIndex = 18, .description = u"Titolo del nome del giocatore"},
+    {.name = "lblnome1", .kind = K::Label, .caption = u"",
+     .left = 240, .top = 6480, .width = 165, .height = 420,
+     .face = SansSerif, .points = 13.5, .bold = Y, .foreground = Cyan,
+     .bordered = Y, .autoSize = Y,
+     .tabIndex = 19, .description = u"Nome del giocatore"},
+    {.name = "Label12", .kind = K::Label, .caption = u"Il record  è di ",
+     .left = 120, .top = 7560, .width = 3255, .height = 615,
+     .face = SansSerif, .points = 24, .foreground = Yellow,
+     .tabIndex = 20, .description = u"Il record è di"},
+    {.name = "lblnome", .kind = K::Label, .caption = u"nome",
+     .left = 3120, .top = 7560, .width = 1275, .height = 555,
+     .face = SansSerif, .points = 24, .bold = Y, .foreground = Yellow,
+     .autoSize = Y,
+     .tabIndex = 21, .description = u"Nome di chi ha il record"},
+    {.name = "Label13", .kind = K::Label, .caption = u"con punti",
+     .left = 7680, .top = 7560, .width = 1965, .height = 555,
+     .face = SansSerif, .points = 24, .foreground = Yellow,
+     .autoSize = Y,
+     .tabIndex = 22, .description = u"con punti"},
+    {.name = "lblpunti", .kind = K::Label, .caption = u"0",
+     .left = 10080, .top = 7560, .width = 270, .height = 555,
+     .face = SansSerif, .points = 24, .foreground = Yellow,
+     .autoSize = Y,
+     .tabIndex = 23, .description = u"Punti del record"},
+    {.name = "cmdNext", .kind = K::Button, .caption = u"&Nuovo calcolo",
+     .left = 4200, .top = 5280, .width = 1815, .height = 1095,
+     .face = SansSerif, .points = 8.25, .bold = Y, .background = Teal,
+     .opaque = Y, .centred = Y, .enabled = N,
+     .tabIndex = 2, .toolTip = u"Go", .description = u"Passa al prossimo calcolo", .iconPointer = Y},
+    {.name = "cmdExit", .kind = K::Button, .caption = u"E&xit",
+     .left = 7680, .top = 5280, .width = 2055, .height = 1095,
+     .face = SansSerif, .points = 8.25, .bold = Y, .background = Purple,
+     .opaque = Y, .centred = Y,
+     .tabIndex = 0, .toolTip = u"Ti prego resta ancora, forse riuscirai a farmi uscire ", .description = u"Esci dal gioco e registra il record"},
+    {.name = "Command1", .kind = K::Button, .caption = u"Command1",
+     .left = 4680, .top = 5640, .width = 855, .height = 615,
+     .opaque = Y, .centred = Y,
+     .tabIndex = 14, .description = u"Pulsante senza azione"},
 };
 // clang-format on
 
@@ -56,19 +150,27 @@ const std::vector<Control>& controls()
     return table;
 }
 
-int pixels(int twips)
+int pixels(int twips, double zoom)
 {
-    return int(std::lround(twips / 15.0));
+    return int(std::lround(twips * zoom / 15.0));
 }
 
-QRect pixelRect(const Control& c)
+QRect pixelRect(const Control& c, double zoom)
 {
-    return QRect(pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height));
+    return QRect(pixels(c.left, zoom), pixels(c.top, zoom), pixels(c.width, zoom),
+                 pixels(c.height, zoom));
 }
 
-QSize clientSize()
+QSize clientSize(double zoom)
 {
-    return QSize(pixels(ClientWidth), pixels(ClientHeight));
+    return QSize(pixels(ClientWidth, zoom), pixels(ClientHeight, zoom));
+}
+
+double zoomToFit(const QSize& available)
+{
+    const QSize design = clientSize();
+    return std::min(double(available.width()) / design.width(),
+                    double(available.height()) / design.height());
 }
 
 QColor colour(int bgr)
@@ -76,7 +178,7 @@ QColor colour(int bgr)
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
-QFont font(const char* face, double points, bool bold, bool italic)
+QFont font(const char* face, double points, bool bold, bool italic, double zoom)
 {
     static const QHash<QString, QString> families = {
         {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
@@ -86,7 +188,7 @@ QFont font(const char* face, double points, bool bold, bool italic)
     };
     const QString name = QString::fromLatin1(face);
     QFont f(families.value(name, QStringLiteral("Liberation Sans")));
-    f.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
+    f.setPixelSize(std::max(1, int(std::lround(points * 96.0 / 72.0 * zoom))));
     f.setWeight(name == QLatin1String("Arial Black") ? QFont::Black
                 : bold                               ? QFont::Bold
                                                      : QFont::Normal);

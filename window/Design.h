@@ -22,21 +22,22 @@ constexpr int Cyan = 0x00FFFF00;
 constexpr int Teal = 0x00C0C000;
 constexpr int Purple = 0x00C000C0;
 
+// One control as designed; what a row leaves out is the default below.
 struct Control {
     const char* name;
     Kind kind;
-    const char16_t* caption;
-    int left, top, width, height; // twips
-    const char* face;             // empty: the platform's default font
-    double points;
-    bool bold, italic;
-    int foreground, background; // 0x00BBGGRR or NoColour / ButtonTextColour
-    bool opaque, bordered, centred, autoSize;
-    bool visible, enabled;
-    int tabIndex; // -1: no place in the tab order
-    const char16_t* toolTip;
-    const char16_t* description; // what a screen reader says the control is
-    bool iconPointer;            // the small icon-shaped mouse pointer
+    const char16_t* caption = u"";
+    int left = 0, top = 0, width = 0, height = 0; // twips
+    const char* face = "";                        // empty: the platform's default font
+    double points = 0;
+    bool bold = false, italic = false;
+    int foreground = NoColour, background = NoColour; // 0x00BBGGRR or NoColour / ButtonTextColour
+    bool opaque = false, bordered = false, centred = false, autoSize = false;
+    bool visible = true, enabled = true;
+    int tabIndex = -1; // -1: no place in the tab order
+    const char16_t* toolTip = nullptr;
+    const char16_t* description = u""; // what a screen reader says the control is
+    bool iconPointer = false;          // the small icon-shaped mouse pointer
 };
 
 const std::vector<Control>& controls();
@@ -51,16 +52,19 @@ inline const QString MinimisedCaption = QStringLiteral("Corvalesta");
 // Before the first round the window shows this dark colour.
 constexpr int DesignBackground = 0x00402010;
 
-// 15 twips a logical pixel.
-int pixels(int twips);
-QRect pixelRect(const Control& c);
-QSize clientSize();
+// The one place where twips become pixels: 15 twips a logical pixel at the
+// design size, times the scene's zoom.
+int pixels(int twips, double zoom = 1.0);
+QRect pixelRect(const Control& c, double zoom = 1.0);
+QSize clientSize(double zoom = 1.0);
+// The largest zoom at which the designed client area fits this size.
+double zoomToFit(const QSize& available);
 
 // 0x00BBGGRR to a colour.
 QColor colour(int bgr);
 
 // The design's faces mapped to Debian's metric-compatible fonts, sized in
 // pixels at 96 dpi so the layout does not depend on the screen's dpi.
-QFont font(const char* face, double points, bool bold, bool italic);
+QFont font(const char* face, double points, bool bold, bool italic, double zoom = 1.0);
 
 } // namespace design

@@ -1,5 +1,25 @@
 #include "DesignLabel.h"
 
+#include <algorithm>
+
+namespace {
+
+int widest(const QFontMetrics& metrics, const QString& text)
+{
+    int width = 0;
+    for (const QString& line : text.split(u'\n'))
+        width = std::max(width, metrics.horizontalAdvance(line));
+    return width;
+}
+
+// Below this a child can no longer read it from the back of the class.
+int readableSize(int designSize)
+{
+    return std::min(designSize, std::max(12, designSize / 2));
+}
+
+} // namespace
+
 DesignLabel::DesignLabel(QWidget* parent) : QLabel(parent)
 {
     // Captions hold names typed by children: plain text, never markup.
@@ -10,11 +30,24 @@ void DesignLabel::setAutoSize(bool on, Growth growth)
 {
     m_autoSize = on;
     m_growth = growth;
-    m_doubleCentre = 2 * x() + width();
     // The design sizes were measured in the original fonts; ours differ a
     // little, so fit the caption now rather than clip it.
     if (on)
         setCaption(m_caption);
+}
+
+void DesignLabel::place(const QRect& rect, const QFont& font, int left, int right)
+{
+    m_rect = rect;
+    m_font = font;
+    m_left = left;
+    m_right = right;
+    setFont(font);
+    // QLabel keeps an empty label's size across a change of font; this
+    // makes it measure again.
+    setIndent(indent());
+    setGeometry(rect);
+    setCaption(m_caption);
 }
 
 QString DesignLabel::displayText(const QString& caption)
@@ -34,15 +67,62 @@ QString DesignLabel::displayText(const QString& caption)
     return shown;
 }
 
+void DesignLabel::fitInto(int room, const QString& shown)
+{
+    if (font() != m_font)
+        setFont(m_font);
+    if (sizeHint().width() <= room)
+        return;
+    const int frame = 2 * (frameWidth() + margin());
+    const int designSize = m_font.pixelSize();
+    const int smallest = readableSize(designSize);
+    QFont smaller = m_font;
+    int size = std::clamp(designSize * (room - frame) / std::max(1, widest(fontMetrics(), shown)),
+                          smallest, designSize);
+    // What the label asks for is what it draws: measure that.
+    for (;; --size) {
+        smaller.setPixelSize(size);
+        setFont(smaller);
+        if (size == smallest || sizeHint().width() <= room)
+            break;
+    }
+    for (int target = room - frame; sizeHint().width() > room && target > 0;) {
+        QStringList lines = shown.split(u'\n');
+        for (QString& line : lines)
+            line = fontMetrics().elidedText(line, Qt::ElideRight, target);
+        setText(lines.join(u'\n'));
+        m_shortened = true;
+        target -= std::max(1, sizeHint().width() - room);
+    }
+}
+
 void DesignLabel::setCaption(const QString& caption)
 {
     m_caption = caption;
-    setText(displayText(caption));
-    if (!m_autoSize)
-        return;
-    const QRect before = geometry();
-    const QSize wanted = sizeHint();
-    const int left =
-        m_growth == Growth::AroundCentre ? (m_doubleCentre - wanted.width()) / 2 : before.left();
-    setGeometry(left, before.top(), wanted.width(), wanted.height());
+    const QString shown = displayText(caption);
+    setText(shown);
+    m_shortened = false;
+    if (limited()) {
+        const bool fromLeft = m_autoSize && m_growth == Growth::FromLeft;
+        fitInto(fromLeft ? m_right - m_rect.left() : m_right - m_left, shown);
+        // A screen reader always has the whole text.
+        setAccessibleName(shown);
+        setToolTip(m_shortened ? shown : QString());
+    }
+    if (m_rect.isNull())
+        m_rect = geometry();
+    if (m_autoSize) {
+        const QSize wanted = sizeHint();
+        const int left = m_growth == Growth::AroundCentre
+                             ? (2 * m_rect.x() + m_rect.width() - wanted.width()) / 2
+                             : m_rect.left();
+        setGeometry(left, m_rect.top(), wanted.width(), wanted.height());
+    } else if (limited()) {
+        // Wider than designed only when the caption needs it, around the
+        // design centre, and never past the space.
+        const int width = std::min(std::max(m_rect.width(), sizeHint().width()), m_right - m_left);
+        const int left =
+            std::clamp((2 * m_rect.x() + m_rect.width() - width) / 2, m_left, m_right - width);
+        setGeometry(left, m_rect.top(), width, m_rect.height());
+    }
 }

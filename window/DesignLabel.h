@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QLabel>
+#include <climits>
 
 // A label that keeps its caption exactly as written (line ends included) and,
-// when auto-sized, takes the size of its caption.
+// when auto-sized, takes the size of its caption. Given a space to stay in,
+// a caption too wide for it first widens the label, then shrinks its font
+// just enough, and only below a readable size is it elided.
 class DesignLabel : public QLabel {
     Q_OBJECT
 public:
@@ -11,22 +14,34 @@ public:
 
     explicit DesignLabel(QWidget* parent = nullptr);
 
-    // Call after the design geometry and caption are set: the label fits its
-    // caption at once; growth around the centre keeps the design centre.
     void setAutoSize(bool on, Growth growth = Growth::FromLeft);
     bool autoSize() const { return m_autoSize; }
+
+    // Where the design puts the label at the scene's zoom, and in which font;
+    // the caption is fitted again at once. A caption may take the space from
+    // left to right (in the parent's pixels) and no more.
+    void place(const QRect& rect, const QFont& font, int left = INT_MIN, int right = INT_MAX);
 
     // The caption exactly as set; what is drawn shows CR LF as a line break.
     QString caption() const { return m_caption; }
     void setCaption(const QString& caption);
+    // Whether the caption is drawn elided; its whole text is then the tooltip.
+    bool shortened() const { return m_shortened; }
 
     // What the label draws for a caption: line ends become line breaks, other
     // control characters are left out.
     static QString displayText(const QString& caption);
 
 private:
+    bool limited() const { return m_right != INT_MAX; }
+    void fitInto(int room, const QString& shown);
+
     QString m_caption;
     bool m_autoSize = false;
     Growth m_growth = Growth::FromLeft;
-    int m_doubleCentre = 0; // twice the design centre's x, to stay whole
+    bool m_shortened = false;
+    QRect m_rect;
+    QFont m_font;
+    int m_left = INT_MIN;
+    int m_right = INT_MAX;
 };

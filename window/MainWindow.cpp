@@ -4,14 +4,19 @@
 #include "Backdrop.h"
 #include "Design.h"
 #include "DesignLabel.h"
+#include "Keypad.h"
 #include "PictureButton.h"
 #include "Pictures.h"
 
 #include <QApplication>
 #include <QEvent>
-#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -35,19 +40,65 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("Tavola"));
     setWindowTitle(design::WindowCaption);
     setWindowIcon(pictures::icon(QStringLiteral("corvalesta")));
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
     m_backdrop = new Backdrop(this);
     m_backdrop->setObjectName(QStringLiteral("clientArea"));
-    m_backdrop->setFixedSize(design::clientSize());
     m_backdrop->setPlainColour(design::colour(design::DesignBackground));
-    m_backdrop->setCursor(pictures::windowPointer());
+    m_backdrop->installEventFilter(this);
     setCentralWidget(m_backdrop);
 
     buildControls();
     buildMenus();
     setTabOrder();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_keypad = new Keypad(m_backdrop);
+    m_keypad->hide();
+
+    // Any screen: the scene zooms with the window, down to a quarter.
+    m_backdrop->setMinimumSize(design::clientSize(0.25));
+    const QSize client = design::clientSize();
+    resize(client.width(), client.height() + menuBar()->heightForWidth(client.width()));
+    // The layout sizes the client area only when the window is shown; the
+    // scene stands as designed from the start.
+    m_backdrop->resize(client);
+    layoutScene();
+}
+
+QSize MainWindow::startSize(const QRect& available, const QMargins& frame) const
+{
+    const QSize room = available.size().shrunkBy(frame);
+    // A narrower window may wrap the menu bar onto another line: try again
+    // with the taller bar until it fits.
+    int menu = menuBar()->heightForWidth(design::clientSize().width());
+    for (;;) {
+        const double zoom = std::min(1.0, design::zoomToFit(room - QSize(0, std::max(0, menu))));
+        const QSize client = design::clientSize(zoom);
+        const int needed = menuBar()->heightForWidth(client.width());
+        if (needed <= menu || zoom <= 0.25)
+            return QSize(client.width(), client.height() + needed);
+        menu = needed;
+    }
+}
+
+void MainWindow::fitToScreen()
+{
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    // Before the first showing the window manager has not framed the window
+    // yet: allow for a usual title bar and border.
+    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull() && !QGuiApplication::platformName().startsWith(QLatin1String("offscreen")))
+        frame = QMargins(4, 32, 4, 4);
+    resize(startSize(available, frame));
+    const QSize outer = size().grownBy(frame);
+    // Wholly on the screen, the record line included.
+    QPoint corner = geometry().topLeft() - QPoint(frame.left(), frame.top());
+    corner.setX(std::clamp(corner.x(), available.left(),
+                           std::max(available.left(), available.right() + 1 - outer.width())));
+    corner.setY(std::clamp(corner.y(), available.top(),
+                           std::max(available.top(), available.bottom() + 1 - outer.height())));
+    move(corner);
 }
 
 void MainWindow::prepareApplication()
@@ -93,28 +144,20 @@ void MainWindow::buildControls()
                 auto* button = new PictureButton(m_backdrop);
                 button->setText(caption);
                 button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-                button->setIconSize(QSize(32, 32));
                 applyColours(button, c, QPalette::ButtonText, QPalette::Button);
                 button->setAutoFillBackground(true);
                 w = button;
             }
             break;
         case design::Kind::Image: {
-            auto* image = new QLabel(m_backdrop);
-            image->setPixmap(pictures::pixmap(QStringLiteral("orologio"), 32));
-            w = image;
+            w = new QLabel(m_backdrop);
             break;
         }
         }
         w->setObjectName(QLatin1String(c.name));
-        if (c.face[0] != '\0')
-            w->setFont(design::font(c.face, c.points, c.bold, c.italic));
-        w->setGeometry(design::pixelRect(c));
         if (c.toolTip)
             w->setToolTip(QString::fromUtf16(c.toolTip));
         w->setAccessibleDescription(QString::fromUtf16(c.description));
-        if (c.iconPointer)
-            w->setCursor(pictures::iconPointer());
         w->setEnabled(c.enabled);
         w->setVisible(c.visible);
         if (auto* label = qobject_cast<DesignLabel*>(w)) {
@@ -124,19 +167,12 @@ void MainWindow::buildControls()
                                                ? DesignLabel::Growth::AroundCentre
                                                : DesignLabel::Growth::FromLeft);
         }
+        m_placed.push_back({w, &c});
     }
 
     m_next = findChild<PictureButton*>(QStringLiteral("cmdNext"));
     m_exit = findChild<PictureButton*>(QStringLiteral("cmdExit"));
-    m_next->setIcon(pictures::icon(QStringLiteral("avanti")));
-    QIcon nextIcon = m_next->icon();
-    for (int size : {16, 32, 64})
-        nextIcon.addPixmap(pictures::pixmap(QStringLiteral("avanti-spento"), size),
-                           QIcon::Disabled);
-    m_next->setIcon(nextIcon);
-    m_next->setPressedIcon(pictures::icon(QStringLiteral("avanti-premuto")));
     m_next->setAccessibleName(QStringLiteral("Nuovo calcolo"));
-    m_exit->setIcon(pictures::icon(QStringLiteral("uscita")));
     m_exit->setAccessibleName(QStringLiteral("Esci"));
     // Command1 lies inside cmdNext; the child must see the next button whole.
     m_next->raise();
@@ -162,6 +198,114 @@ void MainWindow::buildMenus()
     bar->addAction(m_newContest);
     bar->addAction(item("agli", QStringLiteral("Per le bambine e i bambini della quinta")));
     connect(m_newContest, &QAction::triggered, this, &MainWindow::newContestRequested);
+
+    // Not on the menu bar: F11 works from every control, the answer box too.
+    m_fullScreen = new QAction(QStringLiteral("Schermo intero"), this);
+    m_fullScreen->setObjectName(QStringLiteral("fullScreen"));
+    m_fullScreen->setShortcut(Qt::Key_F11);
+    m_fullScreen->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_fullScreen);
+    connect(m_fullScreen, &QAction::triggered, this, &MainWindow::toggleFullScreen);
+}
+
+void MainWindow::toggleFullScreen()
+{
+    if (isFullScreen()) {
+        if (m_maximisedBeforeFullScreen)
+            showMaximized();
+        else
+            showNormal();
+    } else {
+        m_maximisedBeforeFullScreen = isMaximized();
+        showFullScreen();
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_backdrop && event->type() == QEvent::Resize && m_keypad)
+        layoutScene();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::layoutScene()
+{
+    const QSize area = m_backdrop->size();
+    const double zoom = design::zoomToFit(area);
+    const QSize scene = design::clientSize(zoom);
+    const QPoint origin((area.width() - scene.width()) / 2, (area.height() - scene.height()) / 2);
+    if (zoom != m_zoom || origin != m_origin) {
+        m_zoom = zoom;
+        m_origin = origin;
+        m_backdrop->setCursor(pictures::windowPointer(zoom));
+        for (const Placed& placed : m_placed)
+            placeControl(placed);
+    }
+    // A wide margin beside the scene holds the touch keypad; the scene itself
+    // is never covered.
+    const int margin = area.width() - origin.x() - scene.width();
+    m_keypad->setVisible(margin >= Keypad::MinimumWidth);
+    if (m_keypad->isVisible()) {
+        m_keypad->fit(QSize(margin, std::min(area.height(), scene.height())));
+        m_keypad->move(origin.x() + scene.width() + (margin - m_keypad->width()) / 2,
+                       (area.height() - m_keypad->height()) / 2);
+    }
+}
+
+QRect MainWindow::designRect(const char* name) const
+{
+    for (const Placed& placed : m_placed) {
+        if (qstrcmp(placed.design->name, name) == 0)
+            return design::pixelRect(*placed.design, m_zoom).translated(m_origin);
+    }
+    return QRect();
+}
+
+void MainWindow::placeControl(const Placed& placed)
+{
+    const design::Control& c = *placed.design;
+    QWidget* w = placed.widget;
+    const QRect rect = design::pixelRect(c, m_zoom).translated(m_origin);
+    QFont font = QApplication::font();
+    if (c.face[0] != '\0')
+        font = design::font(c.face, c.points, c.bold, c.italic, m_zoom);
+    else
+        font.setPointSizeF(font.pointSizeF() * m_zoom);
+    const int picture = std::max(1, int(std::lround(32 * m_zoom)));
+    if (c.iconPointer)
+        w->setCursor(pictures::iconPointer(m_zoom));
+    if (auto* label = qobject_cast<DesignLabel*>(w)) {
+        label->setLineWidth(std::max(1, int(std::lround(m_zoom))));
+        const QString name = label->objectName();
+        // Names and praise of any length stay whole on screen, and never
+        // run under the next caption.
+        if (name == QLatin1String("lblMessage"))
+            label->place(rect, font, 0, m_backdrop->width());
+        else if (name == QLatin1String("lblnome"))
+            label->place(rect, font, rect.left(), designRect("Label13").left());
+        else if (name == QLatin1String("lblnome1"))
+            label->place(rect, font, rect.left(),
+                         m_origin.x() + design::clientSize(m_zoom).width());
+        else
+            label->place(rect, font);
+        return;
+    }
+    w->setFont(font);
+    w->setGeometry(rect);
+    if (w == m_next) {
+        QIcon icon = pictures::icon(QStringLiteral("avanti"), picture);
+        for (int size : {16, 32, 64, picture})
+            icon.addPixmap(pictures::pixmap(QStringLiteral("avanti-spento"), size),
+                           QIcon::Disabled);
+        m_next->setIcon(icon);
+        m_next->setPressedIcon(pictures::icon(QStringLiteral("avanti-premuto"), picture));
+    } else if (w == m_exit) {
+        m_exit->setIcon(pictures::icon(QStringLiteral("uscita"), picture));
+    } else if (auto* image = qobject_cast<QLabel*>(w)) {
+        image->setPixmap(pictures::pixmap(QStringLiteral("orologio"), picture));
+    }
+    if (auto* button = qobject_cast<PictureButton*>(w))
+        button->setIconSize(QSize(picture, picture));
 }
 
 void MainWindow::setTabOrder()

@@ -1,10 +1,16 @@
 #pragma once
 
 #include <QMainWindow>
+#include <vector>
+
+namespace design {
+struct Control;
+}
 
 class AnswerBox;
 class Backdrop;
 class DesignLabel;
+class Keypad;
 class PictureButton;
 class QAction;
 class QLabel;
@@ -19,6 +25,19 @@ public:
 
     // The look the design needs: Fusion honours the buttons' face colours.
     static void prepareApplication();
+
+    // The window's size when shown on a screen with this free area (panels
+    // left out) and window frame: the design size when it fits, else the
+    // largest smaller zoom that does.
+    QSize startSize(const QRect& available, const QMargins& frame) const;
+    // Sized and placed for its screen before it is first shown.
+    void fitToScreen();
+
+    // The scene's zoom and where its top-left corner stands in the client area.
+    double zoom() const { return m_zoom; }
+    QPoint sceneOrigin() const { return m_origin; }
+    Keypad* keypad() const { return m_keypad; }
+    QAction* fullScreenAction() const { return m_fullScreen; }
 
     DesignLabel* label(const QString& name) const;
     QString caption(const QString& labelName) const;
@@ -38,11 +57,24 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct Placed {
+        QWidget* widget;
+        const design::Control* design;
+    };
+
     void buildControls();
     void buildMenus();
     void setTabOrder();
+    // Puts every control where the design wants it at the zoom that fits
+    // the client area, the scene centred in it.
+    void layoutScene();
+    void placeControl(const Placed& placed);
+    // Where the design puts a control at the present zoom.
+    QRect designRect(const char* name) const;
+    void toggleFullScreen();
 
     Backdrop* m_backdrop = nullptr;
     AnswerBox* m_answer = nullptr;
@@ -50,4 +82,10 @@ private:
     PictureButton* m_exit = nullptr;
     QPushButton* m_command1 = nullptr;
     QAction* m_newContest = nullptr;
+    QAction* m_fullScreen = nullptr;
+    Keypad* m_keypad = nullptr;
+    std::vector<Placed> m_placed;
+    double m_zoom = 0;
+    QPoint m_origin;
+    bool m_maximisedBeforeFullScreen = false;
 };

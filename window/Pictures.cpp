@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
+#include <cmath>
+
 static void initPictures()
 {
     Q_INIT_RESOURCE(pictures);
@@ -35,6 +38,9 @@ QPixmap pixmap(const QString& name, int size)
     auto& pixmaps = cache();
     if (auto it = pixmaps.constFind(key); it != pixmaps.constEnd())
         return it.value();
+    // Resizing the window asks for ever new sizes: keep the cache bounded.
+    if (pixmaps.size() > 256)
+        pixmaps.clear();
     initPictures();
     QPixmap result(size, size);
     result.fill(Qt::transparent);
@@ -46,22 +52,33 @@ QPixmap pixmap(const QString& name, int size)
     return result;
 }
 
-QIcon icon(const QString& name)
+QIcon icon(const QString& name, int shown)
 {
     QIcon result;
     for (int size : {16, 32, 64})
         result.addPixmap(pixmap(name, size));
+    if (shown != 16 && shown != 32 && shown != 64)
+        result.addPixmap(pixmap(name, shown));
     return result;
 }
 
-QCursor windowPointer()
+namespace {
+QCursor cursor(const QString& name, int size, int hotX, int hotY, double zoom)
 {
-    return QCursor(pixmap(QStringLiteral("puntatore"), 48), 4, 3);
+    const int zoomed = std::max(1, int(std::lround(size * zoom)));
+    return QCursor(pixmap(name, zoomed), int(std::lround(hotX * zoom)),
+                   int(std::lround(hotY * zoom)));
+}
+} // namespace
+
+QCursor windowPointer(double zoom)
+{
+    return cursor(QStringLiteral("puntatore"), 48, 4, 3, zoom);
 }
 
-QCursor iconPointer()
+QCursor iconPointer(double zoom)
 {
-    return QCursor(pixmap(QStringLiteral("puntatore-icona"), 16), 8, 8);
+    return cursor(QStringLiteral("puntatore-icona"), 16, 8, 8, zoom);
 }
 
 } // namespace pictures

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+class QToolButton;
+
+// Large keys for a touch screen: 0 to 9, Backspace and Enter. A key does what
+// the same key of the keyboard does where the focus is: it is sent there, so
+// the answer box's key filter sees it. The keypad never takes the focus.
+class Keypad : public QWidget {
+    Q_OBJECT
+public:
+    explicit Keypad(QWidget* parent = nullptr);
+
+    // Room for the keys, by the narrowest key a finger can hit.
+    static constexpr int MinimumWidth = 180;
+    // Lays the keys out to fill this size.
+    void fit(const QSize& size);
+
+private:
+    void press(int key, const QString& text);
+
+    QList<QToolButton*> m_keys;
+};
