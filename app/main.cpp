@@ -3,6 +3,7 @@
 #include "QtPlatform.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
@@ -11,8 +12,12 @@ int main(int argc, char** argv)
     MainWindow::prepareApplication();
 
     QtPlatform platform;
-    for (const QString& sound : {Contest::RightSound, Contest::WrongSound})
-        platform.preloadWave(platform.programFolder() + u'/' + sound);
+    // The sound system is woken while the name prompt is open: it is not
+    // needed before the first answer, and it must not delay the prompt.
+    QTimer::singleShot(2 * Contest::WindowBuildDelay, &app, [&platform] {
+        for (const QString& sound : {Contest::RightSound, Contest::WrongSound})
+            platform.preloadWave(platform.programFolder() + u'/' + sound);
+    });
 
     Contest contest(platform);
     contest.load();

@@ -10,7 +10,11 @@
 #include "Platform.h"
 #include "RecordFiles.h"
 
+#include <QPixmapCache>
+#include <QTimer>
+
 #include <cmath>
+#include <malloc.h>
 
 namespace {
 // The counters are 16-bit: past 32767 answers the game stops rather than wrap.
@@ -36,16 +40,9 @@ Clock* Contest::clock() const
 
 void Contest::load()
 {
-    m_window = new MainWindow;
-    m_window->setAttribute(Qt::WA_DeleteOnClose);
-    m_clock = new Clock(m_state.clockHours, m_state.clockMinutes, m_state.clockSeconds,
-                        m_window->label(QStringLiteral("lblconto")), m_window);
-    connect(m_window, &MainWindow::nextRequested, this, &Contest::dealRound);
-    connect(m_window, &MainWindow::answerEntered, this, &Contest::checkAnswer);
-    connect(m_window, &MainWindow::exitRequested, this, &Contest::exitContest);
-    connect(m_window, &MainWindow::newContestRequested, this, &Contest::newContest);
-    connect(m_clock, &Clock::runOut, this, &Contest::endContest);
-
+    // The name prompt comes first and at once; the window, which the prompt
+    // does not need, is built while the prompt is open, or right after it.
+    QTimer::singleShot(WindowBuildDelay, this, &Contest::buildWindow);
     startUp();
     if (m_ended)
         return;
@@ -56,15 +53,35 @@ void Contest::load()
     dealRound();
 }
 
+void Contest::buildWindow()
+{
+    if (m_window || m_ended)
+        return;
+    m_window = new MainWindow;
+    m_window->setAttribute(Qt::WA_DeleteOnClose);
+    m_clock = new Clock(m_state.clockHours, m_state.clockMinutes, m_state.clockSeconds,
+                        m_window->label(QStringLiteral("lblconto")), m_window);
+    // The window's timer is made running; no tick may come before the clock
+    // starts at the end of the greeting.
+    m_clock->setEnabled(false);
+    connect(m_window, &MainWindow::nextRequested, this, &Contest::dealRound);
+    connect(m_window, &MainWindow::answerEntered, this, &Contest::checkAnswer);
+    connect(m_window, &MainWindow::exitRequested, this, &Contest::exitContest);
+    connect(m_window, &MainWindow::newContestRequested, this, &Contest::newContest);
+    connect(m_clock, &Clock::runOut, this, &Contest::endContest);
+}
+
 void Contest::startUp()
 {
     m_state.correctCount = 0;
     m_state.wrongCount = 0;
     // No tick while the name prompt and the greeting are open.
-    m_clock->setEnabled(false);
+    if (m_clock)
+        m_clock->setEnabled(false);
     m_state.playerName = m_platform.inputBox(QStringLiteral("Come ti chiami?"));
     m_platform.messageBox(u' ' + m_state.playerName +
                           QStringLiteral(" vediamo se sei un vero campione  "));
+    buildWindow();
     m_window->setCaption(QStringLiteral("lblnome1"), m_state.playerName);
     m_clock->start();
     try {
@@ -187,7 +204,14 @@ void Contest::newContest()
     m_window->hide();
     m_window->deleteLater();
     m_window = nullptr;
+    // The style keeps pictures of the old window's buttons, keyed on palettes
+    // that die with it.
+    QPixmapCache::clear();
     load();
+    // Both windows lived side by side while the new one was built; once the
+    // old one is gone and the new one painted, hand the memory back, or a
+    // day of new contests would leave the game larger than it needs to be.
+    QTimer::singleShot(0, this, [] { malloc_trim(0); });
 }
 
 void Contest::endContest()

@@ -40,7 +40,11 @@ public:
     const ContestState& state() const { return m_state; }
     bool ended() const { return m_ended; }
 
+    // How long the name prompt has to itself before the window is built.
+    static constexpr int WindowBuildDelay = 150;
+
 private:
+    void buildWindow();
     void startUp();
     void finish(bool goodbye);
     void fail(const QString& message);

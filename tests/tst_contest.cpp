@@ -112,6 +112,10 @@ void TestContest::timerIsOffDuringTheNamePrompt()
     Game game;
     QList<bool> running;
     game.platform.whileInputOpen = [&](const QString&) {
+        // A child takes a while to type: the window is built meanwhile, its
+        // clock standing still.
+        QTest::qWait(2 * Contest::WindowBuildDelay);
+        QVERIFY(game.window() && !game.window()->isVisible());
         running << game.contest.clock()->isEnabled();
     };
     game.platform.whileBoxOpen = [&](const FakePlatform::Box&) {

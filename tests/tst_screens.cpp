@@ -13,7 +13,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QMenuBar>
+#include <QStyleHints>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 class TestScreens : public QObject {
@@ -30,6 +32,7 @@ private slots:
     void keypadPlaysAsTheKeyboardDoes_data();
     void keypadPlaysAsTheKeyboardDoes();
     void f11FromTheAnswerBoxTogglesFullScreen();
+    void caretRestsWhileAChildThinks();
     void screenReaderHearsTheSumAndTheVerdict_data();
     void screenReaderHearsTheSumAndTheVerdict();
 };
@@ -278,6 +281,29 @@ void TestScreens::f11FromTheAnswerBoxTogglesFullScreen()
     QCOMPARE(game.focus(), game.answerBox());
     game.press(Qt::Key_F11);
     QTRY_VERIFY(!game.window()->isFullScreen());
+}
+
+// A blinking caret wakes the program twice a second: it stops after a while
+// without a key, as the desktop's own text fields do, and only in the game.
+void TestScreens::caretRestsWhileAChildThinks()
+{
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const int desktop = hints->cursorFlashTime();
+    QVERIFY(desktop > 0);
+    Game game;
+    game.start();
+    auto* stillness = game.answerBox()->findChild<QTimer*>("caretStillness");
+    stillness->setInterval(50);
+    game.type("4"); // restarts the wait
+    QCOMPARE(hints->cursorFlashTime(), desktop);
+    QTRY_COMPARE(hints->cursorFlashTime(), 0);
+    game.type("2");
+    QCOMPARE(hints->cursorFlashTime(), desktop);
+    QTRY_COMPARE(hints->cursorFlashTime(), 0);
+    // The boxes that follow blink as the desktop wants.
+    game.press(Qt::Key_Return);
+    QCOMPARE(game.focus(), game.next());
+    QCOMPARE(hints->cursorFlashTime(), desktop);
 }
 
 void TestScreens::screenReaderHearsTheSumAndTheVerdict_data()

@@ -1,12 +1,53 @@
 #include "AnswerBox.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QStyleHints>
+#include <QTimer>
 
 AnswerBox::AnswerBox(QWidget* parent) : QLineEdit(parent)
 {
     setMaxLength(4);
     // Composed text would slip past the key filter.
     setAttribute(Qt::WA_InputMethodEnabled, false);
+    m_stillness = new QTimer(this);
+    m_stillness->setObjectName(QStringLiteral("caretStillness"));
+    m_stillness->setSingleShot(true);
+    m_stillness->setInterval(BlinkFor);
+    connect(m_stillness, &QTimer::timeout, this, [this] { blink(false); });
+}
+
+AnswerBox::~AnswerBox()
+{
+    blink(true);
+}
+
+// The caret's blinking is the application's setting; it is stopped only
+// while this box has the focus.
+void AnswerBox::blink(bool on)
+{
+    QStyleHints* hints = QGuiApplication::styleHints();
+    if (on && m_flashTime != 0) {
+        hints->setCursorFlashTime(m_flashTime);
+        m_flashTime = 0;
+    } else if (!on && m_flashTime == 0 && hints->cursorFlashTime() != 0) {
+        m_flashTime = hints->cursorFlashTime();
+        hints->setCursorFlashTime(0);
+    }
+}
+
+void AnswerBox::focusInEvent(QFocusEvent* event)
+{
+    blink(true);
+    m_stillness->start();
+    QLineEdit::focusInEvent(event);
+}
+
+void AnswerBox::focusOutEvent(QFocusEvent* event)
+{
+    m_stillness->stop();
+    blink(true);
+    QLineEdit::focusOutEvent(event);
 }
 
 bool AnswerBox::passes(const QKeyEvent& event)
@@ -39,6 +80,8 @@ bool AnswerBox::passes(const QKeyEvent& event)
 
 void AnswerBox::keyPressEvent(QKeyEvent* event)
 {
+    blink(true);
+    m_stillness->start();
     if (!passes(*event)) {
         event->accept();
         return;

@@ -2,15 +2,22 @@
 
 #include <QLineEdit>
 
+class QTimer;
+
 // The answer box: only digits and Backspace reach it; Enter asks for the
 // answer to be checked. Editing keys (arrows, Home, End, Delete) still work.
 class AnswerBox : public QLineEdit {
     Q_OBJECT
 public:
     explicit AnswerBox(QWidget* parent = nullptr);
+    ~AnswerBox() override;
 
     // Whether a key press gets through to the box.
     static bool passes(const QKeyEvent& event);
+
+    // After this long without a key the caret stops blinking and stays lit,
+    // as the desktop's own text fields do: a child thinking costs nothing.
+    static constexpr int BlinkFor = 10000;
 
 signals:
     void enterPressed();
@@ -18,4 +25,12 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void blink(bool on);
+
+    QTimer* m_stillness; // "caretStillness"
+    int m_flashTime = 0; // the desktop's, while blinking is stopped
 };
