@@ -13,7 +13,7 @@ for test in "$build"/tests/tst_*; do
     [ -f "$test" ] && [ -x "$test" ] || continue
     name=$(basename "$test")
     log=$build/valgrind-$name.log
-    if QT_QPA_PLATFORM=offscreen valgrind --error-exitcode=1 --leak-check=full \
+    if QT_QPA_PLATFORM=offscreen valgrind --error-exitcode=1 --leak-check=full --child-silent-after-fork=yes \
         --errors-for-leak-kinds=definite --show-leak-kinds=definite --num-callers=40 \
         --suppressions="$here/valgrind.supp" --gen-suppressions=all \
         "$test" >"$log" 2>&1; then
