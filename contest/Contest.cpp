@@ -86,7 +86,8 @@ void Contest::startUp()
     m_clock->start();
     try {
         m_state.recordDir = records::GetSystemDir(m_platform);
-        const records::Record record = records::startUp(m_state.recordDir);
+        const records::Record record =
+            records::startUp(m_state.recordDir, m_platform.recordWriter());
         m_window->setCaption(QStringLiteral("lblpunti"), record.score);
         m_window->setCaption(QStringLiteral("lblnome"), record.holder);
     } catch (const records::RecordError& error) {

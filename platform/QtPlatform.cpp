@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -95,8 +96,28 @@ void QtPlatform::reseed()
     m_random.seed(clockSeed());
 }
 
+namespace {
+// Installed with the package beside the program, set-group-id games.
+const QString WriterName = QStringLiteral("corvalesta-record");
+
+bool sharedFolderInstalled(const QString& program)
+{
+    return QFileInfo(QStringLiteral(CORVALESTA_SHARED_DIR)).isDir() &&
+           QFileInfo(program + u'/' + WriterName).isExecutable();
+}
+} // namespace
+
+QString QtPlatform::recordWriter()
+{
+    return sharedFolderInstalled(programFolder()) ? programFolder() + u'/' + WriterName : QString();
+}
+
 QString QtPlatform::recordDirectory()
 {
+    // The computer's record, where the package has installed it; else each
+    // account keeps its own.
+    if (sharedFolderInstalled(programFolder()))
+        return QStringLiteral(CORVALESTA_SHARED_DIR);
     // The same folder wherever the game is started from: a relative
     // XDG_DATA_HOME is ignored, as the XDG rules say, and so is a relative HOME.
     const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");

@@ -18,7 +18,7 @@ void endContest(Platform& platform, const QString& recordDir, bool goodbye,
         return;
     }
     try {
-        if (write(recordDir, captions.score, captions.holder, record))
+        if (write(recordDir, captions.score, captions.holder, record, platform.recordWriter()))
             platform.messageBox(Saved);
     } catch (const RecordError& error) {
         platform.messageBox(error.message());

@@ -4,9 +4,12 @@
 #include "Numbers.h"
 #include "Platform.h"
 #include "RecordStore.h"
+#include "WriterRequest.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <algorithm>
 
 namespace records {
@@ -26,9 +29,9 @@ QString RecordError::message() const
 
 namespace {
 
-QString reasonFor(const StoreError& error, bool folder)
+QString reasonFor(Cause cause, int error, bool folder)
 {
-    switch (error.cause) {
+    switch (cause) {
     case Cause::DiskFull:
         return QStringLiteral("il disco è pieno");
     case Cause::NoPermission:
@@ -45,7 +48,7 @@ QString reasonFor(const StoreError& error, bool folder)
     case Cause::Other:
         break;
     }
-    return QStringLiteral("errore imprevisto (codice %1)").arg(error.error);
+    return QStringLiteral("errore imprevisto (codice %1)").arg(error);
 }
 
 // The error as the player reads it; folder ends in a separator.
@@ -53,7 +56,7 @@ RecordError told(const QString& folder, const StoreError& error)
 {
     const QString path =
         error.name.empty() ? folder : folder + QFile::decodeName(error.name.c_str());
-    return RecordError(path, reasonFor(error, error.name.empty()));
+    return RecordError(path, reasonFor(error.cause, error.error, error.name.empty()));
 }
 
 std::string bytesOf(const QString& path)
@@ -69,6 +72,32 @@ std::string line(const QString& text)
 QString decoded(const std::string& bytes)
 {
     return cp1252::decode(QByteArray::fromStdString(bytes));
+}
+
+// Runs the record writer with this request and returns its status: written
+// or not better. Its errors are told as the game's own would be.
+int runWriter(const QString& program, const QString& folder, const QByteArray& request)
+{
+    QProcess process;
+    process.start(program, {});
+    if (!process.waitForStarted(5000))
+        throw RecordError(program, QStringLiteral("il programma che registra il record non parte"));
+    process.write(request);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        throw RecordError(program,
+                          QStringLiteral("il programma che registra il record si è fermato"));
+    }
+    const int status = process.exitCode();
+    if (status == writer::Written || status == writer::NotBetter)
+        return status;
+    if (status < writer::Failed)
+        throw RecordError(folder, reasonFor(Cause::Other, status, true));
+    // The writer names the file on its one line; none names the folder.
+    const QString name = QFile::decodeName(process.readAllStandardOutput()).section(u'\n', 0, 0);
+    const auto cause = Cause(std::min(status - int(writer::Failed), int(Cause::Other)));
+    throw RecordError(folder + name, reasonFor(cause, status, name.isEmpty()));
 }
 
 } // namespace
@@ -94,17 +123,21 @@ QString Leggifiletxt(const QString& nomefile)
     try {
         return decoded(RecordStore::readFile(bytesOf(nomefile)));
     } catch (const StoreError& error) {
-        throw RecordError(nomefile, reasonFor(error, false));
+        throw RecordError(nomefile, reasonFor(error.cause, error.error, false));
     }
 }
 
-Record startUp(const QString& recordDir)
+Record startUp(const QString& recordDir, const QString& writer)
 {
     try {
+        // Only the writer may finish a save in the shared folder.
+        if (!writer.isEmpty() && QFileInfo(recordDir + QLatin1String(journal::Name)).size() > 0)
+            runWriter(writer, recordDir, QByteArray());
         RecordStore store(bytesOf(recordDir));
         store.lock();
-        store.recover();
-        const Pair pair = store.read(true);
+        if (writer.isEmpty())
+            store.recover();
+        const Pair pair = store.read(writer.isEmpty());
         store.close();
         return {decoded(pair.score), decoded(pair.holder)};
     } catch (const StoreError& error) {
@@ -113,8 +146,12 @@ Record startUp(const QString& recordDir)
 }
 
 bool write(const QString& recordDir, const QString& score, const QString& holder,
-           double startUpRecord)
+           double startUpRecord, const QString& writer)
 {
+    if (!writer.isEmpty()) {
+        const QByteArray request = score.toLatin1() + '\n' + cp1252::encode(holder) + '\n';
+        return runWriter(writer, recordDir, request) == writer::Written;
+    }
     try {
         RecordStore store(bytesOf(recordDir));
         store.lock();

@@ -36,14 +36,17 @@ struct Record {
 };
 
 // Under the save lock: finishes a save cut short, creates missing files with
-// 0 bytes, leaves existing ones unchanged, and returns their texts.
-Record startUp(const QString& recordDir);
+// 0 bytes, leaves existing ones unchanged, and returns their texts. With a
+// record writer (the computer's shared folder) the writer finishes a save cut
+// short, and nothing is created: a missing file reads as empty.
+Record startUp(const QString& recordDir, const QString& writer = QString());
 
 // Writes score and holder as one line each, both or neither, synced to disk,
 // under a lock, and only when the score beats both the record seen at
 // start-up and the one stored now (another copy of the game may have saved
 // meanwhile). Returns whether the record was written.
+// With a record writer, the writer saves and compares.
 bool write(const QString& recordDir, const QString& score, const QString& holder,
-           double startUpRecord);
+           double startUpRecord, const QString& writer = QString());
 
 } // namespace records

@@ -112,12 +112,12 @@ StoreError::StoreError(std::string n, int e) : name(std::move(n)), cause(causeOf
 // old pair is still whole.
 class RecordStore::Files {
 public:
-    explicit Files(int dir)
+    Files(int dir, bool shared)
     {
         for (const char* name : Names)
-            checkRegular(dir, name);
+            checkRegular(dir, name, !shared);
         for (int i = 0; i < 2; ++i)
-            fds[i] = openRegular(dir, Names[i], O_WRONLY | O_CREAT);
+            fds[i] = openRegular(dir, Names[i], O_WRONLY | (shared ? O_NOFOLLOW : O_CREAT));
     }
     ~Files()
     {
@@ -129,9 +129,9 @@ public:
     int fds[2] = {-1, -1};
 };
 
-RecordStore::RecordStore(const std::string& folder)
+RecordStore::RecordStore(const std::string& folder, Mode mode) : m_shared(mode == Mode::Shared)
 {
-    m_dir = sys::openat(AT_FDCWD, folder.c_str(), O_RDONLY | O_DIRECTORY);
+    m_dir = sys::openat(AT_FDCWD, folder.c_str(), O_RDONLY | O_DIRECTORY | noFollow());
     if (m_dir < 0)
         fail("");
 }
@@ -176,6 +176,30 @@ void RecordStore::lock(int timeoutMs)
     }
 }
 
+int RecordStore::noFollow() const
+{
+    return m_shared ? O_NOFOLLOW : 0;
+}
+
+// The journal is done with: removed, or in the shared folder, where the
+// writer must not make files of its own, emptied.
+void RecordStore::clearJournal()
+{
+    if (m_shared) {
+        const int fd = openRegular(m_dir, journal::Name, O_WRONLY | O_NOFOLLOW);
+        if (sys::ftruncate(fd, 0) != 0 || sys::fsync(fd) != 0) {
+            const int error = errno;
+            sys::close(fd);
+            fail(journal::Name, error);
+        }
+        closeChecked(fd, journal::Name);
+        return;
+    }
+    if (sys::unlinkat(m_dir, journal::Name, 0) != 0)
+        fail("");
+    syncFolder();
+}
+
 void RecordStore::close()
 {
     const int dir = m_dir;
@@ -194,16 +218,16 @@ bool RecordStore::recover()
     // Only this program makes the journal: a link in its place is refused.
     if (!checkRegular(m_dir, journal::Name, false))
         return false;
-    const auto pair =
-        journal::decode(readAt(m_dir, journal::Name, 2 * journal::MaxPart + 100, O_NOFOLLOW));
+    const std::string bytes = readAt(m_dir, journal::Name, 2 * journal::MaxPart + 100, O_NOFOLLOW);
+    if (m_shared && bytes.empty())
+        return false; // the shared journal at rest
+    const auto pair = journal::decode(bytes);
     if (!pair) {
         // Cut short before it was whole: the save never began on the files.
-        if (sys::unlinkat(m_dir, journal::Name, 0) != 0)
-            fail(journal::Name);
-        syncFolder();
+        clearJournal();
         return false;
     }
-    Files files(m_dir);
+    Files files(m_dir, m_shared);
     apply(files, *pair);
     return true;
 }
@@ -212,14 +236,14 @@ Pair RecordStore::read(bool create)
 {
     bool exists[2];
     for (int i = 0; i < 2; ++i)
-        exists[i] = checkRegular(m_dir, Names[i]);
+        exists[i] = checkRegular(m_dir, Names[i], !m_shared);
     Pair pair;
     std::string* texts[] = {&pair.score, &pair.holder};
     for (int i = 0; i < 2; ++i) {
         if (!exists[i] && create)
-            closeChecked(openRegular(m_dir, Names[i], O_WRONLY | O_CREAT), Names[i]);
+            closeChecked(openRegular(m_dir, Names[i], O_WRONLY | O_CREAT | noFollow()), Names[i]);
         if (exists[i])
-            *texts[i] = readAt(m_dir, Names[i], MaxRead);
+            *texts[i] = readAt(m_dir, Names[i], MaxRead, noFollow());
     }
     return pair;
 }
@@ -228,14 +252,16 @@ void RecordStore::save(const Pair& pair)
 {
     if (pair.score.size() > journal::MaxPart || pair.holder.size() > journal::MaxPart)
         fail("", EFBIG);
-    Files files(m_dir);
+    Files files(m_dir, m_shared);
     const std::string bytes = journal::encode(pair);
-    const int fd =
-        sys::openat(m_dir, journal::Name, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, 0666);
+    const int fd = m_shared ? openRegular(m_dir, journal::Name, O_WRONLY | O_NOFOLLOW)
+                            : sys::openat(m_dir, journal::Name,
+                                          O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, 0666);
     if (fd < 0)
         fail("");
     try {
-        if (sys::writeAll(fd, bytes.data(), bytes.size()) != 0 || sys::fsync(fd) != 0) {
+        if (sys::writeAll(fd, bytes.data(), bytes.size()) != 0 ||
+            sys::ftruncate(fd, off_t(bytes.size())) != 0 || sys::fsync(fd) != 0) {
             const int error = errno;
             sys::close(fd);
             fail("", error);
@@ -244,7 +270,12 @@ void RecordStore::save(const Pair& pair)
         syncFolder();
     } catch (const StoreError&) {
         // Not committed: the old pair stays, and so must nothing else.
-        sys::unlinkat(m_dir, journal::Name, 0);
+        try {
+            clearJournal();
+        } catch (const StoreError&) {
+            // The first error is the one to tell; a torn journal is dropped
+            // at the next start anyway.
+        }
         throw;
     }
     apply(files, pair);
@@ -266,9 +297,7 @@ void RecordStore::apply(Files& files, const Pair& pair)
         files.fds[i] = -1;
         closeChecked(fd, Names[i]);
     }
-    if (sys::unlinkat(m_dir, journal::Name, 0) != 0)
-        fail("");
-    syncFolder();
+    clearJournal();
 }
 
 } // namespace records

@@ -31,7 +31,14 @@ struct StoreError {
 // writer can use it too. Every failure throws StoreError.
 class RecordStore {
 public:
-    explicit RecordStore(const std::string& folder);
+    // Shared: the computer's folder, written by the privileged writer. No
+    // name in it, nor the folder itself, may be a link, and the writer makes
+    // no file: one it made would belong to the player who ran it, who could
+    // then write it without the writer. The package makes the two record
+    // files and the journal, which a save leaves empty instead of removing.
+    enum class Mode { Account, Shared };
+
+    explicit RecordStore(const std::string& folder, Mode mode = Mode::Account);
     ~RecordStore();
     RecordStore(const RecordStore&) = delete;
     RecordStore& operator=(const RecordStore&) = delete;
@@ -64,7 +71,11 @@ private:
     void apply(Files& files, const Pair& pair);
     void syncFolder();
 
+    int noFollow() const;
+    void clearJournal();
+
     int m_dir = -1;
+    bool m_shared = false;
 };
 
 } // namespace records
