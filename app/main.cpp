@@ -9,6 +9,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("corvalesta"));
+    // Docks and task bars match the window to its desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.corvalesta"));
     MainWindow::prepareApplication();
 
     QtPlatform platform;

@@ -19,6 +19,13 @@ deb=$(ls "$out"/*.deb)
 status=0
 dpkg-deb -f "$deb" Depends | grep -q fonts-liberation2 || { echo "FAIL: no fonts-liberation2"; status=1; }
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "FAIL: no Qt from shlibdeps"; status=1; }
+# The computer's record: the writer, and the scripts that make the folder.
+dpkg-deb -c "$deb" | grep -q " \./usr/lib/corvalesta/corvalesta-record$" ||
+    { echo "FAIL: no record writer"; status=1; }
+for script in postinst postrm; do
+    body=$(dpkg-deb -I "$deb" "$script") && printf '%s\n' "$body" | sh -n ||
+        { echo "FAIL: $script"; status=1; }
+done
 lintian --tag-display-limit 0 "$deb" 2>&1 | grep -v "root privileges" >"$out/lintian.log"
 cat "$out/lintian.log"
 grep -q "^[EW]:" "$out/lintian.log" && status=1
