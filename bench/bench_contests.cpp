@@ -13,12 +13,7 @@ int main(int argc, char** argv)
     Game game;
     game.start("Anna", 3, 41);
     const auto reload = [&] {
-        game.platform.boxAnswers << Platform::AnswerYes;
-        game.platform.inputAnswers << QStringLiteral("5") << QStringLiteral("Anna");
-        game.nextRound(4, 100);
-        game.contest.newContest();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
+        game.newContest();
         game.platform.boxes.clear();
         game.platform.inputPrompts.clear();
     };

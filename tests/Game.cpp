@@ -31,6 +31,16 @@ void Game::nextRound(int tint, int number)
     platform.randoms << FakePlatform::forTint(tint) << FakePlatform::forNumber(number);
 }
 
+void Game::newContest()
+{
+    platform.boxAnswers << Platform::AnswerYes;
+    platform.inputAnswers << QStringLiteral("5") << QStringLiteral("Anna");
+    nextRound(4, 100);
+    contest.newContest();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
 void Game::type(const QString& text)
 {
     QTest::keyClicks(focus(), text);

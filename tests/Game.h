@@ -23,6 +23,10 @@ public:
     // Queues the next round's tint and number.
     void nextRound(int tint, int number);
 
+    // "nuovo" answered Yes and a table limit, the same name at the prompt; the
+    // old window is gone afterwards.
+    void newContest();
+
     // Types into the focused widget, then presses the key there.
     void type(const QString& text);
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

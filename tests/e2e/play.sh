@@ -82,7 +82,7 @@ focus() {
 
 # What the screen reader says the control so described shows.
 said() {
-    /usr/bin/python3 "$here/said.py" "$1"
+    /usr/bin/python3 "$here/screen.py" said "$1"
 }
 
 # Waits until the control so described shows the text.

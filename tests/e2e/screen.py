@@ -1,5 +1,7 @@
 #!/usr/bin/python3
-# What a screen reader finds in the running game, for screens.sh:
+# What a screen reader finds in the running game, for the end-to-end tests:
+#   screen.py said DESCRIPTION    what the control so described shows (its
+#                                 name), line breaks written as \n
 #   screen.py focused             the focused control: "name|description"
 #   screen.py where NAME [IN]     screen centre and bottom of the control so
 #                                 named or described (inside the one named
@@ -29,6 +31,16 @@ def game():
         app = desktop.get_child_at_index(i)
         if app is not None and app.get_name() == "corvalesta":
             return app, Atspi
+    sys.exit(1)
+
+
+def said(description):
+    app, _ = game()
+    for control in controls(app):
+        if control.get_description() == description:
+            # Line breaks written as \n, so the shell keeps them.
+            sys.stdout.write(control.get_name().replace("\n", "\\n"))
+            return
     sys.exit(1)
 
 
@@ -82,7 +94,9 @@ def dock(height):
 
 if __name__ == "__main__":
     command = sys.argv[1]
-    if command == "focused":
+    if command == "said":
+        said(sys.argv[2])
+    elif command == "focused":
         focused()
     elif command == "where":
         where(sys.argv[2], sys.argv[3] if len(sys.argv) > 3 else None)

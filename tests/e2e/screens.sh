@@ -102,7 +102,7 @@ begin() {
 number() {
     local n=""
     for _ in $(seq 50); do
-        n=$(/usr/bin/python3 "$here/said.py" "Numero da completare")
+        n=$(screen said "Numero da completare")
         [[ "$n" =~ ^[0-9]{1,4}$ ]] && { echo "$n"; return 0; }
         sleep 0.1
     done
