@@ -1,0 +1,121 @@
+#!/bin/bash
+# The Debian package installed for real: one account makes a record, another
+# account sees it at its start. Each plays the installed game on a screen of
+# its own, read through the accessibility tree. The package is purged after.
+# Usage: shared.sh <build folder> <source folder>. Exit 77 means skipped.
+# (Run as one player by itself: shared.sh --play NAME RECORD-SHOWN.)
+set -u
+here=$(cd "$(dirname "$0")/.." && pwd)
+
+fail() {
+    echo "FAIL: $*"
+    [ -f "${log:-}" ] && cat "$log"
+    exit 1
+}
+
+# One contest as the account running this: a right answer when no record is
+# shown, else the record must be the one shown; then Alt+X.
+play() {
+    local name=$1 shown=$2 work display
+    work=$(mktemp -d)
+    log=$work/game.log
+    display=":$((100 + RANDOM % 800))"
+    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+    xvfb=$!
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
+    bus=$!
+    game=""
+    trap 'kill $xvfb $bus $game 2>/dev/null' EXIT
+    export DISPLAY=$display
+    for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+    focus() {
+        local id=""
+        for _ in $(seq 100); do
+            id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1)
+            [ -n "$id" ] && break
+            sleep 0.1
+        done
+        [ -n "$id" ] || fail "no window titled '$1'"
+        xdotool windowfocus --sync "$id"
+    }
+    said() {
+        local text=""
+        for _ in $(seq 50); do
+            text=$(/usr/bin/python3 "$here/e2e/screen.py" said "$1") && [ -n "$text" ] && break
+            sleep 0.1
+        done
+        echo "$text"
+    }
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 corvalesta >"$log" 2>&1 &
+    game=$!
+    focus Corvalesta
+    xdotool type --delay 20 "$name"
+    xdotool key Return
+    focus Corvalesta
+    xdotool key Return
+    focus "Ventobaldo- Arrivo fino a 10000"
+    if [ "$shown" = none ]; then
+        local number
+        while :; do
+            number=$(said "Numero da completare")
+            [[ "$number" =~ ^[0-9]{1,4}$ ]] || fail "no number on screen: '$number'"
+            [ "$number" != 9999 ] && break
+            xdotool type 0; xdotool key Return; sleep 0.3; xdotool key Return; sleep 0.3
+        done
+        xdotool type --delay 20 "$((number + 1))"
+        xdotool key Return
+        [ "$(said "Risposte esatte")" = 1 ] || fail "the right answer was not counted"
+        xdotool key alt+x
+        focus Corvalesta # the confirmation
+        xdotool key Return
+    else
+        [ "$(said "Punti del record")" = "$shown" ] || fail "record shown: '$(said "Punti del record")'"
+        [ "$(said "Nome di chi ha il record")" = 'Anna\n' ] || fail "holder shown: '$(said "Nome di chi ha il record")'"
+        xdotool key alt+x
+    fi
+    for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+    wait "$game" || fail "exit status $?"
+    game=""
+}
+
+if [ "${1:-}" = --play ]; then
+    play "$2" "$3"
+    echo "played as $(id -un 2>/dev/null || id -u)"
+    exit 0
+fi
+
+build=$1
+[ "$(id -u)" = 0 ] || { echo "SKIP: installing a package needs root"; exit 77; }
+for tool in cpack dpkg setpriv Xvfb xdotool dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+if dpkg-query -W -f='${Status}' corvalesta 2>/dev/null | grep -q installed ||
+    [ -e /var/games/corvalesta ]; then
+    echo "SKIP: Corvalesta is installed on this computer already; not touching it"
+    exit 77
+fi
+out=$(mktemp -d)
+chmod 755 "$out"
+trap 'dpkg --purge corvalesta >/dev/null 2>&1; rm -rf "$out"' EXIT
+cpack -G DEB -B "$out" --config "$build/CPackConfig.cmake" >"$out/cpack.log" 2>&1 ||
+    { cat "$out/cpack.log"; exit 1; }
+dpkg -i "$out"/*.deb >"$out/dpkg.log" 2>&1 || { cat "$out/dpkg.log"; fail "the package does not install"; }
+[ "$(stat -c '%a %U:%G' /usr/lib/corvalesta/corvalesta-record)" = "2755 root:games" ] ||
+    fail "the writer is $(stat -c '%a %U:%G' /usr/lib/corvalesta/corvalesta-record)"
+
+# Two accounts, neither in the group games, each with a home of its own
+# (D-Bus wants each to be in the user database: nobody and daemon).
+as() {
+    local uid=$1; shift
+    install -d -o "$uid" -g "$uid" -m 700 "$out/home-$uid"
+    setpriv --reuid="$uid" --regid="$uid" --clear-groups \
+        env -i PATH=/usr/bin:/bin HOME="$out/home-$uid" XDG_RUNTIME_DIR="$out/home-$uid" \
+        dbus-run-session -- "$here/package/shared.sh" --play "$@" 2> >(grep -v "fd limit" >&2)
+}
+as 65534 Anna none || exit 1
+[ "$(od -An -tx1 /var/games/corvalesta/suc0000.txt | tr -d ' \n')" = 310d0a ] ||
+    fail "stored score $(od -An -tx1 /var/games/corvalesta/suc0000.txt)"
+as "$(id -u daemon)" Bea '1\n' || exit 1
+dpkg --purge corvalesta >/dev/null 2>&1 || fail "purge"
+[ ! -e /var/games/corvalesta ] || fail "purge left the record folder"
+echo "PASS: a record made by one account, shown to another; purge removed it"
