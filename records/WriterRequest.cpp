@@ -1,5 +1,8 @@
 #include "WriterRequest.h"
 
+#include "LeadingNumber.h"
+#include "RecordStore.h"
+
 #include <algorithm>
 
 namespace records::writer {
@@ -26,6 +29,26 @@ std::optional<Request> parse(std::string_view input)
         request.score = request.score * 10 + (c - '0');
     request.lines = {std::string(score) + "\r\n", std::string(name) + "\r\n"};
     return request;
+}
+
+int carryOut(const Request& request, const std::string& folder, std::string& failed)
+{
+    try {
+        RecordStore store(folder, RecordStore::Mode::Shared);
+        store.lock();
+        store.recover();
+        bool written = false;
+        if (!request.finishOnly &&
+            request.score > numbers::leadingNumber(store.read(false).score)) {
+            store.save(request.lines);
+            written = true;
+        }
+        store.close();
+        return written ? Written : NotBetter;
+    } catch (const StoreError& error) {
+        failed = error.name;
+        return Failed + int(error.cause);
+    }
 }
 
 } // namespace records::writer

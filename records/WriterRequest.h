@@ -28,4 +28,9 @@ std::optional<Request> parse(std::string_view input);
 // one line on standard output names the file (empty for the folder).
 enum Status { Written = 0, NotBetter = 1, Refused = 2, Failed = 10 };
 
+// Carries the request out in the shared folder, under its lock: finishes a
+// save cut short, then saves a strictly better score. Returns the status;
+// on an error, failed names the file.
+int carryOut(const Request& request, const std::string& folder, std::string& failed);
+
 } // namespace records::writer

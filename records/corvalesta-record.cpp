@@ -6,7 +6,6 @@
 // written.
 // Reads the request on standard input; see WriterRequest.h for the format
 // and the exit status.
-#include "LeadingNumber.h"
 #include "RecordStore.h"
 #include "WriterRequest.h"
 
@@ -55,23 +54,11 @@ int main()
         dropGroup();
         return writer::Refused;
     }
-    try {
-        RecordStore store(CORVALESTA_SHARED_DIR, RecordStore::Mode::Shared);
-        store.lock();
-        store.recover();
-        bool written = false;
-        if (!request->finishOnly &&
-            request->score > numbers::leadingNumber(store.read(false).score)) {
-            store.save(request->lines);
-            written = true;
-        }
-        store.close();
-        if (!dropGroup())
-            return writer::Failed + int(Cause::Other);
-        return written ? writer::Written : writer::NotBetter;
-    } catch (const StoreError& error) {
-        dropGroup();
-        std::printf("%s\n", error.name.c_str());
-        return writer::Failed + int(error.cause);
-    }
+    std::string failed;
+    const int status = writer::carryOut(*request, CORVALESTA_SHARED_DIR, failed);
+    if (!dropGroup())
+        return writer::Failed + int(Cause::Other);
+    if (status >= writer::Failed)
+        std::printf("%s\n", failed.c_str());
+    return status;
 }
