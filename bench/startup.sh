@@ -4,6 +4,8 @@
 # Then memory over 20 new contests in the real window.
 # Usage: startup.sh <corvalesta> <floor> <bench_contests> [runs]
 set -u
+# shellcheck source=../tests/e2e/x11.sh
+. "$(dirname "$0")/../tests/e2e/x11.sh"
 game=$1
 floor=$2
 contests=$3
@@ -51,17 +53,6 @@ done
 gameMs=$(median <"$work/game.ms")
 floorMs=$(median <"$work/floor.ms")
 
-# Waits for a visible window with this exact title and gives it the focus:
-# there is no window manager to do it.
-focus() {
-    local id=""
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1)
-        [ -n "$id" ] && break
-        sleep 0.1
-    done
-    xdotool windowfocus --sync "$id"
-}
 
 # Idle: a contest running with nobody typing, the answer box focused and its
 # caret blinking, one tick a second.
@@ -69,9 +60,9 @@ launch "$game" Corvalesta >/dev/null
 pid=$started
 xdotool type Anna
 xdotool key Return
-focus Corvalesta
+focus Corvalesta >/dev/null
 xdotool key Return
-focus "Ventobaldo- Arrivo fino a 10000"
+focus "Ventobaldo- Arrivo fino a 10000" >/dev/null
 sleep 2
 # Nanoseconds on a CPU, all threads together.
 cpu() { cat /proc/"$1"/task/*/schedstat | awk '{ ns += $1 } END { printf "%d", ns }'; }
@@ -85,7 +76,7 @@ kill "$pid"; wait "$pid" 2>/dev/null
 # The floor's caret blinks in its line edit for the same minute.
 launch "$floor" Corvalesta >/dev/null
 floorPid=$started
-focus Corvalesta
+focus Corvalesta >/dev/null
 sleep 2
 floorBefore=$(cpu "$floorPid")
 sleep 60

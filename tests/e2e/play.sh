@@ -8,6 +8,8 @@
 set -u
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=x11.sh
+. "$here/x11.sh"
 
 if [ -z "${CORVALESTA_E2E_BUS:-}" ]; then
     for tool in Xvfb xdotool xwd xwdtopnm dbus-run-session /usr/libexec/at-spi-bus-launcher \
@@ -64,20 +66,6 @@ fail() {
     echo "FAIL: $*"
     cat "$work/game.log"
     exit 1
-}
-
-# Waits for a visible window with this exact title and gives it the focus:
-# there is no window manager to do it.
-focus() {
-    local id=""
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1)
-        [ -n "$id" ] && break
-        sleep 0.1
-    done
-    [ -n "$id" ] || fail "no window titled '$1'"
-    xdotool windowfocus --sync "$id"
-    echo "$id"
 }
 
 # What the screen reader says the control so described shows.

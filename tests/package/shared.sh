@@ -2,10 +2,12 @@
 # The Debian package installed for real: one account makes a record, another
 # account sees it at its start. Each plays the installed game on a screen of
 # its own, read through the accessibility tree. The package is purged after.
-# Usage: shared.sh <build folder> <source folder>. Exit 77 means skipped.
+# Usage: shared.sh <build folder>. Exit 77 means skipped.
 # (Run as one player by itself: shared.sh --play NAME RECORD-SHOWN.)
 set -u
 here=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=../e2e/x11.sh
+. "$here/e2e/x11.sh"
 
 fail() {
     echo "FAIL: $*"
@@ -28,16 +30,6 @@ play() {
     trap 'kill $xvfb $bus $game 2>/dev/null' EXIT
     export DISPLAY=$display
     for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-    focus() {
-        local id=""
-        for _ in $(seq 100); do
-            id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1)
-            [ -n "$id" ] && break
-            sleep 0.1
-        done
-        [ -n "$id" ] || fail "no window titled '$1'"
-        xdotool windowfocus --sync "$id"
-    }
     said() {
         local text=""
         for _ in $(seq 50); do
@@ -48,12 +40,12 @@ play() {
     }
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 corvalesta >"$log" 2>&1 &
     game=$!
-    focus Corvalesta
+    focus Corvalesta >/dev/null
     xdotool type --delay 20 "$name"
     xdotool key Return
-    focus Corvalesta
+    focus Corvalesta >/dev/null
     xdotool key Return
-    focus "Ventobaldo- Arrivo fino a 10000"
+    focus "Ventobaldo- Arrivo fino a 10000" >/dev/null
     if [ "$shown" = none ]; then
         local number
         while :; do
@@ -66,7 +58,7 @@ play() {
         xdotool key Return
         [ "$(said "Risposte esatte")" = 1 ] || fail "the right answer was not counted"
         xdotool key alt+x
-        focus Corvalesta # the confirmation
+        focus Corvalesta >/dev/null # the confirmation
         xdotool key Return
     else
         [ "$(said "Punti del record")" = "$shown" ] || fail "record shown: '$(said "Punti del record")'"
