@@ -92,6 +92,10 @@ int runWriter(const QString& program, const QString& folder, const QByteArray& r
     const int status = process.exitCode();
     if (status == writer::Written || status == writer::NotBetter)
         return status;
+    // The game sends only digits and a typed name: what the writer refuses
+    // is a name longer than the computer's record keeps.
+    if (status == writer::Refused)
+        throw RecordError(folder + HolderFile, QStringLiteral("il nome è troppo lungo"));
     if (status < writer::Failed)
         throw RecordError(folder, reasonFor(Cause::Other, status, true));
     // The writer names the file on its one line; none names the folder.

@@ -105,6 +105,10 @@ void TestWriter::gameSavesThroughTheWriter_data()
     QTest::newRow("not better than the stored one")
         << QByteArray("20\r\n") << ""
         << "15" << QStringList{} << QByteArray("20\r\n") << 0;
+    QTest::newRow("a name longer than the writer keeps")
+        << QByteArray("12\r\n") << "long name"
+        << "13" << QStringList{"suc00000.txt\n\nMotivo: il nome è troppo lungo"}
+        << QByteArray("12\r\n") << 1;
     QTest::newRow("score file a link")
         << QByteArray("12\r\n") << "link"
         << "13" << QStringList{"suc0000.txt\n\nMotivo: non è un file normale"}
@@ -138,12 +142,13 @@ void TestWriter::gameSavesThroughTheWriter()
     platform.writer = Writer;
     // The record this game saw at its start: 12, or none on a first run.
     const QString seen = stored.isEmpty() ? QString() : QStringLiteral("12\r\n");
-    records::endContest(platform, Folder, false, {seen, score, "Bea"});
+    const QString holder = plant == "long name" ? QString(4097, u'B') : QStringLiteral("Bea");
+    records::endContest(platform, Folder, false, {seen, score, holder});
     QCOMPARE(platform.exitStatus, status);
     QCOMPARE(platform.boxPrompts().size(), boxes.size());
     for (int i = 0; i < boxes.size(); ++i)
         QVERIFY2(platform.boxPrompts()[i].endsWith(boxes[i]), qPrintable(platform.boxPrompts()[i]));
-    if (plant.isEmpty())
+    if (plant.isEmpty() || plant == "long name")
         QCOMPARE(bytesOf(Folder + records::ScoreFile), scoreAfter);
     QCOMPARE(bytesOf(target), QByteArray("99\r\n")); // never written through a link
     // Whoever starts next reads what is there, without writing anything.
