@@ -61,8 +61,8 @@ void Contest::buildWindow()
     m_window->setAttribute(Qt::WA_DeleteOnClose);
     m_clock = new Clock(m_state.clockHours, m_state.clockMinutes, m_state.clockSeconds,
                         m_window->label(QStringLiteral("lblconto")), m_window);
-    // The window's timer is made running; no tick may come before the clock
-    // starts at the end of the greeting.
+    // The window's timer is made running; no tick may come while the name
+    // prompt and the greeting are open, before the clock starts.
     m_clock->setEnabled(false);
     connect(m_window, &MainWindow::nextRequested, this, &Contest::dealRound);
     connect(m_window, &MainWindow::answerEntered, this, &Contest::checkAnswer);
@@ -75,9 +75,6 @@ void Contest::startUp()
 {
     m_state.correctCount = 0;
     m_state.wrongCount = 0;
-    // No tick while the name prompt and the greeting are open.
-    if (m_clock)
-        m_clock->setEnabled(false);
     m_state.playerName = m_platform.inputBox(QStringLiteral("Come ti chiami?"));
     m_platform.messageBox(u' ' + m_state.playerName +
                           QStringLiteral(" vediamo se sei un vero campione  "));

@@ -109,8 +109,9 @@ void DesignLabel::setCaption(const QString& caption)
         setAccessibleName(shown);
         setToolTip(m_shortened ? shown : QString());
     }
+    // Not placed yet: the layout sizes the label when it places it.
     if (m_rect.isNull())
-        m_rect = geometry();
+        return;
     if (m_autoSize) {
         const QSize wanted = sizeHint();
         const int left = m_growth == Growth::AroundCentre

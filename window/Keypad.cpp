@@ -5,32 +5,33 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
+// In the rows of a keyboard's number pad: Backspace and Enter either side of 0.
+constexpr char16_t Layout[] = u"789456123\b0\r";
+
 struct Key {
-    const char* name;
-    const char16_t* label;
-    const char16_t* spoken;
-    int key;
-    const char16_t* text; // what the key types
+    QString name;
+    QString label;
+    QString spoken;
+    int code;
 };
 
-// In the rows of a telephone's keypad turned upside down, as on a keyboard.
-constexpr Key Keys[] = {
-    {"key7", u"7", u"7", Qt::Key_7, u"7"},
-    {"key8", u"8", u"8", Qt::Key_8, u"8"},
-    {"key9", u"9", u"9", Qt::Key_9, u"9"},
-    {"key4", u"4", u"4", Qt::Key_4, u"4"},
-    {"key5", u"5", u"5", Qt::Key_5, u"5"},
-    {"key6", u"6", u"6", Qt::Key_6, u"6"},
-    {"key1", u"1", u"1", Qt::Key_1, u"1"},
-    {"key2", u"2", u"2", Qt::Key_2, u"2"},
-    {"key3", u"3", u"3", Qt::Key_3, u"3"},
-    {"keyBackspace", u"⌫", u"Cancella", Qt::Key_Backspace, u"\b"},
-    {"key0", u"0", u"0", Qt::Key_0, u"0"},
-    {"keyEnter", u"Invio", u"Invio", Qt::Key_Return, u"\r"},
-};
+// A digit is named, shown and spoken as itself.
+Key keyFor(char16_t typed)
+{
+    if (typed == u'\b')
+        return {QStringLiteral("keyBackspace"), QStringLiteral("⌫"), QStringLiteral("Cancella"),
+                Qt::Key_Backspace};
+    if (typed == u'\r')
+        return {QStringLiteral("keyEnter"), QStringLiteral("Invio"), QStringLiteral("Invio"),
+                Qt::Key_Return};
+    const QString digit(QChar{typed});
+    return {QStringLiteral("key") + digit, digit, digit, Qt::Key_0 + (typed - u'0')};
+}
+
 constexpr int Columns = 3;
 constexpr int Rows = 4;
 
@@ -42,15 +43,16 @@ Keypad::Keypad(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
     setAccessibleName(QStringLiteral("Tastierino"));
     setAccessibleDescription(QStringLiteral("Tasti grandi per lo schermo a tocco"));
-    for (const Key& k : Keys) {
+    for (const char16_t typed : std::u16string_view(Layout)) {
+        const Key k = keyFor(typed);
         auto* button = new QToolButton(this);
-        button->setObjectName(QLatin1String(k.name));
-        button->setText(QString::fromUtf16(k.label));
-        button->setAccessibleName(QString::fromUtf16(k.spoken));
+        button->setObjectName(k.name);
+        button->setText(k.label);
+        button->setAccessibleName(k.spoken);
         button->setFocusPolicy(Qt::NoFocus);
-        const int key = k.key;
-        const QString text = QString::fromUtf16(k.text);
-        connect(button, &QToolButton::clicked, this, [this, key, text] { press(key, text); });
+        const int code = k.code;
+        const QString text(QChar{typed});
+        connect(button, &QToolButton::clicked, this, [this, code, text] { press(code, text); });
         m_keys << button;
     }
 }
