@@ -3,6 +3,9 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
+#include <sys/random.h>
+#include <unistd.h>
 
 namespace records::journal {
 
@@ -61,6 +64,22 @@ std::optional<Pair> decode(const std::string& bytes)
     if (encode(pair) != bytes)
         return std::nullopt;
     return pair;
+}
+
+std::string restMark()
+{
+    std::uint64_t mark = 0;
+    if (getrandom(&mark, sizeof mark, GRND_NONBLOCK) != ssize_t(sizeof mark)) {
+        // Early at boot: the clock and the process still tell two saves apart.
+        timespec now{};
+        clock_gettime(CLOCK_REALTIME, &now);
+        mark = std::uint64_t(now.tv_sec) * 1000000000u + std::uint64_t(now.tv_nsec);
+        mark ^= std::uint64_t(getpid()) << 40;
+    }
+    char line[64];
+    std::snprintf(line, sizeof line, "corvalesta journal 1 at rest %016llx\n",
+                  static_cast<unsigned long long>(mark));
+    return line;
 }
 
 } // namespace records::journal

@@ -23,6 +23,10 @@ inline constexpr std::size_t MaxPart = 1 << 20;
 std::string encode(const Pair& pair);
 // Nothing when the bytes are not a whole journal: cut short, torn or foreign.
 std::optional<Pair> decode(const std::string& bytes);
+// What a journal holds between saves: a mark never written before, so that a
+// reader who sees the same journal before and after reading the files knows
+// that no save ran in between.
+std::string restMark();
 
 } // namespace journal
 } // namespace records

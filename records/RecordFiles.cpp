@@ -3,12 +3,12 @@
 #include "Cp1252.h"
 #include "Numbers.h"
 #include "Platform.h"
+#include "Reason.h"
 #include "RecordStore.h"
 #include "WriterRequest.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <algorithm>
 
@@ -29,34 +29,40 @@ QString RecordError::message() const
 
 namespace {
 
-QString reasonFor(Cause cause, int error, bool folder)
+QString reasonText(Cause cause, int error, bool folder)
 {
-    switch (cause) {
-    case Cause::DiskFull:
-        return QStringLiteral("il disco è pieno");
-    case Cause::NoPermission:
-        return QStringLiteral("non ho il permesso di usarlo");
-    case Cause::ReadOnly:
-        return QStringLiteral("è di sola lettura");
-    case Cause::DiskError:
-        return QStringLiteral("errore del disco");
-    case Cause::Busy:
-        return QStringLiteral("un'altra copia del gioco sta salvando il record");
-    case Cause::NotRegular:
-        return folder ? QStringLiteral("non è una cartella")
-                      : QStringLiteral("non è un file normale");
-    case Cause::Other:
-        break;
-    }
-    return QStringLiteral("errore imprevisto (codice %1)").arg(error);
+    return QString::fromStdString(reasonFor(cause, error, folder));
 }
 
-// The error as the player reads it; folder ends in a separator.
+// The error as the player reads it; folder ends in a separator. A file
+// missing from the computer's shared folder is made again by the writer's
+// reset, which only its administrator may run.
+RecordError told(const QString& folder, const std::string& name, int error,
+                 const QString& writer = QString())
+{
+    const QString path = name.empty() ? folder : folder + QFile::decodeName(name.c_str());
+    const Cause cause = causeOf(error);
+    QString reason = reasonText(cause, error, name.empty());
+    if (cause == Cause::Missing && !writer.isEmpty() && !name.empty())
+        reason += QStringLiteral(": chi amministra il computer lo rifà con «sudo %1 --reset», "
+                                 "che azzera il record")
+                      .arg(writer);
+    return RecordError(path, reason);
+}
+
 RecordError told(const QString& folder, const StoreError& error)
 {
-    const QString path =
-        error.name.empty() ? folder : folder + QFile::decodeName(error.name.c_str());
-    return RecordError(path, reasonFor(error.cause, error.error, error.name.empty()));
+    return told(folder, error.name, error.error);
+}
+
+bool tryLock(RecordStore& store)
+{
+    try {
+        store.lock(0);
+        return true;
+    } catch (const StoreError&) {
+        return false;
+    }
 }
 
 std::string bytesOf(const QString& path)
@@ -92,16 +98,16 @@ int runWriter(const QString& program, const QString& folder, const QByteArray& r
     const int status = process.exitCode();
     if (status == writer::Written || status == writer::NotBetter)
         return status;
-    // The game sends only digits and a typed name: what the writer refuses
-    // is a name longer than the computer's record keeps.
-    if (status == writer::Refused)
+    if (status == writer::NameTooLong)
         throw RecordError(folder + HolderFile, QStringLiteral("il nome è troppo lungo"));
     if (status < writer::Failed)
-        throw RecordError(folder, reasonFor(Cause::Other, status, true));
-    // The writer names the file on its one line; none names the folder.
-    const QString name = QFile::decodeName(process.readAllStandardOutput()).section(u'\n', 0, 0);
-    const auto cause = Cause(std::min(status - int(writer::Failed), int(Cause::Other)));
-    throw RecordError(folder + name, reasonFor(cause, status, name.isEmpty()));
+        throw RecordError(program, QStringLiteral("il programma che registra il record ha "
+                                                  "rifiutato la richiesta (codice %1)")
+                                       .arg(status));
+    // The writer names the file (none for the folder) and the system's error.
+    const QList<QByteArray> lines = process.readAllStandardOutput().split('\n');
+    const int error = lines.value(1).toInt();
+    throw told(folder, lines.value(0).toStdString(), error, program);
 }
 
 } // namespace
@@ -127,25 +133,27 @@ QString Leggifiletxt(const QString& nomefile)
     try {
         return decoded(RecordStore::readFile(bytesOf(nomefile)));
     } catch (const StoreError& error) {
-        throw RecordError(nomefile, reasonFor(error.cause, error.error, false));
+        throw RecordError(nomefile, reasonText(error.cause, error.error, false));
     }
 }
 
 Record startUp(const QString& recordDir, const QString& writer)
 {
+    const bool shared = !writer.isEmpty();
     try {
-        // Only the writer may finish a save in the shared folder.
-        if (!writer.isEmpty() && QFileInfo(recordDir + QLatin1String(journal::Name)).size() > 0)
-            runWriter(writer, recordDir, QByteArray());
-        RecordStore store(bytesOf(recordDir));
-        store.lock();
-        if (writer.isEmpty())
+        RecordStore store(bytesOf(recordDir),
+                          shared ? RecordStore::Mode::Shared : RecordStore::Mode::Account);
+        const Pair pair = store.read(!shared);
+        // In an account's own folder a save cut short is finished here, unless
+        // the lock cannot be had at once: start-up waits for nobody, and what
+        // it shows is the same either way. In the shared folder the next save
+        // through the writer finishes it.
+        if (!shared && tryLock(store))
             store.recover();
-        const Pair pair = store.read(writer.isEmpty());
         store.close();
         return {decoded(pair.score), decoded(pair.holder)};
     } catch (const StoreError& error) {
-        throw told(recordDir, error);
+        throw told(recordDir, error.name, error.error, writer);
     }
 }
 

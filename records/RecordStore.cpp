@@ -2,12 +2,14 @@
 
 #include "SysCalls.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace records {
 
@@ -17,15 +19,50 @@ constexpr const char* Names[] = {ScoreName, HolderName};
 // O_NONBLOCK: should a pipe take a record file's place between the check and
 // the open, opening it must not wait for a writer.
 constexpr int Careful = O_NONBLOCK | O_NOCTTY;
+// A reader gives up when the journal changes under it this many times in a
+// row, a millisecond apart: far longer than any save takes.
+constexpr int ReadAttempts = 2000;
+constexpr std::size_t MaxJournal = 2 * journal::MaxPart + 100;
 
 [[noreturn]] void fail(const std::string& name, int error = errno)
 {
     throw StoreError(name, error);
 }
 
-bool isRegular(const struct stat& st)
+// A descriptor that is closed on every path, errors included.
+class Fd {
+public:
+    explicit Fd(int fd = -1) : m_fd(fd) {}
+    Fd(Fd&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    Fd& operator=(Fd&& other) noexcept
+    {
+        std::swap(m_fd, other.m_fd);
+        return *this;
+    }
+    ~Fd()
+    {
+        if (m_fd >= 0)
+            sys::close(m_fd);
+    }
+    int get() const { return m_fd; }
+    int release() { return std::exchange(m_fd, -1); }
+    // Closes now and tells of an error.
+    void close(const std::string& name)
+    {
+        if (sys::close(std::exchange(m_fd, -1)) != 0)
+            fail(name);
+    }
+
+private:
+    int m_fd;
+};
+
+struct stat statOf(const Fd& fd, const char* name)
 {
-    return S_ISREG(st.st_mode);
+    struct stat st;
+    if (sys::fstat(fd.get(), &st) != 0)
+        fail(name);
+    return st;
 }
 
 // Throws unless the name is missing or a regular file (or, with follow, a
@@ -34,7 +71,7 @@ bool checkRegular(int dir, const char* name, bool follow = true)
 {
     struct stat st;
     if (sys::fstatat(dir, name, &st, follow ? 0 : AT_SYMLINK_NOFOLLOW) == 0) {
-        if (!isRegular(st))
+        if (!S_ISREG(st.st_mode))
             fail(name, NotRegularError);
         return true;
     }
@@ -43,39 +80,45 @@ bool checkRegular(int dir, const char* name, bool follow = true)
     return false;
 }
 
-int openRegular(int dir, const char* name, int flags)
+Fd openRegular(int dir, const char* name, int flags, mode_t mode = 0666)
 {
-    const int fd = sys::openat(dir, name, flags | Careful, 0666);
-    if (fd < 0)
+    Fd fd(sys::openat(dir, name, flags | Careful, mode));
+    if (fd.get() < 0)
         fail(name);
-    struct stat st;
-    const int error = sys::fstat(fd, &st) != 0 ? errno : isRegular(st) ? 0 : NotRegularError;
-    if (error != 0) {
-        sys::close(fd);
-        fail(name, error);
-    }
+    if (!S_ISREG(statOf(fd, name).st_mode))
+        fail(name, NotRegularError);
     return fd;
 }
 
-void closeChecked(int fd, const std::string& name)
+// The first limit bytes of a regular file; a missing one reads as empty.
+std::string readText(int dir, const char* name, std::size_t limit, int flags)
 {
-    if (sys::close(fd) != 0)
+    if (!checkRegular(dir, name, !(flags & O_NOFOLLOW)))
+        return {};
+    Fd fd(sys::openat(dir, name, O_RDONLY | flags | Careful));
+    if (fd.get() < 0 && errno == ENOENT)
+        return {};
+    if (fd.get() < 0)
         fail(name);
-}
-
-std::string readAt(int dir, const char* name, std::size_t limit, int flags = 0)
-{
-    const int fd = openRegular(dir, name, O_RDONLY | flags);
-    std::string bytes(limit, '\0');
-    const ssize_t n = sys::readAll(fd, bytes.data(), limit);
-    if (n < 0) {
-        const int error = errno;
-        sys::close(fd);
-        fail(name, error);
-    }
-    closeChecked(fd, name);
+    const struct stat st = statOf(fd, name);
+    if (!S_ISREG(st.st_mode))
+        fail(name, NotRegularError);
+    // Sized by the file: a reader that retries must not fill megabytes.
+    std::string bytes(std::min(limit, std::size_t(st.st_size) + 1), '\0');
+    const ssize_t n = sys::readAll(fd.get(), bytes.data(), bytes.size());
+    if (n < 0)
+        fail(name);
+    fd.close(name);
     bytes.resize(std::size_t(n));
     return bytes;
+}
+
+// Replaces the file's bytes with these, synced to disk.
+void rewrite(const Fd& fd, const std::string& bytes, const char* name)
+{
+    if (sys::writeAll(fd.get(), bytes.data(), bytes.size()) != 0 ||
+        sys::ftruncate(fd.get(), off_t(bytes.size())) != 0 || sys::fsync(fd.get()) != 0)
+        fail(name);
 }
 
 } // namespace
@@ -100,6 +143,15 @@ Cause causeOf(int error)
     case ENOTDIR:
     case ELOOP:
         return Cause::NotRegular;
+    case ENOENT:
+        return Cause::Missing;
+    case EMFILE:
+    case ENFILE:
+        return Cause::TooManyFiles;
+    case ENOMEM:
+        return Cause::OutOfMemory;
+    case LinkedError:
+        return Cause::Linked;
     default:
         return Cause::Other;
     }
@@ -107,26 +159,36 @@ Cause causeOf(int error)
 
 StoreError::StoreError(std::string n, int e) : name(std::move(n)), cause(causeOf(e)), error(e) {}
 
-// The two record files, checked and open for writing before the journal
-// commits the save: a file that cannot be written stops the save while the
-// old pair is still whole.
+// The two record files and the journal, checked and open for writing before
+// the journal commits a save: a file that cannot be written stops the save
+// while the old pair is still whole. Each must be one regular file with one
+// link: writing through a second name would write another file, or one of
+// the three over another.
 class RecordStore::Files {
 public:
     Files(int dir, bool shared)
     {
         for (const char* name : Names)
             checkRegular(dir, name, !shared);
+        checkRegular(dir, journal::Name, false);
         for (int i = 0; i < 2; ++i)
             fds[i] = openRegular(dir, Names[i], O_WRONLY | (shared ? O_NOFOLLOW : O_CREAT));
-    }
-    ~Files()
-    {
-        for (int fd : fds) {
-            if (fd >= 0)
-                sys::close(fd);
+        journal = openRegular(dir, journal::Name, O_WRONLY | O_NOFOLLOW | (shared ? 0 : O_CREAT));
+        const Fd* all[] = {&fds[0], &fds[1], &journal};
+        const char* names[] = {ScoreName, HolderName, journal::Name};
+        struct stat st[3];
+        for (int i = 0; i < 3; ++i) {
+            st[i] = statOf(*all[i], names[i]);
+            if (st[i].st_nlink != 1)
+                fail(names[i], LinkedError);
+            for (int j = 0; j < i; ++j) {
+                if (st[i].st_dev == st[j].st_dev && st[i].st_ino == st[j].st_ino)
+                    fail(names[i], LinkedError);
+            }
         }
     }
-    int fds[2] = {-1, -1};
+    Fd fds[2];
+    Fd journal;
 };
 
 RecordStore::RecordStore(const std::string& folder, Mode mode) : m_shared(mode == Mode::Shared)
@@ -138,8 +200,10 @@ RecordStore::RecordStore(const std::string& folder, Mode mode) : m_shared(mode =
 
 RecordStore::~RecordStore()
 {
-    if (m_dir >= 0)
-        sys::close(m_dir); // releases the lock
+    for (int fd : {m_lock, m_dir}) {
+        if (fd >= 0)
+            sys::close(fd); // releases the lock
+    }
 }
 
 void RecordStore::makeFolders(const std::string& path)
@@ -162,16 +226,29 @@ std::string RecordStore::readFile(const std::string& path)
 {
     if (!checkRegular(AT_FDCWD, path.c_str()))
         fail(path, ENOENT);
-    return readAt(AT_FDCWD, path.c_str(), MaxRead);
+    return readText(AT_FDCWD, path.c_str(), MaxRead, 0);
 }
 
 void RecordStore::lock(int timeoutMs)
 {
+    if (m_lock < 0) {
+        // Nobody else may open it: an open file is all that flock needs, so
+        // a lock that another account could open is one it could hold for ever.
+        Fd fd = m_shared ? openRegular(m_dir, LockName, O_RDONLY | O_NOFOLLOW)
+                         : openRegular(m_dir, LockName, O_RDWR | O_CREAT | O_NOFOLLOW, 0600);
+        const struct stat st = statOf(fd, LockName);
+        if (!m_shared && (st.st_mode & 077) != 0 && st.st_uid == geteuid() &&
+            sys::fchmod(fd.get(), 0600) != 0)
+            fail(LockName);
+        m_lock = fd.release();
+    }
     // Non-blocking tries, so that a copy stuck in a save cannot hang this one.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (sys::flock(m_dir, LOCK_EX | LOCK_NB) != 0) {
-        if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline)
-            fail("");
+    while (sys::flock(m_lock, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK)
+            fail(LockName);
+        if (std::chrono::steady_clock::now() >= deadline)
+            fail("", EWOULDBLOCK);
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }
@@ -181,30 +258,13 @@ int RecordStore::noFollow() const
     return m_shared ? O_NOFOLLOW : 0;
 }
 
-// The journal is done with: removed, or in the shared folder, where the
-// writer must not make files of its own, emptied.
-void RecordStore::clearJournal()
-{
-    if (m_shared) {
-        const int fd = openRegular(m_dir, journal::Name, O_WRONLY | O_NOFOLLOW);
-        if (sys::ftruncate(fd, 0) != 0 || sys::fsync(fd) != 0) {
-            const int error = errno;
-            sys::close(fd);
-            fail(journal::Name, error);
-        }
-        closeChecked(fd, journal::Name);
-        return;
-    }
-    if (sys::unlinkat(m_dir, journal::Name, 0) != 0)
-        fail("");
-    syncFolder();
-}
-
 void RecordStore::close()
 {
-    const int dir = m_dir;
-    m_dir = -1;
-    closeChecked(dir, "");
+    for (int* fd : {&m_lock, &m_dir}) {
+        const int open = std::exchange(*fd, -1);
+        if (open >= 0 && sys::close(open) != 0)
+            fail(fd == &m_lock ? LockName : "");
+    }
 }
 
 void RecordStore::syncFolder()
@@ -213,20 +273,17 @@ void RecordStore::syncFolder()
         fail("");
 }
 
+std::string RecordStore::readJournal() const
+{
+    // Only this program writes the journal: a link in its place is refused.
+    return readText(m_dir, journal::Name, MaxJournal, O_NOFOLLOW);
+}
+
 bool RecordStore::recover()
 {
-    // Only this program makes the journal: a link in its place is refused.
-    if (!checkRegular(m_dir, journal::Name, false))
-        return false;
-    const std::string bytes = readAt(m_dir, journal::Name, 2 * journal::MaxPart + 100, O_NOFOLLOW);
-    if (m_shared && bytes.empty())
-        return false; // the shared journal at rest
-    const auto pair = journal::decode(bytes);
-    if (!pair) {
-        // Cut short before it was whole: the save never began on the files.
-        clearJournal();
-        return false;
-    }
+    const auto pair = journal::decode(readJournal());
+    if (!pair)
+        return false; // at rest, or cut short before the save began on the files
     Files files(m_dir, m_shared);
     apply(files, *pair);
     return true;
@@ -237,15 +294,24 @@ Pair RecordStore::read(bool create)
     bool exists[2];
     for (int i = 0; i < 2; ++i)
         exists[i] = checkRegular(m_dir, Names[i], !m_shared);
-    Pair pair;
-    std::string* texts[] = {&pair.score, &pair.holder};
     for (int i = 0; i < 2; ++i) {
-        if (!exists[i] && create)
-            closeChecked(openRegular(m_dir, Names[i], O_WRONLY | O_CREAT | noFollow()), Names[i]);
-        if (exists[i])
-            *texts[i] = readAt(m_dir, Names[i], MaxRead, noFollow());
+        if (!exists[i] && create && !m_shared)
+            openRegular(m_dir, Names[i], O_WRONLY | O_CREAT).close(Names[i]);
     }
-    return pair;
+    // The journal is the sequence: a save changes it before it touches the
+    // files and again after, with a mark never used before.
+    for (int attempt = 1;; ++attempt) {
+        const std::string before = readJournal();
+        if (auto whole = journal::decode(before))
+            return *whole;
+        Pair pair{readText(m_dir, ScoreName, MaxRead, noFollow()),
+                  readText(m_dir, HolderName, MaxRead, noFollow())};
+        if (readJournal() == before)
+            return pair;
+        if (attempt == ReadAttempts)
+            fail("", EWOULDBLOCK);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }
 
 void RecordStore::save(const Pair& pair)
@@ -253,51 +319,68 @@ void RecordStore::save(const Pair& pair)
     if (pair.score.size() > journal::MaxPart || pair.holder.size() > journal::MaxPart)
         fail("", EFBIG);
     Files files(m_dir, m_shared);
-    const std::string bytes = journal::encode(pair);
-    const int fd = m_shared ? openRegular(m_dir, journal::Name, O_WRONLY | O_NOFOLLOW)
-                            : sys::openat(m_dir, journal::Name,
-                                          O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, 0666);
-    if (fd < 0)
-        fail("");
     try {
-        if (sys::writeAll(fd, bytes.data(), bytes.size()) != 0 ||
-            sys::ftruncate(fd, off_t(bytes.size())) != 0 || sys::fsync(fd) != 0) {
-            const int error = errno;
-            sys::close(fd);
-            fail("", error);
-        }
-        closeChecked(fd, "");
+        rewrite(files.journal, journal::encode(pair), journal::Name);
         syncFolder();
     } catch (const StoreError&) {
-        // Not committed: the old pair stays, and so must nothing else.
+        // Not committed: the old pair stays. The first error is the one to
+        // tell; a journal torn here is not whole and counts for nothing.
         try {
-            clearJournal();
+            rewrite(files.journal, journal::restMark(), journal::Name);
         } catch (const StoreError&) {
-            // The first error is the one to tell; a torn journal is dropped
-            // at the next start anyway.
         }
         throw;
     }
     apply(files, pair);
 }
 
-// From here on the journal is on disk: whatever stops this, the next
+// From here on the journal is whole on disk: whatever stops this, the next
 // recover() writes the same pair again.
 void RecordStore::apply(Files& files, const Pair& pair)
 {
-    const std::string* texts[] = {&pair.score, &pair.holder};
-    for (int i = 0; i < 2; ++i) {
-        const std::string& text = *texts[i];
-        if (sys::writeAll(files.fds[i], text.data(), text.size()) != 0 ||
-            sys::ftruncate(files.fds[i], off_t(text.size())) != 0 || sys::fsync(files.fds[i]) != 0)
-            fail(Names[i]);
+    rewrite(files.fds[0], pair.score, ScoreName);
+    rewrite(files.fds[1], pair.holder, HolderName);
+    rewrite(files.journal, journal::restMark(), journal::Name);
+    files.fds[0].close(ScoreName);
+    files.fds[1].close(HolderName);
+    files.journal.close(journal::Name);
+}
+
+void RecordStore::restore(const char* name, int mode)
+{
+    struct stat st;
+    bool exists = sys::fstatat(m_dir, name, &st, AT_SYMLINK_NOFOLLOW) == 0;
+    if (!exists && errno != ENOENT)
+        fail(name);
+    if (exists && S_ISDIR(st.st_mode))
+        fail(name, NotRegularError); // never emptied by a reset
+    if (exists && (!S_ISREG(st.st_mode) || st.st_nlink != 1)) {
+        // A link, a second name, a pipe: only the name goes, never what it
+        // points to.
+        if (sys::unlinkat(m_dir, name, 0) != 0)
+            fail(name);
+        exists = false;
     }
-    for (int i = 0; i < 2; ++i) {
-        const int fd = files.fds[i];
-        files.fds[i] = -1;
-        closeChecked(fd, Names[i]);
-    }
-    clearJournal();
+    Fd fd = exists ? openRegular(m_dir, name, O_RDONLY | O_NOFOLLOW)
+                   : openRegular(m_dir, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0);
+    struct stat folder;
+    if (sys::fstat(m_dir, &folder) != 0)
+        fail("");
+    if (statOf(fd, name).st_nlink != 1)
+        fail(name, LinkedError);
+    if (sys::fchown(fd.get(), folder.st_uid, folder.st_gid) != 0 ||
+        sys::fchmod(fd.get(), mode_t(mode)) != 0)
+        fail(name);
+    fd.close(name);
+}
+
+void RecordStore::reset()
+{
+    restore(LockName, 0660);
+    lock();
+    for (const char* name : {ScoreName, HolderName, journal::Name})
+        restore(name, 0664);
+    save({});
 }
 
 } // namespace records

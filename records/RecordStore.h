@@ -8,15 +8,37 @@ namespace records {
 
 inline constexpr char ScoreName[] = "suc0000.txt";
 inline constexpr char HolderName[] = "suc00000.txt";
+// Saves take a lock on this file, which no other account can open: in an
+// account's folder it is the account's own (0600), in the shared folder the
+// package makes it root:games 0660.
+inline constexpr char LockName[] = "corvalesta.lock";
 // The most of a record file that is read: a hand-edited giant must not hang
 // start-up.
 inline constexpr std::size_t MaxRead = 4096;
+// How long a save waits for another one before it gives up: a copy stopped
+// in the middle of a save can delay the others' saves this long, no more.
+inline constexpr int LockWaitMs = 5000;
 
-// Not a system error number: a record file that is not a regular file.
+// Not system error numbers: a record file that is not a regular file, and
+// one that shares its data with another name (a hard link).
 inline constexpr int NotRegularError = 1 << 16;
+inline constexpr int LinkedError = (1 << 16) + 1;
 
 // Why a record file or folder could not be used, as the player is told.
-enum class Cause { DiskFull, NoPermission, ReadOnly, DiskError, Busy, NotRegular, Other };
+// New causes go at the end: the record writer's exit status counts them.
+enum class Cause {
+    DiskFull,
+    NoPermission,
+    ReadOnly,
+    DiskError,
+    Busy,
+    NotRegular,
+    Other,
+    Missing,
+    TooManyFiles,
+    OutOfMemory,
+    Linked
+};
 Cause causeOf(int error);
 
 struct StoreError {
@@ -26,16 +48,15 @@ struct StoreError {
     int error; // the system's error number
 };
 
-// The record folder: both record files together, read and saved under one
-// lock, a save all or nothing. Plain POSIX, so that the privileged record
-// writer can use it too. Every failure throws StoreError.
+// The record folder: both record files together. Reading takes no lock; saves
+// take the folder's lock file and are all or nothing. Plain POSIX, so that the
+// privileged record writer can use it too. Every failure throws StoreError.
 class RecordStore {
 public:
     // Shared: the computer's folder, written by the privileged writer. No
     // name in it, nor the folder itself, may be a link, and the writer makes
     // no file: one it made would belong to the player who ran it, who could
-    // then write it without the writer. The package makes the two record
-    // files and the journal, which a save leaves empty instead of removing.
+    // then write it without the writer. The package makes the files.
     enum class Mode { Account, Shared };
 
     explicit RecordStore(const std::string& folder, Mode mode = Mode::Account);
@@ -48,20 +69,28 @@ public:
     // The first MaxRead bytes of a regular file; nothing else is opened.
     static std::string readFile(const std::string& path);
 
-    // Other copies of the game read and save under the same lock; after
-    // waiting this long for one, the cause is Busy.
-    void lock(int timeoutMs = 5000);
-    // Finishes a save that was cut short after its journal was complete and
-    // drops an incomplete journal. True when a save was finished.
+    // Waits at most timeoutMs for another save to end; then the cause is Busy.
+    void lock(int timeoutMs = LockWaitMs);
+    // Finishes a save that was cut short after its journal was whole. True
+    // when a save was finished. Under the lock only.
     bool recover();
-    // Both texts. Missing files read as empty and, with create, are made with
-    // 0 bytes. A record file that is not a regular file (or a link to one) is
-    // refused before either file is touched.
+    // Both texts, without a lock: a whole journal is the pair being saved;
+    // otherwise the files, read again while a save changes the journal, so
+    // the pair is never half old and half new. A record file that is not a
+    // regular file (or, in an account's folder, a link to one) is refused.
+    // In an account's folder, create makes missing files with 0 bytes.
     Pair read(bool create);
     // Both files new, synced to disk, or, when it throws before the journal
-    // is on disk, both as they were; a journal left on disk is finished by
-    // the next recover().
+    // is whole on disk, both as they were; a whole journal left on disk is
+    // finished by the next recover(). Every file must be a single regular
+    // file with one link, none sharing another's data. Under the lock only.
     void save(const Pair& pair);
+    // Shared folder, for its administrator: puts the lock file back as the
+    // package makes it, takes the lock, replaces whatever stands in a record
+    // file's or the journal's place that is not a single regular file (a
+    // link is removed, never followed), makes missing files with the folder's
+    // owner and group, then saves an empty pair over any pending journal.
+    void reset();
     // Lets the other copies in; the destructor does it too, but cannot tell
     // of an error.
     void close();
@@ -70,11 +99,13 @@ private:
     class Files;
     void apply(Files& files, const Pair& pair);
     void syncFolder();
+    std::string readJournal() const;
+    void restore(const char* name, int mode);
 
     int noFollow() const;
-    void clearJournal();
 
     int m_dir = -1;
+    int m_lock = -1;
     bool m_shared = false;
 };
 

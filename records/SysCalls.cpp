@@ -133,4 +133,14 @@ int flock(int fd, int operation)
     return result;
 }
 
+int fchown(int fd, uid_t owner, gid_t group)
+{
+    return allowed("fchown") ? ::fchown(fd, owner, group) : -1;
+}
+
+int fchmod(int fd, mode_t mode)
+{
+    return allowed("fchmod") ? ::fchmod(fd, mode) : -1;
+}
+
 } // namespace sys

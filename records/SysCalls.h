@@ -29,5 +29,7 @@ int fstatat(int dir, const char* name, struct stat* st, int flags);
 int unlinkat(int dir, const char* name, int flags);
 int mkdirat(int dir, const char* name, mode_t mode);
 int flock(int fd, int operation);
+int fchown(int fd, uid_t owner, gid_t group);
+int fchmod(int fd, mode_t mode);
 
 } // namespace sys

@@ -3,6 +3,7 @@
 #include "Journal.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 // What the game asks of the record writer, the small set-group-id program
@@ -10,27 +11,37 @@
 namespace records::writer {
 
 // On standard input: the score (1 to 5 decimal digits) and the holder's name
-// (at most MaxName bytes, no CR, LF or NUL), each ending in LF. Nothing at
-// all asks only to finish a save that was cut short.
+// (at most MaxName bytes, no control character: bytes 0 to 31 and 127; bytes
+// 128 to 159 are letters in the code page), each ending in LF.
 inline constexpr std::size_t MaxName = 4096;
 inline constexpr std::size_t MaxInput = 5 + 1 + MaxName + 1;
 
 struct Request {
-    bool finishOnly = false;
     Pair lines; // as stored: each line ending in CR LF
     double score = 0;
 };
 
-// Nothing when the input is anything but the above.
-std::optional<Request> parse(std::string_view input);
+// The exit status. On an error the status is Failed plus the cause, and
+// standard output holds two lines: the file (empty for the folder) and the
+// system's error number.
+enum Status { Written = 0, NotBetter = 1, Refused = 2, NameTooLong = 3, Failed = 10 };
 
-// The exit status. On an error the status is Failed plus the cause, and the
-// one line on standard output names the file (empty for the folder).
-enum Status { Written = 0, NotBetter = 1, Refused = 2, Failed = 10 };
+// Nothing when the input is anything but the above; refusal then tells
+// whether only the name was too long.
+std::optional<Request> parse(std::string_view input, Status* refusal = nullptr);
+
+struct Failure {
+    std::string name;
+    int error = 0;
+};
 
 // Carries the request out in the shared folder, under its lock: finishes a
 // save cut short, then saves a strictly better score. Returns the status;
-// on an error, failed names the file.
-int carryOut(const Request& request, const std::string& folder, std::string& failed);
+// nothing escapes, not even running out of memory.
+int carryOut(const Request& request, const std::string& folder, Failure& failure);
+
+// The administrator's reset: the record emptied, every file put back as the
+// package makes it (RecordStore::reset). Written or Failed plus the cause.
+int reset(const std::string& folder, Failure& failure);
 
 } // namespace records::writer

@@ -4,6 +4,7 @@
 #include "EndOfContest.h"
 #include "FakePlatform.h"
 #include "Files.h"
+#include "Journal.h"
 #include "RecordFiles.h"
 
 #include <QDir>
@@ -185,9 +186,12 @@ void TestRecords::writtenBytes()
     QVERIFY(records::write(dir, score, holder, 0));
     QCOMPARE(bytesOf(dir + records::ScoreFile).toHex(), scoreHex);
     QCOMPARE(bytesOf(dir + records::HolderFile).toHex(), holderHex);
-    // Nothing left behind beside the two files.
+    // Nothing left behind beside the two files, the journal at rest and the
+    // lock, which only this account may open.
     QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden),
-             (QStringList{"suc0000.txt", "suc00000.txt"}));
+             (QStringList{"corvalesta.journal", "corvalesta.lock", "suc0000.txt", "suc00000.txt"}));
+    QVERIFY(!records::journal::decode(bytesOf(dir + records::journal::Name).toStdString()));
+    QCOMPARE(QFile::permissions(dir + records::LockName) & 0x0077, QFile::Permissions());
 }
 
 void TestRecords::codePageAgreesWithWindows1252()
@@ -325,8 +329,9 @@ void TestRecords::faultsKeepTheOldRecord()
     QFETCH(QString, named);
     FakePlatform platform;
     QString dir = records::GetSystemDir(platform);
-    // Another copy holds the lock on the record folder.
-    const int held = open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
+    // Another copy holds the save lock.
+    const int held =
+        open(QFile::encodeName(dir + records::LockName).constData(), O_RDWR | O_CREAT, 0600);
     const auto release = qScopeGuard([held] { close(held); });
     if (fault == "lock") {
         QVERIFY(held >= 0 && flock(held, LOCK_EX) == 0);
@@ -363,6 +368,8 @@ void TestRecords::staleLockIsTakenOver()
     records::endContest(platform, dir, false, {"4\r\n", "9", "Bea"});
     QCOMPARE(platform.exitStatus, 0);
     QCOMPARE(bytesOf(dir + records::ScoreFile), QByteArray("9\r\n"));
+    // Readable by others it was a lock they could hold: now it is private.
+    QCOMPARE(QFile::permissions(dir + records::LockName) & 0x0077, QFile::Permissions());
 }
 
 void TestRecords::readOnlyPlacesKeepTheRecord_data()

@@ -1,10 +1,11 @@
 // Any bytes on the record writer's standard input: it takes only a score of
-// 1 to 5 digits and a name line of at most 4,096 bytes without CR or NUL, and
-// carries that out in a shared folder (in memory, under /dev/shm): the files
-// then hold exactly those lines with CR LF, and nothing is written anywhere
-// else, in the folder or beside it.
+// 1 to 5 digits and a name line of at most 4,096 bytes without a control
+// character, and carries that out in a shared folder (in memory, under
+// /dev/shm): the files then hold exactly those lines with CR LF, the journal
+// is at rest, and nothing is written anywhere else, in the folder or beside it.
 #include "WriterRequest.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <dirent.h>
@@ -46,7 +47,8 @@ void put(const std::string& path, const std::string& bytes)
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-const std::set<std::string> Expected = {"corvalesta.journal", "suc0000.txt", "suc00000.txt"};
+const std::set<std::string> Expected = {"corvalesta.journal", "corvalesta.lock", "suc0000.txt",
+                                        "suc00000.txt"};
 
 // The shared folder as the package makes it, with no record yet.
 const std::string& folder()
@@ -58,7 +60,8 @@ const std::string& folder()
         const std::string made = std::string(base) + "/corvalesta";
         if (mkdir(made.c_str(), 0775) != 0)
             std::abort();
-        for (const char* name : {"suc0000.txt", "suc00000.txt", "corvalesta.journal"})
+        for (const char* name :
+             {"suc0000.txt", "suc00000.txt", "corvalesta.journal", "corvalesta.lock"})
             put(made + "/" + name, "");
         return made;
     }();
@@ -82,28 +85,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto request = records::writer::parse(input);
     if (!request)
         return 0;
-    if (request->finishOnly != input.empty())
+    const std::string& score = request->lines.score;
+    const std::string& holder = request->lines.holder;
+    const auto control = [](char c) { return (unsigned char)c < 32 || c == 127; };
+    // The stored lines are the input's, CR LF for LF, and nothing else.
+    if (score.size() < 3 || score.size() > 7 || holder.size() > records::writer::MaxName + 2 ||
+        score.substr(0, score.size() - 2) + "\n" + holder.substr(0, holder.size() - 2) + "\n" !=
+            input ||
+        std::count_if(holder.begin(), holder.end(), control) != 2)
         std::abort();
-    if (!request->finishOnly) {
-        const std::string& score = request->lines.score;
-        const std::string& holder = request->lines.holder;
-        // The stored lines are the input's, CR LF for LF, and nothing else.
-        if (score.size() < 3 || score.size() > 7 || holder.size() > records::writer::MaxName + 2 ||
-            score.substr(0, score.size() - 2) + "\n" + holder.substr(0, holder.size() - 2) + "\n" !=
-                input ||
-            holder.find_first_of(std::string("\r\n\0", 3)) != holder.size() - 2)
-            std::abort();
-    }
     const std::string& shared = folder();
     put(shared + "/suc0000.txt", ""); // no record: any score above 0 is one
-    std::string failed;
+    records::writer::Failure failed;
     const int status = records::writer::carryOut(*request, shared, failed);
-    const bool better = !request->finishOnly && request->score > 0;
+    const bool better = request->score > 0;
     if (status != (better ? records::writer::Written : records::writer::NotBetter))
         std::abort();
     if (names(shared) != Expected || names(shared + "/..") != std::set<std::string>{"corvalesta"})
         std::abort();
-    if (!contents(shared + "/corvalesta.journal").empty())
+    if (records::journal::decode(contents(shared + "/corvalesta.journal")))
         std::abort();
     if (better && (contents(shared + "/suc0000.txt") != request->lines.score ||
                    contents(shared + "/suc00000.txt") != request->lines.holder))

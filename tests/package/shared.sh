@@ -1,9 +1,12 @@
 #!/bin/bash
 # The Debian package installed for real: one account makes a record, another
-# account sees it at its start. Each plays the installed game on a screen of
+# account sees it at its start and beats it while a third holds every lock it
+# can take in the shared folder. Each plays the installed game on a screen of
 # its own, read through the accessibility tree. The package is purged after.
+# The scripts the players run are staged outside the checkout, which other
+# accounts may not enter.
 # Usage: shared.sh <build folder>. Exit 77 means skipped.
-# (Run as one player by itself: shared.sh --play NAME RECORD-SHOWN.)
+# (Run as one player by itself: shared.sh --play NAME RECORD-SHOWN RIGHT.)
 set -u
 here=$(cd "$(dirname "$0")/.." && pwd)
 # shellcheck source=../e2e/x11.sh
@@ -15,10 +18,11 @@ fail() {
     exit 1
 }
 
-# One contest as the account running this: a right answer when no record is
-# shown, else the record must be the one shown; then Alt+X.
+# One contest as the account running this: the record shown must be this
+# one ("none" for none); RIGHT right answers beat it, then Alt+X and the
+# confirmation.
 play() {
-    local name=$1 shown=$2 work display
+    local name=$1 shown=$2 right=$3 work display started
     work=$(mktemp -d)
     log=$work/game.log
     display=":$((100 + RANDOM % 800))"
@@ -44,34 +48,43 @@ play() {
     xdotool type --delay 20 "$name"
     xdotool key Return
     focus Corvalesta >/dev/null
+    started=$(date +%s%N)
     xdotool key Return
     focus "Ventobaldo- Arrivo fino a 10000" >/dev/null
+    # Reading the record waits for nobody.
+    echo "window after the greeting in $(( ($(date +%s%N) - started) / 1000000 )) ms"
     if [ "$shown" = none ]; then
-        local number
-        while :; do
-            number=$(said "Numero da completare")
-            [[ "$number" =~ ^[0-9]{1,4}$ ]] || fail "no number on screen: '$number'"
-            [ "$number" != 9999 ] && break
-            xdotool type 0; xdotool key Return; sleep 0.3; xdotool key Return; sleep 0.3
-        done
-        xdotool type --delay 20 "$((number + 1))"
-        xdotool key Return
-        [ "$(said "Risposte esatte")" = 1 ] || fail "the right answer was not counted"
-        xdotool key alt+x
-        focus Corvalesta >/dev/null # the confirmation
-        xdotool key Return
+        [ -z "$(said "Punti del record")" ] || fail "a record is shown: '$(said "Punti del record")'"
     else
         [ "$(said "Punti del record")" = "$shown" ] || fail "record shown: '$(said "Punti del record")'"
         [ "$(said "Nome di chi ha il record")" = 'Anna\n' ] || fail "holder shown: '$(said "Nome di chi ha il record")'"
-        xdotool key alt+x
     fi
+    local number done=0
+    while [ "$done" -lt "$right" ]; do
+        number=$(said "Numero da completare")
+        [[ "$number" =~ ^[0-9]{1,4}$ ]] || fail "no number on screen: '$number'"
+        if [ "$number" = 9999 ]; then
+            xdotool type 0
+        else
+            xdotool type --delay 20 "$((number + 1))"
+            done=$((done + 1))
+        fi
+        xdotool key Return
+        sleep 0.3
+        [ "$(said "Risposte esatte")" = "$done" ] || fail "$done right answers, not counted"
+        xdotool key Return
+        sleep 0.3
+    done
+    xdotool key alt+x
+    focus Corvalesta >/dev/null # the confirmation
+    xdotool key Return
     for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
     wait "$game" || fail "exit status $?"
     game=""
 }
 
 if [ "${1:-}" = --play ]; then
-    play "$2" "$3"
+    play "$2" "$3" "$4"
     echo "played as $(id -un 2>/dev/null || id -u)"
     exit 0
 fi
@@ -89,6 +102,10 @@ fi
 out=$(mktemp -d)
 chmod 755 "$out"
 trap 'dpkg --purge corvalesta >/dev/null 2>&1; rm -rf "$out"' EXIT
+install -d -m 755 "$out/scripts/package" "$out/scripts/e2e" "$out/scripts/writer"
+install -m 755 "$here/package/shared.sh" "$out/scripts/package/"
+install -m 755 "$here/writer/hold_locks.py" "$out/scripts/writer/"
+install -m 644 "$here/e2e/x11.sh" "$here/e2e/screen.py" "$out/scripts/e2e/"
 cpack -G DEB -B "$out" --config "$build/CPackConfig.cmake" >"$out/cpack.log" 2>&1 ||
     { cat "$out/cpack.log"; exit 1; }
 dpkg -i "$out"/*.deb >"$out/dpkg.log" 2>&1 || { cat "$out/dpkg.log"; fail "the package does not install"; }
@@ -102,12 +119,25 @@ as() {
     install -d -o "$uid" -g "$uid" -m 700 "$out/home-$uid"
     setpriv --reuid="$uid" --regid="$uid" --clear-groups \
         env -i PATH=/usr/bin:/bin HOME="$out/home-$uid" XDG_RUNTIME_DIR="$out/home-$uid" \
-        dbus-run-session -- "$here/package/shared.sh" --play "$@" 2> >(grep -v "fd limit" >&2)
+        dbus-run-session -- "$out/scripts/package/shared.sh" --play "$@" 2> >(grep -v "fd limit" >&2)
 }
-as 65534 Anna none || exit 1
-[ "$(od -An -tx1 /var/games/corvalesta/suc0000.txt | tr -d ' \n')" = 310d0a ] ||
-    fail "stored score $(od -An -tx1 /var/games/corvalesta/suc0000.txt)"
-as "$(id -u daemon)" Bea '1\n' || exit 1
+folder=/var/games/corvalesta
+as 65534 Anna none 1 || exit 1
+[ "$(od -An -tx1 $folder/suc0000.txt | tr -d ' \n')" = 310d0a ] ||
+    fail "stored score $(od -An -tx1 $folder/suc0000.txt)"
+# Meanwhile nobody holds every lock it can take: on the folder and on each
+# file it can open, flock and POSIX locks both. The saves' lock is not one.
+setpriv --reuid=65534 --regid=65534 --clear-groups /usr/bin/python3 "$out/scripts/writer/hold_locks.py" \
+    "$folder" "$folder"/* >"$out/held" &
+holder=$!
+trap 'kill $holder 2>/dev/null; dpkg --purge corvalesta >/dev/null 2>&1; rm -rf "$out"' EXIT
+for _ in $(seq 50); do grep -q holding "$out/held" && break; sleep 0.1; done
+[ "$(tr '\n' ' ' <"$out/held")" = "refused corvalesta.lock holding 4 " ] ||
+    fail "the lock holder: $(cat "$out/held")"
+as "$(id -u daemon)" Bea '1\n' 2 || exit 1
+kill $holder
+[ "$(od -An -tx1 $folder/suc0000.txt $folder/suc00000.txt | tr -d ' \n')" = 320d0a4265610d0a ] ||
+    fail "stored $(od -An -tx1 $folder/suc0000.txt $folder/suc00000.txt)"
 dpkg --purge corvalesta >/dev/null 2>&1 || fail "purge"
 [ ! -e /var/games/corvalesta ] || fail "purge left the record folder"
-echo "PASS: a record made by one account, shown to another; purge removed it"
+echo "PASS: a record made by one account, shown to another and beaten beside a third's locks; purge removed it"
