@@ -75,7 +75,7 @@ void Contest::startUp()
 {
     m_state.correctCount = 0;
     m_state.wrongCount = 0;
-    m_state.playerName = m_platform.inputBox(QStringLiteral("Come ti chiami?"));
+    m_state.playerName = playerName(m_platform.inputBox(QStringLiteral("Come ti chiami?")));
     m_platform.messageBox(u' ' + m_state.playerName +
                           QStringLiteral(" vediamo se sei un vero campione  "));
     buildWindow();
@@ -92,6 +92,19 @@ void Contest::startUp()
         return;
     }
     m_clock->show();
+}
+
+QString Contest::playerName(const QString& typed)
+{
+    QString name;
+    name.reserve(typed.size());
+    for (const QChar c : typed) {
+        if (c == u'\r' || c == u'\n' || c == u'\t')
+            name += u' ';
+        else if (c.unicode() >= 32 && c.unicode() != 127)
+            name += c;
+    }
+    return name;
 }
 
 void Contest::dealRound()

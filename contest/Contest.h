@@ -40,6 +40,11 @@ public:
     const ContestState& state() const { return m_state; }
     bool ended() const { return m_ended; }
 
+    // The name as the game keeps it: a line break or a tab pasted into the
+    // prompt becomes a blank, any other control character goes, since typing
+    // cannot make them and they would break the holder file's one line.
+    static QString playerName(const QString& typed);
+
     // How long the name prompt has to itself before the window is built.
     static constexpr int WindowBuildDelay = 150;
 

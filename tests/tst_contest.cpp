@@ -9,9 +9,16 @@
 #include "PictureButton.h"
 #include "RecordFiles.h"
 
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 
 class TestContest : public QObject {
     Q_OBJECT
@@ -30,6 +37,7 @@ private slots:
     void newContestStartsAfresh();
     void countdownEndsInsideTheQuestion();
     void startUpFaultStopsBeforeTheWindow();
+    void pastedNameStaysOnOneLine();
 };
 
 namespace {
@@ -349,6 +357,36 @@ void TestContest::startUpFaultStopsBeforeTheWindow()
     QVERIFY(game.platform.boxPrompts().last().contains("Motivo"));
     QVERIFY(!game.window() || !game.window()->isVisible());
     QCOMPARE(game.platform.randomsDrawn, 0);
+}
+
+// A name pasted into the real prompt, line breaks and all: greeted, praised
+// and stored on one line.
+void TestContest::pastedNameStaysOnOneLine()
+{
+    Game game;
+    QtPlatform real;
+    QString returned;
+    game.platform.whileInputOpen = [&](const QString& prompt) {
+        QTimer::singleShot(50, [] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QLineEdit* edit = dialog->findChild<QLineEdit*>();
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        returned = real.inputBox(prompt);
+        game.platform.inputAnswers.prepend(returned);
+    };
+    QGuiApplication::clipboard()->setText(QStringLiteral("Bea\r\nRossi\t\u0007"));
+    game.start(QString(), 3, 41);
+    QVERIFY2(returned.contains(u'\n'), qPrintable(returned)); // the paste kept its break
+    QCOMPARE(game.platform.boxPrompts().value(0),
+             QString(" Bea  Rossi  vediamo se sei un vero campione  "));
+    game.answer("42");
+    QCOMPARE(game.caption("lblMessage"), QString("Esatto! Bea  Rossi  sei forte!"));
+    game.press(Qt::Key_X, Qt::AltModifier);
+    QTRY_VERIFY(game.platform.ended);
+    QCOMPARE(bytesOf(holderFile(game)), QByteArray("Bea  Rossi \r\n"));
 }
 
 QTEST_MAIN(TestContest)

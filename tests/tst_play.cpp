@@ -39,20 +39,35 @@ private slots:
 void TestPlay::startUpAsksTheNameAndGreets_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kept");
     QTest::addColumn<QString>("greeting");
     QTest::newRow("a name") << "Anna"
+                            << "Anna"
                             << " Anna vediamo se sei un vero campione  ";
     QTest::newRow("cancelled") << ""
+                               << ""
                                << "  vediamo se sei un vero campione  ";
     QTest::newRow("blanks kept") << "  Luca "
+                                 << "  Luca "
                                  << "   Luca  vediamo se sei un vero campione  ";
     QTest::newRow("markup stays text") << "<b>Eva</b>"
+                                       << "<b>Eva</b>"
                                        << " <b>Eva</b> vediamo se sei un vero campione  ";
+    // Pasted, never typed: the holder file keeps one line.
+    QTest::newRow("line breaks and a tab become blanks")
+        << "Bea\r\nRossi\tV."
+        << "Bea  Rossi V."
+        << " Bea  Rossi V. vediamo se sei un vero campione  ";
+    QTest::newRow("other control characters go")
+        << QStringLiteral("\u0001Ni\u001bcc\u007fol\u0000ò\u0080")
+        << QStringLiteral("Niccolò\u0080")
+        << QStringLiteral(" Niccolò\u0080 vediamo se sei un vero campione  ");
 }
 
 void TestPlay::startUpAsksTheNameAndGreets()
 {
     QFETCH(QString, name);
+    QFETCH(QString, kept);
     QFETCH(QString, greeting);
     Game game;
     game.start(name);
@@ -61,8 +76,8 @@ void TestPlay::startUpAsksTheNameAndGreets()
     QCOMPARE(game.platform.boxes[0].prompt, greeting);
     QCOMPARE(game.platform.boxes[0].buttons, 0);
     QCOMPARE(game.platform.boxes[0].title, QString());
-    QCOMPARE(game.caption("lblnome1"), name);
-    QCOMPARE(game.contest.state().playerName, name);
+    QCOMPARE(game.caption("lblnome1"), kept);
+    QCOMPARE(game.contest.state().playerName, kept);
     QVERIFY(!game.platform.ended);
 }
 
