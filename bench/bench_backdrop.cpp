@@ -8,7 +8,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    header("Backdrop ramp, rendered into its cached image");
+    header("Backdrop ramp, 256 bands painted into an image");
     const struct {
         const char* name;
         QSize size;

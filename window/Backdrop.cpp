@@ -7,57 +7,76 @@
 
 namespace {
 constexpr int Bands = 256;
+
+// Band i covers the i-th 256th of the height, so the bands meet exactly.
+int bandTop(int band, int height)
+{
+    return band * height / Bands;
 }
+} // namespace
 
 Backdrop::Backdrop(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void Backdrop::paintBands(QPainter& painter, const QSize& size, int tintFactor, const QRect& clip)
+{
+    const int redGreen = 10 * tintFactor;
+    const int height = size.height();
+    // Only the bands the repaint touches: a tick's label is a few bands, not 256.
+    const int first = std::clamp(clip.top() * Bands / std::max(1, height) - 1, 0, Bands - 1);
+    for (int band = first; band < Bands; ++band) {
+        const int top = bandTop(band, height);
+        if (top > clip.bottom())
+            break;
+        const int bottom = bandTop(band + 1, height);
+        painter.fillRect(QRect(clip.left(), top, clip.width(), bottom - top),
+                         QColor(redGreen, redGreen, band));
+    }
+}
+
 QImage Backdrop::renderRamp(const QSize& size, int tintFactor)
 {
     QImage image(size, QImage::Format_RGB32);
-    const int redGreen = 10 * tintFactor;
-    const int height = size.height();
-    for (int band = 0; band < Bands; ++band) {
-        // Band i covers the i-th 256th of the height, so the bands meet exactly.
-        const int top = band * height / Bands;
-        const int bottom = (band + 1) * height / Bands;
-        const QRgb colour = qRgb(redGreen, redGreen, band);
-        for (int y = top; y < bottom; ++y) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            std::fill(line, line + size.width(), colour);
-        }
-    }
+    QPainter painter(&image);
+    paintBands(painter, size, tintFactor, image.rect());
     return image;
 }
 
 void Backdrop::paintRamp(int tintFactor)
 {
     m_tint = tintFactor;
-    m_ramp = renderRamp(size(), tintFactor);
+    m_ramp = true;
     update();
 }
 
 void Backdrop::setPlainColour(const QColor& colour)
 {
     m_plain = colour;
-    m_ramp = QImage();
+    m_ramp = false;
     update();
+}
+
+QColor Backdrop::colourAt(int y) const
+{
+    if (!m_ramp)
+        return m_plain;
+    const int height = std::max(1, this->height());
+    int band = std::clamp(y * Bands / height, 0, Bands - 1);
+    // Rounding can put a row one band off: step to the band that holds it.
+    while (band + 1 < Bands && bandTop(band + 1, height) <= y)
+        ++band;
+    while (band > 0 && bandTop(band, height) > y)
+        --band;
+    return QColor(10 * m_tint, 10 * m_tint, band);
 }
 
 void Backdrop::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    if (m_ramp.isNull())
+    if (!m_ramp)
         painter.fillRect(event->rect(), m_plain);
     else
-        painter.drawImage(event->rect(), m_ramp, event->rect());
-}
-
-void Backdrop::resizeEvent(QResizeEvent*)
-{
-    // The bands always reach the edges of the client area.
-    if (!m_ramp.isNull())
-        m_ramp = renderRamp(size(), m_tint);
+        paintBands(painter, size(), m_tint, event->rect());
 }

@@ -4,8 +4,10 @@
 #include <QImage>
 #include <QWidget>
 
-// The client area: it paints the round's colour ramp, cached in an image so
-// that a repaint (after a box has covered the window) only copies it.
+class QPainter;
+
+// The client area: it paints the round's colour ramp, 256 bands straight onto
+// the screen, only where a repaint asks for them.
 class Backdrop : public QWidget {
     Q_OBJECT
 public:
@@ -17,16 +19,20 @@ public:
     void setPlainColour(const QColor& colour);
 
     QColor plainColour() const { return m_plain; }
-    bool showsRamp() const { return !m_ramp.isNull(); }
+    bool showsRamp() const { return m_ramp; }
+    // The colour behind a point: the band there, or the plain colour.
+    QColor colourAt(int y) const;
 
+    // The ramp for a client area of this size, as the widget paints it.
     static QImage renderRamp(const QSize& size, int tintFactor);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QImage m_ramp;
+    static void paintBands(QPainter& painter, const QSize& size, int tintFactor, const QRect& clip);
+
+    bool m_ramp = false;
     int m_tint = 0;
     QColor m_plain;
 };
