@@ -13,6 +13,13 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.corvalesta"));
     MainWindow::prepareApplication();
 
+    // A touch keypad beside the scene even without a touch screen.
+    if (app.arguments().contains(QStringLiteral("--tastierino")))
+        MainWindow::setKeypadWanted(true);
+    // The end-to-end tests play a contest on a faster clock.
+    if (const int ms = qEnvironmentVariableIntValue("CORVALESTA_TICK_MS"); ms > 0)
+        Contest::setTickInterval(ms);
+
     QtPlatform platform;
     // The sound system is woken while the name prompt is open: it is not
     // needed before the first answer, and it must not delay the prompt.

@@ -71,7 +71,18 @@ sleep 60
 after=$(cpu "$pid")
 playingPeak=$(peak "$pid")
 title=$(xdotool getwindowname "$(xdotool getwindowfocus)")
-kill "$pid"; wait "$pid" 2>/dev/null
+# The same contest in the background, beside a minimal program whose label
+# ticks once a second and which now has the focus: the clock alone.
+"$floor" --tick >/dev/null 2>&1 &
+ticker=$!
+focus Orologio >/dev/null
+sleep 2
+unfocusedBefore=$(cpu "$pid")
+tickerBefore=$(cpu "$ticker")
+sleep 60
+unfocusedAfter=$(cpu "$pid")
+tickerAfter=$(cpu "$ticker")
+kill "$pid" "$ticker"; wait "$pid" "$ticker" 2>/dev/null
 
 # The floor's caret blinks in its line edit for the same minute.
 launch "$floor" Corvalesta >/dev/null
@@ -95,5 +106,7 @@ row "ratio" "$(awk -v a="$gamePeak" -v b="$floorPeak" 'BEGIN { printf "%.2f", a 
 row "peak memory after 60 s of a contest" "$((playingPeak / 1024))" MiB
 row "CPU a minute, answer box focused" "$(((after - before) / 1000000))" ms
 row "CPU a minute, minimal program's caret" "$(((floorAfter - floorBefore) / 1000000))" ms
+row "CPU a minute, window unfocused (the clock)" "$(((unfocusedAfter - unfocusedBefore) / 1000000))" ms
+row "CPU a minute, minimal program's ticking label" "$(((tickerAfter - tickerBefore) / 1000000))" ms
 echo "(focused during the idle minute: $title)"
 "$contests" 2>/dev/null

@@ -3,6 +3,8 @@
 #include "DesignLabel.h"
 #include "Numbers.h"
 
+#include <QStringList>
+
 Clock::Clock(std::int16_t& hours, std::int16_t& minutes, float& seconds, DesignLabel* display,
              QObject* parent)
     : QObject(parent), m_hours(hours), m_minutes(minutes), m_seconds(seconds), m_display(display)
@@ -70,4 +72,29 @@ void Clock::tick()
     }
     advance(m_hours, m_minutes, m_seconds);
     show();
+    emit ticked();
+}
+
+QString Clock::spoken(std::int16_t minutes, float seconds)
+{
+    const int wholeSeconds = int(seconds);
+    QStringList parts;
+    if (minutes > 0)
+        parts << (minutes == 1 ? QStringLiteral("1 minuto")
+                               : QStringLiteral("%1 minuti").arg(minutes));
+    if (wholeSeconds > 0)
+        parts << (wholeSeconds == 1 ? QStringLiteral("1 secondo")
+                                    : QStringLiteral("%1 secondi").arg(wholeSeconds));
+    if (parts.isEmpty())
+        return QStringLiteral("Tempo scaduto.");
+    const bool one = parts.size() == 1 && (minutes == 1 || (minutes == 0 && wholeSeconds == 1));
+    return (one ? QStringLiteral("Manca ") : QStringLiteral("Mancano ")) +
+           parts.join(QStringLiteral(" e ")) + u'.';
+}
+
+bool Clock::milestone(std::int16_t minutes, float seconds)
+{
+    if (minutes > 0)
+        return seconds == 0.0f;
+    return seconds == 30.0f || seconds == 10.0f;
 }

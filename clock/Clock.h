@@ -23,6 +23,7 @@ public:
     void setEnabled(bool on);
     bool isEnabled() const { return m_timer.isActive(); }
     int interval() const { return m_timer.interval(); }
+    void setInterval(int ms) { m_timer.setInterval(ms); }
 
     // One tick: ends the contest when the label reads zero, else counts down.
     void tick();
@@ -33,9 +34,17 @@ public:
     // One second less, borrowing a minute or an hour when the seconds are 0.
     static void advance(std::int16_t& hours, std::int16_t& minutes, float& seconds);
 
+    // The time left as a screen reader says it: "Mancano 4 minuti e 20 secondi."
+    static QString spoken(std::int16_t minutes, float seconds);
+    // Whether the time left is said without being asked: at each whole
+    // minute, and 30 and 10 seconds before the end.
+    static bool milestone(std::int16_t minutes, float seconds);
+
 signals:
     // The countdown has run out: the label read zero on a tick.
     void runOut();
+    // The clock moved on by a second.
+    void ticked();
 
 private:
     QTimer m_timer;

@@ -3,12 +3,14 @@
 #include "AnswerBox.h"
 #include "Backdrop.h"
 #include "Clock.h"
+#include "DesignLabel.h"
 #include "EndOfContest.h"
 #include "MainWindow.h"
 #include "Numbers.h"
 #include "PictureButton.h"
 #include "Platform.h"
 #include "RecordFiles.h"
+#include "Unheard.h"
 
 #include <QPixmapCache>
 #include <QTimer>
@@ -17,6 +19,7 @@
 #include <malloc.h>
 
 namespace {
+int tickInterval = 1000;
 // The counters are 16-bit: past 32767 answers the game stops rather than wrap.
 const QString TooManyAnswers = QStringLiteral("Errore: troppe risposte da contare (overflow).");
 } // namespace
@@ -46,6 +49,7 @@ void Contest::load()
     startUp();
     if (m_ended)
         return;
+    m_firstRound = true;
     m_window->fitToScreen();
     m_window->show();
     m_window->activateWindow();
@@ -57,18 +61,24 @@ void Contest::buildWindow()
 {
     if (m_window || m_ended)
         return;
+    // Built while the name prompt is open: a screen reader presenting the
+    // prompt must not be flooded with the news of every control made.
+    const Unheard quiet;
     m_window = new MainWindow;
     m_window->setAttribute(Qt::WA_DeleteOnClose);
     m_clock = new Clock(m_state.clockHours, m_state.clockMinutes, m_state.clockSeconds,
                         m_window->label(QStringLiteral("lblconto")), m_window);
     // The window's timer is made running; no tick may come while the name
     // prompt and the greeting are open, before the clock starts.
+    m_clock->setInterval(tickInterval);
     m_clock->setEnabled(false);
     connect(m_window, &MainWindow::nextRequested, this, &Contest::dealRound);
     connect(m_window, &MainWindow::answerEntered, this, &Contest::checkAnswer);
     connect(m_window, &MainWindow::exitRequested, this, &Contest::exitContest);
     connect(m_window, &MainWindow::newContestRequested, this, &Contest::newContest);
     connect(m_clock, &Clock::runOut, this, &Contest::endContest);
+    connect(m_clock, &Clock::ticked, this, [this] { sayTimeLeft(false); });
+    connect(m_window, &MainWindow::timeAndRecordRequested, this, [this] { sayTimeLeft(true); });
 }
 
 void Contest::startUp()
@@ -94,6 +104,11 @@ void Contest::startUp()
     m_clock->show();
 }
 
+void Contest::setTickInterval(int ms)
+{
+    tickInterval = ms;
+}
+
 QString Contest::playerName(const QString& typed)
 {
     QString name;
@@ -112,18 +127,21 @@ void Contest::dealRound()
     if (m_ended || !m_window)
         return;
     m_state.tintFactor = std::int16_t(std::floor(m_platform.random() * 15));
-    m_window->answerBox()->clear();
+    m_window->answerBox()->clearUnheard();
     m_window->setCaption(QStringLiteral("lblMessage"), QString());
     // The tint above continues the sequence the previous round seeded.
     m_platform.reseed();
     const auto number = std::int16_t(std::floor(m_platform.random() * 10000));
     m_window->setCaption(QStringLiteral("lblNum1"), numbers::format(number, u"#0"));
     m_state.expectedAnswer = std::int16_t(number + 1);
+    // What a screen reader says as the focus comes to the answer box, which
+    // happens as the next button is disabled: the sum must be there before.
+    const QString sum = QStringLiteral("Quanto fa %1 più 1?").arg(numbers::format(number, u"#0"));
+    m_window->answerBox()->setAccessibleDescription(m_firstRound ? recordSpoken() + u' ' + sum
+                                                                 : sum);
+    m_firstRound = false;
     m_window->nextButton()->setEnabled(false);
     m_window->backdrop()->paintRamp(m_state.tintFactor);
-    // What a screen reader says as the focus comes to the answer box.
-    m_window->answerBox()->setAccessibleDescription(
-        QStringLiteral("Quanto fa %1 più 1?").arg(numbers::format(number, u"#0")));
     m_window->answerBox()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -173,13 +191,42 @@ void Contest::checkAnswer()
     // A child who cannot see the screen hears the verdict and the counters
     // as the focus comes to the next button.
     m_window->nextButton()->setAccessibleDescription(
-        m_window->caption(QStringLiteral("lblMessage")) +
-        QStringLiteral(" Risposte esatte: %1, errate: %2, totali: %3.")
-            .arg(m_window->caption(QStringLiteral("lblScore")),
-                 m_window->caption(QStringLiteral("lblScore1")),
-                 m_window->caption(QStringLiteral("lblScore2"))));
+        m_window->caption(QStringLiteral("lblMessage")) + u' ' + countersSpoken());
     m_window->nextButton()->setEnabled(true);
     m_window->nextButton()->setFocus(Qt::OtherFocusReason);
+}
+
+QString Contest::countersSpoken() const
+{
+    return QStringLiteral("Risposte esatte: %1, errate: %2, totali: %3.")
+        .arg(m_window->caption(QStringLiteral("lblScore")),
+             m_window->caption(QStringLiteral("lblScore1")),
+             m_window->caption(QStringLiteral("lblScore2")));
+}
+
+QString Contest::recordSpoken() const
+{
+    const QString score = m_window->caption(QStringLiteral("lblpunti"));
+    const QString holder =
+        DesignLabel::displayText(m_window->caption(QStringLiteral("lblnome"))).trimmed();
+    const double points = numbers::val(score);
+    if (points <= 0)
+        return QStringLiteral("Non c'è ancora un record.");
+    const QString count = points == 1 ? QStringLiteral("1 punto")
+                                      : QStringLiteral("%1 punti").arg(points, 0, 'g', 15);
+    return holder.isEmpty() ? QStringLiteral("Il record è di %1.").arg(count)
+                            : QStringLiteral("Il record è di %1, di %2.").arg(count, holder);
+}
+
+void Contest::sayTimeLeft(bool asked)
+{
+    if (m_ended || m_ending || !m_window)
+        return;
+    if (asked)
+        m_window->announce(Clock::spoken(m_state.clockMinutes, m_state.clockSeconds) + u' ' +
+                           recordSpoken());
+    else if (Clock::milestone(m_state.clockMinutes, m_state.clockSeconds))
+        m_window->announce(Clock::spoken(m_state.clockMinutes, m_state.clockSeconds));
 }
 
 void Contest::playWave(const QString& relative)
@@ -210,6 +257,7 @@ void Contest::newContest()
     }
     // Unload: the old window stops counting and goes; this handler still runs
     // inside its menu, so it is deleted once the event loop is back.
+    m_clock->setInterval(tickInterval);
     m_clock->setEnabled(false);
     m_window->disconnect(this);
     m_window->hide();
@@ -245,7 +293,8 @@ void Contest::finish(bool goodbye)
     m_ending = true;
     const records::Captions captions{m_window->caption(QStringLiteral("lblpunti")),
                                      m_window->caption(QStringLiteral("lblScore")),
-                                     m_window->caption(QStringLiteral("lblnome1"))};
+                                     m_window->caption(QStringLiteral("lblnome1")),
+                                     QStringLiteral("Tempo scaduto! ") + countersSpoken()};
     records::endContest(m_platform, m_state.recordDir, goodbye, captions);
     m_ended = true;
 }

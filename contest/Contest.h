@@ -45,6 +45,10 @@ public:
     // cannot make them and they would break the holder file's one line.
     static QString playerName(const QString& typed);
 
+    // The clock's second, in milliseconds: 1000 but in the end-to-end tests,
+    // which play a five-minute contest faster.
+    static void setTickInterval(int ms);
+
     // How long the name prompt has to itself before the window is built.
     static constexpr int WindowBuildDelay = 150;
 
@@ -53,6 +57,10 @@ private:
     void startUp();
     void finish(bool goodbye);
     void fail(const QString& message);
+    // What a screen reader says of the counters and of the record.
+    QString countersSpoken() const;
+    QString recordSpoken() const;
+    void sayTimeLeft(bool asked);
     void playWave(const QString& relative);
     bool count(std::int16_t& counter);
 
@@ -62,4 +70,6 @@ private:
     QPointer<Clock> m_clock;
     bool m_ending = false;
     bool m_ended = false;
+    // The first round of a window also tells the record.
+    bool m_firstRound = false;
 };

@@ -15,9 +15,10 @@ public:
 
     virtual ~Platform() = default;
 
-    // Modal; an empty title shows the application's title. Returns 1, 6 or 7.
+    // Modal; an empty title shows the application's title. A screen reader
+    // says the spoken text after the prompt. Returns 1, 6 or 7.
     virtual int messageBox(const QString& prompt, int buttons = OkOnly,
-                           const QString& title = QString()) = 0;
+                           const QString& title = QString(), const QString& spoken = QString()) = 0;
     // Modal; the typed text, or the empty text when cancelled.
     virtual QString inputBox(const QString& prompt) = 0;
 

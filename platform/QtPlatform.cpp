@@ -51,10 +51,12 @@ QtPlatform::QtPlatform() : m_random(clockSeed()) {}
 
 QtPlatform::~QtPlatform() = default;
 
-int QtPlatform::messageBox(const QString& prompt, int buttons, const QString& title)
+int QtPlatform::messageBox(const QString& prompt, int buttons, const QString& title,
+                           const QString& spoken)
 {
     FocusKeeper keeper;
     QMessageBox box(keeper.parent());
+    box.setAccessibleDescription(spoken);
     box.setWindowTitle(title.isEmpty() ? applicationTitle() : title);
     // Names come from the keyboard: never let them be read as markup.
     box.setTextFormat(Qt::PlainText);

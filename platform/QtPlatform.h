@@ -14,7 +14,8 @@ public:
     QtPlatform();
     ~QtPlatform() override;
 
-    int messageBox(const QString& prompt, int buttons, const QString& title) override;
+    int messageBox(const QString& prompt, int buttons, const QString& title,
+                   const QString& spoken = QString()) override;
     QString inputBox(const QString& prompt) override;
     double random() override;
     void reseed() override;

@@ -10,7 +10,7 @@ void endContest(Platform& platform, const QString& recordDir, bool goodbye,
                 const Captions& captions)
 {
     if (goodbye)
-        platform.messageBox(Goodbye);
+        platform.messageBox(Goodbye, Platform::OkOnly, QString(), captions.summary);
     const double record = numbers::val(captions.record);
     const double score = numbers::strict(captions.score).value_or(0.0);
     if (record >= score) {

@@ -11,9 +11,10 @@ inline const QString Saved = QStringLiteral("Ok! Ho registrato il tuo record, C 
 
 // What the end of a contest reads from the window.
 struct Captions {
-    QString record; // lblpunti: the score file's text as read at start-up
-    QString score;  // lblScore
-    QString holder; // lblnome1
+    QString record;       // lblpunti: the score file's text as read at start-up
+    QString score;        // lblScore
+    QString holder;       // lblnome1
+    QString summary = {}; // the counters, for a screen reader with the goodbye
 };
 
 // The goodbye (at the countdown's end only), the comparison, the record write

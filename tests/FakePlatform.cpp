@@ -10,9 +10,10 @@ QStringList FakePlatform::boxPrompts() const
     return prompts;
 }
 
-int FakePlatform::messageBox(const QString& prompt, int buttons, const QString& title)
+int FakePlatform::messageBox(const QString& prompt, int buttons, const QString& title,
+                             const QString& spoken)
 {
-    const Box box{prompt, buttons, title};
+    const Box box{prompt, buttons, title, spoken};
     boxes << box;
     if (whileBoxOpen)
         whileBoxOpen(box);

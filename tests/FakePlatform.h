@@ -15,6 +15,7 @@ public:
         QString prompt;
         int buttons;
         QString title;
+        QString spoken;
     };
 
     FakePlatform();
@@ -52,7 +53,8 @@ public:
 
     QStringList boxPrompts() const;
 
-    int messageBox(const QString& prompt, int buttons, const QString& title) override;
+    int messageBox(const QString& prompt, int buttons, const QString& title,
+                   const QString& spoken) override;
     QString inputBox(const QString& prompt) override;
     double random() override;
     void reseed() override

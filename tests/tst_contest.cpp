@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -38,6 +39,9 @@ private slots:
     void countdownEndsInsideTheQuestion();
     void startUpFaultStopsBeforeTheWindow();
     void pastedNameStaysOnOneLine();
+    void spokenTimeLeft_data();
+    void spokenTimeLeft();
+    void f2SaysTheTimeAndTheRecord();
 };
 
 namespace {
@@ -76,22 +80,56 @@ void TestContest::ticksCountDown_data()
 {
     QTest::addColumn<int>("n");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("first") << 1 << "00:04:59";
-    QTest::newRow("second") << 2 << "00:04:58";
-    QTest::newRow("whole minute") << 60 << "00:04:00";
-    QTest::newRow("borrow") << 61 << "00:03:59";
-    QTest::newRow("last minute") << 241 << "00:00:59";
-    QTest::newRow("zero") << 300 << "00:00:00";
+    QTest::addColumn<QStringList>("said"); // to a screen reader, unasked
+    const QStringList minutes = {"Mancano 4 minuti.", "Mancano 3 minuti.", "Mancano 2 minuti.",
+                                 "Manca 1 minuto."};
+    QTest::newRow("first") << 1 << "00:04:59" << QStringList{};
+    QTest::newRow("second") << 2 << "00:04:58" << QStringList{};
+    QTest::newRow("whole minute") << 60 << "00:04:00" << minutes.mid(0, 1);
+    QTest::newRow("borrow") << 61 << "00:03:59" << minutes.mid(0, 1);
+    QTest::newRow("last minute") << 241 << "00:00:59" << minutes;
+    QTest::newRow("thirty seconds")
+        << 270 << "00:00:30" << minutes + QStringList{"Mancano 30 secondi."};
+    QTest::newRow("zero") << 300 << "00:00:00"
+                          << minutes + QStringList{"Mancano 30 secondi.", "Mancano 10 secondi."};
 }
+
+namespace {
+// What the game says to a screen reader by itself: the announcements, each
+// as it appears.
+class Announcements : public QObject {
+public:
+    explicit Announcements(MainWindow* window)
+        : m_announcer(window->findChild<QWidget*>("announcer"))
+    {
+        m_announcer->installEventFilter(this);
+    }
+    QStringList said;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            said << m_announcer->accessibleName();
+        return false;
+    }
+
+private:
+    QWidget* m_announcer;
+};
+} // namespace
 
 void TestContest::ticksCountDown()
 {
     QFETCH(int, n);
     QFETCH(QString, shown);
+    QFETCH(QStringList, said);
     Game game;
     game.start();
+    Announcements heard(game.window());
     ticks(game, n);
     QCOMPARE(game.caption("lblconto"), shown);
+    QCOMPARE(heard.said, said);
     QVERIFY(!game.platform.ended);
     QCOMPARE(game.contest.state().clockHours, 0);
     // Zero stays on screen for one whole tick; the next one ends the contest.
@@ -150,6 +188,9 @@ void TestContest::oneGoodbyeWhateverTicksArrive()
     };
     ticks(game, 1);
     QCOMPARE(game.platform.boxPrompts().count(records::Goodbye), 1);
+    // A screen reader reads the final score with the goodbye.
+    QCOMPARE(game.platform.boxes.value(1).spoken,
+             QString("Tempo scaduto! Risposte esatte: 1, errate: 0, totali: 1."));
     QCOMPARE(game.platform.endings, 1);
     QCOMPARE(game.platform.exitStatus, 0);
     // A first record of 1: saved once, confirmed once.
@@ -387,6 +428,46 @@ void TestContest::pastedNameStaysOnOneLine()
     game.press(Qt::Key_X, Qt::AltModifier);
     QTRY_VERIFY(game.platform.ended);
     QCOMPARE(bytesOf(holderFile(game)), QByteArray("Bea  Rossi \r\n"));
+}
+
+void TestContest::spokenTimeLeft_data()
+{
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("5:00") << 5 << 0 << "Mancano 5 minuti.";
+    QTest::newRow("1:00") << 1 << 0 << "Manca 1 minuto.";
+    QTest::newRow("3:20") << 3 << 20 << "Mancano 3 minuti e 20 secondi.";
+    QTest::newRow("1:01") << 1 << 1 << "Mancano 1 minuto e 1 secondo.";
+    QTest::newRow("0:10") << 0 << 10 << "Mancano 10 secondi.";
+    QTest::newRow("0:01") << 0 << 1 << "Manca 1 secondo.";
+    QTest::newRow("0:00") << 0 << 0 << "Tempo scaduto.";
+}
+
+void TestContest::spokenTimeLeft()
+{
+    QFETCH(int, minutes);
+    QFETCH(int, seconds);
+    QFETCH(QString, spoken);
+    QCOMPARE(Clock::spoken(std::int16_t(minutes), float(seconds)), spoken);
+}
+
+// F2: the time left and the record, whatever has the focus.
+void TestContest::f2SaysTheTimeAndTheRecord()
+{
+    Game game;
+    QVERIFY(QDir().mkpath(game.platform.recordDir));
+    QVERIFY(put(scoreFile(game), "12\r\n"));
+    QVERIFY(put(holderFile(game), "Bea\r\n"));
+    game.start();
+    Announcements heard(game.window());
+    game.press(Qt::Key_F2);
+    ticks(game, 61);
+    game.answer("42");
+    game.press(Qt::Key_F2);
+    QCOMPARE(heard.said,
+             (QStringList{"Mancano 5 minuti. Il record è di 12 punti, di Bea.", "Mancano 4 minuti.",
+                          "Mancano 3 minuti e 59 secondi. Il record è di 12 punti, di Bea."}));
 }
 
 QTEST_MAIN(TestContest)

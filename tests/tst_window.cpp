@@ -505,7 +505,10 @@ void TestWindow::screenReaderFollowsTheGame()
     QCOMPARE(said("lblMessage", QAccessible::Name), QString("Esatto! Anna sei forte!"));
     QCOMPARE(said("lblNum1", QAccessible::Description), QString("Numero da completare"));
     for (QWidget* c : game.window()->centralWidget()->findChildren<QWidget*>()) {
-        if (!c->objectName().isEmpty() && c->parentWidget() == game.window()->centralWidget())
+        // Every control but the announcer, which Orca would read out after
+        // each of its notices.
+        if (!c->objectName().isEmpty() && c->objectName() != "announcer" &&
+            c->parentWidget() == game.window()->centralWidget())
             QVERIFY2(!c->accessibleDescription().isEmpty(), qPrintable(c->objectName()));
     }
     for (const char* name : {"txtAnswer", "cmdNext", "cmdExit", "Command1"})

@@ -1,6 +1,8 @@
 #include "AnswerBox.h"
 
+#include "Unheard.h"
 #include <QGuiApplication>
+
 #include <QKeyEvent>
 #include <QStyleHints>
 #include <QTimer>
@@ -97,4 +99,10 @@ void AnswerBox::keyPressEvent(QKeyEvent* event)
 void AnswerBox::inputMethodEvent(QInputMethodEvent* event)
 {
     event->ignore();
+}
+
+void AnswerBox::clearUnheard()
+{
+    const Unheard quiet;
+    clear();
 }

@@ -12,6 +12,11 @@ public:
     explicit AnswerBox(QWidget* parent = nullptr);
     ~AnswerBox() override;
 
+    // Empties the box without a word to a screen reader. Done while the focus
+    // is elsewhere, the screen reader would take the news for the focus's
+    // arrival and then not say the new sum when the focus comes here.
+    void clearUnheard();
+
     // Whether a key press gets through to the box.
     static bool passes(const QKeyEvent& event);
 

@@ -49,6 +49,7 @@ void Backdrop::paintRamp(int tintFactor)
     m_tint = tintFactor;
     m_ramp = true;
     update();
+    emit changed();
 }
 
 void Backdrop::setPlainColour(const QColor& colour)
@@ -56,6 +57,7 @@ void Backdrop::setPlainColour(const QColor& colour)
     m_plain = colour;
     m_ramp = false;
     update();
+    emit changed();
 }
 
 QColor Backdrop::colourAt(int y) const

@@ -26,6 +26,10 @@ public:
     // The ramp for a client area of this size, as the widget paints it.
     static QImage renderRamp(const QSize& size, int tintFactor);
 
+signals:
+    // A new ramp or a plain colour.
+    void changed();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -36,12 +36,13 @@ void DesignLabel::setAutoSize(bool on, Growth growth)
         setCaption(m_caption);
 }
 
-void DesignLabel::place(const QRect& rect, const QFont& font, int left, int right)
+void DesignLabel::place(const QRect& rect, const QFont& font, int left, int right, int lines)
 {
     m_rect = rect;
     m_font = font;
     m_left = left;
     m_right = right;
+    m_lines = lines;
     setFont(font);
     // QLabel keeps an empty label's size across a change of font; this
     // makes it measure again.
@@ -67,12 +68,37 @@ QString DesignLabel::displayText(const QString& caption)
     return shown;
 }
 
-void DesignLabel::fitInto(int room, const QString& shown)
+QString DesignLabel::brokenInTwo(const QString& shown) const
+{
+    const QFontMetrics metrics(m_font);
+    QString best = shown;
+    int narrowest = INT_MAX;
+    for (qsizetype at = shown.indexOf(u' '); at > 0; at = shown.indexOf(u' ', at + 1)) {
+        const QString first = shown.left(at).trimmed(), second = shown.mid(at + 1).trimmed();
+        if (first.isEmpty() || second.isEmpty())
+            continue;
+        const int wider =
+            std::max(metrics.horizontalAdvance(first), metrics.horizontalAdvance(second));
+        if (wider < narrowest) {
+            narrowest = wider;
+            best = first + u'\n' + second;
+        }
+    }
+    return best;
+}
+
+void DesignLabel::fitInto(int room, QString shown)
 {
     if (font() != m_font)
         setFont(m_font);
     if (sizeHint().width() <= room)
         return;
+    if (m_lines > 1 && !shown.contains(u'\n')) {
+        shown = brokenInTwo(shown);
+        setText(shown);
+        if (sizeHint().width() <= room)
+            return;
+    }
     const int frame = 2 * (frameWidth() + margin());
     const int designSize = m_font.pixelSize();
     const int smallest = readableSize(designSize);
@@ -120,10 +146,10 @@ void DesignLabel::setCaption(const QString& caption)
         setGeometry(left, m_rect.top(), wanted.width(), wanted.height());
     } else if (limited()) {
         // Wider than designed only when the caption needs it, around the
-        // design centre, and never past the space.
+        // design centre, and never past the space; taller for a second line.
         const int width = std::min(std::max(m_rect.width(), sizeHint().width()), m_right - m_left);
         const int left =
             std::clamp((2 * m_rect.x() + m_rect.width() - width) / 2, m_left, m_right - width);
-        setGeometry(left, m_rect.top(), width, m_rect.height());
+        setGeometry(left, m_rect.top(), width, std::max(m_rect.height(), sizeHint().height()));
     }
 }

@@ -19,8 +19,10 @@ public:
 
     // Where the design puts the label at the scene's zoom, and in which font;
     // the caption is fitted again at once. A caption may take the space from
-    // left to right (in the parent's pixels) and no more.
-    void place(const QRect& rect, const QFont& font, int left = INT_MIN, int right = INT_MAX);
+    // left to right (in the parent's pixels) and no more; with two lines, a
+    // caption too wide for one is broken at a blank before it shrinks.
+    void place(const QRect& rect, const QFont& font, int left = INT_MIN, int right = INT_MAX,
+               int lines = 1);
 
     // The caption exactly as set; what is drawn shows CR LF as a line break.
     QString caption() const { return m_caption; }
@@ -34,7 +36,10 @@ public:
 
 private:
     bool limited() const { return m_right != INT_MAX; }
-    void fitInto(int room, const QString& shown);
+    void fitInto(int room, QString shown);
+    // The caption on two lines, broken at the blank that keeps the wider
+    // line narrowest; unchanged when it has no blank.
+    QString brokenInTwo(const QString& shown) const;
 
     QString m_caption;
     bool m_autoSize = false;
@@ -44,4 +49,5 @@ private:
     QFont m_font;
     int m_left = INT_MIN;
     int m_right = INT_MAX;
+    int m_lines = 1;
 };

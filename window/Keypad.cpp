@@ -57,14 +57,10 @@ Keypad::Keypad(QWidget* parent) : QWidget(parent)
     }
 }
 
-void Keypad::fit(const QSize& size)
+void Keypad::fit(int side, int gap)
 {
-    const int gap = std::max(4, size.width() / 40);
-    const int side = std::min((size.width() - (Columns + 1) * gap) / Columns,
-                              (size.height() - (Rows + 1) * gap) / Rows);
-    const int width = Columns * side + (Columns + 1) * gap;
-    const int height = Rows * side + (Rows + 1) * gap;
-    resize(width, height);
+    m_side = side;
+    resize(Columns * side + (Columns + 1) * gap, Rows * side + (Rows + 1) * gap);
     QFont font = this->font();
     font.setPixelSize(std::max(10, side * 2 / 5));
     font.setBold(true);

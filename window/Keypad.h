@@ -12,13 +12,13 @@ class Keypad : public QWidget {
 public:
     explicit Keypad(QWidget* parent = nullptr);
 
-    // Room for the keys, by the narrowest key a finger can hit.
-    static constexpr int MinimumWidth = 180;
-    // Lays the keys out to fill this size.
-    void fit(const QSize& size);
+    // Lays out square keys of this side, this far apart and from the edges.
+    void fit(int side, int gap);
+    int keySide() const { return m_side; }
 
 private:
     void press(int key, const QString& text);
 
     QList<QToolButton*> m_keys;
+    int m_side = 0;
 };

@@ -1,15 +1,19 @@
 #include "MainWindow.h"
 
+#include "Announcer.h"
 #include "AnswerBox.h"
 #include "Backdrop.h"
+#include "Contrast.h"
 #include "Design.h"
 #include "DesignLabel.h"
 #include "Keypad.h"
 #include "PictureButton.h"
 #include "Pictures.h"
+#include "SceneLayout.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QInputDevice>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -17,8 +21,25 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
+
+// Set by --tastierino or F9; otherwise the keypad follows the touch screen.
+std::optional<bool> keypadChoice;
+std::optional<int> keySideChoice;
+
+bool touchScreenPresent()
+{
+    for (const QInputDevice* device : QInputDevice::devices()) {
+        if (device->type() == QInputDevice::DeviceType::TouchScreen)
+            return true;
+    }
+    return false;
+}
+
+// Room kept between a caption that grows and the scene's edge, in twips.
+constexpr int EdgeMargin = 120;
 
 void applyColours(QWidget* w, const design::Control& c, QPalette::ColorRole front,
                   QPalette::ColorRole back)
@@ -52,6 +73,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setTabOrder();
     m_keypad = new Keypad(m_backdrop);
     m_keypad->hide();
+    m_announcer = new Announcer(m_backdrop);
+    connect(m_backdrop, &Backdrop::changed, this, &MainWindow::fitColoursToBackdrop);
 
     // Any screen: the scene zooms with the window, down to a quarter.
     m_backdrop->setMinimumSize(design::clientSize(0.25));
@@ -176,7 +199,7 @@ void MainWindow::buildControls()
                                                ? DesignLabel::Growth::AroundCentre
                                                : DesignLabel::Growth::FromLeft);
         }
-        m_placed.push_back({w, &c});
+        m_placed.push_back({w, &c, w->palette().color(QPalette::WindowText)});
     }
 
     m_next = findChild<PictureButton*>(QStringLiteral("cmdNext"));
@@ -215,6 +238,73 @@ void MainWindow::buildMenus()
     m_fullScreen->setShortcutContext(Qt::WindowShortcut);
     addAction(m_fullScreen);
     connect(m_fullScreen, &QAction::triggered, this, &MainWindow::toggleFullScreen);
+
+    const auto key = [this](const char* name, const QString& text, Qt::Key shortcut) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        return action;
+    };
+    connect(key("tastierino", QStringLiteral("Tastierino"), Qt::Key_F9), &QAction::triggered, this,
+            &MainWindow::toggleKeypad);
+    connect(key("tempoRecord", QStringLiteral("Tempo e record"), Qt::Key_F2), &QAction::triggered,
+            this, &MainWindow::timeAndRecordRequested);
+}
+
+bool MainWindow::keypadWanted()
+{
+    return keypadChoice.value_or(touchScreenPresent());
+}
+
+void MainWindow::setKeypadWanted(bool on)
+{
+    keypadChoice = on;
+}
+
+int MainWindow::minimumKeySide() const
+{
+    if (keySideChoice)
+        return *keySideChoice;
+    const QScreen* screen = this->screen();
+    return screen ? SceneLayout::minimumKeySide(screen->physicalSize(), screen->geometry().size())
+                  : SceneLayout::minimumKeySide({}, {});
+}
+
+void MainWindow::setMinimumKeySide(int side)
+{
+    keySideChoice = side;
+}
+
+void MainWindow::toggleKeypad()
+{
+    setKeypadWanted(!keypadWanted());
+    layoutScene();
+}
+
+void MainWindow::announce(const QString& text)
+{
+    m_announcer->say(text);
+}
+
+void MainWindow::fitColoursToBackdrop()
+{
+    for (const Placed& placed : m_placed) {
+        auto* label = qobject_cast<DesignLabel*>(placed.widget);
+        if (!label || placed.design->foreground == design::NoColour)
+            continue;
+        QColor colour = placed.colour;
+        // The ramp keeps the design's colours; only a plain backdrop, the
+        // black after a wrong answer, changes what cannot be seen on it.
+        if (!m_backdrop->showsRamp() && !placed.design->opaque)
+            colour = contrast::visible(colour, m_backdrop->plainColour());
+        QPalette palette = label->palette();
+        if (palette.color(QPalette::WindowText) != colour) {
+            palette.setColor(QPalette::WindowText, colour);
+            label->setPalette(palette);
+        }
+    }
 }
 
 void MainWindow::toggleFullScreen()
@@ -239,25 +329,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::layoutScene()
 {
-    const QSize area = m_backdrop->size();
-    const double zoom = design::zoomToFit(area);
-    const QSize scene = design::clientSize(zoom);
-    const QPoint origin((area.width() - scene.width()) / 2, (area.height() - scene.height()) / 2);
-    if (zoom != m_zoom || origin != m_origin) {
-        m_zoom = zoom;
-        m_origin = origin;
-        m_backdrop->setCursor(pictures::windowPointer(zoom));
+    const bool withKeypad = keypadWanted();
+    const SceneLayout layout =
+        SceneLayout::compute(m_backdrop->size(), withKeypad, minimumKeySide());
+    if (layout.zoom != m_zoom || layout.origin != m_origin) {
+        m_zoom = layout.zoom;
+        m_origin = layout.origin;
+        m_backdrop->setCursor(pictures::windowPointer(m_zoom));
         for (const Placed& placed : m_placed)
             placeControl(placed);
     }
-    // A wide margin beside the scene holds the touch keypad; the scene itself
-    // is never covered.
-    const int margin = area.width() - origin.x() - scene.width();
-    m_keypad->setVisible(margin >= Keypad::MinimumWidth);
-    if (m_keypad->isVisible()) {
-        m_keypad->fit(QSize(margin, std::min(area.height(), scene.height())));
-        m_keypad->move(origin.x() + scene.width() + (margin - m_keypad->width()) / 2,
-                       (area.height() - m_keypad->height()) / 2);
+    m_keypad->setVisible(withKeypad);
+    if (withKeypad) {
+        m_keypad->fit(layout.keySide, layout.gap);
+        m_keypad->move(layout.keypad.topLeft());
     }
 }
 
@@ -287,14 +372,19 @@ void MainWindow::placeControl(const Placed& placed)
         label->setLineWidth(std::max(1, int(std::lround(m_zoom))));
         const QString name = label->objectName();
         // Names and praise of any length stay whole on screen, and never
-        // run under the next caption.
+        // run under another control or off the scene: the praise has the
+        // width between the clock and the scene's edge, and two lines.
+        const int sceneRight =
+            m_origin.x() + design::clientSize(m_zoom).width() - design::pixels(EdgeMargin, m_zoom);
         if (name == QLatin1String("lblMessage"))
-            label->place(rect, font, 0, m_backdrop->width());
+            label->place(rect, font,
+                         std::min(rect.left(), designRect("lblconto").right() + 1 +
+                                                   design::pixels(EdgeMargin, m_zoom)),
+                         sceneRight, 2);
         else if (name == QLatin1String("lblnome"))
             label->place(rect, font, rect.left(), designRect("Label13").left());
         else if (name == QLatin1String("lblnome1"))
-            label->place(rect, font, rect.left(),
-                         m_origin.x() + design::clientSize(m_zoom).width());
+            label->place(rect, font, rect.left(), sceneRight);
         else
             label->place(rect, font);
         return;

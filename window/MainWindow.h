@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QMainWindow>
 #include <vector>
 
@@ -7,6 +8,7 @@ namespace design {
 struct Control;
 }
 
+class Announcer;
 class AnswerBox;
 class Backdrop;
 class DesignLabel;
@@ -33,6 +35,19 @@ public:
     // Sized and placed for its screen before it is first shown.
     void fitToScreen();
 
+    // Whether the touch keypad stands beside the scene: by default when Qt
+    // lists a touch screen; the command line's --tastierino and F9 turn it on
+    // or off, for the windows of later contests too.
+    static bool keypadWanted();
+    static void setKeypadWanted(bool on);
+    // The smallest key a finger hits on this window's screen (SceneLayout);
+    // a test sets it to stand for a screen of its own.
+    int minimumKeySide() const;
+    static void setMinimumKeySide(int side);
+
+    // Says this to a screen reader, whatever has the focus.
+    void announce(const QString& text);
+
     // The scene's zoom and where its top-left corner stands in the client area.
     double zoom() const { return m_zoom; }
     QPoint sceneOrigin() const { return m_origin; }
@@ -54,6 +69,8 @@ signals:
     void nextRequested();
     void exitRequested();
     void newContestRequested();
+    // F2: the time left and the record, said aloud.
+    void timeAndRecordRequested();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -63,6 +80,7 @@ private:
     struct Placed {
         QWidget* widget;
         const design::Control* design;
+        QColor colour; // the design's, for a label's text
     };
 
     void buildControls();
@@ -75,6 +93,10 @@ private:
     // Where the design puts a control at the present zoom.
     QRect designRect(const char* name) const;
     void toggleFullScreen();
+    void toggleKeypad();
+    // After a wrong answer the window is black: a label drawn in black or blue
+    // would vanish into it, so it gets a colour that stands out.
+    void fitColoursToBackdrop();
 
     Backdrop* m_backdrop = nullptr;
     AnswerBox* m_answer = nullptr;
@@ -84,6 +106,7 @@ private:
     QAction* m_newContest = nullptr;
     QAction* m_fullScreen = nullptr;
     Keypad* m_keypad = nullptr;
+    Announcer* m_announcer = nullptr;
     std::vector<Placed> m_placed;
     double m_zoom = 0;
     QPoint m_origin;
