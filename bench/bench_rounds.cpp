@@ -7,8 +7,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryFile>
 #include <QMenuBar>
+#include <QTemporaryFile>
 
 int main(int argc, char** argv)
 {

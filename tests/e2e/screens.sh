@@ -1,8 +1,10 @@
 #!/bin/bash
 # The installed program on two classroom screens, under a real window
 # manager, read through the accessibility tree as a screen reader does:
-#  - a 1920x1080 whiteboard: F11 from the answer box, full screen with the
-#    touch keypad beside the scene, a round played on the keypad alone;
+#  - a 1920x1080 whiteboard without a touch screen: F11 from the answer box,
+#    full screen, no keypad;
+#  - a 7-inch 800x480 touch screen (--tastierino: Xvfb has no touch device):
+#    full screen with the keypad beside the scene, a round played on it alone;
 #  - a 1024x600 netbook with a 28 px panel: the whole window, record line
 #    included, above the panel.
 # Screenshots of both land in the folder given. Exit 77 means skipped.
@@ -71,9 +73,10 @@ tap() {
 }
 
 # A screen with a window manager (and, given a height, a panel), and the game
-# started on it past its two boxes.
+# started on it past its two boxes, with any further arguments.
 begin() {
     local size=$1 panel=${2:-0}
+    shift 2
     export DISPLAY=":$((100 + RANDOM % 800))"
     Xvfb "$DISPLAY" -screen 0 "${size}x24" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
     pids+=($!)
@@ -86,7 +89,7 @@ begin() {
         pids+=($!)
         sleep 0.5
     fi
-    XDG_DATA_HOME="$work/data" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/game.log" 2>&1 &
+    XDG_DATA_HOME="$work/data" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" "$@" >"$work/game.log" 2>&1 &
     game=$!
     pids+=($game)
     xdotool windowactivate --sync "$(window Corvalesta)"
@@ -119,18 +122,35 @@ end() {
     pids=()
 }
 
-# The whiteboard.
-begin 1920x1080
+# Full screen by F11 from the answer box, at the screen's own size.
+fullScreen() {
+    xdotool key F11
+    for _ in $(seq 50); do
+        eval "$(xdotool getwindowgeometry --shell "$main")"
+        [ "$WIDTH$HEIGHT" = "$1" ] && break
+        sleep 0.1
+    done
+    [ "$WIDTH$HEIGHT" = "$1" ] || fail "F11 gave ${WIDTH}x$HEIGHT, not full screen"
+}
+
+# The first sum comes with the record.
+first="Non c'è ancora un record. Quanto fa"
+
+# The whiteboard: no touch screen, so no keypad.
+begin 1920x1080 0
 number=$(number)
-focused "Risposta|Quanto fa $number più 1?"
-xdotool key F11
-for _ in $(seq 50); do
-    eval "$(xdotool getwindowgeometry --shell "$main")"
-    [ "$WIDTH" = 1920 ] && [ "$HEIGHT" = 1080 ] && break
-    sleep 0.1
-done
-[ "$WIDTH$HEIGHT" = 19201080 ] || fail "F11 gave ${WIDTH}x$HEIGHT, not full screen"
-focused "Risposta|Quanto fa $number più 1?"
+focused "Risposta|$first $number più 1?"
+fullScreen 19201080
+focused "Risposta|$first $number più 1?"
+screen where Invio Tastierino >/dev/null && fail "a keypad without a touch screen"
+shot whiteboard-1920x1080
+end
+
+# The 7-inch touch screen: a round on the keypad alone.
+begin 800x480 0 --tastierino
+number=$(number)
+fullScreen 800480
+focused "Risposta|$first $number più 1?"
 screen where Invio Tastierino >/dev/null || fail "no keypad beside the full-screen scene"
 if [ "$number" = 9999 ]; then answer=0; else answer=$((number + 1)); fi
 for ((i = 0; i < ${#answer}; i++)); do
@@ -142,7 +162,7 @@ if [ "$answer" = 0 ]; then
 else
     focused "Nuovo calcolo|Esatto! Anna sei forte! Risposte esatte: 1, errate: 0, totali: 1."
 fi
-shot whiteboard-1920x1080
+shot touch-800x480
 tap Invio Tastierino
 next=$(number)
 focused "Risposta|Quanto fa $next più 1?"
@@ -159,6 +179,6 @@ read -r _ _ bottom <<<"$(screen where "Il record  è di ")" || fail "no record l
 top=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ { print $4 }')
 height=$(xwininfo -id "$main" | awk '/Height:/ { print $2 }')
 [ $((top + height)) -le 572 ] || fail "the window ends at $((top + height)), under the panel"
-focused "Risposta|Quanto fa $(number) più 1?"
+focused "Risposta|$first $(number) più 1?"
 shot netbook-1024x600
-echo "PASS: full screen with the keypad at 1920x1080; the whole window above a 28 px panel at 1024x600"
+echo "PASS: full screen at 1920x1080; a round on the keypad at 800x480; the whole window above a 28 px panel at 1024x600"
