@@ -13,13 +13,18 @@ void endContest(Platform& platform, const QString& recordDir, bool goodbye,
         platform.messageBox(Goodbye, Platform::OkOnly, QString(), captions.summary);
     const double record = numbers::val(captions.record);
     const double score = numbers::strict(captions.score).value_or(0.0);
-    if (record >= score) {
-        platform.endProgram(0);
-        return;
-    }
+    bool written = false;
     try {
-        if (write(recordDir, captions.score, captions.holder, record, platform.recordWriter()))
-            platform.messageBox(Saved);
+        if (record < score) {
+            written =
+                write(recordDir, captions.score, captions.holder, record, platform.recordWriter());
+            if (written)
+                platform.messageBox(Saved);
+        }
+        // The record first: a results line that cannot be written never costs it.
+        appendResult(recordDir,
+                     {captions.holder, int(score), captions.wrong, captions.seconds, written},
+                     platform.recordWriter());
     } catch (const RecordError& error) {
         platform.messageBox(error.message());
         platform.endProgram(1);

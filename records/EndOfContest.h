@@ -15,11 +15,14 @@ struct Captions {
     QString score;        // lblScore
     QString holder;       // lblnome1
     QString summary = {}; // the counters, for a screen reader with the goodbye
+    int wrong = 0;        // for the class's results
+    int seconds = 0;      // played
 };
 
 // The goodbye (at the countdown's end only), the comparison, the record write
-// when the score is strictly greater, the confirmation, then the program's end.
-// Always ends the program; a failed write ends it with a message and status 1.
+// when the score is strictly greater, the confirmation, the line in the class's
+// results, then the program's end. Always ends the program; a failed write
+// ends it with a message and status 1, a failed results line after the record.
 void endContest(Platform& platform, const QString& recordDir, bool goodbye,
                 const Captions& captions);
 

@@ -5,12 +5,14 @@
 #include "Platform.h"
 #include "Reason.h"
 #include "RecordStore.h"
+#include "ResultsLog.h"
 #include "WriterRequest.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <algorithm>
+#include <ctime>
 
 namespace records {
 
@@ -96,7 +98,7 @@ int runWriter(const QString& program, const QString& folder, const QByteArray& r
                           QStringLiteral("il programma che registra il record si è fermato"));
     }
     const int status = process.exitCode();
-    if (status == writer::Written || status == writer::NotBetter)
+    if (status == writer::Written || status == writer::NotBetter || status == writer::NotKept)
         return status;
     if (status == writer::NameTooLong)
         throw RecordError(folder + HolderFile, QStringLiteral("il nome è troppo lungo"));
@@ -175,6 +177,33 @@ bool write(const QString& recordDir, const QString& score, const QString& holder
             store.save({line(score), line(holder)});
         store.close();
         return better;
+    } catch (const StoreError& error) {
+        throw told(recordDir, error);
+    }
+}
+
+bool appendResult(const QString& recordDir, const Result& result, const QString& writer)
+{
+    if (!writer.isEmpty()) {
+        const QByteArray request =
+            "risultato\n" + result.name.toUtf8() + '\n' + QByteArray::number(result.right) + '\n' +
+            QByteArray::number(result.wrong) + '\n' +
+            QByteArray::number(result.right + result.wrong) + '\n' +
+            QByteArray::number(result.seconds) + '\n' + (result.record ? "1\n" : "0\n");
+        return runWriter(writer, recordDir, request) == writer::Written;
+    }
+    try {
+        RecordStore store(bytesOf(recordDir));
+        store.lock();
+        const results::Entry entry{results::timestamp(std::time(nullptr)),
+                                   result.name.toStdString(),
+                                   result.right,
+                                   result.wrong,
+                                   result.seconds,
+                                   result.record};
+        const bool kept = store.appendResult(results::line(entry));
+        store.close();
+        return kept;
     } catch (const StoreError& error) {
         throw told(recordDir, error);
     }

@@ -49,4 +49,17 @@ Record startUp(const QString& recordDir, const QString& writer = QString());
 bool write(const QString& recordDir, const QString& score, const QString& holder,
            double startUpRecord, const QString& writer = QString());
 
+// One finished contest for the class's results, appended to risultati.csv
+// under the record's lock; through the writer in the shared folder. Returns
+// false when the folder keeps no results.
+struct Result {
+    QString name;
+    int right = 0;
+    int wrong = 0;
+    int seconds = 0;
+    bool record = false;
+};
+bool appendResult(const QString& recordDir, const Result& result,
+                  const QString& writer = QString());
+
 } // namespace records

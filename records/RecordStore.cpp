@@ -1,5 +1,6 @@
 #include "RecordStore.h"
 
+#include "ResultsLog.h"
 #include "SysCalls.h"
 
 #include <algorithm>
@@ -344,6 +345,74 @@ void RecordStore::apply(Files& files, const Pair& pair)
     files.fds[0].close(ScoreName);
     files.fds[1].close(HolderName);
     files.journal.close(journal::Name);
+}
+
+bool RecordStore::appendResult(const std::string& line)
+{
+    using namespace results;
+    if (!checkRegular(m_dir, Name, false) && m_shared)
+        return false; // not kept here
+    Fd log = openRegular(m_dir, Name, O_RDWR | O_NOFOLLOW | (m_shared ? 0 : O_CREAT));
+    struct stat st = statOf(log, Name);
+    if (st.st_nlink != 1)
+        fail(Name, LinkedError);
+    // Never one of the record's own files under another name.
+    for (const char* other : {ScoreName, HolderName, journal::Name}) {
+        struct stat o;
+        if (sys::fstatat(m_dir, other, &o, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno != ENOENT)
+                fail(other);
+        } else if (o.st_dev == st.st_dev && o.st_ino == st.st_ino) {
+            fail(Name, LinkedError);
+        }
+    }
+    const std::size_t size = std::size_t(st.st_size);
+    // Whole lines only: the log ends where its last line end is.
+    std::size_t whole = 0;
+    if (size > 0) {
+        std::string tail(std::min<std::size_t>(size, 1 << 16), '\0');
+        if (sys::readAt(log.get(), tail.data(), tail.size(), off_t(size - tail.size())) < 0)
+            fail(Name);
+        const std::size_t end = tail.rfind('\n');
+        whole = end == std::string::npos ? 0 : size - tail.size() + end + 1;
+        if (end == std::string::npos && size > tail.size())
+            whole = size; // a line longer than any the game writes: leave it
+    }
+    std::string added = whole == 0 ? Header + line : line;
+    if (whole + added.size() <= MaxBytes) {
+        if (whole != size && sys::ftruncate(log.get(), off_t(whole)) != 0)
+            fail(Name);
+        if (sys::writeAt(log.get(), added.data(), added.size(), off_t(whole)) != 0 ||
+            sys::fsync(log.get()) != 0)
+            fail(Name);
+        log.close(Name);
+        return true;
+    }
+    // Too long: the header and the newest lines that fit with the new one
+    // go into the scratch file, which then takes the log's name.
+    std::string all(whole, '\0');
+    if (sys::readAt(log.get(), all.data(), whole, 0) < 0)
+        fail(Name);
+    const std::size_t header = std::string(Header).size();
+    std::size_t from = header;
+    while (from < all.size() && header + (all.size() - from) + line.size() > MaxBytes) {
+        const std::size_t next = all.find('\n', from);
+        from = next == std::string::npos ? all.size() : next + 1;
+    }
+    const std::string kept = Header + all.substr(from) + line;
+    Fd scratch = openRegular(m_dir, Scratch, O_WRONLY | O_NOFOLLOW | (m_shared ? 0 : O_CREAT));
+    if (statOf(scratch, Scratch).st_nlink != 1)
+        fail(Scratch, LinkedError);
+    rewrite(scratch, kept, Scratch);
+    scratch.close(Scratch);
+    if (sys::exchange(m_dir, Scratch, Name) != 0)
+        fail(Name);
+    syncFolder();
+    // The old log, now under the scratch name, need not take the disk.
+    if (sys::ftruncate(log.get(), 0) != 0)
+        fail(Scratch);
+    log.close(Scratch);
+    return true;
 }
 
 void RecordStore::restore(const char* name, int mode)

@@ -85,6 +85,12 @@ public:
     // finished by the next recover(). Every file must be a single regular
     // file with one link, none sharing another's data. Under the lock only.
     void save(const Pair& pair);
+    // Appends one whole line to the results log, under the lock. A tail left
+    // torn by an append cut short is dropped first; an empty log gets the
+    // header; a log that would pass results::MaxBytes loses its oldest lines,
+    // whole, rewritten beside it and swapped in at once. False when the
+    // shared folder keeps no log (its administrator deleted it).
+    bool appendResult(const std::string& line);
     // Shared folder, for its administrator: puts the lock file back as the
     // package makes it, takes the lock, replaces whatever stands in a record
     // file's or the journal's place that is not a single regular file (a

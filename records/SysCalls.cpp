@@ -1,6 +1,7 @@
 #include "SysCalls.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -61,11 +62,34 @@ ssize_t readAll(int fd, char* buffer, std::size_t size)
 
 int writeAll(int fd, const char* data, std::size_t size)
 {
+    return writeAt(fd, data, size, 0);
+}
+
+ssize_t readAt(int fd, char* buffer, std::size_t size, off_t offset)
+{
+    std::size_t done = 0;
+    while (done < size) {
+        if (!allowed("pread"))
+            return -1;
+        const ssize_t n = ::pread(fd, buffer + done, size - done, offset + off_t(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        done += std::size_t(n);
+    }
+    return ssize_t(done);
+}
+
+int writeAt(int fd, const char* data, std::size_t size, off_t offset)
+{
     std::size_t done = 0;
     while (done < size) {
         if (!allowed("pwrite"))
             return -1;
-        const ssize_t n = ::pwrite(fd, data + done, size - done, off_t(done));
+        const ssize_t n = ::pwrite(fd, data + done, size - done, offset + off_t(done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -141,6 +165,11 @@ int fchown(int fd, uid_t owner, gid_t group)
 int fchmod(int fd, mode_t mode)
 {
     return allowed("fchmod") ? ::fchmod(fd, mode) : -1;
+}
+
+int exchange(int dir, const char* a, const char* b)
+{
+    return allowed("renameat2") ? ::renameat2(dir, a, dir, b, RENAME_EXCHANGE) : -1;
 }
 
 } // namespace sys

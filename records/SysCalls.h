@@ -20,6 +20,10 @@ ssize_t readAll(int fd, char* buffer, std::size_t size);
 // Writes every byte from offset 0, or fails; a write that makes no progress
 // is a disk error.
 int writeAll(int fd, const char* data, std::size_t size);
+// Reads size bytes from offset, or fewer at the end of the file; -1 on error.
+ssize_t readAt(int fd, char* buffer, std::size_t size, off_t offset);
+// Writes every byte at offset, or fails.
+int writeAt(int fd, const char* data, std::size_t size, off_t offset);
 int ftruncate(int fd, off_t size);
 int fsync(int fd);
 // The descriptor is released even when closing reports an error.
@@ -31,5 +35,7 @@ int mkdirat(int dir, const char* name, mode_t mode);
 int flock(int fd, int operation);
 int fchown(int fd, uid_t owner, gid_t group);
 int fchmod(int fd, mode_t mode);
+// Swaps the two names atomically: each then names the other's file.
+int exchange(int dir, const char* a, const char* b);
 
 } // namespace sys

@@ -6,6 +6,7 @@
 #include "Files.h"
 #include "Journal.h"
 #include "RecordFiles.h"
+#include "ResultsLog.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,6 +38,7 @@ private slots:
     void faultsKeepTheOldRecord_data();
     void faultsKeepTheOldRecord();
     void staleLockIsTakenOver();
+    void resultsLogKeepsItsBound();
     void readOnlyPlacesKeepTheRecord_data();
     void readOnlyPlacesKeepTheRecord();
 };
@@ -413,6 +415,36 @@ void TestRecords::readOnlyPlacesKeepTheRecord()
     }
     QCOMPARE(bytesOf(dir + records::ScoreFile), scoreBefore);
     QCOMPARE(bytesOf(dir + records::HolderFile), holderBefore);
+}
+
+// Past 10 MiB the oldest contests go, whole lines at a time, and the new one
+// is the last; the header stays first.
+void TestRecords::resultsLogKeepsItsBound()
+{
+    FakePlatform platform;
+    const QString dir = records::GetSystemDir(platform);
+    const QByteArray header = records::results::Header;
+    // 100-byte lines, numbered: line i holds i in its name field.
+    QByteArray log = header;
+    int lines = 0;
+    while (log.size() + 100 <= int(records::results::MaxBytes)) {
+        QByteArray line =
+            "2026-12-07T10:00:00+01:00," + QByteArray::number(lines) + ",1,0,1,300,no";
+        line += QByteArray(98 - line.size(), ' ') + "\r\n";
+        log += line;
+        ++lines;
+    }
+    QVERIFY(put(dir + records::results::Name, log));
+    QVERIFY(records::appendResult(dir, {"Bea", 13, 1, 300, false}));
+    const QByteArray after = bytesOf(dir + records::results::Name);
+    QVERIFY(after.size() <= int(records::results::MaxBytes));
+    QVERIFY(after.startsWith(header));
+    QVERIFY(after.endsWith(",Bea,13,1,14,300,no\r\n"));
+    // The new line is 46 bytes: the oldest line goes, whole; the next stays.
+    QVERIFY(after.mid(header.size()).startsWith("2026-12-07T10:00:00+01:00,1,"));
+    QCOMPARE(after.size(), log.size() - 100 + 25 + 21);
+    // The old log, swapped out, takes no room.
+    QCOMPARE(bytesOf(dir + records::results::Scratch), QByteArray());
 }
 
 QTEST_GUILESS_MAIN(TestRecords)

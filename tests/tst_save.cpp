@@ -7,6 +7,7 @@
 #include "Journal.h"
 #include "RecordFiles.h"
 #include "RecordStore.h"
+#include "ResultsLog.h"
 #include "SysCalls.h"
 
 #include <QDir>
@@ -38,6 +39,10 @@ namespace {
 
 const QByteArray OldScore = "12\r\n", OldHolder = "Anna\r\n";
 const QByteArray NewScore = "13\r\n", NewHolder = "Bea\r\n";
+// The results log before a contest: the header, one contest, and a tail that
+// an append cut short by a power cut left behind.
+const QByteArray OldLog = QByteArray(records::results::Header) +
+                          "2026-12-07T10:00:00+01:00,Anna,12,0,12,300,sì\r\n2026-12-07T10:1";
 
 // The hook's script: the call to act on (counting from 1) and what to do.
 int calls = 0, target = 0, injected = 0;
@@ -76,6 +81,7 @@ bool onlyRecordFiles(const QString& dir)
     QStringList names = entries(dir);
     names.removeOne(records::journal::Name);
     names.removeOne(records::LockName);
+    names.removeOne(records::results::Name);
     return names == QStringList{"suc0000.txt", "suc00000.txt"};
 }
 
@@ -98,6 +104,22 @@ void reset(const QString& dir, const QByteArray& journal)
     QVERIFY(put(dir + records::HolderFile, OldHolder));
     if (!journal.isEmpty())
         QVERIFY(put(dir + records::journal::Name, journal));
+    QVERIFY(put(dir + records::results::Name, OldLog));
+}
+
+// What became of the log: 0 the same whole lines as before (the torn tail
+// dropped or not), 1 with exactly the new contest's line in place of the torn
+// tail, -1 anything else.
+int logOutcome(const QString& dir)
+{
+    const QByteArray now = bytesOf(dir + records::results::Name);
+    const QByteArray kept = OldLog.left(OldLog.lastIndexOf('\n') + 1);
+    if (now == OldLog || now == kept)
+        return 0;
+    const QByteArray added = now.mid(kept.size());
+    const bool one = now.startsWith(kept) && added.endsWith(",Bea,13,1,14,300,sì\r\n") &&
+                     added.count('\n') == 1 && added.size() == 25 + 22; // a stamp, the rest
+    return one ? 1 : -1;
 }
 
 QByteArray wholeJournal()
@@ -135,9 +157,10 @@ void TestSave::killedAtEveryStep()
         const pid_t child = fork();
         if (child == 0) {
             Script script(at, 0, true);
-            if (saving)
+            if (saving) {
                 records::write(dir, "13", "Bea", 12);
-            else
+                records::appendResult(dir, {"Bea", 13, 1, 300, true});
+            } else
                 records::startUp(dir);
             (void)!write(done[1], "d", 1);
             _exit(0);
@@ -157,6 +180,12 @@ void TestSave::killedAtEveryStep()
                  qPrintable(
                      QString("killed at call %1: %2 / %3").arg(at).arg(after.score, after.holder)));
         QVERIFY2(onlyRecordFiles(dir), qPrintable(entries(dir).join(u' ')));
+        // Only whole lines: the log as it was or with the whole new line; and
+        // a line only once the new record is whole.
+        const int log = logOutcome(dir);
+        QVERIFY2(log == 0 || (log == 1 && saving && isNew), qPrintable(QString::number(at)));
+        if (!saving)
+            QCOMPARE(log, 0);
         if (!killed) {
             steps = at - 1;
             break;
@@ -193,11 +222,12 @@ void TestSave::failingAtEveryStep()
         const int descriptors = openDescriptors();
         {
             Script script(at, error, false);
-            records::endContest(platform, dir, false, {OldScore, "13", "Bea"});
+            records::endContest(platform, dir, false, {OldScore, "13", "Bea", {}, 1, 300});
         }
         QCOMPARE(openDescriptors(), descriptors); // none left open on any path
         if (calls < at) { // the save ran to its end without meeting the failure
             QCOMPARE(platform.boxPrompts(), QStringList{records::Saved});
+            QCOMPARE(logOutcome(dir), 1);
             QCOMPARE(platform.exitStatus, 0);
             QCOMPARE(bytesOf(dir + records::ScoreFile), NewScore);
             // Only the steps after the journal's removal (syncing, closing)
@@ -208,8 +238,15 @@ void TestSave::failingAtEveryStep()
             break;
         }
         const QString where = QString("failed at call %1").arg(at);
-        QCOMPARE(platform.boxes.size(), 1);
-        const QString message = platform.boxes.first().prompt;
+        // Failed in the record, or after it in the results: the record is
+        // then new and confirmed, and the log holds whole lines.
+        const bool inResults = platform.boxes.size() == 2;
+        QVERIFY2(inResults || platform.boxes.size() == 1, qPrintable(where));
+        if (inResults)
+            QCOMPARE(platform.boxes.first().prompt, records::Saved);
+        const int log = logOutcome(dir);
+        QVERIFY2(log == 0 || (log == 1 && inResults), qPrintable(where));
+        const QString message = platform.boxes.last().prompt;
         QVERIFY2(message.contains("\n\nMotivo: ") && message.endsWith(reason),
                  qPrintable(where + ": " + message));
         QVERIFY2(message.contains(dir), qPrintable(where + ": " + message));

@@ -5,10 +5,12 @@
 #include "Files.h"
 #include "Journal.h"
 #include "RecordFiles.h"
+#include "ResultsLog.h"
 #include "SysCalls.h"
 #include "WriterRequest.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -19,6 +21,8 @@ class TestWriter : public QObject {
 private slots:
     void inputIsCheckedStrictly_data();
     void inputIsCheckedStrictly();
+    void resultRequestIsCheckedStrictly_data();
+    void resultRequestIsCheckedStrictly();
     void gameSavesThroughTheWriter_data();
     void gameSavesThroughTheWriter();
     void onlySingleFilesAreWritten_data();
@@ -46,6 +50,8 @@ void installed(const QByteArray& score, const QByteArray& holder)
     QVERIFY(put(Folder + records::HolderFile, holder));
     QVERIFY(put(Folder + JournalFile, QByteArray()));
     QVERIFY(put(Folder + LockFile, QByteArray()));
+    QVERIFY(put(Folder + records::results::Name, QByteArray()));
+    QVERIFY(put(Folder + records::results::Scratch, QByteArray()));
     QVERIFY(QFile::setPermissions(Folder + LockFile, QFile::ReadOwner | QFile::WriteOwner |
                                                          QFile::ReadGroup | QFile::WriteGroup));
 }
@@ -126,6 +132,65 @@ void TestWriter::inputIsCheckedStrictly()
     }
 }
 
+void TestWriter::resultRequestIsCheckedStrictly_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");      // carried out where the record is 12
+    QTest::addColumn<QByteArray>("line"); // added to the log, after its stamp
+    const auto row = [](const char* name, const QByteArray& fields, int status,
+                        const QByteArray& line = QByteArray()) {
+        QTest::newRow(name) << "risultato\n" + fields << status << line;
+    };
+    using namespace records::writer;
+    row("Anna, 12 of 15", "Anna\n12\n3\n15\n300\n1\n", Written, ",Anna,12,3,15,300,sì\r\n");
+    row("no record", "Bea\n5\n0\n5\n42\n0\n", Written, ",Bea,5,0,5,42,no\r\n");
+    row("a comma and quotes, quoted", "Bea \"la\", Rossi\n1\n0\n1\n300\n0\n", Written,
+        ",\"Bea \"\"la\"\", Rossi\",1,0,1,300,no\r\n");
+    row("Niccolò in UTF-8", "Niccol\xC3\xB2\n0\n0\n0\n0\n0\n", Written,
+        ",Niccol\xC3\xB2,0,0,0,0,no\r\n");
+    row("a record the folder does not hold", "Eva\n13\n0\n13\n300\n1\n", Refused);
+    row("total not the sum", "Eva\n3\n1\n5\n300\n0\n", Refused);
+    row("past five minutes", "Eva\n3\n1\n4\n301\n0\n", Refused);
+    row("beyond 16 bits", "Eva\n32768\n0\n32768\n300\n0\n", Refused);
+    row("leading zero", "Eva\n03\n1\n4\n300\n0\n", Refused);
+    row("record neither 0 nor 1", "Eva\n3\n1\n4\n300\n2\n", Refused);
+    row("a tab in the name", "E\tva\n3\n1\n4\n300\n0\n", Refused);
+    row("not UTF-8", "Niccol\xF2\n3\n1\n4\n300\n0\n", Refused);
+    row("a line missing", "Eva\n3\n1\n4\n300\n", Refused);
+    row("a line too many", "Eva\n3\n1\n4\n300\n0\n0\n", Refused);
+    row("name too long", QByteArray(4097, 'a') + "\n3\n1\n4\n300\n0\n", NameTooLong);
+}
+
+// A contest for the class's results: strictly checked, stamped by the
+// writer, one whole line at the log's end.
+void TestWriter::resultRequestIsCheckedStrictly()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(int, status);
+    QFETCH(QByteArray, line);
+    installed("12\r\n", "Anna\r\n");
+    auto refusal = records::writer::Written;
+    const auto request =
+        records::writer::parse(std::string_view(input.constData(), input.size()), &refusal);
+    records::writer::Failure failure;
+    const int result =
+        request ? records::writer::carryOut(*request, Folder.toStdString(), failure) : int(refusal);
+    QCOMPARE(result, status);
+    const QByteArray log = bytesOf(Folder + records::results::Name);
+    if (line.isEmpty()) {
+        QCOMPARE(log, QByteArray());
+        return;
+    }
+    QVERIFY(log.startsWith(records::results::Header));
+    const QByteArray added = log.mid(int(strlen(records::results::Header)));
+    // 2026-12-08T09:30:00+01:00: a stamp of 25 characters.
+    QVERIFY2(QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d:\\d\\d$")
+                 .match(QString::fromLatin1(added.left(25)))
+                 .hasMatch(),
+             added.constData());
+    QCOMPARE(added.mid(25), line);
+}
+
 void TestWriter::gameSavesThroughTheWriter_data()
 {
     QTest::addColumn<QByteArray>("stored");
@@ -197,6 +262,11 @@ void TestWriter::gameSavesThroughTheWriter()
         QVERIFY2(platform.boxPrompts()[i].endsWith(boxes[i]), qPrintable(platform.boxPrompts()[i]));
     if (plant != "link" && plant != "pipe")
         QCOMPARE(bytesOf(Folder + records::ScoreFile), scoreAfter);
+    // The contest reaches the class's results, whether it set a record or not.
+    if (status == 0)
+        QVERIFY(bytesOf(Folder + records::results::Name)
+                    .endsWith(",Bea," + score.toLatin1() + ",0," + score.toLatin1() + ",0," +
+                              (boxes.isEmpty() ? "no" : "sì") + "\r\n"));
     QCOMPARE(bytesOf(target), QByteArray("99\r\n")); // never written through a link
     // Whoever starts next reads what is there, without writing anything.
     if (plant.isEmpty()) {

@@ -47,8 +47,8 @@ void put(const std::string& path, const std::string& bytes)
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-const std::set<std::string> Expected = {"corvalesta.journal", "corvalesta.lock", "suc0000.txt",
-                                        "suc00000.txt"};
+const std::set<std::string> Expected = {"corvalesta.journal", "corvalesta.lock", "risultati.csv",
+                                        "risultati.tmp",      "suc0000.txt",     "suc00000.txt"};
 
 // The shared folder as the package makes it, with no record yet.
 const std::string& folder()
@@ -60,8 +60,8 @@ const std::string& folder()
         const std::string made = std::string(base) + "/corvalesta";
         if (mkdir(made.c_str(), 0775) != 0)
             std::abort();
-        for (const char* name :
-             {"suc0000.txt", "suc00000.txt", "corvalesta.journal", "corvalesta.lock"})
+        for (const char* name : {"suc0000.txt", "suc00000.txt", "corvalesta.journal",
+                                 "corvalesta.lock", "risultati.csv", "risultati.tmp"})
             put(made + "/" + name, "");
         return made;
     }();
@@ -85,6 +85,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto request = records::writer::parse(input);
     if (!request)
         return 0;
+    const std::string& shared = folder();
+    if (request->result) {
+        // A contest: one whole line at the log's end, or a refused claim.
+        put(shared + "/risultati.csv", "");
+        records::writer::Failure failed;
+        const int status = records::writer::carryOut(*request, shared, failed);
+        const std::string added = records::results::line(request->entry);
+        const std::string log = contents(shared + "/risultati.csv");
+        const bool whole = log.size() >= added.size() &&
+                           log.compare(log.size() - added.size(), added.size(), added) == 0;
+        if (status == records::writer::Refused ? !log.empty() || !request->entry.record
+                                               : status != records::writer::Written || !whole)
+            std::abort();
+        if (names(shared) != Expected)
+            std::abort();
+        return 0;
+    }
     const std::string& score = request->lines.score;
     const std::string& holder = request->lines.holder;
     const auto control = [](char c) { return (unsigned char)c < 32 || c == 127; };
@@ -94,7 +111,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             input ||
         std::count_if(holder.begin(), holder.end(), control) != 2)
         std::abort();
-    const std::string& shared = folder();
     put(shared + "/suc0000.txt", ""); // no record: any score above 0 is one
     records::writer::Failure failed;
     const int status = records::writer::carryOut(*request, shared, failed);

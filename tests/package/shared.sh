@@ -132,7 +132,7 @@ setpriv --reuid=65534 --regid=65534 --clear-groups /usr/bin/python3 "$out/script
 holder=$!
 trap 'kill $holder 2>/dev/null; dpkg --purge corvalesta >/dev/null 2>&1; rm -rf "$out"' EXIT
 for _ in $(seq 50); do grep -q holding "$out/held" && break; sleep 0.1; done
-[ "$(tr '\n' ' ' <"$out/held")" = "refused corvalesta.lock holding 4 " ] ||
+[ "$(tr '\n' ' ' <"$out/held")" = "refused corvalesta.lock holding 6 " ] ||
     fail "the lock holder: $(cat "$out/held")"
 as "$(id -u daemon)" Bea '1\n' 2 || exit 1
 kill $holder

@@ -33,7 +33,7 @@ install_fresh() {
     rm -rf "$prefix"
     install -d -m 0755 "$prefix" "$prefix/lib"
     install -d -o root -g games -m 0775 "$folder"
-    for f in suc0000.txt suc00000.txt corvalesta.journal; do
+    for f in suc0000.txt suc00000.txt corvalesta.journal risultati.csv risultati.tmp; do
         install -o root -g games -m 0664 /dev/null "$folder/$f"
     done
     install -o root -g games -m 0660 /dev/null "$folder/corvalesta.lock"
@@ -54,9 +54,9 @@ stored() {
     [ "$(hex "$folder/suc0000.txt") $(hex "$folder/suc00000.txt")" = "$1" ] ||
         fail "$2: stored $(hex "$folder/suc0000.txt") $(hex "$folder/suc00000.txt"), not $1"
     [ "$(cd "$folder" && stat -c '%n %a %U:%G %h' -- * | tr '\n' ' ')" = \
-        "corvalesta.journal 664 root:games 1 corvalesta.lock 660 root:games 1 suc0000.txt 664 root:games 1 suc00000.txt 664 root:games 1 " ] ||
+        "corvalesta.journal 664 root:games 1 corvalesta.lock 660 root:games 1 risultati.csv 664 root:games 1 risultati.tmp 664 root:games 1 suc0000.txt 664 root:games 1 suc00000.txt 664 root:games 1 " ] ||
         fail "$2: files $(stat -c '%n %a %U:%G %h' "$folder"/*)"
-    [ "$(ls -A "$folder" | tr '\n' ' ')" = "corvalesta.journal corvalesta.lock suc0000.txt suc00000.txt " ] ||
+    [ "$(ls -A "$folder" | tr '\n' ' ')" = "corvalesta.journal corvalesta.lock risultati.csv risultati.tmp suc0000.txt suc00000.txt " ] ||
         fail "$2: the folder holds $(ls -A "$folder")"
     [ "$(head -n 1 "$folder/corvalesta.journal")" != "corvalesta journal 1" ] ||
         fail "$2: the journal is not at rest"
@@ -78,6 +78,16 @@ as "$nobody" sh -c "echo 99 >'$folder/suc0000.txt'" 2>/dev/null && fail "nobody 
 as "$nobody" sh -c "echo 99 >'$folder/corvalesta.journal'" 2>/dev/null && fail "nobody wrote in the folder"
 stored "350d0a 4265610d0a" "direct writes"
 
+# The class's results through the writer: a contest that set the record,
+# one that claims a record the folder does not hold (refused), and no file
+# written by hand.
+request "$nobody" 'risultato\nBea\n5\n1\n6\n300\n1\n' 0
+request "$nobody" 'risultato\nBea\n9\n0\n9\n300\n1\n' 2
+as "$nobody" sh -c "echo falso >>'$folder/risultati.csv'" 2>/dev/null && fail "nobody wrote the results"
+[ "$(tail -c 20 "$folder/risultati.csv")" = "$(printf ',Bea,5,1,6,300,s\xc3\xac\r\n')" ] ||
+    fail "the results log ends in $(tail -c 40 "$folder/risultati.csv" | od -c)"
+[ "$(wc -l <"$folder/risultati.csv")" = 2 ] || fail "the results log has $(wc -l <"$folder/risultati.csv") lines"
+
 # Another account sees the record at once, and beats it.
 [ "$(as "$other" cat "$folder/suc00000.txt")" = "$(printf 'Bea\r')" ] || fail "the other account reads another record"
 request "$other" '6\nEva\n' 0
@@ -92,7 +102,7 @@ setpriv --reuid="$nobody" --regid="$nobody" --clear-groups /usr/bin/python3 "$pr
 holder=$!
 trap 'kill $holder 2>/dev/null' EXIT
 for _ in $(seq 50); do grep -q holding "$prefix/held" && break; sleep 0.1; done
-[ "$(tr '\n' ' ' <"$prefix/held")" = "refused corvalesta.lock holding 4 " ] ||
+[ "$(tr '\n' ' ' <"$prefix/held")" = "refused corvalesta.lock holding 6 " ] ||
     fail "the lock holder: $(cat "$prefix/held")"
 [ "$(as "$other" "$helper" --show | od -An -tx1 | tr -d ' \n')" = "360d0a4576610d0a" ] ||
     fail "read beside the held locks"
