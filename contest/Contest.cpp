@@ -294,7 +294,11 @@ void Contest::finish(bool goodbye)
     const records::Captions captions{m_window->caption(QStringLiteral("lblpunti")),
                                      m_window->caption(QStringLiteral("lblScore")),
                                      m_window->caption(QStringLiteral("lblnome1")),
-                                     QStringLiteral("Tempo scaduto! ") + countersSpoken()};
+                                     QStringLiteral("Tempo scaduto! ") + countersSpoken(),
+                                     m_state.wrongCount,
+                                     // Seconds of the five minutes the clock has counted.
+                                     300 - (m_state.clockHours * 3600 + m_state.clockMinutes * 60 +
+                                            int(m_state.clockSeconds))};
     records::endContest(m_platform, m_state.recordDir, goodbye, captions);
     m_ended = true;
 }
