@@ -1,6 +1,7 @@
 #include "Contest.h"
 #include "MainWindow.h"
 #include "QtPlatform.h"
+#include "ResultsWindow.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -21,6 +22,12 @@ int main(int argc, char** argv)
         Contest::setTickInterval(ms);
 
     QtPlatform platform;
+    // The teacher's window on the class's results, instead of a contest.
+    if (app.arguments().contains(QStringLiteral("--risultati"))) {
+        ResultsWindow results(platform.recordDirectory() + QStringLiteral("/risultati.csv"));
+        results.show();
+        return app.exec();
+    }
     // The sound system is woken while the name prompt is open: it is not
     // needed before the first answer, and it must not delay the prompt.
     QTimer::singleShot(2 * Contest::WindowBuildDelay, &app, [&platform] {

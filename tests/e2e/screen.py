@@ -6,6 +6,8 @@
 #   screen.py where NAME [IN]     screen centre and bottom of the control so
 #                                 named or described (inside the one named
 #                                 IN): "x y bottom"
+#   screen.py cells DESCRIPTION   the texts of every cell inside the control
+#                                 so described, one a line
 #   screen.py dock HEIGHT         a panel along the bottom of the screen that
 #                                 keeps HEIGHT pixels for itself (a strut)
 import sys
@@ -40,6 +42,17 @@ def said(description):
         if control.get_description() == description:
             # Line breaks written as \n, so the shell keeps them.
             sys.stdout.write(control.get_name().replace("\n", "\\n"))
+            return
+    sys.exit(1)
+
+
+def cells(description):
+    app, _ = game()
+    for control in controls(app):
+        if control.get_description() == description:
+            for cell in controls(control):
+                if cell is not control and cell.get_name():
+                    print(cell.get_name())
             return
     sys.exit(1)
 
@@ -96,6 +109,8 @@ if __name__ == "__main__":
     command = sys.argv[1]
     if command == "said":
         said(sys.argv[2])
+    elif command == "cells":
+        cells(sys.argv[2])
     elif command == "focused":
         focused()
     elif command == "where":

@@ -18,11 +18,9 @@ fail() {
     exit 1
 }
 
-# One contest as the account running this: the record shown must be this
-# one ("none" for none); RIGHT right answers beat it, then Alt+X and the
-# confirmation.
-play() {
-    local name=$1 shown=$2 right=$3 work display started
+# A screen of its own, with the accessibility bus, for the account running this.
+screen_up() {
+    local display
     work=$(mktemp -d)
     log=$work/game.log
     display=":$((100 + RANDOM % 800))"
@@ -34,14 +32,37 @@ play() {
     trap 'kill $xvfb $bus $game 2>/dev/null' EXIT
     export DISPLAY=$display
     for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-    said() {
+}
+
+said() {
         local text=""
         for _ in $(seq 50); do
             text=$(/usr/bin/python3 "$here/e2e/screen.py" said "$1") && [ -n "$text" ] && break
             sleep 0.1
         done
         echo "$text"
-    }
+}
+
+# The class's results as the account running this opens them: both accounts'
+# contests are in the table.
+results() {
+    screen_up
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 corvalesta --risultati >"$log" 2>&1 &
+    game=$!
+    focus "Risultati della classe" >/dev/null
+    [ "$(said "Gare mostrate")" = "2 gare" ] || fail "the results show '$(said "Gare mostrate")'"
+    local names
+    names=$(/usr/bin/python3 "$here/e2e/screen.py" cells "Tabella dei risultati" | grep -xE "Anna|Bea" | sort | tr '\n' ' ')
+    [ "$names" = "Anna Bea " ] || fail "the results table holds '$names'"
+    kill "$game"
+}
+
+# One contest as the account running this: the record shown must be this
+# one ("none" for none); RIGHT right answers beat it, then Alt+X and the
+# confirmation.
+play() {
+    local name=$1 shown=$2 right=$3 started
+    screen_up
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 corvalesta >"$log" 2>&1 &
     game=$!
     focus Corvalesta >/dev/null
@@ -83,6 +104,11 @@ play() {
     game=""
 }
 
+if [ "${1:-}" = --results ]; then
+    results
+    echo "results read as $(id -un 2>/dev/null || id -u)"
+    exit 0
+fi
 if [ "${1:-}" = --play ]; then
     play "$2" "$3" "$4"
     echo "played as $(id -un 2>/dev/null || id -u)"
@@ -119,10 +145,10 @@ as() {
     install -d -o "$uid" -g "$uid" -m 700 "$out/home-$uid"
     setpriv --reuid="$uid" --regid="$uid" --clear-groups \
         env -i PATH=/usr/bin:/bin HOME="$out/home-$uid" XDG_RUNTIME_DIR="$out/home-$uid" \
-        dbus-run-session -- "$out/scripts/package/shared.sh" --play "$@" 2> >(grep -v "fd limit" >&2)
+        dbus-run-session -- "$out/scripts/package/shared.sh" "$@" 2> >(grep -v "fd limit" >&2)
 }
 folder=/var/games/corvalesta
-as 65534 Anna none 1 || exit 1
+as 65534 --play Anna none 1 || exit 1
 [ "$(od -An -tx1 $folder/suc0000.txt | tr -d ' \n')" = 310d0a ] ||
     fail "stored score $(od -An -tx1 $folder/suc0000.txt)"
 # Meanwhile nobody holds every lock it can take: on the folder and on each
@@ -134,10 +160,21 @@ trap 'kill $holder 2>/dev/null; dpkg --purge corvalesta >/dev/null 2>&1; rm -rf 
 for _ in $(seq 50); do grep -q holding "$out/held" && break; sleep 0.1; done
 [ "$(tr '\n' ' ' <"$out/held")" = "refused corvalesta.lock holding 6 " ] ||
     fail "the lock holder: $(cat "$out/held")"
-as "$(id -u daemon)" Bea '1\n' 2 || exit 1
+as "$(id -u daemon)" --play Bea '1\n' 2 || exit 1
 kill $holder
 [ "$(od -An -tx1 $folder/suc0000.txt $folder/suc00000.txt | tr -d ' \n')" = 320d0a4265610d0a ] ||
     fail "stored $(od -An -tx1 $folder/suc0000.txt $folder/suc00000.txt)"
+# Both contests reach the class's results, which a third account reads.
+# Anna's first record of 1 and Bea's 2 that beat it: both set a record.
+[ "$(grep -c ',Anna,1,0,1,[0-9]*,sì.$' $folder/risultati.csv) $(grep -c ',Bea,2,[0-9]*,[0-9]*,[0-9]*,sì.$' $folder/risultati.csv) $(wc -l <$folder/risultati.csv)" = "1 1 3" ] ||
+    fail "the results log: $(cat $folder/risultati.csv)"
+as "$(id -u bin)" --results || exit 1
+# A software centre finds the game by its Italian words.
+if command -v appstreamcli >/dev/null; then
+    appstreamcli refresh-cache --force >/dev/null 2>&1
+    appstreamcli search matematica 2>/dev/null | grep -q org.example.corvalesta ||
+        fail "appstreamcli search matematica does not find the game"
+fi
 dpkg --purge corvalesta >/dev/null 2>&1 || fail "purge"
 [ ! -e /var/games/corvalesta ] || fail "purge left the record folder"
-echo "PASS: a record made by one account, shown to another and beaten beside a third's locks; purge removed it"
+echo "PASS: a record made by one account, shown to another and beaten beside a third's locks; both contests in the class's results for a fourth; found by \"matematica\"; purge removed it"

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+class QThread;
+
+// The class's results as read from risultati.csv: one row a contest.
+class ResultsModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Date, Name, Right, Wrong, Total, Duration, Record, Columns };
+
+    struct Row {
+        QDateTime when;
+        QString name;
+        int right = 0;
+        int wrong = 0;
+        int total = 0;
+        int seconds = 0;
+        bool record = false;
+    };
+
+    explicit ResultsModel(QObject* parent = nullptr);
+    // Waits for the reading to end: a window closed while it reads.
+    ~ResultsModel() override;
+
+    // Reads the log on a thread of its own: the window answers meanwhile.
+    // loaded() comes once the rows are in.
+    void load(const QString& path);
+    // The rows of a log's bytes: whole lines only (a torn tail is left out),
+    // the header and lines that are not a contest skipped.
+    static QList<Row> parse(const QByteArray& bytes);
+    // One CSV line, as the log writes it (RFC 4180, CR LF).
+    static QByteArray csvLine(const Row& row);
+    static QByteArray header();
+
+    const Row& row(int index) const { return m_rows[index]; }
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // What sorts a column: the moment, the name, the numbers.
+    static constexpr int SortRole = Qt::UserRole;
+
+signals:
+    void loaded();
+
+private:
+    void setRows(QList<Row> rows);
+
+    QList<Row> m_rows;
+    QThread* m_reader = nullptr;
+};

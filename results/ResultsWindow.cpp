@@ -1,0 +1,189 @@
+#include "ResultsWindow.h"
+
+#include "ResultsChart.h"
+#include "ResultsModel.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+ResultsFilter::ResultsFilter(const QDateTime& now, QObject* parent)
+    : QSortFilterProxyModel(parent), m_now(now)
+{
+    setSortRole(ResultsModel::SortRole);
+}
+
+void ResultsFilter::setName(const QString& name)
+{
+    m_name = name.trimmed();
+    invalidateRowsFilter();
+}
+
+void ResultsFilter::setPeriod(Period period)
+{
+    m_period = period;
+    invalidateRowsFilter();
+}
+
+bool ResultsFilter::filterAcceptsRow(int row, const QModelIndex&) const
+{
+    const auto& r = static_cast<const ResultsModel*>(sourceModel())->row(row);
+    if (!m_name.isEmpty() && !r.name.contains(m_name, Qt::CaseInsensitive))
+        return false;
+    const QDate day = r.when.toLocalTime().date();
+    const QDate today = m_now.toLocalTime().date();
+    switch (m_period) {
+    case Today:
+        return day == today;
+    case ThisWeek:
+        return day >= today.addDays(1 - today.dayOfWeek()) && day <= today;
+    case All:
+        break;
+    }
+    return true;
+}
+
+ResultsWindow::ResultsWindow(const QString& log, const QDateTime& now, QWidget* parent)
+    : QMainWindow(parent), m_model(new ResultsModel(this)), m_filter(new ResultsFilter(now, this))
+{
+    setObjectName(QStringLiteral("risultati"));
+    setWindowTitle(QStringLiteral("Risultati della classe"));
+    m_filter->setSourceModel(m_model);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    auto* bar = new QHBoxLayout;
+    auto* nameLabel = new QLabel(QStringLiteral("&Nome:"), central);
+    m_name = new QLineEdit(central);
+    m_name->setObjectName(QStringLiteral("filtroNome"));
+    m_name->setAccessibleName(QStringLiteral("Filtra per nome"));
+    m_name->setClearButtonEnabled(true);
+    nameLabel->setBuddy(m_name);
+    auto* periodLabel = new QLabel(QStringLiteral("&Periodo:"), central);
+    m_period = new QComboBox(central);
+    m_period->setObjectName(QStringLiteral("periodo"));
+    m_period->setAccessibleName(QStringLiteral("Periodo"));
+    m_period->addItems(
+        {QStringLiteral("oggi"), QStringLiteral("questa settimana"), QStringLiteral("tutto")});
+    m_period->setCurrentIndex(ResultsFilter::All);
+    periodLabel->setBuddy(m_period);
+    auto* exportButton = new QPushButton(QStringLiteral("&Esporta…"), central);
+    exportButton->setObjectName(QStringLiteral("esporta"));
+    exportButton->setAccessibleName(QStringLiteral("Esporta le righe mostrate"));
+    m_count = new QLabel(central);
+    m_count->setObjectName(QStringLiteral("conteggio"));
+    m_count->setAccessibleDescription(QStringLiteral("Gare mostrate"));
+    for (QWidget* w : {static_cast<QWidget*>(nameLabel), static_cast<QWidget*>(m_name),
+                       static_cast<QWidget*>(periodLabel), static_cast<QWidget*>(m_period),
+                       static_cast<QWidget*>(exportButton), static_cast<QWidget*>(m_count)})
+        bar->addWidget(w);
+    bar->insertStretch(5);
+    layout->addLayout(bar);
+
+    m_table = new QTableView(central);
+    m_table->setObjectName(QStringLiteral("tabella"));
+    m_table->setAccessibleName(QStringLiteral("Gare della classe"));
+    m_table->setAccessibleDescription(QStringLiteral("Tabella dei risultati"));
+    m_table->setModel(m_filter);
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(ResultsModel::Date, Qt::DescendingOrder);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    layout->addWidget(m_table, 1);
+    m_chart = new ResultsChart(central);
+    layout->addWidget(m_chart);
+    setCentralWidget(central);
+
+    connect(m_name, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_filter->setName(text);
+        updateCount();
+    });
+    connect(m_period, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_filter->setPeriod(ResultsFilter::Period(index));
+        updateCount();
+    });
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    chooseName(
+                        m_filter->index(current.row(), ResultsModel::Name).data().toString());
+            });
+    connect(exportButton, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(
+            this, QStringLiteral("Esporta i risultati"), QStringLiteral("risultati.csv"),
+            QStringLiteral("CSV (*.csv)"));
+        if (!path.isEmpty())
+            exportTo(path);
+    });
+    connect(m_model, &ResultsModel::loaded, this, [this] {
+        updateCount();
+        emit loaded();
+    });
+
+    // F11 and zoom, as in the game.
+    const auto key = [this](const QKeySequence& keys, auto act) {
+        auto* action = new QAction(this);
+        action->setShortcut(keys);
+        addAction(action);
+        connect(action, &QAction::triggered, this, act);
+    };
+    key(Qt::Key_F11, [this] { isFullScreen() ? showNormal() : showFullScreen(); });
+    key(QKeySequence::ZoomIn, [this] { zoom(1); });
+    key(QKeySequence::ZoomOut, [this] { zoom(-1); });
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(m_fontPixels);
+    setFont(font);
+    resize(900, 600);
+    m_count->setText(QStringLiteral("Lettura…"));
+    m_model->load(log);
+}
+
+void ResultsWindow::chooseName(const QString& name)
+{
+    QList<ResultsChart::Point> points;
+    for (int i = 0; i < m_filter->rowCount(); ++i) {
+        const auto& r = m_model->row(m_filter->mapToSource(m_filter->index(i, 0)).row());
+        if (r.name == name)
+            points << ResultsChart::Point{r.when, r.right};
+    }
+    m_chart->show(name, points);
+}
+
+void ResultsWindow::zoom(int steps)
+{
+    m_fontPixels = std::clamp(m_fontPixels + 2 * steps, 10, 48);
+    QFont f = font();
+    f.setPixelSize(m_fontPixels);
+    setFont(f);
+}
+
+void ResultsWindow::updateCount()
+{
+    const int shown = m_filter->rowCount();
+    m_count->setText(shown == 1 ? QStringLiteral("1 gara") : QStringLiteral("%1 gare").arg(shown));
+}
+
+bool ResultsWindow::exportTo(const QString& path) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(ResultsModel::header());
+    for (int i = 0; i < m_filter->rowCount(); ++i)
+        file.write(ResultsModel::csvLine(
+            m_model->row(m_filter->mapToSource(m_filter->index(i, 0)).row())));
+    return file.commit();
+}
