@@ -44,20 +44,7 @@ int openat(int dir, const char* name, int flags, mode_t mode)
 
 ssize_t readAll(int fd, char* buffer, std::size_t size)
 {
-    std::size_t done = 0;
-    while (done < size) {
-        if (!allowed("read"))
-            return -1;
-        const ssize_t n = ::read(fd, buffer + done, size - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return -1;
-        if (n == 0)
-            break;
-        done += std::size_t(n);
-    }
-    return ssize_t(done);
+    return readAt(fd, buffer, size, 0);
 }
 
 int writeAll(int fd, const char* data, std::size_t size)

@@ -15,7 +15,7 @@ using Hook = int (*)(const char* call);
 void setHook(Hook hook);
 
 int openat(int dir, const char* name, int flags, mode_t mode = 0);
-// Reads until size bytes or the end of the file; -1 on error.
+// Reads from the start until size bytes or the end of the file; -1 on error.
 ssize_t readAll(int fd, char* buffer, std::size_t size);
 // Writes every byte from offset 0, or fails; a write that makes no progress
 // is a disk error.

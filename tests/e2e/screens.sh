@@ -13,6 +13,8 @@ set -u
 program=$1
 shots=$2
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=x11.sh
+. "$here/x11.sh"
 
 if [ -z "${CORVALESTA_E2E_BUS:-}" ]; then
     for tool in Xvfb xdotool xwd xwdtopnm pnmtopng openbox dbus-run-session \
@@ -45,16 +47,6 @@ fail() {
 
 screen() { /usr/bin/python3 "$here/screen.py" "$@"; }
 
-# Waits for a visible window with this exact title; prints its id.
-window() {
-    local id=""
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    fail "no window titled '$1'"
-}
 
 # Waits until the focused control has this name and description.
 focused() {

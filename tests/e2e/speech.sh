@@ -7,6 +7,8 @@
 set -u
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=x11.sh
+. "$here/x11.sh"
 
 if [ -z "${CORVALESTA_E2E_BUS:-}" ]; then
     for tool in Xvfb xdotool orca speech-dispatcher pulseaudio pactl dbus-run-session \
@@ -73,15 +75,6 @@ hear() {
         sleep 0.1
     done
     fail "Orca never said '$1' ${2:-1} times"
-}
-window() {
-    local id=""
-    for _ in $(seq 300); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    fail "no window titled '$1'"
 }
 number() {
     local n=""

@@ -18,3 +18,14 @@ focus() {
     xdotool windowfocus --sync "$id"
     echo "$id"
 }
+
+# Waits for a visible window with this exact title; prints its id.
+window() {
+    local id=""
+    for _ in $(seq 300); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    fail "no window titled '$1'"
+}
