@@ -107,6 +107,6 @@ row "peak memory after 60 s of a contest" "$((playingPeak / 1024))" MiB
 row "CPU a minute, answer box focused" "$(((after - before) / 1000000))" ms
 row "CPU a minute, minimal program's caret" "$(((floorAfter - floorBefore) / 1000000))" ms
 row "CPU a minute, window unfocused (the clock)" "$(((unfocusedAfter - unfocusedBefore) / 1000000))" ms
-row "CPU a minute, minimal program's ticking label" "$(((tickerAfter - tickerBefore) / 1000000))" ms
+row "CPU a minute, a minimal ticking label" "$(((tickerAfter - tickerBefore) / 1000000))" ms
 echo "(focused during the idle minute: $title)"
 "$contests" 2>/dev/null
