@@ -10,6 +10,7 @@
 #include "PictureButton.h"
 #include "Platform.h"
 #include "RecordFiles.h"
+#include "ResultsLog.h"
 #include "Unheard.h"
 
 #include <QPixmapCache>
@@ -94,7 +95,7 @@ void Contest::startUp()
     try {
         m_state.recordDir = records::GetSystemDir(m_platform);
         const records::Record record =
-            records::startUp(m_state.recordDir, m_platform.recordWriter());
+            records::startUp(m_state.recordDir, m_platform.recordService());
         m_window->setCaption(QStringLiteral("lblpunti"), record.score);
         m_window->setCaption(QStringLiteral("lblnome"), record.holder);
     } catch (const records::RecordError& error) {
@@ -113,11 +114,18 @@ QString Contest::playerName(const QString& typed)
 {
     QString name;
     name.reserve(typed.size());
-    for (const QChar c : typed) {
+    qsizetype characters = 0;
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        const QChar c = typed[i];
+        // Kept whole by both the record and the class's results.
+        if (!c.isLowSurrogate() && characters++ == qsizetype(records::results::MaxNameChars))
+            break;
         if (c == u'\r' || c == u'\n' || c == u'\t')
             name += u' ';
         else if (c.unicode() >= 32 && c.unicode() != 127)
             name += c;
+        else
+            --characters;
     }
     return name;
 }
@@ -291,14 +299,13 @@ void Contest::exitContest()
 void Contest::finish(bool goodbye)
 {
     m_ending = true;
-    const records::Captions captions{m_window->caption(QStringLiteral("lblpunti")),
-                                     m_window->caption(QStringLiteral("lblScore")),
-                                     m_window->caption(QStringLiteral("lblnome1")),
-                                     QStringLiteral("Tempo scaduto! ") + countersSpoken(),
-                                     m_state.wrongCount,
-                                     // Seconds of the five minutes the clock has counted.
-                                     300 - (m_state.clockHours * 3600 + m_state.clockMinutes * 60 +
-                                            int(m_state.clockSeconds))};
+    const records::Captions captions{
+        m_window->caption(QStringLiteral("lblpunti")),
+        m_window->caption(QStringLiteral("lblScore")),
+        m_window->caption(QStringLiteral("lblnome1")),
+        QStringLiteral("Tempo scaduto! ") + countersSpoken(), m_state.wrongCount,
+        // Seconds of the five minutes the clock has counted.
+        300 - (m_state.clockHours * 3600 + m_state.clockMinutes * 60 + int(m_state.clockSeconds))};
     records::endContest(m_platform, m_state.recordDir, goodbye, captions);
     m_ended = true;
 }

@@ -42,7 +42,8 @@ public:
 
     // The name as the game keeps it: a line break or a tab pasted into the
     // prompt becomes a blank, any other control character goes, since typing
-    // cannot make them and they would break the holder file's one line.
+    // cannot make them and they would break the holder file's one line; the
+    // first 60 characters are kept.
     static QString playerName(const QString& typed);
 
     // The clock's second, in milliseconds: 1000 but in the end-to-end tests,

@@ -29,9 +29,10 @@ public:
 
     // Where the record files live, without a trailing separator.
     virtual QString recordDirectory() = 0;
-    // The program that saves the record when that folder is the computer's
-    // shared one, which the game may not write itself; empty otherwise.
-    virtual QString recordWriter() = 0;
+    // The socket of the service that saves the record when that folder is
+    // the computer's shared one, which the game may not write itself; empty
+    // otherwise.
+    virtual QString recordService() = 0;
     // The folder that holds the program, without a trailing separator.
     virtual QString programFolder() = 0;
 

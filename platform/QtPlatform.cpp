@@ -99,19 +99,21 @@ void QtPlatform::reseed()
 }
 
 namespace {
-// Installed with the package beside the program, set-group-id games.
-const QString WriterName = QStringLiteral("corvalesta-record");
+// Installed with the package beside the program; systemd starts it for each
+// connection to the socket.
+const QString ServiceName = QStringLiteral("corvalesta-record");
 
 bool sharedFolderInstalled(const QString& program)
 {
     return QFileInfo(QStringLiteral(CORVALESTA_SHARED_DIR)).isDir() &&
-           QFileInfo(program + u'/' + WriterName).isExecutable();
+           QFileInfo(program + u'/' + ServiceName).isExecutable();
 }
 } // namespace
 
-QString QtPlatform::recordWriter()
+QString QtPlatform::recordService()
 {
-    return sharedFolderInstalled(programFolder()) ? programFolder() + u'/' + WriterName : QString();
+    return sharedFolderInstalled(programFolder()) ? QStringLiteral(CORVALESTA_RECORD_SOCKET)
+                                                  : QString();
 }
 
 QString QtPlatform::recordDirectory()

@@ -20,7 +20,7 @@ public:
     double random() override;
     void reseed() override;
     QString recordDirectory() override;
-    QString recordWriter() override;
+    QString recordService() override;
     QString programFolder() override;
     void playWave(const QString& path) override;
     void endProgram(int status) override;

@@ -11,22 +11,15 @@ void endContest(Platform& platform, const QString& recordDir, bool goodbye,
 {
     if (goodbye)
         platform.messageBox(Goodbye, Platform::OkOnly, QString(), captions.summary);
-    const double record = numbers::val(captions.record);
-    const double score = numbers::strict(captions.score).value_or(0.0);
-    bool written = false;
-    try {
-        if (record < score) {
-            written =
-                write(recordDir, captions.score, captions.holder, record, platform.recordWriter());
-            if (written)
-                platform.messageBox(Saved);
-        }
-        // The record first: a results line that cannot be written never costs it.
-        appendResult(recordDir,
-                     {captions.holder, int(score), captions.wrong, captions.seconds, written},
-                     platform.recordWriter());
-    } catch (const RecordError& error) {
-        platform.messageBox(error.message());
+    const Outcome outcome = finish(recordDir,
+                                   {captions.score, captions.holder, captions.wrong,
+                                    captions.seconds, numbers::val(captions.record)},
+                                   platform.recordService());
+    if (outcome.recorded)
+        platform.messageBox(Saved);
+    // The record first: a results line that cannot be written never costs it.
+    if (outcome.error) {
+        platform.messageBox(outcome.error->message());
         platform.endProgram(1);
         return;
     }

@@ -25,6 +25,11 @@ std::string reasonFor(Cause cause, int error, bool folder)
         return "la memoria è esaurita";
     case Cause::Linked:
         return "ha un altro nome: è un collegamento fisso";
+    case Cause::NoService:
+        return "il servizio che registra il record non è in funzione: chi amministra il computer "
+               "lo avvia con «sudo systemctl enable --now corvalesta-record.socket»";
+    case Cause::NoAnswer:
+        return "il servizio che registra il record non ha risposto";
     case Cause::Other:
         break;
     }

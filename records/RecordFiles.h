@@ -3,6 +3,7 @@
 #include "RecordStore.h"
 
 #include <QString>
+#include <optional>
 #include <stdexcept>
 
 class Platform;
@@ -35,31 +36,30 @@ struct Record {
     QString holder; // the whole text of the holder file
 };
 
-// Under the save lock: finishes a save cut short, creates missing files with
-// 0 bytes, leaves existing ones unchanged, and returns their texts. With a
-// record writer (the computer's shared folder) the writer finishes a save cut
-// short, and nothing is created: a missing file reads as empty.
-Record startUp(const QString& recordDir, const QString& writer = QString());
+// Finishes a save cut short (in an account's own folder, when the lock can
+// be had at once), creates missing files with 0 bytes there, and returns the
+// files' texts without waiting for any lock. With the record service (the
+// computer's shared folder) nothing is written: the service finishes a save
+// cut short, and a missing file reads as empty.
+Record startUp(const QString& recordDir, const QString& service = QString());
 
-// Writes score and holder as one line each, both or neither, synced to disk,
-// under a lock, and only when the score beats both the record seen at
-// start-up and the one stored now (another copy of the game may have saved
-// meanwhile). Returns whether the record was written.
-// With a record writer, the writer saves and compares.
-bool write(const QString& recordDir, const QString& score, const QString& holder,
-           double startUpRecord, const QString& writer = QString());
-
-// One finished contest for the class's results, appended to risultati.csv
-// under the record's lock; through the writer in the shared folder. Returns
-// false when the folder keeps no results.
-struct Result {
-    QString name;
-    int right = 0;
+// What the end of a contest stores.
+struct Ending {
+    QString score;  // lblScore: the right answers
+    QString holder; // lblnome1: the player's name
     int wrong = 0;
-    int seconds = 0;
-    bool record = false;
+    int seconds = 0;          // played
+    double startUpRecord = 0; // the record shown since start-up
 };
-bool appendResult(const QString& recordDir, const Result& result,
-                  const QString& writer = QString());
+struct Outcome {
+    bool recorded = false; // the score is the new record, with the holder's name
+    std::optional<RecordError> error;
+};
+// The record, when the score beats both the one shown at start-up and the one
+// stored now (another copy may have saved meanwhile), both files or neither,
+// synced to disk; then the contest's line in the class's results. One request
+// under one lock: in the shared folder the record service carries it out.
+// A results line that cannot be written never costs the record.
+Outcome finish(const QString& recordDir, const Ending& ending, const QString& service = QString());
 
 } // namespace records

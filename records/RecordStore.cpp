@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <thread>
@@ -153,6 +154,10 @@ Cause causeOf(int error)
         return Cause::OutOfMemory;
     case LinkedError:
         return Cause::Linked;
+    case NoServiceError:
+        return Cause::NoService;
+    case NoAnswerError:
+        return Cause::NoAnswer;
     default:
         return Cause::Other;
     }
@@ -173,8 +178,8 @@ public:
             checkRegular(dir, name, !shared);
         checkRegular(dir, journal::Name, false);
         for (int i = 0; i < 2; ++i)
-            fds[i] = openRegular(dir, Names[i], O_WRONLY | (shared ? O_NOFOLLOW : O_CREAT));
-        journal = openRegular(dir, journal::Name, O_WRONLY | O_NOFOLLOW | (shared ? 0 : O_CREAT));
+            fds[i] = openRegular(dir, Names[i], O_WRONLY | O_CREAT | (shared ? O_NOFOLLOW : 0));
+        journal = openRegular(dir, journal::Name, O_WRONLY | O_NOFOLLOW | O_CREAT);
         const Fd* all[] = {&fds[0], &fds[1], &journal};
         const char* names[] = {ScoreName, HolderName, journal::Name};
         struct stat st[3];
@@ -235,11 +240,9 @@ void RecordStore::lock(int timeoutMs)
     if (m_lock < 0) {
         // Nobody else may open it: an open file is all that flock needs, so
         // a lock that another account could open is one it could hold for ever.
-        Fd fd = m_shared ? openRegular(m_dir, LockName, O_RDONLY | O_NOFOLLOW)
-                         : openRegular(m_dir, LockName, O_RDWR | O_CREAT | O_NOFOLLOW, 0600);
+        Fd fd = openRegular(m_dir, LockName, O_RDWR | O_CREAT | O_NOFOLLOW, 0600);
         const struct stat st = statOf(fd, LockName);
-        if (!m_shared && (st.st_mode & 077) != 0 && st.st_uid == geteuid() &&
-            sys::fchmod(fd.get(), 0600) != 0)
+        if ((st.st_mode & 077) != 0 && st.st_uid == geteuid() && sys::fchmod(fd.get(), 0600) != 0)
             fail(LockName);
         m_lock = fd.release();
     }
@@ -353,7 +356,7 @@ bool RecordStore::appendResult(const std::string& line)
     if (!checkRegular(m_dir, Name, false) && m_shared)
         return false; // not kept here
     Fd log = openRegular(m_dir, Name, O_RDWR | O_NOFOLLOW | (m_shared ? 0 : O_CREAT));
-    struct stat st = statOf(log, Name);
+    const struct stat st = statOf(log, Name);
     if (st.st_nlink != 1)
         fail(Name, LinkedError);
     // Never one of the record's own files under another name.
@@ -378,8 +381,14 @@ bool RecordStore::appendResult(const std::string& line)
         if (end == std::string::npos && size > tail.size())
             whole = size; // a line longer than any the game writes: leave it
     }
-    std::string added = whole == 0 ? Header + line : line;
-    if (whole + added.size() <= MaxBytes) {
+    // An older copy's header gives way to today's, once.
+    std::string head(std::strlen(OldHeader), '\0');
+    const ssize_t headRead = sys::readAt(log.get(), head.data(), head.size(), 0);
+    if (headRead < 0)
+        fail(Name);
+    const bool oldHeader = whole >= head.size() && head == OldHeader;
+    const std::string added = whole == 0 ? Header + line : line;
+    if (!oldHeader && whole + added.size() <= MaxBytes) {
         if (whole != size && sys::ftruncate(log.get(), off_t(whole)) != 0)
             fail(Name);
         if (sys::writeAt(log.get(), added.data(), added.size(), off_t(whole)) != 0 ||
@@ -388,19 +397,17 @@ bool RecordStore::appendResult(const std::string& line)
         log.close(Name);
         return true;
     }
-    // Too long: the header and the newest lines that fit with the new one
-    // go into the scratch file, which then takes the log's name.
-    std::string all(whole, '\0');
-    if (sys::readAt(log.get(), all.data(), whole, 0) < 0)
+    // Full, or headed as an older copy wrote it: the lines kept go into the
+    // scratch file, which then takes the log's name. A log grown by hand past
+    // any bound is read from its last MaxBytes only.
+    const std::size_t from = whole > MaxBytes ? whole - MaxBytes : 0;
+    std::string all(whole - from, '\0');
+    if (sys::readAt(log.get(), all.data(), all.size(), off_t(from)) < 0)
         fail(Name);
-    const std::size_t header = std::string(Header).size();
-    std::size_t from = header;
-    while (from < all.size() && header + (all.size() - from) + line.size() > MaxBytes) {
-        const std::size_t next = all.find('\n', from);
-        from = next == std::string::npos ? all.size() : next + 1;
-    }
-    const std::string kept = Header + all.substr(from) + line;
-    Fd scratch = openRegular(m_dir, Scratch, O_WRONLY | O_NOFOLLOW | (m_shared ? 0 : O_CREAT));
+    if (from > 0)
+        all.erase(0, std::min(all.size(), all.find('\n') + 1));
+    const std::string kept = withLine(all, line);
+    Fd scratch = openRegular(m_dir, Scratch, O_WRONLY | O_NOFOLLOW | O_CREAT);
     if (statOf(scratch, Scratch).st_nlink != 1)
         fail(Scratch, LinkedError);
     rewrite(scratch, kept, Scratch);
@@ -445,10 +452,14 @@ void RecordStore::restore(const char* name, int mode)
 
 void RecordStore::reset()
 {
-    restore(LockName, 0660);
+    restore(LockName, 0600);
     lock();
-    for (const char* name : {ScoreName, HolderName, journal::Name})
-        restore(name, 0664);
+    for (const char* name : {ScoreName, HolderName, journal::Name, results::Scratch})
+        restore(name, 0644);
+    // A log deleted by its administrator stays deleted: no results are kept.
+    struct stat st;
+    if (sys::fstatat(m_dir, results::Name, &st, AT_SYMLINK_NOFOLLOW) == 0 || errno != ENOENT)
+        restore(results::Name, 0644);
     save({});
 }
 

@@ -8,9 +8,8 @@ namespace records {
 
 inline constexpr char ScoreName[] = "suc0000.txt";
 inline constexpr char HolderName[] = "suc00000.txt";
-// Saves take a lock on this file, which no other account can open: in an
-// account's folder it is the account's own (0600), in the shared folder the
-// package makes it root:games 0660.
+// Saves take a lock on this file, which no other account can open: 0600, the
+// account's own, or in the shared folder the record service's.
 inline constexpr char LockName[] = "corvalesta.lock";
 // The most of a record file that is read: a hand-edited giant must not hang
 // start-up.
@@ -23,6 +22,10 @@ inline constexpr int LockWaitMs = 5000;
 // one that shares its data with another name (a hard link).
 inline constexpr int NotRegularError = 1 << 16;
 inline constexpr int LinkedError = (1 << 16) + 1;
+// Nor these: nothing listens where the record service should, and it gave
+// no answer in time.
+inline constexpr int NoServiceError = (1 << 16) + 2;
+inline constexpr int NoAnswerError = (1 << 16) + 3;
 
 // Why a record file or folder could not be used, as the player is told.
 // New causes go at the end: the record writer's exit status counts them.
@@ -37,7 +40,9 @@ enum class Cause {
     Missing,
     TooManyFiles,
     OutOfMemory,
-    Linked
+    Linked,
+    NoService,
+    NoAnswer
 };
 Cause causeOf(int error);
 
@@ -53,10 +58,9 @@ struct StoreError {
 // privileged record writer can use it too. Every failure throws StoreError.
 class RecordStore {
 public:
-    // Shared: the computer's folder, written by the privileged writer. No
-    // name in it, nor the folder itself, may be a link, and the writer makes
-    // no file: one it made would belong to the player who ran it, who could
-    // then write it without the writer. The package makes the files.
+    // Shared: the computer's folder, which only the record service writes,
+    // under an account of its own: no name in it, nor the folder itself, may
+    // be a link. Only its administrator makes the results log.
     enum class Mode { Account, Shared };
 
     explicit RecordStore(const std::string& folder, Mode mode = Mode::Account);
@@ -87,15 +91,17 @@ public:
     void save(const Pair& pair);
     // Appends one whole line to the results log, under the lock. A tail left
     // torn by an append cut short is dropped first; an empty log gets the
-    // header; a log that would pass results::MaxBytes loses its oldest lines,
-    // whole, rewritten beside it and swapped in at once. False when the
+    // header; a log that would pass results::MaxBytes, or that an older copy
+    // headed, is rewritten beside it as results::withLine says and swapped
+    // in at once. False when the
     // shared folder keeps no log (its administrator deleted it).
     bool appendResult(const std::string& line);
     // Shared folder, for its administrator: puts the lock file back as the
-    // package makes it, takes the lock, replaces whatever stands in a record
-    // file's or the journal's place that is not a single regular file (a
-    // link is removed, never followed), makes missing files with the folder's
-    // owner and group, then saves an empty pair over any pending journal.
+    // package makes it, takes the lock, replaces whatever stands in the place
+    // of a record file, the journal, the scratch file or the results log that
+    // is not a single regular file (a link is removed, never followed), makes
+    // missing files with the folder's owner and group (but a deleted log),
+    // then saves an empty pair over any pending journal.
     void reset();
     // Lets the other copies in; the destructor does it too, but cannot tell
     // of an error.

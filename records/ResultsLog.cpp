@@ -1,22 +1,104 @@
 #include "ResultsLog.h"
 
 #include <cstdio>
+#include <cstring>
+#include <deque>
+#include <map>
+#include <set>
+#include <vector>
 
 namespace records::results {
 
+namespace {
+
+constexpr std::size_t Columns = 8;
+
+bool formulaStart(std::string_view text)
+{
+    return !text.empty() && std::strchr("=+-@\t\r'", text[0]) != nullptr;
+}
+
+std::string field(std::string_view text)
+{
+    const bool formula = formulaStart(text);
+    if (!formula && text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = formula ? "\"'" : "\"";
+    for (char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + '"';
+}
+
+// The fields of one line as field() writes them: a quoted field may hold
+// commas and doubled quotes, and loses the apostrophe put in front of it.
+std::vector<std::string> fields(std::string_view line)
+{
+    std::vector<std::string> out(1);
+    bool quoted = false, wasQuoted = false;
+    const auto close = [&] {
+        if (wasQuoted && !out.back().empty() && out.back()[0] == '\'')
+            out.back().erase(0, 1);
+    };
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+            out.back() += '"';
+            ++i;
+        } else if (c == '"' && (quoted || out.back().empty())) {
+            quoted = !quoted;
+            wasQuoted = true;
+        } else if (c == ',' && !quoted) {
+            close();
+            out.emplace_back();
+            wasQuoted = false;
+        } else {
+            out.back() += c;
+        }
+    }
+    close();
+    return out;
+}
+
+} // namespace
+
+int number(std::string_view text)
+{
+    if (text.empty() || text.size() > 5 || (text.size() > 1 && text[0] == '0'))
+        return -1;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value <= 32767 ? value : -1;
+}
+
 std::string line(const Entry& entry)
 {
-    std::string name = entry.name;
-    if (name.find_first_of(",\"") != std::string::npos) {
-        std::string quoted = "\"";
-        for (char c : name)
-            quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-        name = quoted + '"';
-    }
     char numbers[96];
-    std::snprintf(numbers, sizeof numbers, ",%d,%d,%d,%d,%s\r\n", entry.right, entry.wrong,
+    std::snprintf(numbers, sizeof numbers, ",%d,%d,%d,%d,%s,", entry.right, entry.wrong,
                   entry.right + entry.wrong, entry.seconds, entry.record ? "sì" : "no");
-    return entry.when + ',' + name + numbers;
+    return field(entry.when) + ',' + field(entry.name) + numbers + field(entry.account) + "\r\n";
+}
+
+std::optional<Entry> parse(std::string_view text)
+{
+    const std::vector<std::string> f = fields(text);
+    if (f.size() != Columns && f.size() != Columns - 1)
+        return std::nullopt;
+    Entry entry{f[0],
+                f[1],
+                number(f[2]),
+                number(f[3]),
+                number(f[5]),
+                f[6] == "sì",
+                f.size() == Columns ? f[7] : std::string()};
+    const bool digits = entry.when.size() >= 19 && entry.when[0] >= '0' && entry.when[0] <= '9';
+    if (!digits || entry.right < 0 || entry.wrong < 0 || entry.seconds < 0 ||
+        number(f[4]) != entry.right + entry.wrong || (f[6] != "sì" && f[6] != "no"))
+        return std::nullopt;
+    return entry;
 }
 
 std::string timestamp(std::time_t moment)
@@ -32,7 +114,7 @@ std::string timestamp(std::time_t moment)
     return std::string(text) + zone;
 }
 
-bool plainName(const std::string& name)
+bool plainName(std::string_view name)
 {
     for (std::size_t i = 0; i < name.size();) {
         const auto c = static_cast<unsigned char>(name[i]);
@@ -59,6 +141,75 @@ bool plainName(const std::string& name)
         i += std::size_t(length);
     }
     return true;
+}
+
+std::size_t characters(std::string_view text)
+{
+    std::size_t count = 0;
+    for (char c : text)
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+
+bool playable(int right, int wrong, int seconds)
+{
+    // A few answers of slack: the first sum is on screen as the clock starts.
+    return seconds >= 0 && seconds <= ContestSeconds && right + wrong <= 2 * seconds + 3;
+}
+
+std::string withLine(std::string_view log, const std::string& added)
+{
+    for (std::string_view header : {std::string_view(Header), std::string_view(OldHeader)}) {
+        if (log.substr(0, header.size()) == header) {
+            log.remove_prefix(header.size());
+            break;
+        }
+    }
+    std::vector<std::string_view> lines;
+    for (std::size_t at = 0; at < log.size();) {
+        const std::size_t end = log.find('\n', at);
+        const std::size_t next = end == std::string_view::npos ? log.size() : end + 1;
+        lines.push_back(log.substr(at, next - at));
+        at = next;
+    }
+    lines.push_back(added);
+    std::size_t total = std::strlen(Header);
+    for (std::string_view l : lines)
+        total += l.size();
+    std::vector<bool> dropped(lines.size(), false);
+    if (total > MaxBytes) {
+        const auto accountOf = [](std::string_view l) {
+            const auto entry = parse(l.substr(0, l.find_last_not_of("\r\n") + 1));
+            return entry ? entry->account : std::string();
+        };
+        std::map<std::string, std::deque<std::size_t>> oldestFirst;
+        std::map<std::string, std::size_t> bytes;
+        for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+            const std::string account = accountOf(lines[i]);
+            oldestFirst[account].push_back(i);
+            bytes[account] += lines[i].size();
+        }
+        std::set<std::pair<std::size_t, std::string>> biggest;
+        for (const auto& [account, held] : bytes)
+            biggest.insert({held, account});
+        for (std::size_t need = total - (MaxBytes - Room); need > 0 && !biggest.empty();) {
+            auto [held, account] = *biggest.rbegin();
+            biggest.erase(std::prev(biggest.end()));
+            const std::size_t i = oldestFirst[account].front();
+            oldestFirst[account].pop_front();
+            dropped[i] = true;
+            need -= std::min(need, lines[i].size());
+            if (!oldestFirst[account].empty())
+                biggest.insert({held - lines[i].size(), account});
+        }
+    }
+    std::string out = Header;
+    out.reserve(total);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!dropped[i])
+            out += lines[i];
+    }
+    return out;
 }
 
 } // namespace records::results

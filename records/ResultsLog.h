@@ -1,7 +1,9 @@
 #pragma once
 
 #include <ctime>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // The class's results: every finished contest, one line of CSV (RFC 4180,
 // UTF-8, CR LF) in risultati.csv beside the record, for the teacher.
@@ -12,7 +14,17 @@ inline constexpr char Name[] = "risultati.csv";
 inline constexpr char Scratch[] = "risultati.tmp";
 // Past this the oldest lines go, whole.
 inline constexpr std::size_t MaxBytes = 10 * 1024 * 1024;
-inline constexpr char Header[] = "data,nome,esatte,errate,totali,secondi,record\r\n";
+// A full log loses this much at once, so that the appends that follow are
+// plain appends again instead of a rewrite each.
+inline constexpr std::size_t Room = 1024 * 1024;
+inline constexpr char Header[] = "data,nome,esatte,errate,totali,secondi,record,utente\r\n";
+// Written by older copies, before lines said which account played them.
+inline constexpr char OldHeader[] = "data,nome,esatte,errate,totali,secondi,record\r\n";
+// A contest lasts this long; nobody answers faster than twice a second.
+inline constexpr int ContestSeconds = 300;
+// The longest name, in characters: the holder file takes one byte a
+// character, the results line up to four, so both always take it.
+inline constexpr std::size_t MaxNameChars = 60;
 
 struct Entry {
     std::string when; // ISO 8601 with its UTC offset
@@ -21,14 +33,35 @@ struct Entry {
     int wrong = 0;
     int seconds = 0; // of the contest's five minutes, played
     bool record = false;
+    std::string account; // who played it; empty in lines of older copies
 };
 
-// The entry's line, CR LF included; the name quoted when it holds a comma or
-// a double quote.
+// A count of 0 to 32767 in plain digits, no sign, no leading zero; -1 for
+// anything else.
+int number(std::string_view text);
+// The entry's line, CR LF included. A field with a comma, a quote or a line
+// end is quoted; one a spreadsheet would take for a formula (it begins with
+// =, +, -, @, tab or CR), or that begins with an apostrophe, is quoted with
+// an apostrophe in front, so that it stays text.
 std::string line(const Entry& entry);
+// The entry of one line (without its line end), exactly as line() wrote it,
+// or of an older copy's line without the account; nothing for the header or
+// a line that is no contest.
+std::optional<Entry> parse(std::string_view line);
 // A moment in local time: 2026-12-08T09:30:00+01:00.
 std::string timestamp(std::time_t moment);
 // Whether the bytes are UTF-8 without a control character, as a name must be.
-bool plainName(const std::string& name);
+bool plainName(std::string_view name);
+// The number of characters of UTF-8 text.
+std::size_t characters(std::string_view text);
+// Whether a contest of this many answers could have been played in this time.
+bool playable(int right, int wrong, int seconds);
+
+// The log that follows from this one (its whole lines) and the new line:
+// the header of today and every line, the new one last. When that would pass
+// MaxBytes, lines go until Room is free: always the oldest of the account
+// that holds the most bytes, so that one account's flood costs only its own
+// lines while another's bigger share remains.
+std::string withLine(std::string_view log, const std::string& line);
 
 } // namespace records::results

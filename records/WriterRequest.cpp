@@ -1,151 +1,137 @@
 #include "WriterRequest.h"
 
 #include "LeadingNumber.h"
-#include "RecordStore.h"
+#include "ResultsLog.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <ctime>
+#include <cstdlib>
 #include <new>
 
 namespace records::writer {
 
 namespace {
 
-// A count of 0 to 32767 in plain digits; -1 otherwise.
-int count(std::string_view text)
+constexpr std::string_view Marker = "corvalesta fine 1";
+constexpr std::size_t Fields = 7;
+
+bool control(char c)
 {
-    if (text.empty() || text.size() > 5 || (text.size() > 1 && text[0] == '0'))
-        return -1;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return -1;
-        value = value * 10 + (c - '0');
-    }
-    return value <= 32767 ? value : -1;
+    return static_cast<unsigned char>(c) < 32 || c == 127;
 }
 
-std::optional<Request> parseResult(std::string_view input, Status* refusal)
+// Runs work on the folder; every failure becomes Failed plus its cause.
+template <typename Work> Outcome guarded(Outcome& outcome, Work work)
+{
+    try {
+        work();
+        return outcome;
+    } catch (const StoreError& error) {
+        outcome.failure = {error.name, error.error};
+    } catch (const std::bad_alloc&) {
+        outcome.failure = {"", ENOMEM};
+    } catch (...) {
+        outcome.failure = {"", 0};
+    }
+    outcome.status = Failed + int(causeOf(outcome.failure.error));
+    return outcome;
+}
+
+} // namespace
+
+std::string request(const Contest& c)
+{
+    return std::string(Marker) + '\n' + std::to_string(c.right) + '\n' + std::to_string(c.wrong) +
+           '\n' + std::to_string(c.seconds) + '\n' + (c.candidate ? "1\n" : "0\n") + c.holder +
+           '\n' + c.name + '\n';
+}
+
+std::optional<Contest> parse(std::string_view input, Status* refusal)
 {
     const auto refuse = [refusal](Status status) {
         if (refusal)
             *refusal = status;
         return std::nullopt;
     };
-    std::string_view fields[7];
-    for (std::string_view& field : fields) {
+    std::string_view f[Fields];
+    for (std::string_view& field : f) {
         const std::size_t end = input.find('\n');
         if (end == std::string_view::npos)
             return refuse(Refused);
         field = input.substr(0, end);
         input.remove_prefix(end + 1);
     }
-    if (!input.empty() || fields[0] != "risultato")
+    if (!input.empty() || f[0] != Marker || (f[4] != "0" && f[4] != "1"))
         return refuse(Refused);
-    const std::string name(fields[1]);
-    if (!results::plainName(name))
-        return refuse(Refused);
-    if (name.size() > MaxName)
-        return refuse(NameTooLong);
-    const int right = count(fields[2]), wrong = count(fields[3]), total = count(fields[4]);
-    const int seconds = count(fields[5]);
-    if (right < 0 || wrong < 0 || total != right + wrong || seconds < 0 || seconds > 300 ||
-        (fields[6] != "0" && fields[6] != "1"))
-        return refuse(Refused);
-    Request request;
-    request.result = true;
-    request.entry = {"", name, right, wrong, seconds, fields[6] == "1"};
-    return request;
-}
-
-} // namespace
-
-std::optional<Request> parse(std::string_view input, Status* refusal)
-{
-    const auto refuse = [refusal](Status status) {
-        if (refusal)
-            *refusal = status;
-        return std::nullopt;
-    };
-    if (input.substr(0, 10) == "risultato\n")
-        return parseResult(input, refusal);
-    const std::size_t end = input.find('\n');
-    // Exactly two lines: the second may be empty, nothing may follow it.
-    if (end == std::string_view::npos || input.size() < end + 2 || input.back() != '\n')
-        return refuse(Refused);
-    const std::string_view score = input.substr(0, end);
-    const std::string_view name = input.substr(end + 1, input.size() - end - 2);
-    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    if (score.empty() || score.size() > 5 || !std::all_of(score.begin(), score.end(), digit))
+    Contest c{results::number(f[1]), results::number(f[2]), results::number(f[3]),
+              f[4] == "1",           std::string(f[5]),     std::string(f[6])};
+    if (c.right < 0 || c.wrong < 0 || !results::playable(c.right, c.wrong, c.seconds))
         return refuse(Refused);
     // A control character would break the holder file's one line.
-    const auto control = [](char c) { return (unsigned char)c < 32 || c == 127; };
-    if (std::any_of(name.begin(), name.end(), control))
+    if (std::any_of(c.holder.begin(), c.holder.end(), control) || !results::plainName(c.name))
         return refuse(Refused);
-    if (name.size() > MaxName)
+    if (c.holder.size() > results::MaxNameChars ||
+        results::characters(c.name) > results::MaxNameChars)
         return refuse(NameTooLong);
-    Request request;
-    for (char c : score)
-        request.score = request.score * 10 + (c - '0');
-    request.lines = {std::string(score) + "\r\n", std::string(name) + "\r\n"};
-    return request;
+    return c;
 }
 
-namespace {
-
-// Runs work on the shared folder; every failure becomes Failed plus its cause.
-template <typename Work> int guarded(Failure& failure, Work work)
+std::string reply(const Outcome& o)
 {
-    try {
-        return work();
-    } catch (const StoreError& error) {
-        failure = {error.name, error.error};
-    } catch (const std::bad_alloc&) {
-        failure = {"", ENOMEM};
-    } catch (...) {
-        failure = {"", 0};
-    }
-    return Failed + int(causeOf(failure.error));
+    return std::to_string(o.status) + (o.recorded ? " 1\n" : " 0\n") + o.failure.name + '\n' +
+           std::to_string(o.failure.error) + '\n';
 }
 
-} // namespace
-
-int carryOut(const Request& request, const std::string& folder, Failure& failure)
+std::optional<Outcome> parseReply(std::string_view text)
 {
-    return guarded(failure, [&] {
-        RecordStore store(folder, RecordStore::Mode::Shared);
+    Outcome o;
+    const std::size_t first = text.find('\n'), second = text.find('\n', first + 1);
+    if (first == std::string_view::npos || second == std::string_view::npos || text.size() < 4 ||
+        text.back() != '\n')
+        return std::nullopt;
+    const std::string_view head = text.substr(0, first);
+    const std::size_t blank = head.find(' ');
+    const std::string_view error = text.substr(second + 1, text.size() - second - 2);
+    o.status = results::number(head.substr(0, blank));
+    o.recorded = blank != std::string_view::npos && head.substr(blank + 1) == "1";
+    o.failure = {std::string(text.substr(first + 1, second - first - 1)),
+                 error.empty() ? 0 : std::atoi(std::string(error).c_str())};
+    if (o.status < 0 || blank == std::string_view::npos)
+        return std::nullopt;
+    return o;
+}
+
+Outcome carryOut(const Contest& contest, const std::string& folder, RecordStore::Mode mode,
+                 const std::string& account, std::time_t now)
+{
+    Outcome outcome;
+    return guarded(outcome, [&] {
+        RecordStore store(folder, mode);
         store.lock();
         store.recover();
-        if (request.result) {
-            // A record it claims must be the one the folder holds.
-            if (request.entry.record &&
-                numbers::leadingNumber(store.read(false).score) != request.entry.right)
-                return int(Refused);
-            results::Entry entry = request.entry;
-            entry.when = results::timestamp(std::time(nullptr));
-            const bool kept = store.appendResult(results::line(entry));
-            store.close();
-            return int(kept ? Written : NotKept);
+        if (contest.candidate && contest.right > numbers::leadingNumber(store.read(false).score)) {
+            const std::string score = std::to_string(contest.right) + "\r\n";
+            store.save({score, contest.holder + "\r\n"});
+            outcome.recorded = true;
         }
-        bool written = false;
-        if (request.score > numbers::leadingNumber(store.read(false).score)) {
-            store.save(request.lines);
-            written = true;
-        }
+        const results::Entry entry{
+            results::timestamp(now), contest.name,     contest.right, contest.wrong,
+            contest.seconds,         outcome.recorded, account};
+        outcome.status = store.appendResult(results::line(entry)) ? Written : NotKept;
         store.close();
-        return int(written ? Written : NotBetter);
     });
 }
 
 int reset(const std::string& folder, Failure& failure)
 {
-    return guarded(failure, [&] {
+    Outcome outcome;
+    guarded(outcome, [&] {
         RecordStore store(folder, RecordStore::Mode::Shared);
         store.reset();
         store.close();
-        return Written;
     });
+    failure = outcome.failure;
+    return outcome.status;
 }
 
 } // namespace records::writer

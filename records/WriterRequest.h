@@ -1,53 +1,69 @@
 #pragma once
 
-#include "Journal.h"
-#include "ResultsLog.h"
+#include "RecordStore.h"
 
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
 
-// What the game asks of the record writer, the small set-group-id program
-// that saves the computer's record in the shared folder, and what it answers.
+// The end of a contest on disk: the record, when the contest beat it, and
+// the contest's line in the class's results, under one lock. The game does
+// it in an account's own folder; in the computer's shared folder the record
+// service does it for the game, which sends the request on a socket.
 namespace records::writer {
 
-// On standard input: the score (1 to 5 decimal digits) and the holder's name
-// (at most MaxName bytes, no control character: bytes 0 to 31 and 127; bytes
-// 128 to 159 are letters in the code page), each ending in LF.
-// Or a contest for the class's results: the line "risultato", the name in
-// UTF-8 under the same rules, then right, wrong and total answers (0 to
-// 32767, the total their sum), the seconds played (0 to 300) and whether it
-// set the record (0 or 1), each ending in LF. The writer stamps the time.
-inline constexpr std::size_t MaxName = 4096;
-inline constexpr std::size_t MaxInput = 10 + MaxName + 1 + 4 * 6 + 4 + 2;
-
-struct Request {
-    Pair lines; // as stored: each line ending in CR LF
-    double score = 0;
-    bool result = false; // a contest for the results log, not a record
-    results::Entry entry;
+// One contest, as the request carries it. Each field ends in LF:
+//   corvalesta fine 1
+//   right, wrong answers and seconds played (plain digits, as many answers
+//   as could be played in that time: results::playable)
+//   1 when the score beat the record the game showed at its start, else 0
+//   the name in the holder file's code page (no byte 0 to 31 nor 127)
+//   the same name in UTF-8 (results::plainName)
+// Each name at most results::MaxNameChars characters.
+struct Contest {
+    int right = 0;
+    int wrong = 0;
+    int seconds = 0;
+    bool candidate = false;
+    std::string holder;
+    std::string name;
 };
 
-// The exit status. On an error the status is Failed plus the cause, and
-// standard output holds two lines: the file (empty for the folder) and the
-// system's error number.
+// The status. On an error it is Failed plus the cause, and the failure says
+// which file (empty for the folder) and the system's error number.
 // NotKept: the shared folder keeps no results log.
-enum Status { Written = 0, NotBetter = 1, Refused = 2, NameTooLong = 3, NotKept = 4, Failed = 10 };
-
-// Nothing when the input is anything but the above; refusal then tells
-// whether only the name was too long.
-std::optional<Request> parse(std::string_view input, Status* refusal = nullptr);
+enum Status { Written = 0, Refused = 2, NameTooLong = 3, NotKept = 4, Failed = 10 };
+// A request is never longer: the rest is not read.
+inline constexpr std::size_t MaxRequest = 512 + 5 * 4 * 60;
 
 struct Failure {
     std::string name;
     int error = 0;
 };
 
-// Carries the request out in the shared folder, under its lock: finishes a
-// save cut short, then saves a strictly better score, or appends the contest
-// to the results (refused when it claims a record the folder does not hold).
-// Returns the status; nothing escapes, not even running out of memory.
-int carryOut(const Request& request, const std::string& folder, Failure& failure);
+struct Outcome {
+    int status = Written;
+    bool recorded = false; // the record was saved, whatever came after
+    Failure failure;
+};
+
+std::string request(const Contest& contest);
+// Nothing when the input is anything but a request; refusal then tells
+// whether only a name was too long.
+std::optional<Contest> parse(std::string_view input, Status* refusal = nullptr);
+
+// The service's answer: "status recorded", the failure's file and error.
+std::string reply(const Outcome& outcome);
+std::optional<Outcome> parseReply(std::string_view text);
+
+// Under the folder's lock: finishes a save cut short, saves the score as the
+// new record when it is a candidate and strictly better than the one stored
+// now, then appends the contest's line, stamped now and signed by account.
+// Nothing escapes, not even running out of memory: every failure is in the
+// outcome.
+Outcome carryOut(const Contest& contest, const std::string& folder, RecordStore::Mode mode,
+                 const std::string& account, std::time_t now);
 
 // The administrator's reset: the record emptied, every file put back as the
 // package makes it (RecordStore::reset). Written or Failed plus the cause.

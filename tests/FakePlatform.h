@@ -44,7 +44,7 @@ public:
 
     QTemporaryDir dataDir;
     QString recordDir; // inside dataDir unless a test points it elsewhere
-    QString writer;    // the record writer of a shared folder; none by default
+    QString service;   // the record service's socket for a shared folder; none by default
 
     // The random number that makes a round show this number.
     static double forNumber(int number) { return (number + 0.5) / 10000.0; }
@@ -63,7 +63,7 @@ public:
         drawnBeforeLastReseed = randomsDrawn;
     }
     QString recordDirectory() override { return recordDir; }
-    QString recordWriter() override { return writer; }
+    QString recordService() override { return service; }
     QString programFolder() override { return QStringLiteral("/opt/corvalesta"); }
     void playWave(const QString& path) override { sounds << path; }
     void endProgram(int status) override;

@@ -6,6 +6,7 @@
 #include "Files.h"
 #include "Journal.h"
 #include "RecordFiles.h"
+#include "RecordStore.h"
 #include "ResultsLog.h"
 
 #include <QDir>
@@ -38,7 +39,10 @@ private slots:
     void faultsKeepTheOldRecord_data();
     void faultsKeepTheOldRecord();
     void staleLockIsTakenOver();
-    void resultsLogKeepsItsBound();
+    void resultsLinesRoundTrip_data();
+    void resultsLinesRoundTrip();
+    void fullLogCostsTheBiggestShare_data();
+    void fullLogCostsTheBiggestShare();
     void readOnlyPlacesKeepTheRecord_data();
     void readOnlyPlacesKeepTheRecord();
 };
@@ -185,13 +189,14 @@ void TestRecords::writtenBytes()
     QFETCH(QByteArray, holderHex);
     FakePlatform platform;
     const QString dir = prepared(platform, "", "");
-    QVERIFY(records::write(dir, score, holder, 0));
+    QVERIFY(records::finish(dir, {score, holder, 0, 300, 0}).recorded);
     QCOMPARE(bytesOf(dir + records::ScoreFile).toHex(), scoreHex);
     QCOMPARE(bytesOf(dir + records::HolderFile).toHex(), holderHex);
-    // Nothing left behind beside the two files, the journal at rest and the
-    // lock, which only this account may open.
+    // Nothing left behind beside the two files, the journal at rest, the
+    // class's results and the lock, which only this account may open.
     QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden),
-             (QStringList{"corvalesta.journal", "corvalesta.lock", "suc0000.txt", "suc00000.txt"}));
+             (QStringList{"corvalesta.journal", "corvalesta.lock", "risultati.csv", "suc0000.txt",
+                          "suc00000.txt"}));
     QVERIFY(!records::journal::decode(bytesOf(dir + records::journal::Name).toStdString()));
     QCOMPARE(QFile::permissions(dir + records::LockName) & 0x0077, QFile::Permissions());
 }
@@ -248,7 +253,7 @@ void TestRecords::endOfContest_data()
         << QByteArray("7\r\nciao\r\n") << "8" << false << QStringList{saved} << QByteArray("8\r\n")
         << QByteArray("Bea\r\n");
     QTest::newRow("huge number nobody beats")
-        << QByteArray("1e400\r\n") << "32767" << false << QStringList{} << QByteArray("1e400\r\n")
+        << QByteArray("1e400\r\n") << "603" << false << QStringList{} << QByteArray("1e400\r\n")
         << QByteArray("Anna\r\n");
     QTest::newRow("blanks before the number")
         << QByteArray("  2 0\r\n") << "20" << false << QStringList{} << QByteArray("  2 0\r\n")
@@ -273,7 +278,7 @@ void TestRecords::endOfContest()
             writtenBeforeGoodbye = bytesOf(dir + records::ScoreFile) != stored;
     };
     const records::Record record = records::startUp(dir);
-    records::endContest(platform, dir, goodbye, {record.score, score, "Bea"});
+    records::endContest(platform, dir, goodbye, {record.score, score, "Bea", {}, 0, 300});
     QCOMPARE(platform.boxPrompts(), boxes);
     for (const FakePlatform::Box& box : platform.boxes) {
         QCOMPARE(box.buttons, 0);
@@ -305,7 +310,7 @@ void TestRecords::anotherCopySavedMeanwhile()
     // The other copy sets 20 while this one plays.
     QVERIFY(put(dir + records::ScoreFile, "20\r\n"));
     QVERIFY(put(dir + records::HolderFile, "Carlo\r\n"));
-    records::endContest(platform, dir, false, {record.score, score, "Bea"});
+    records::endContest(platform, dir, false, {record.score, score, "Bea", {}, 0, 300});
     QCOMPARE(bytesOf(dir + records::HolderFile), written ? QByteArray("Bea\r\n") : "Carlo\r\n");
     QCOMPARE(bytesOf(dir + records::ScoreFile), written ? (score + "\r\n").toLatin1() : "20\r\n");
     // No confirmation for a record that was not written.
@@ -349,7 +354,7 @@ void TestRecords::faultsKeepTheOldRecord()
     }
     const QByteArray scoreBefore = bytesOf(dir + records::ScoreFile);
     const QByteArray holderBefore = bytesOf(dir + records::HolderFile);
-    records::endContest(platform, dir, false, {"4\r\n", "9", "Bea"});
+    records::endContest(platform, dir, false, {"4\r\n", "9", "Bea", {}, 0, 300});
     QCOMPARE(platform.boxes.size(), 1);
     const QString message = platform.boxes.first().prompt;
     QVERIFY2(message.contains(named), qPrintable(message));
@@ -367,7 +372,7 @@ void TestRecords::staleLockIsTakenOver()
     // running. The lock is the kernel's now, so it does not count.
     QVERIFY(put(dir + "corvalesta.lock",
                 "2147483600\ncorvalesta\n" + QSysInfo::machineHostName().toUtf8() + "\n"));
-    records::endContest(platform, dir, false, {"4\r\n", "9", "Bea"});
+    records::endContest(platform, dir, false, {"4\r\n", "9", "Bea", {}, 0, 300});
     QCOMPARE(platform.exitStatus, 0);
     QCOMPARE(bytesOf(dir + records::ScoreFile), QByteArray("9\r\n"));
     // Readable by others it was a lock they could hold: now it is private.
@@ -403,7 +408,7 @@ void TestRecords::readOnlyPlacesKeepTheRecord()
             records::startUp(dir);
             QFAIL("start-up went on without its files");
         }
-        records::endContest(platform, dir, false, {"4\r\n", "9", "Bea"});
+        records::endContest(platform, dir, false, {"4\r\n", "9", "Bea", {}, 0, 300});
     } catch (const records::RecordError& error) {
         QVERIFY2(error.message().contains(named), qPrintable(error.message()));
     }
@@ -417,32 +422,124 @@ void TestRecords::readOnlyPlacesKeepTheRecord()
     QCOMPARE(bytesOf(dir + records::HolderFile), holderBefore);
 }
 
-// Past 10 MiB the oldest contests go, whole lines at a time, and the new one
-// is the last; the header stays first.
-void TestRecords::resultsLogKeepsItsBound()
+// What a line of the class's results holds, as a spreadsheet and the
+// teacher's window read it back: a cell that could start a formula stays text.
+void TestRecords::resultsLinesRoundTrip_data()
 {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("account");
+    QTest::addColumn<QByteArray>("line"); // after the stamp
+    const auto row = [](const char* tag, const QByteArray& name, const QByteArray& account,
+                        const QByteArray& line) { QTest::newRow(tag) << name << account << line; };
+    row("plain", "Anna", "anna", ",Anna,12,3,15,300,sì,anna\r\n");
+    row("Niccolò in UTF-8", "Niccol\xC3\xB2", "nico", ",Niccol\xC3\xB2,12,3,15,300,sì,nico\r\n");
+    row("a comma and quotes", "Bea \"la\", Rossi", "bea",
+        ",\"Bea \"\"la\"\", Rossi\",12,3,15,300,sì,bea\r\n");
+    row("equals", "=1+1", "eve", ",\"'=1+1\",12,3,15,300,sì,eve\r\n");
+    row("plus", "+1+1", "eve", ",\"'+1+1\",12,3,15,300,sì,eve\r\n");
+    row("minus", "-1+1", "eve", ",\"'-1+1\",12,3,15,300,sì,eve\r\n");
+    row("at", "@SUM(1;2)", "eve", ",\"'@SUM(1;2)\",12,3,15,300,sì,eve\r\n");
+    row("a link formula", "=HYPERLINK(\"http://x\",\"y\")", "eve",
+        ",\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",12,3,15,300,sì,eve\r\n");
+    row("an apostrophe of its own", "'Anna", "anna", ",\"''Anna\",12,3,15,300,sì,anna\r\n");
+    row("an account that starts with a minus", "Ugo", "-ugo", ",Ugo,12,3,15,300,sì,\"'-ugo\"\r\n");
+    row("an account the system cannot name", "Ugo", "1234", ",Ugo,12,3,15,300,sì,1234\r\n");
+}
+
+void TestRecords::resultsLinesRoundTrip()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, account);
+    QFETCH(QByteArray, line);
+    const char* when = "2026-12-07T10:00:00+01:00";
+    const records::results::Entry entry{when, name.toStdString(),   12, 3, 300,
+                                        true, account.toStdString()};
+    const QByteArray written = QByteArray::fromStdString(records::results::line(entry));
+    QCOMPARE(written, when + line);
+    const auto read = records::results::parse(written.chopped(2).toStdString());
+    QVERIFY(read);
+    QCOMPARE(QByteArray::fromStdString(read->name), name);
+    QCOMPARE(QByteArray::fromStdString(read->account), account);
+    QCOMPARE(read->right, 12);
+    QCOMPARE(read->wrong, 3);
+    QVERIFY(read->record);
+    // An older copy's line, without the account, reads as no one's.
+    const auto old = records::results::parse("2026-12-07T10:00:00+01:00,Anna,12,0,12,300,sì");
+    QVERIFY(old && old->account.empty() && old->name == "Anna");
+    for (const char* junk :
+         {records::results::Header, "ciao", "2026-12-07T10:00:00+01:00,A,1,0,2,3,no"})
+        QVERIFY2(!records::results::parse(junk), junk);
+}
+
+namespace {
+
+// A line of exactly 100 bytes by this account; n in the name tells lines apart.
+std::string lineOf(const std::string& account, int n)
+{
+    const std::string head = "2026-12-07T10:00:00+01:00,",
+                      tail = ",1,0,1,300,no," + account + "\r\n";
+    std::string name = std::to_string(n);
+    name += std::string(100 - head.size() - tail.size() - name.size(), 'x');
+    return head + name + tail;
+}
+
+} // namespace
+
+// Past 10 MiB a block of lines goes at once, always the oldest of whoever
+// holds the most: a flood costs the flooder's own lines. Lines are 100 bytes,
+// the header 54; 9 MiB (9,437,184 bytes) is what stays at most.
+void TestRecords::fullLogCostsTheBiggestShare_data()
+{
+    QTest::addColumn<int>("anna");      // lines in the log, oldest first
+    QTest::addColumn<int>("eve");       // after Anna's
+    QTest::addColumn<QString>("adder"); // whose line is added
+    QTest::addColumn<int>("annaAfter");
+    QTest::addColumn<int>("eveAfter");
+    QTest::addColumn<int>("firstEve"); // the oldest of Eve's lines kept
+    // 54 + 100 × 104,858 = 10,485,854 > 10 MiB: 1,048,670 bytes must go,
+    // 10,487 lines, all Eve's.
+    QTest::newRow("Eve floods, Anna plays") << 5 << 104852 << "anna" << 6 << 94365 << 10487;
+    // 54 + 100 × 105,001: 10,630 lines go. Anna's 1,000 more go first, then
+    // one each, Eve first on a tie: 4,815 more each.
+    QTest::newRow("two big shares, Bob plays") << 53000 << 52000 << "bob" << 47185 << 47185 << 4815;
+    // 54 + 100 × 104,857 = 10,485,754 fits: nothing goes.
+    QTest::newRow("full to the byte") << 5 << 104851 << "anna" << 6 << 104851 << 0;
+}
+
+void TestRecords::fullLogCostsTheBiggestShare()
+{
+    QFETCH(int, anna);
+    QFETCH(int, eve);
+    QFETCH(QString, adder);
+    QFETCH(int, annaAfter);
+    QFETCH(int, eveAfter);
+    QFETCH(int, firstEve);
     FakePlatform platform;
     const QString dir = records::GetSystemDir(platform);
-    const QByteArray header = records::results::Header;
-    // 100-byte lines, numbered: line i holds i in its name field.
-    QByteArray log = header;
-    int lines = 0;
-    while (log.size() + 100 <= int(records::results::MaxBytes)) {
-        QByteArray line =
-            "2026-12-07T10:00:00+01:00," + QByteArray::number(lines) + ",1,0,1,300,no";
-        line += QByteArray(98 - line.size(), ' ') + "\r\n";
-        log += line;
-        ++lines;
-    }
-    QVERIFY(put(dir + records::results::Name, log));
-    QVERIFY(records::appendResult(dir, {"Bea", 13, 1, 300, false}));
+    std::string log = records::results::OldHeader; // as an older copy left it
+    for (int i = 0; i < anna; ++i)
+        log += lineOf("anna", i);
+    for (int i = 0; i < eve; ++i)
+        log += lineOf("eve", i);
+    QVERIFY(put(dir + records::results::Name, QByteArray::fromStdString(log)));
+    records::RecordStore store(QFile::encodeName(dir).toStdString());
+    store.lock();
+    QVERIFY(store.appendResult(lineOf(adder.toStdString(), -1)));
     const QByteArray after = bytesOf(dir + records::results::Name);
+    QVERIFY(after.startsWith(records::results::Header));
+    QVERIFY(after.endsWith(QByteArray::fromStdString(lineOf(adder.toStdString(), -1))));
     QVERIFY(after.size() <= int(records::results::MaxBytes));
-    QVERIFY(after.startsWith(header));
-    QVERIFY(after.endsWith(",Bea,13,1,14,300,no\r\n"));
-    // The new line is 46 bytes: the oldest line goes, whole; the next stays.
-    QVERIFY(after.mid(header.size()).startsWith("2026-12-07T10:00:00+01:00,1,"));
-    QCOMPARE(after.size(), log.size() - 100 + 25 + 21);
+    int counts[2] = {0, 0}, first = -1;
+    for (const QByteArray& l : after.split('\n')) {
+        const auto e = records::results::parse(l.chopped(l.endsWith('\r')).toStdString());
+        if (e && e->account == "anna")
+            ++counts[0];
+        if (e && e->account == "eve" && counts[1]++ == 0)
+            first = std::atoi(e->name.c_str());
+    }
+    QCOMPARE(counts[0], annaAfter);
+    QCOMPARE(counts[1], eveAfter);
+    QCOMPARE(first, firstEve);
     // The old log, swapped out, takes no room.
     QCOMPARE(bytesOf(dir + records::results::Scratch), QByteArray());
 }

@@ -1,5 +1,6 @@
-// The computer's record writer: what it takes on its input, and the game
-// saving and starting through it in a shared folder of the tests' own.
+// The computer's record service: what it takes as a request, and the game
+// saving and starting through it in a shared folder of the tests' own, the
+// service run per connection as systemd runs it.
 #include "EndOfContest.h"
 #include "FakePlatform.h"
 #include "Files.h"
@@ -9,37 +10,48 @@
 #include "SysCalls.h"
 #include "WriterRequest.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 class TestWriter : public QObject {
     Q_OBJECT
 private slots:
-    void inputIsCheckedStrictly_data();
-    void inputIsCheckedStrictly();
-    void resultRequestIsCheckedStrictly_data();
-    void resultRequestIsCheckedStrictly();
-    void gameSavesThroughTheWriter_data();
-    void gameSavesThroughTheWriter();
+    void initTestCase();
+    void cleanupTestCase();
+    void requestIsCheckedStrictly_data();
+    void requestIsCheckedStrictly();
+    void gameEndsThroughTheService_data();
+    void gameEndsThroughTheService();
     void onlySingleFilesAreWritten_data();
     void onlySingleFilesAreWritten();
     void resetRepairsTheFolder_data();
     void resetRepairsTheFolder();
     void startUpShowsAPendingSaveWithoutWriting();
-    void nothingEscapesTheWriter();
+    void nothingEscapesTheService();
+
+private:
+    QProcess m_service;
 };
 
 namespace {
 
 const QString Folder = QStringLiteral(CORVALESTA_TEST_SHARED_DIR "/");
 const QString Writer = QStringLiteral(CORVALESTA_TEST_WRITER);
+const QString Socket = QStringLiteral(CORVALESTA_TEST_SHARED_DIR ".sock");
 
 const QString LockFile = QString::fromLatin1(records::LockName);
 const QString JournalFile = QString::fromLatin1(records::journal::Name);
+const QString LogFile = QString::fromLatin1(records::results::Name);
+const QString ScratchFile = QString::fromLatin1(records::results::Scratch);
 
 // The shared folder as the package leaves it, with a record in it.
 void installed(const QByteArray& score, const QByteArray& holder)
@@ -50,10 +62,9 @@ void installed(const QByteArray& score, const QByteArray& holder)
     QVERIFY(put(Folder + records::HolderFile, holder));
     QVERIFY(put(Folder + JournalFile, QByteArray()));
     QVERIFY(put(Folder + LockFile, QByteArray()));
-    QVERIFY(put(Folder + records::results::Name, QByteArray()));
-    QVERIFY(put(Folder + records::results::Scratch, QByteArray()));
-    QVERIFY(QFile::setPermissions(Folder + LockFile, QFile::ReadOwner | QFile::WriteOwner |
-                                                         QFile::ReadGroup | QFile::WriteGroup));
+    QVERIFY(put(Folder + LogFile, QByteArray()));
+    QVERIFY(put(Folder + ScratchFile, QByteArray()));
+    QVERIFY(QFile::setPermissions(Folder + LockFile, QFile::ReadOwner | QFile::WriteOwner));
 }
 
 // Where a planted hard link or link may point: outside the folder, on the
@@ -74,169 +85,164 @@ bool plant(const QString& name, const QString& target, bool hard)
                 : QFile::link(target, name);
 }
 
-} // namespace
-
-void TestWriter::inputIsCheckedStrictly_data()
+// Who runs the tests, and so the service they start: the log's last column.
+QByteArray account()
 {
-    QTest::addColumn<QByteArray>("input");
-    QTest::addColumn<int>("refusal");      // 0: taken
-    QTest::addColumn<QByteArray>("score"); // the lines as stored
-    QTest::addColumn<QByteArray>("holder");
-    const QByteArray longest(4096, 'a');
-    const auto taken = [](const char* name, const QByteArray& input, const QByteArray& score,
-                          const QByteArray& holder) {
-        QTest::newRow(name) << input << 0 << score << holder;
-    };
-    taken("Anna 12", "12\nAnna\n", "12\r\n", "Anna\r\n");
-    taken("empty name", "1\n\n", "1\r\n", "\r\n");
-    taken("five digits", "32767\nBea\n", "32767\r\n", "Bea\r\n");
-    taken("Niccolò in the code page", "3\nNiccol\xF2\n", "3\r\n", "Niccol\xF2\r\n");
-    // Bytes 128 to 159 are letters in the code page: the euro sign, Š, Ÿ.
-    taken("euro, S caron, Y diaeresis", "3\n\x80\x8A\x9F\n", "3\r\n", "\x80\x8A\x9F\r\n");
-    taken("longest name", "7\n" + longest + "\n", "7\r\n", longest + "\r\n");
-    const auto refused = [](const char* name, const QByteArray& input,
-                            int status = records::writer::Refused) {
-        QTest::newRow(name) << input << status << QByteArray() << QByteArray();
-    };
-    refused("nothing", "");
-    refused("six digits", "123456\nAnna\n");
-    refused("no digits", "\nAnna\n");
-    refused("sign", "-1\nAnna\n");
-    refused("blank in the score", "1 2\nAnna\n");
-    refused("name too long", "7\n" + longest + "a\n", records::writer::NameTooLong);
-    refused("CR in the name", "7\nAn\rna\n");
-    refused("tab in the name", "7\nAn\tna\n");
-    refused("escape in the name", "7\nAn\x1Bna\n");
-    refused("DEL in the name", "7\nAn\x7Fna\n");
-    refused("NUL in the name", QByteArray("7\nAn\0na\n", 8));
-    refused("a third line", "7\nAnna\nBea\n");
-    refused("no line end", "7\nAnna");
-    refused("one line only", "7\n");
-    refused("CR LF lines", "7\r\nAnna\r\n");
+    return getpwuid(getuid())->pw_name;
 }
 
-void TestWriter::inputIsCheckedStrictly()
+} // namespace
+
+// The service listens as systemd would make it: one process per connection,
+// the connection on its standard input and output.
+void TestWriter::initTestCase()
+{
+    const QString activate = QStandardPaths::findExecutable("systemd-socket-activate");
+    if (activate.isEmpty())
+        QSKIP("systemd-socket-activate is not installed");
+    QVERIFY(QDir().mkpath(QFileInfo(Socket).path()));
+    QFile::remove(Socket);
+    m_service.start(activate, {"--accept", "--inetd", "-l", Socket, Writer});
+    QVERIFY(m_service.waitForStarted(60000));
+    const QDeadlineTimer deadline(60000);
+    while (!QFileInfo::exists(Socket) && !deadline.hasExpired())
+        QTest::qWait(20);
+    QVERIFY(QFileInfo::exists(Socket));
+}
+
+void TestWriter::cleanupTestCase()
+{
+    m_service.terminate();
+    m_service.waitForFinished(60000);
+    QFile::remove(Socket);
+}
+
+void TestWriter::requestIsCheckedStrictly_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("refusal"); // 0: taken
+    const QByteArray begin = "corvalesta fine 1\n";
+    const auto taken = [&](const char* name, const QByteArray& fields) {
+        QTest::newRow(name) << begin + fields << 0;
+    };
+    taken("Anna, 12 of 15", "12\n3\n300\n1\nAnna\nAnna\n");
+    taken("empty name, nothing played", "0\n0\n0\n0\n\n\n");
+    taken("Niccolò in the code page and in UTF-8", "3\n1\n300\n1\nNiccol\xF2\nNiccol\xC3\xB2\n");
+    // Bytes 128 to 159 are letters in the code page: the euro sign, Š, Ÿ.
+    taken("euro, S caron, Y diaeresis",
+          "3\n1\n300\n1\n\x80\x8A\x9F\n\xE2\x82\xAC\xC5\xA0\xC5\xB8\n");
+    taken("60 characters", "3\n1\n300\n1\n" + QByteArray(60, 'a') + "\n" +
+                               QByteArray("\xE2\x82\xAC").repeated(60) + "\n");
+    taken("two answers a second, and three", "603\n0\n300\n1\nEva\nEva\n");
+    taken("three answers before the first second", "2\n1\n0\n1\nEva\nEva\n");
+    const auto refused = [&](const char* name, const QByteArray& input,
+                             int status = records::writer::Refused) {
+        QTest::newRow(name) << input << status;
+    };
+    refused("nothing", "");
+    refused("an older copy's record", "12\nAnna\n");
+    refused("an older copy's result", "risultato\nAnna\n12\n3\n15\n300\n0\n");
+    refused("another version", "corvalesta fine 2\n12\n3\n300\n1\nAnna\nAnna\n");
+    refused("more answers than the time allows", begin + "604\n0\n300\n1\nEva\nEva\n");
+    refused("four answers in no time", begin + "2\n2\n0\n1\nEva\nEva\n");
+    refused("past five minutes", begin + "3\n1\n301\n0\nEva\nEva\n");
+    refused("a sign", begin + "-1\n1\n300\n0\nEva\nEva\n");
+    refused("a leading zero", begin + "03\n1\n300\n0\nEva\nEva\n");
+    refused("candidate neither 0 nor 1", begin + "3\n1\n300\n2\nEva\nEva\n");
+    refused("a tab in the code page name", begin + "3\n1\n300\n0\nE\tva\nEva\n");
+    refused("DEL in the code page name", begin + "3\n1\n300\n0\nE\x7Fva\nEva\n");
+    refused("NUL in the UTF-8 name", begin + QByteArray("3\n1\n300\n0\nEva\nE\0va\n", 19));
+    refused("the UTF-8 name not UTF-8", begin + "3\n1\n300\n0\nNiccol\xF2\nNiccol\xF2\n");
+    refused("a line missing", begin + "3\n1\n300\n0\nEva\n");
+    refused("a line too many", begin + "3\n1\n300\n0\nEva\nEva\nEva\n");
+    refused("CR LF lines", "corvalesta fine 1\r\n3\r\n1\r\n300\r\n0\r\nEva\r\nEva\r\n");
+    refused("61 characters in the code page",
+            begin + "3\n1\n300\n0\n" + QByteArray(61, 'a') + "\nEva\n",
+            records::writer::NameTooLong);
+    refused("61 characters in UTF-8",
+            begin + "3\n1\n300\n0\nEva\n" + QByteArray("\xE2\x82\xAC").repeated(61) + "\n",
+            records::writer::NameTooLong);
+}
+
+// Taken requests are exactly what the game writes for them.
+void TestWriter::requestIsCheckedStrictly()
 {
     QFETCH(QByteArray, input);
     QFETCH(int, refusal);
-    QFETCH(QByteArray, score);
-    QFETCH(QByteArray, holder);
     auto status = records::writer::Written;
     const auto request =
         records::writer::parse(std::string_view(input.constData(), input.size()), &status);
     QCOMPARE(request.has_value(), refusal == 0);
     QCOMPARE(int(status), refusal);
-    if (request) {
-        QCOMPARE(QByteArray::fromStdString(request->lines.score), score);
-        QCOMPARE(QByteArray::fromStdString(request->lines.holder), holder);
-    }
+    if (request)
+        QCOMPARE(QByteArray::fromStdString(records::writer::request(*request)), input);
 }
 
-void TestWriter::resultRequestIsCheckedStrictly_data()
-{
-    QTest::addColumn<QByteArray>("input");
-    QTest::addColumn<int>("status");      // carried out where the record is 12
-    QTest::addColumn<QByteArray>("line"); // added to the log, after its stamp
-    const auto row = [](const char* name, const QByteArray& fields, int status,
-                        const QByteArray& line = QByteArray()) {
-        QTest::newRow(name) << "risultato\n" + fields << status << line;
-    };
-    using namespace records::writer;
-    row("Anna, 12 of 15", "Anna\n12\n3\n15\n300\n1\n", Written, ",Anna,12,3,15,300,sì\r\n");
-    row("no record", "Bea\n5\n0\n5\n42\n0\n", Written, ",Bea,5,0,5,42,no\r\n");
-    row("a comma and quotes, quoted", "Bea \"la\", Rossi\n1\n0\n1\n300\n0\n", Written,
-        ",\"Bea \"\"la\"\", Rossi\",1,0,1,300,no\r\n");
-    row("Niccolò in UTF-8", "Niccol\xC3\xB2\n0\n0\n0\n0\n0\n", Written,
-        ",Niccol\xC3\xB2,0,0,0,0,no\r\n");
-    row("a record the folder does not hold", "Eva\n13\n0\n13\n300\n1\n", Refused);
-    row("total not the sum", "Eva\n3\n1\n5\n300\n0\n", Refused);
-    row("past five minutes", "Eva\n3\n1\n4\n301\n0\n", Refused);
-    row("beyond 16 bits", "Eva\n32768\n0\n32768\n300\n0\n", Refused);
-    row("leading zero", "Eva\n03\n1\n4\n300\n0\n", Refused);
-    row("record neither 0 nor 1", "Eva\n3\n1\n4\n300\n2\n", Refused);
-    row("a tab in the name", "E\tva\n3\n1\n4\n300\n0\n", Refused);
-    row("not UTF-8", "Niccol\xF2\n3\n1\n4\n300\n0\n", Refused);
-    row("a line missing", "Eva\n3\n1\n4\n300\n", Refused);
-    row("a line too many", "Eva\n3\n1\n4\n300\n0\n0\n", Refused);
-    row("name too long", QByteArray(4097, 'a') + "\n3\n1\n4\n300\n0\n", NameTooLong);
-}
-
-// A contest for the class's results: strictly checked, stamped by the
-// writer, one whole line at the log's end.
-void TestWriter::resultRequestIsCheckedStrictly()
-{
-    QFETCH(QByteArray, input);
-    QFETCH(int, status);
-    QFETCH(QByteArray, line);
-    installed("12\r\n", "Anna\r\n");
-    auto refusal = records::writer::Written;
-    const auto request =
-        records::writer::parse(std::string_view(input.constData(), input.size()), &refusal);
-    records::writer::Failure failure;
-    const int result =
-        request ? records::writer::carryOut(*request, Folder.toStdString(), failure) : int(refusal);
-    QCOMPARE(result, status);
-    const QByteArray log = bytesOf(Folder + records::results::Name);
-    if (line.isEmpty()) {
-        QCOMPARE(log, QByteArray());
-        return;
-    }
-    QVERIFY(log.startsWith(records::results::Header));
-    const QByteArray added = log.mid(int(strlen(records::results::Header)));
-    // 2026-12-08T09:30:00+01:00: a stamp of 25 characters.
-    QVERIFY2(QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d:\\d\\d$")
-                 .match(QString::fromLatin1(added.left(25)))
-                 .hasMatch(),
-             added.constData());
-    QCOMPARE(added.mid(25), line);
-}
-
-void TestWriter::gameSavesThroughTheWriter_data()
+void TestWriter::gameEndsThroughTheService_data()
 {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<QString>("plant"); // what stands in the folder besides
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("score");
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QByteArray>("scoreAfter");
-    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("line"); // the log's last line after its stamp; empty: none
     const QString saved = records::Saved;
-    QTest::newRow("beaten") << QByteArray("12\r\n") << ""
-                            << "13" << QStringList{saved} << QByteArray("13\r\n") << 0;
-    QTest::newRow("first record") << QByteArray() << ""
-                                  << "1" << QStringList{saved} << QByteArray("1\r\n") << 0;
+    const QByteArray me = "," + account() + "\r\n";
+    const auto row = [](const char* tag) -> QTestData& { return QTest::newRow(tag); };
+    row("beaten") << QByteArray("12\r\n") << ""
+                  << "Bea"
+                  << "13" << QStringList{saved} << QByteArray("13\r\n")
+                  << ",Bea,13,0,13,300,sì" + me;
+    row("first record") << QByteArray() << ""
+                        << "Bea"
+                        << "1" << QStringList{saved} << QByteArray("1\r\n")
+                        << ",Bea,1,0,1,300,sì" + me;
     // Another account saved 20 since this game started with 12.
-    QTest::newRow("not better than the stored one")
+    row("not better than the stored one")
         << QByteArray("20\r\n") << ""
-        << "15" << QStringList{} << QByteArray("20\r\n") << 0;
-    QTest::newRow("a name longer than the writer keeps")
-        << QByteArray("12\r\n") << "long name"
-        << "13" << QStringList{"suc00000.txt\n\nMotivo: il nome è troppo lungo"}
-        << QByteArray("12\r\n") << 1;
-    QTest::newRow("score file a link")
-        << QByteArray("12\r\n") << "link"
-        << "13" << QStringList{"suc0000.txt\n\nMotivo: non è un file normale"}
-        << QByteArray("(link)") << 1;
-    QTest::newRow("score file missing")
-        << QByteArray("12\r\n") << "missing"
+        << "Bea"
+        << "15" << QStringList{} << QByteArray("20\r\n") << ",Bea,15,0,15,300,no" + me;
+    row("a name a spreadsheet would run")
+        << QByteArray("12\r\n") << ""
+        << "=1+1"
+        << "13" << QStringList{saved} << QByteArray("13\r\n") << ",\"'=1+1\",13,0,13,300,sì" + me;
+    // The service owns the folder now: it makes a missing file itself.
+    row("score file missing") << QByteArray("12\r\n") << "missing"
+                              << "Bea"
+                              << "13" << QStringList{saved} << QByteArray("13\r\n")
+                              << ",Bea,13,0,13,300,sì" + me;
+    row("results not kept") << QByteArray("12\r\n") << "no log"
+                            << "Bea"
+                            << "13" << QStringList{saved} << QByteArray("13\r\n") << QByteArray();
+    row("score file a link") << QByteArray("12\r\n") << "link"
+                             << "Bea"
+                             << "13" << QStringList{"suc0000.txt\n\nMotivo: non è un file normale"}
+                             << QByteArray("(link)") << QByteArray();
+    row("a pipe for the score") << QByteArray("12\r\n") << "pipe"
+                                << "Bea"
+                                << "13"
+                                << QStringList{"suc0000.txt\n\nMotivo: non è un file normale"}
+                                << QByteArray("(pipe)") << QByteArray();
+    row("the service not running")
+        << QByteArray("12\r\n") << "no service"
+        << "Bea"
         << "13"
-        << QStringList{"suc0000.txt\n\nMotivo: il file non c'è: chi amministra il computer lo "
-                       "rifà con «sudo " +
-                       Writer + " --reset», che azzera il record"}
-        << QByteArray("(missing)") << 1;
-    QTest::newRow("a pipe for the score")
-        << QByteArray("12\r\n") << "pipe"
-        << "13" << QStringList{"suc0000.txt\n\nMotivo: non è un file normale"}
-        << QByteArray("(pipe)") << 1;
+        << QStringList{"Motivo: il servizio che registra il record non è in funzione: chi "
+                       "amministra il computer lo avvia con «sudo systemctl enable --now "
+                       "corvalesta-record.socket»"}
+        << QByteArray("12\r\n") << QByteArray();
 }
 
-void TestWriter::gameSavesThroughTheWriter()
+void TestWriter::gameEndsThroughTheService()
 {
     QFETCH(QByteArray, stored);
     QFETCH(QString, plant);
+    QFETCH(QString, name);
     QFETCH(QString, score);
     QFETCH(QStringList, boxes);
     QFETCH(QByteArray, scoreAfter);
-    QFETCH(int, status);
+    QFETCH(QByteArray, line);
     installed(stored, "Anna\r\n");
     QTemporaryDir elsewhere;
     const QString target = elsewhere.filePath("altro.txt");
@@ -249,28 +255,37 @@ void TestWriter::gameSavesThroughTheWriter()
     } else if (plant == "pipe") {
         QVERIFY(QFile::remove(Folder + records::ScoreFile));
         QCOMPARE(mkfifo(QFile::encodeName(Folder + records::ScoreFile).constData(), 0600), 0);
+    } else if (plant == "no log") {
+        QVERIFY(QFile::remove(Folder + LogFile));
     }
     FakePlatform platform;
-    platform.writer = Writer;
+    platform.service = plant == "no service" ? Folder + "nessuno.sock" : Socket;
     // The record this game saw at its start: 12, or none on a first run.
     const QString seen = stored.isEmpty() ? QString() : QStringLiteral("12\r\n");
-    const QString holder = plant == "long name" ? QString(4097, u'B') : QStringLiteral("Bea");
-    records::endContest(platform, Folder, false, {seen, score, holder});
-    QCOMPARE(platform.exitStatus, status);
+    records::endContest(platform, Folder, false, {seen, score, name, {}, 0, 300});
+    QCOMPARE(platform.exitStatus, line.isEmpty() && plant != "no log" ? 1 : 0);
     QCOMPARE(platform.boxPrompts().size(), boxes.size());
     for (int i = 0; i < boxes.size(); ++i)
         QVERIFY2(platform.boxPrompts()[i].endsWith(boxes[i]), qPrintable(platform.boxPrompts()[i]));
     if (plant != "link" && plant != "pipe")
         QCOMPARE(bytesOf(Folder + records::ScoreFile), scoreAfter);
-    // The contest reaches the class's results, whether it set a record or not.
-    if (status == 0)
-        QVERIFY(bytesOf(Folder + records::results::Name)
-                    .endsWith(",Bea," + score.toLatin1() + ",0," + score.toLatin1() + ",0," +
-                              (boxes.isEmpty() ? "no" : "sì") + "\r\n"));
+    const QByteArray log = bytesOf(Folder + LogFile);
+    if (line.isEmpty()) {
+        QVERIFY(log.isEmpty() || log == "(missing)");
+    } else {
+        QVERIFY(log.startsWith(records::results::Header));
+        const QByteArray added = log.mid(int(strlen(records::results::Header)));
+        // 2026-12-08T09:30:00+01:00: a stamp of 25 characters.
+        QVERIFY2(QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d:\\d\\d$")
+                     .match(QString::fromLatin1(added.left(25)))
+                     .hasMatch(),
+                 added.constData());
+        QCOMPARE(added.mid(25), line);
+    }
     QCOMPARE(bytesOf(target), QByteArray("99\r\n")); // never written through a link
     // Whoever starts next reads what is there, without writing anything.
     if (plant.isEmpty()) {
-        const records::Record next = records::startUp(Folder, Writer);
+        const records::Record next = records::startUp(Folder, Socket);
         QCOMPARE(next.score, QString(scoreAfter));
     }
 }
@@ -317,13 +332,13 @@ void TestWriter::onlySingleFilesAreWritten()
         QVERIFY(put(folder + records::HolderFile, "Anna\r\n"));
         platform.recordDir = folder;
     } else {
-        platform.writer = Writer;
+        platform.service = Socket;
     }
     const QString elsewhere = victim();
     QVERIFY(plant(folder + name, target == "(victim)" ? elsewhere : folder + target, hard));
     const QByteArray scoreBefore = bytesOf(folder + records::ScoreFile);
     const QByteArray holderBefore = bytesOf(folder + records::HolderFile);
-    records::endContest(platform, folder, false, {"12\r\n", "13", "Bea"});
+    records::endContest(platform, folder, false, {"12\r\n", "13", "Bea", {}, 0, 300});
     QCOMPARE(platform.exitStatus, 1);
     QCOMPARE(platform.boxes.size(), 1);
     QVERIFY2(platform.boxPrompts()[0].endsWith(told), qPrintable(platform.boxPrompts()[0]));
@@ -348,9 +363,20 @@ void TestWriter::resetRepairsTheFolder_data()
                                             << "";
     QTest::newRow("a pending journal") << JournalFile << "pending"
                                        << "";
-    for (const QString& name : {score, holder, JournalFile, LockFile})
+    for (const QString& name : {score, holder, JournalFile, LockFile, ScratchFile})
         QTest::addRow("%s missing", qPrintable(name)) << name << "missing"
                                                       << "";
+    QTest::newRow("a link for the scratch file") << ScratchFile << "link"
+                                                 << "";
+    QTest::newRow("a second name for the log") << LogFile << "hard link"
+                                               << "";
+    QTest::newRow("a link for the log") << LogFile << "link"
+                                        << "";
+    QTest::newRow("a pipe for the log") << LogFile << "pipe"
+                                        << "";
+    // Deleted by its administrator: no results are kept, and none come back.
+    QTest::newRow("no log") << LogFile << "missing"
+                            << "";
     // A folder is never emptied by a reset.
     QTest::newRow("a folder for the holder") << holder << "folder" << holder;
 }
@@ -386,19 +412,25 @@ void TestWriter::resetRepairsTheFolder()
     QCOMPARE(status, int(records::writer::Written));
     struct stat folder;
     QCOMPARE(stat(QFile::encodeName(Folder).constData(), &folder), 0);
-    for (const QString& file : {records::ScoreFile, records::HolderFile, JournalFile, LockFile}) {
+    for (const QString& file :
+         {records::ScoreFile, records::HolderFile, JournalFile, LockFile, ScratchFile, LogFile}) {
         struct stat st;
+        if (file == LogFile && name == LogFile && wrong == "missing") {
+            QVERIFY(lstat(QFile::encodeName(Folder + file).constData(), &st) != 0);
+            continue;
+        }
         QCOMPARE(lstat(QFile::encodeName(Folder + file).constData(), &st), 0);
         QVERIFY2(S_ISREG(st.st_mode) && st.st_nlink == 1, qPrintable(file));
-        // As the package makes them: the folder's owner and group.
-        QCOMPARE(st.st_mode & 07777, file == LockFile ? 0660u : 0664u);
+        // As the package makes them: the folder's owner and group, read by
+        // all, written by the service alone, the lock its own.
+        QCOMPARE(st.st_mode & 07777, file == LockFile ? 0600u : 0644u);
         QCOMPARE(st.st_uid, folder.st_uid);
         QCOMPARE(st.st_gid, folder.st_gid);
     }
     QCOMPARE(bytesOf(Folder + records::ScoreFile), QByteArray());
     QCOMPARE(bytesOf(Folder + records::HolderFile), QByteArray());
     // The pending save is dropped, not finished later.
-    const records::Record after = records::startUp(Folder, Writer);
+    const records::Record after = records::startUp(Folder, Socket);
     QCOMPARE(after.score, QString());
     QCOMPARE(after.holder, QString());
 }
@@ -412,14 +444,14 @@ void TestWriter::startUpShowsAPendingSaveWithoutWriting()
     const QByteArray pending =
         QByteArray::fromStdString(records::journal::encode({"14\r\n", "Carlo\r\n"}));
     QVERIFY(put(Folder + JournalFile, pending));
-    const records::Record record = records::startUp(Folder, Writer);
+    const records::Record record = records::startUp(Folder, Socket);
     QCOMPARE(record.score, QString("14\r\n"));
     QCOMPARE(record.holder, QString("Carlo\r\n"));
     QCOMPARE(bytesOf(Folder + records::ScoreFile), QByteArray("12\r\n"));
     QCOMPARE(bytesOf(Folder + JournalFile), pending);
     FakePlatform platform;
-    platform.writer = Writer;
-    records::endContest(platform, Folder, false, {"12\r\n", "14", "Bea"});
+    platform.service = Socket;
+    records::endContest(platform, Folder, false, {"12\r\n", "14", "Bea", {}, 0, 300});
     QCOMPARE(platform.boxPrompts(), QStringList{});
     QCOMPARE(bytesOf(Folder + records::ScoreFile), QByteArray("14\r\n"));
     QCOMPARE(bytesOf(Folder + records::HolderFile), QByteArray("Carlo\r\n"));
@@ -428,10 +460,10 @@ void TestWriter::startUpShowsAPendingSaveWithoutWriting()
 
 // Running out of memory anywhere in a save is told like any other failure,
 // and leaves no descriptor open.
-void TestWriter::nothingEscapesTheWriter()
+void TestWriter::nothingEscapesTheService()
 {
     installed("12\r\n", "Anna\r\n");
-    const auto request = records::writer::parse("13\nBea\n");
+    const auto request = records::writer::parse("corvalesta fine 1\n13\n0\n300\n1\nBea\nBea\n");
     QVERIFY(request);
     const auto descriptors = [] { return QDir("/proc/self/fd").entryList(QDir::System).size(); };
     const auto before = descriptors();
@@ -443,14 +475,14 @@ void TestWriter::nothingEscapesTheWriter()
     });
     for (at = 1;; ++at) {
         calls = 0;
-        records::writer::Failure failure;
-        const int status = records::writer::carryOut(*request, Folder.toStdString(), failure);
+        const auto outcome = records::writer::carryOut(
+            *request, Folder.toStdString(), records::RecordStore::Mode::Shared, "eva", 0);
         QCOMPARE(descriptors(), before);
         if (calls < at) {
-            QCOMPARE(status, int(records::writer::Written));
+            QCOMPARE(outcome.status, int(records::writer::Written));
             break;
         }
-        QCOMPARE(status, int(records::writer::Failed) + int(records::Cause::OutOfMemory));
+        QCOMPARE(outcome.status, int(records::writer::Failed) + int(records::Cause::OutOfMemory));
         installed("12\r\n", "Anna\r\n");
     }
     sys::setHook(nullptr);

@@ -1,8 +1,10 @@
-// Any bytes on the record writer's standard input: it takes only a score of
-// 1 to 5 digits and a name line of at most 4,096 bytes without a control
-// character, and carries that out in a shared folder (in memory, under
-// /dev/shm): the files then hold exactly those lines with CR LF, the journal
-// is at rest, and nothing is written anywhere else, in the folder or beside it.
+// Any bytes as a request to the record service: it takes only the end of a
+// contest it could have been, with names of at most 60 characters without a
+// control character, exactly as the game writes one, and carries that out in
+// a shared folder (in memory, under /dev/shm): the record files then hold the
+// score and the name with CR LF when it beat no record, the journal is at
+// rest, the log ends in the contest's whole line, and nothing is written
+// anywhere else, in the folder or beside it.
 #include "WriterRequest.h"
 
 #include <algorithm>
@@ -81,48 +83,36 @@ const std::string& folder()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    using namespace records;
     const std::string input(reinterpret_cast<const char*>(data), size);
-    const auto request = records::writer::parse(input);
+    const auto request = writer::parse(input);
     if (!request)
         return 0;
-    const std::string& shared = folder();
-    if (request->result) {
-        // A contest: one whole line at the log's end, or a refused claim.
-        put(shared + "/risultati.csv", "");
-        records::writer::Failure failed;
-        const int status = records::writer::carryOut(*request, shared, failed);
-        const std::string added = records::results::line(request->entry);
-        const std::string log = contents(shared + "/risultati.csv");
-        const bool whole = log.size() >= added.size() &&
-                           log.compare(log.size() - added.size(), added.size(), added) == 0;
-        if (status == records::writer::Refused ? !log.empty() || !request->entry.record
-                                               : status != records::writer::Written || !whole)
-            std::abort();
-        if (names(shared) != Expected)
-            std::abort();
-        return 0;
-    }
-    const std::string& score = request->lines.score;
-    const std::string& holder = request->lines.holder;
-    const auto control = [](char c) { return (unsigned char)c < 32 || c == 127; };
-    // The stored lines are the input's, CR LF for LF, and nothing else.
-    if (score.size() < 3 || score.size() > 7 || holder.size() > records::writer::MaxName + 2 ||
-        score.substr(0, score.size() - 2) + "\n" + holder.substr(0, holder.size() - 2) + "\n" !=
-            input ||
-        std::count_if(holder.begin(), holder.end(), control) != 2)
+    if (writer::request(*request) != input) // one spelling of each request
         std::abort();
+    const std::string& shared = folder();
     put(shared + "/suc0000.txt", ""); // no record: any score above 0 is one
-    records::writer::Failure failed;
-    const int status = records::writer::carryOut(*request, shared, failed);
-    const bool better = request->score > 0;
-    if (status != (better ? records::writer::Written : records::writer::NotBetter))
+    put(shared + "/risultati.csv", "");
+    const auto outcome =
+        writer::carryOut(*request, shared, RecordStore::Mode::Shared, "-fuzz", 1765000000);
+    const bool better = request->candidate && request->right > 0;
+    if (outcome.status != writer::Written || outcome.recorded != better)
         std::abort();
     if (names(shared) != Expected || names(shared + "/..") != std::set<std::string>{"corvalesta"})
         std::abort();
-    if (records::journal::decode(contents(shared + "/corvalesta.journal")))
+    if (journal::decode(contents(shared + "/corvalesta.journal")))
         std::abort();
-    if (better && (contents(shared + "/suc0000.txt") != request->lines.score ||
-                   contents(shared + "/suc00000.txt") != request->lines.holder))
+    if (better && (contents(shared + "/suc0000.txt") != std::to_string(request->right) + "\r\n" ||
+                   contents(shared + "/suc00000.txt") != request->holder + "\r\n"))
+        std::abort();
+    // The log: the header and one line that reads back as the contest.
+    const std::string log = contents(shared + "/risultati.csv");
+    const std::string header = results::Header;
+    if (log.compare(0, header.size(), header) != 0 || log.size() < header.size() + 2)
+        std::abort();
+    const auto entry = results::parse(log.substr(header.size(), log.size() - header.size() - 2));
+    if (!entry || entry->name != request->name || entry->account != "-fuzz" ||
+        entry->right != request->right || entry->record != better)
         std::abort();
     return 0;
 }
