@@ -1,52 +1,25 @@
 #include "ResultsModel.h"
 
+#include "Reason.h"
+#include "RecordStore.h"
+#include "ResultsLog.h"
+
 #include <QFile>
+#include <QScopeGuard>
 #include <QThread>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-const char* const Titles[] = {"Data", "Nome", "Esatte", "Errate", "Totali", "Durata", "Record"};
-
-// The fields of one CSV line (RFC 4180): quoted fields may hold commas and
-// doubled quotes.
-QList<QByteArray> fields(const QByteArray& line)
-{
-    QList<QByteArray> out;
-    QByteArray field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-                field += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                field += c;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            out << field;
-            field.clear();
-        } else {
-            field += c;
-        }
-    }
-    out << field;
-    return out;
-}
-
-QByteArray quotedIfNeeded(const QByteArray& field)
-{
-    if (!field.contains(',') && !field.contains('"') && !field.contains('\n') &&
-        !field.contains('\r'))
-        return field;
-    QByteArray doubled = field;
-    doubled.replace('"', "\"\"");
-    return '"' + doubled + '"';
-}
+const char* const Titles[] = {"Data",   "Nome",   "Esatte", "Errate",
+                              "Totali", "Durata", "Record", "Utente"};
+// Read past the log's bound: a log an older copy let grow a little longer.
+constexpr std::size_t Margin = 1024 * 1024;
 
 } // namespace
 
@@ -68,41 +41,82 @@ QList<ResultsModel::Row> ResultsModel::parse(const QByteArray& bytes)
     rows.reserve(bytes.left(end).count('\n'));
     for (qsizetype at = 0; at < end;) {
         const qsizetype next = bytes.indexOf('\n', at);
-        QByteArray line = bytes.mid(at, next - at);
+        const qsizetype length = next - at - (next > at && bytes[next - 1] == '\r' ? 1 : 0);
+        const auto entry =
+            records::results::parse(std::string_view(bytes.constData() + at, length));
         at = next + 1;
-        if (line.endsWith('\r'))
-            line.chop(1);
-        const QList<QByteArray> f = fields(line);
-        if (f.size() != Columns)
-            continue;
-        Row row;
-        row.when = QDateTime::fromString(QString::fromLatin1(f[Date]), Qt::ISODate);
-        bool ok[5];
-        row.right = f[Right].toInt(&ok[0]);
-        row.wrong = f[Wrong].toInt(&ok[1]);
-        row.total = f[Total].toInt(&ok[2]);
-        row.seconds = f[Duration].toInt(&ok[3]);
-        ok[4] = f[Record] == "sì" || f[Record] == "no";
-        if (!row.when.isValid() || !(ok[0] && ok[1] && ok[2] && ok[3] && ok[4]))
+        if (!entry)
             continue; // the header, or a line that is no contest
-        row.name = QString::fromUtf8(f[Name]);
-        row.record = f[Record] == "sì";
-        rows << row;
+        Row row{QDateTime::fromString(QString::fromStdString(entry->when), Qt::ISODate),
+                QString::fromStdString(entry->name),
+                entry->right,
+                entry->wrong,
+                entry->right + entry->wrong,
+                entry->seconds,
+                entry->record,
+                QString::fromStdString(entry->account)};
+        if (row.when.isValid())
+            rows << row;
     }
     return rows;
 }
 
 QByteArray ResultsModel::header()
 {
-    return "data,nome,esatte,errate,totali,secondi,record\r\n";
+    return records::results::Header;
 }
 
 QByteArray ResultsModel::csvLine(const Row& row)
 {
-    return row.when.toString(Qt::ISODate).toLatin1() + ',' + quotedIfNeeded(row.name.toUtf8()) +
-           ',' + QByteArray::number(row.right) + ',' + QByteArray::number(row.wrong) + ',' +
-           QByteArray::number(row.total) + ',' + QByteArray::number(row.seconds) + ',' +
-           (row.record ? "sì" : "no") + "\r\n";
+    const records::results::Entry entry{row.when.toString(Qt::ISODate).toStdString(),
+                                        row.name.toStdString(),
+                                        row.right,
+                                        row.wrong,
+                                        row.seconds,
+                                        row.record,
+                                        row.account.toStdString()};
+    return QByteArray::fromStdString(records::results::line(entry));
+}
+
+QByteArray ResultsModel::readLog(const QString& path, QString& error)
+{
+    const auto failed = [&error](int number) {
+        error = QString::fromStdString(records::reasonFor(records::causeOf(number), number, false));
+        return QByteArray();
+    };
+    const int fd = open(QFile::encodeName(path).constData(),
+                        O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return failed(errno == ELOOP ? records::NotRegularError : errno);
+    const auto closing = qScopeGuard([fd] { close(fd); });
+    struct stat st;
+    if (fstat(fd, &st) != 0)
+        return failed(errno);
+    if (!S_ISREG(st.st_mode))
+        return failed(records::NotRegularError);
+    if (st.st_nlink != 1)
+        return failed(records::LinkedError);
+    const std::size_t bound = records::results::MaxBytes + Margin;
+    const std::size_t size = std::size_t(st.st_size);
+    const off_t from = size > bound ? off_t(size - bound) : 0;
+    QByteArray bytes(qsizetype(std::min(size, bound)), '\0');
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n =
+            pread(fd, bytes.data() + done, std::size_t(bytes.size() - done), from + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return failed(errno);
+        if (n == 0)
+            break;
+        done += n;
+    }
+    bytes.truncate(done);
+    if (from > 0) // the newest lines: the first one read is cut
+        bytes.remove(0, bytes.indexOf('\n') + 1);
+    error.clear();
+    return bytes;
 }
 
 void ResultsModel::load(const QString& path)
@@ -114,19 +128,21 @@ void ResultsModel::load(const QString& path)
     // The rows come back as a queued call on this model, which Qt drops if
     // the model is gone by then; the destructor waits for the thread itself.
     m_reader = QThread::create([this, path] {
-        QFile file(path);
-        QList<Row> rows = file.open(QIODevice::ReadOnly) ? parse(file.readAll()) : QList<Row>();
+        QString error;
+        QList<Row> rows = parse(readLog(path, error));
         QMetaObject::invokeMethod(
-            this, [this, rows = std::move(rows)]() mutable { setRows(std::move(rows)); },
+            this,
+            [this, rows = std::move(rows), error]() mutable { setRows(std::move(rows), error); },
             Qt::QueuedConnection);
     });
     m_reader->start();
 }
 
-void ResultsModel::setRows(QList<Row> rows)
+void ResultsModel::setRows(QList<Row> rows, const QString& error)
 {
     beginResetModel();
     m_rows = std::move(rows);
+    m_error = error;
     endResetModel();
     emit loaded();
 }
@@ -171,6 +187,8 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
                                       .arg(r.seconds % 60, 2, 10, QLatin1Char('0')));
     case Record:
         return r.record ? QStringLiteral("sì") : QStringLiteral("no");
+    case Account:
+        return r.account;
     }
     return {};
 }

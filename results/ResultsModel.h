@@ -11,7 +11,7 @@ class QThread;
 class ResultsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Date, Name, Right, Wrong, Total, Duration, Record, Columns };
+    enum Column { Date, Name, Right, Wrong, Total, Duration, Record, Account, Columns };
 
     struct Row {
         QDateTime when;
@@ -21,6 +21,7 @@ public:
         int total = 0;
         int seconds = 0;
         bool record = false;
+        QString account; // empty in lines of older copies
     };
 
     explicit ResultsModel(QObject* parent = nullptr);
@@ -28,8 +29,14 @@ public:
     ~ResultsModel() override;
 
     // Reads the log on a thread of its own: the window answers meanwhile.
-    // loaded() comes once the rows are in.
+    // loaded() comes once the rows are in, or with the reason they are not.
     void load(const QString& path);
+    // Why the log could not be read, in Italian; empty once it was.
+    QString error() const { return m_error; }
+    // The log's bytes, at most its bound and a margin (the newest of a larger
+    // one): only a single regular file is read, never through a link and
+    // never waiting for a writer. Empty with the reason in error otherwise.
+    static QByteArray readLog(const QString& path, QString& error);
     // The rows of a log's bytes: whole lines only (a torn tail is left out),
     // the header and lines that are not a contest skipped.
     static QList<Row> parse(const QByteArray& bytes);
@@ -51,8 +58,9 @@ signals:
     void loaded();
 
 private:
-    void setRows(QList<Row> rows);
+    void setRows(QList<Row> rows, const QString& error);
 
     QList<Row> m_rows;
+    QString m_error;
     QThread* m_reader = nullptr;
 };

@@ -5,12 +5,14 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTableView>
@@ -125,8 +127,10 @@ ResultsWindow::ResultsWindow(const QString& log, const QDateTime& now, QWidget* 
         const QString path = QFileDialog::getSaveFileName(
             this, QStringLiteral("Esporta i risultati"), QStringLiteral("risultati.csv"),
             QStringLiteral("CSV (*.csv)"));
-        if (!path.isEmpty())
-            exportTo(path);
+        if (!path.isEmpty() && !exportTo(path))
+            QMessageBox::warning(this, QStringLiteral("Esporta i risultati"),
+                                 QStringLiteral("Non riesco a salvare i risultati in\n%1")
+                                     .arg(QDir::toNativeSeparators(path)));
     });
     connect(m_model, &ResultsModel::loaded, this, [this] {
         updateCount();
@@ -172,6 +176,11 @@ void ResultsWindow::zoom(int steps)
 
 void ResultsWindow::updateCount()
 {
+    if (!m_model->error().isEmpty()) {
+        m_count->setText(
+            QStringLiteral("Non riesco a leggere i risultati: %1").arg(m_model->error()));
+        return;
+    }
     const int shown = m_filter->rowCount();
     m_count->setText(shown == 1 ? QStringLiteral("1 gara") : QStringLiteral("%1 gare").arg(shown));
 }
