@@ -3,6 +3,8 @@
 #include "Journal.h"
 #include "Measure.h"
 #include "RecordFiles.h"
+#include "RecordStore.h"
+#include "ResultsLog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,5 +40,41 @@ int main(int argc, char** argv)
         },
         [&](int) { records::startUp(dir); });
     row("start-up carrying a save through", carried, "us");
+
+    // The class's results at their bound: most appends are plain appends,
+    // the one that finds the log full drops a block and rewrites it once.
+    header("Results log at 10 MiB (median of 200)");
+    const std::string line = records::results::line(
+        {"2026-12-09T10:00:00+01:00", std::string(60, 'F'), 603, 0, 300, false, "nobody"});
+    std::string full = records::results::Header;
+    while (full.size() + line.size() <= records::results::MaxBytes)
+        full += line;
+    const std::string path = QFile::encodeName(dir).toStdString();
+    QFile log(dir + QString::fromLatin1(records::results::Name));
+    if (!log.open(QIODevice::WriteOnly) || log.write(full.data(), qint64(full.size())) < 0)
+        std::abort();
+    log.close();
+    const double append = medianMicroseconds(200, [&](int) {
+        records::RecordStore store(path);
+        store.lock();
+        if (!store.appendResult(line))
+            std::abort();
+    });
+    row("append to a full log", append, "us");
+    const double rewrite = medianMicroseconds(
+        20,
+        [&](int) {
+            QFile again(dir + QString::fromLatin1(records::results::Name));
+            if (!again.open(QIODevice::WriteOnly) ||
+                again.write(full.data(), qint64(full.size())) < 0)
+                std::abort();
+        },
+        [&](int) {
+            records::RecordStore store(path);
+            store.lock();
+            if (!store.appendResult(line + line))
+                std::abort();
+        });
+    row("the append that drops a block", rewrite, "us");
     return 0;
 }

@@ -253,7 +253,7 @@ void RecordStore::lock(int timeoutMs)
             fail(LockName);
         if (std::chrono::steady_clock::now() >= deadline)
             fail("", EWOULDBLOCK);
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 }
 

@@ -1,11 +1,14 @@
 #!/bin/bash
-# The Debian package installed for real: one account makes a record, another
-# account sees it at its start and beats it while a third holds every lock it
-# can take in the shared folder. Each plays the installed game on a screen of
-# its own, read through the accessibility tree. The package is purged after.
+# The Debian package installed for real, over the one today's players have:
+# one account makes a record with the set-group-id package of release 1.0.0,
+# the package is upgraded to this one, and another account sees the record
+# at its start and beats it through the record service while a third holds
+# every lock it can take in the shared folder. Each plays the installed game
+# on a screen of its own, read through the accessibility tree. The package is
+# purged after.
 # The scripts the players run are staged outside the checkout, which other
 # accounts may not enter.
-# Usage: shared.sh <build folder>. Exit 77 means skipped.
+# Usage: shared.sh <source folder>. Exit 77 means skipped.
 # (Run as one player by itself: shared.sh --play NAME RECORD-SHOWN RIGHT.)
 set -u
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -115,11 +118,16 @@ if [ "${1:-}" = --play ]; then
     exit 0
 fi
 
-build=$1
+source=$1
+# The last release made with the set-group-id writer.
+release=eeefc97
 [ "$(id -u)" = 0 ] || { echo "SKIP: installing a package needs root"; exit 77; }
-for tool in cpack dpkg setpriv Xvfb xdotool dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+for tool in cpack dpkg-buildpackage dh setpriv systemd-socket-activate systemd-analyze Xvfb xdotool \
+    dbus-run-session /usr/libexec/at-spi-bus-launcher; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
+git -C "$source" cat-file -e "$release^{commit}" 2>/dev/null ||
+    { echo "SKIP: the checkout lacks release $release"; exit 77; }
 if dpkg-query -W -f='${Status}' corvalesta 2>/dev/null | grep -q installed ||
     [ -e /var/games/corvalesta ]; then
     echo "SKIP: Corvalesta is installed on this computer already; not touching it"
@@ -127,16 +135,26 @@ if dpkg-query -W -f='${Status}' corvalesta 2>/dev/null | grep -q installed ||
 fi
 out=$(mktemp -d)
 chmod 755 "$out"
-trap 'dpkg --purge corvalesta >/dev/null 2>&1; rm -rf "$out"' EXIT
+service=""
+cleanup() {
+    kill $service ${holder:-} 2>/dev/null
+    dpkg --purge corvalesta >/dev/null 2>&1
+    rm -rf "$out" /run/corvalesta-record.sock
+}
+trap cleanup EXIT
 install -d -m 755 "$out/scripts/package" "$out/scripts/e2e" "$out/scripts/writer"
 install -m 755 "$here/package/shared.sh" "$out/scripts/package/"
 install -m 755 "$here/writer/hold_locks.py" "$out/scripts/writer/"
 install -m 644 "$here/e2e/x11.sh" "$here/e2e/screen.py" "$out/scripts/e2e/"
-cpack -G DEB -B "$out" --config "$build/CPackConfig.cmake" >"$out/cpack.log" 2>&1 ||
-    { cat "$out/cpack.log"; exit 1; }
-dpkg -i "$out"/*.deb >"$out/dpkg.log" 2>&1 || { cat "$out/dpkg.log"; fail "the package does not install"; }
-[ "$(stat -c '%a %U:%G' /usr/lib/corvalesta/corvalesta-record)" = "2755 root:games" ] ||
-    fail "the writer is $(stat -c '%a %U:%G' /usr/lib/corvalesta/corvalesta-record)"
+# Both packages: today's players' release, built as it was, and this one.
+mkdir "$out/old"
+git -C "$source" archive "$release" | tar -xf - -C "$out/old"
+{ cmake -S "$out/old" -B "$out/old/build" -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo &&
+    cmake --build "$out/old/build" -j"$(nproc)" &&
+    cpack -G DEB -B "$out/old-deb" --config "$out/old/build/CPackConfig.cmake"; } >"$out/old.log" 2>&1 ||
+    { tail -30 "$out/old.log"; fail "release $release does not build"; }
+new=$("$source/tests/package/build.sh" "$source" "$out/new") || fail "the package does not build: $new"
+dpkg -i "$out"/old-deb/*.deb >"$out/dpkg.log" 2>&1 || { cat "$out/dpkg.log"; fail "release $release does not install"; }
 
 # Two accounts, neither in the group games, each with a home of its own
 # (D-Bus wants each to be in the user database: nobody and daemon).
@@ -144,29 +162,56 @@ as() {
     local uid=$1; shift
     install -d -o "$uid" -g "$uid" -m 700 "$out/home-$uid"
     setpriv --reuid="$uid" --regid="$uid" --clear-groups \
-        env -i PATH=/usr/bin:/bin HOME="$out/home-$uid" XDG_RUNTIME_DIR="$out/home-$uid" \
+        env -i PATH=/usr/games:/usr/bin:/bin HOME="$out/home-$uid" XDG_RUNTIME_DIR="$out/home-$uid" \
         dbus-run-session -- "$out/scripts/package/shared.sh" "$@" 2> >(grep -v "fd limit" >&2)
 }
 folder=/var/games/corvalesta
 as 65534 --play Anna none 1 || exit 1
 [ "$(od -An -tx1 $folder/suc0000.txt | tr -d ' \n')" = 310d0a ] ||
     fail "stored score $(od -An -tx1 $folder/suc0000.txt)"
+
+# The upgrade keeps the record and the results, hands them to the service's
+# account, and leaves nothing set-group-id.
+dpkg -i "$new" >"$out/dpkg.log" 2>&1 || { cat "$out/dpkg.log"; fail "the upgrade fails"; }
+[ "$(od -An -tx1 $folder/suc0000.txt $folder/suc00000.txt | tr -d ' \n')" = 310d0a416e6e610d0a ] ||
+    fail "the upgrade lost the record: $(od -An -tx1 $folder/suc0000.txt $folder/suc00000.txt)"
+grep -q ',Anna,1,0,1,[0-9]*,sì.$' $folder/risultati.csv || fail "the upgrade lost the results"
+[ "$(stat -c '%U:%G %a' $folder $folder/suc0000.txt $folder/risultati.csv $folder/corvalesta.lock | tr '\n' ' ')" = \
+    "corvalesta:corvalesta 755 corvalesta:corvalesta 644 corvalesta:corvalesta 644 corvalesta:corvalesta 600 " ] ||
+    fail "after the upgrade: $(stat -c '%n %U:%G %a' $folder $folder/*)"
+[ -z "$(find /usr/lib/corvalesta /usr/games/corvalesta -perm /6000)" ] || fail "a set-id file is left"
+systemd-analyze verify /lib/systemd/system/corvalesta-record.socket \
+    /lib/systemd/system/corvalesta-record@.service || fail "systemd-analyze verify"
+# Where PID 1 is systemd the package has started the socket; elsewhere it is
+# run as systemd would: root listens, and each connection gets a service of
+# its own as the service's account.
+if [ ! -d /run/systemd/system ]; then
+    systemd-socket-activate --accept --inetd -l /run/corvalesta-record.sock \
+        setpriv --reuid=corvalesta --regid=corvalesta --init-groups \
+        /usr/lib/corvalesta/corvalesta-record 2>/dev/null &
+    service=$!
+    for _ in $(seq 600); do [ -S /run/corvalesta-record.sock ] && break; sleep 0.1; done
+fi
+[ -S /run/corvalesta-record.sock ] || fail "nothing listens for the record service"
+# As the socket unit says: every account may connect.
+chmod 0666 /run/corvalesta-record.sock
+
 # Meanwhile nobody holds every lock it can take: on the folder and on each
 # file it can open, flock and POSIX locks both. The saves' lock is not one.
 setpriv --reuid=65534 --regid=65534 --clear-groups /usr/bin/python3 "$out/scripts/writer/hold_locks.py" \
     "$folder" "$folder"/* >"$out/held" &
 holder=$!
-trap 'kill $holder 2>/dev/null; dpkg --purge corvalesta >/dev/null 2>&1; rm -rf "$out"' EXIT
-for _ in $(seq 50); do grep -q holding "$out/held" && break; sleep 0.1; done
+for _ in $(seq 600); do grep -q holding "$out/held" && break; sleep 0.1; done
 [ "$(tr '\n' ' ' <"$out/held")" = "refused corvalesta.lock holding 6 " ] ||
     fail "the lock holder: $(cat "$out/held")"
 as "$(id -u daemon)" --play Bea '1\n' 2 || exit 1
 kill $holder
 [ "$(od -An -tx1 $folder/suc0000.txt $folder/suc00000.txt | tr -d ' \n')" = 320d0a4265610d0a ] ||
     fail "stored $(od -An -tx1 $folder/suc0000.txt $folder/suc00000.txt)"
-# Both contests reach the class's results, which a third account reads.
-# Anna's first record of 1 and Bea's 2 that beat it: both set a record.
-[ "$(grep -c ',Anna,1,0,1,[0-9]*,sì.$' $folder/risultati.csv) $(grep -c ',Bea,2,[0-9]*,[0-9]*,[0-9]*,sì.$' $folder/risultati.csv) $(wc -l <$folder/risultati.csv)" = "1 1 3" ] ||
+# Both contests reach the class's results, which a third account reads:
+# Anna's first record of 1 and Bea's 2 that beat it, Bea's signed by daemon.
+[ "$(grep -c ',Anna,1,0,1,[0-9]*,sì.$' $folder/risultati.csv) $(grep -c ',Bea,2,[0-9]*,[0-9]*,[0-9]*,sì,daemon.$' $folder/risultati.csv) $(head -c 52 $folder/risultati.csv) $(wc -l <$folder/risultati.csv)" = \
+    "1 1 data,nome,esatte,errate,totali,secondi,record,utente 3" ] ||
     fail "the results log: $(cat $folder/risultati.csv)"
 as "$(id -u bin)" --results || exit 1
 # A software centre finds the game by its Italian words.
@@ -177,4 +222,4 @@ if command -v appstreamcli >/dev/null; then
 fi
 dpkg --purge corvalesta >/dev/null 2>&1 || fail "purge"
 [ ! -e /var/games/corvalesta ] || fail "purge left the record folder"
-echo "PASS: a record made by one account, shown to another and beaten beside a third's locks; both contests in the class's results for a fourth; found by \"matematica\"; purge removed it"
+echo "PASS: a record made with release $release kept through the upgrade, shown to another account and beaten through the service beside a third's locks; both contests in the class's results for a fourth; units verified; found by \"matematica\"; purge removed it"
