@@ -1,15 +1,88 @@
 // Saving the record pair and reading it at start-up, in a folder on the
-// machine's own disk (the save syncs, so the disk sets the pace).
+// machine's own disk (the save syncs, so the disk sets the pace); a save in
+// the shared folder through the record service, beside one through a process
+// started for each save, as the set-group-id writer was; the results log at
+// its bound.
 #include "Journal.h"
 #include "Measure.h"
 #include "RecordFiles.h"
 #include "RecordStore.h"
 #include "ResultsLog.h"
 
+#include "WriterRequest.h"
+
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
+
+namespace {
+
+void put(const QString& path, const std::string& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) < 0)
+        std::abort();
+}
+
+// The contest that sets the i-th record: as many right answers as five
+// minutes allow, one more each time.
+records::Ending ending(int i)
+{
+    return {QString::number(i), QStringLiteral("Anna"), 0, 300, 0};
+}
+
+// Saves in the shared folder: through the service, as systemd starts it, and
+// through a process started for each save with the request on its input.
+void sharedSaves()
+{
+    const QString activate = QStandardPaths::findExecutable("systemd-socket-activate");
+    if (activate.isEmpty()) {
+        std::printf("\n(no systemd-socket-activate: no shared-folder saves)\n");
+        return;
+    }
+    const QString folder = QStringLiteral(CORVALESTA_BENCH_SHARED_DIR "/");
+    const QString socket = QStringLiteral(CORVALESTA_BENCH_SHARED_DIR ".sock");
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    put(folder + QString::fromLatin1(records::results::Name), "");
+    QFile::remove(socket);
+    QProcess service;
+    // It tells of every connection: unread, that would fill the pipe and stop it.
+    service.setStandardOutputFile(QProcess::nullDevice());
+    service.setStandardErrorFile(QProcess::nullDevice());
+    service.start(activate, {"--accept", "--inetd", "-l", socket, CORVALESTA_BENCH_SERVICE});
+    const QDeadlineTimer deadline(60000);
+    while (!QFileInfo::exists(socket) && !deadline.hasExpired())
+        QThread::msleep(10);
+    header("Shared folder, a contest's end with a record (median of 200)");
+    const double process = medianMicroseconds(200, [&](int i) {
+        const std::string request = records::writer::request({i + 1, 0, 300, true, "Anna", "Anna"});
+        QProcess writer;
+        writer.start(CORVALESTA_BENCH_SERVICE, {});
+        writer.write(request.data(), qint64(request.size()));
+        writer.closeWriteChannel();
+        if (!writer.waitForFinished(60000) || writer.exitCode() != records::writer::Written)
+            std::abort();
+    });
+    row("a process started for the save", process, "us");
+    const double through = medianMicroseconds(200, [&](int i) {
+        if (!records::finish(folder, ending(201 + i), socket).recorded)
+            std::abort();
+    });
+    row("through the service", through, "us");
+    row("service / process", through / process, "x");
+    service.terminate();
+    service.waitForFinished(60000);
+    QFile::remove(socket);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -20,9 +93,7 @@ int main(int argc, char** argv)
     header("Record files (median of 200)");
     records::startUp(dir);
     const double save = medianMicroseconds(200, [&](int i) {
-        // As many right answers as five minutes allow, then one more each time.
-        const records::Ending ending{QString::number(i + 1), QStringLiteral("Anna"), 0, 300, 0};
-        if (!records::finish(dir, ending).recorded)
+        if (!records::finish(dir, ending(i + 1)).recorded)
             std::abort();
     });
     row("save a better record", save, "us");
@@ -31,13 +102,7 @@ int main(int argc, char** argv)
     // A save killed after its journal was on disk: start-up finishes it.
     const std::string journal = records::journal::encode({"99\r\n", "Bea\r\n"});
     const double carried = medianMicroseconds(
-        200,
-        [&](int) {
-            QFile file(dir + QString::fromLatin1(records::journal::Name));
-            if (!file.open(QIODevice::WriteOnly) ||
-                file.write(journal.data(), qint64(journal.size())) < 0)
-                std::abort();
-        },
+        200, [&](int) { put(dir + QString::fromLatin1(records::journal::Name), journal); },
         [&](int) { records::startUp(dir); });
     row("start-up carrying a save through", carried, "us");
 
@@ -50,10 +115,8 @@ int main(int argc, char** argv)
     while (full.size() + line.size() <= records::results::MaxBytes)
         full += line;
     const std::string path = QFile::encodeName(dir).toStdString();
-    QFile log(dir + QString::fromLatin1(records::results::Name));
-    if (!log.open(QIODevice::WriteOnly) || log.write(full.data(), qint64(full.size())) < 0)
-        std::abort();
-    log.close();
+    const QString log = dir + QString::fromLatin1(records::results::Name);
+    put(log, full);
     const double append = medianMicroseconds(200, [&](int) {
         records::RecordStore store(path);
         store.lock();
@@ -62,13 +125,7 @@ int main(int argc, char** argv)
     });
     row("append to a full log", append, "us");
     const double rewrite = medianMicroseconds(
-        20,
-        [&](int) {
-            QFile again(dir + QString::fromLatin1(records::results::Name));
-            if (!again.open(QIODevice::WriteOnly) ||
-                again.write(full.data(), qint64(full.size())) < 0)
-                std::abort();
-        },
+        20, [&](int) { put(log, full); },
         [&](int) {
             records::RecordStore store(path);
             store.lock();
@@ -76,5 +133,6 @@ int main(int argc, char** argv)
                 std::abort();
         });
     row("the append that drops a block", rewrite, "us");
+    sharedSaves();
     return 0;
 }

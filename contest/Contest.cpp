@@ -114,19 +114,17 @@ QString Contest::playerName(const QString& typed)
 {
     QString name;
     name.reserve(typed.size());
-    qsizetype characters = 0;
-    for (qsizetype i = 0; i < typed.size(); ++i) {
-        const QChar c = typed[i];
-        // Kept whole by both the record and the class's results.
-        if (!c.isLowSurrogate() && characters++ == qsizetype(records::results::MaxNameChars))
-            break;
+    for (const QChar c : typed) {
         if (c == u'\r' || c == u'\n' || c == u'\t')
             name += u' ';
         else if (c.unicode() >= 32 && c.unicode() != 127)
             name += c;
-        else
-            --characters;
     }
+    // Kept whole by both the record and the class's results.
+    qsizetype end = 0;
+    for (std::size_t kept = 0; end < name.size() && kept < records::results::MaxNameChars; ++kept)
+        end += name[end].isHighSurrogate() && end + 1 < name.size() ? 2 : 1;
+    name.truncate(end);
     return name;
 }
 

@@ -116,19 +116,32 @@ int ask(const std::string& path, const std::string& request, int waitMs, std::st
     return 0;
 }
 
-std::string peerAccount(int fd)
+namespace {
+
+std::string accountName(uid_t uid)
 {
-    ucred credentials{};
-    socklen_t size = sizeof credentials;
-    const uid_t uid = getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0
-                          ? credentials.uid
-                          : getuid();
     std::vector<char> buffer(16384);
     passwd entry{};
     passwd* found = nullptr;
     if (getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) == 0 && found)
         return found->pw_name;
     return std::to_string(uid); // an account the system cannot name
+}
+
+} // namespace
+
+std::string peerAccount(int fd)
+{
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    if (getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0)
+        return accountName(credentials.uid);
+    return ownAccount();
+}
+
+std::string ownAccount()
+{
+    return accountName(getuid());
 }
 
 } // namespace records::connection

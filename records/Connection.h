@@ -26,5 +26,7 @@ bool send(int fd, const std::string& text, int waitMs);
 // the kernel's credentials; of the process itself when fd is no socket (the
 // program run by hand, with no more rights than whoever runs it).
 std::string peerAccount(int fd);
+// The login name of this process's account; its number when it has none.
+std::string ownAccount();
 
 } // namespace records::connection

@@ -144,7 +144,7 @@ Outcome finish(const QString& recordDir, const Ending& ending, const QString& se
         writer::Status refusal = writer::Refused;
         if (writer::parse(writer::request(contest), &refusal))
             done = writer::carryOut(contest, bytesOf(recordDir), RecordStore::Mode::Account,
-                                    connection::peerAccount(-1), std::time(nullptr));
+                                    connection::ownAccount(), std::time(nullptr));
         else
             done.status = refusal;
     }

@@ -235,6 +235,24 @@ std::string RecordStore::readFile(const std::string& path)
     return readText(AT_FDCWD, path.c_str(), MaxRead, 0);
 }
 
+std::string RecordStore::readLines(const std::string& path, std::size_t limit)
+{
+    Fd fd = openRegular(AT_FDCWD, path.c_str(), O_RDONLY | O_NOFOLLOW);
+    const struct stat st = statOf(fd, path.c_str());
+    if (st.st_nlink != 1)
+        fail(path, LinkedError);
+    const std::size_t size = std::size_t(st.st_size);
+    const std::size_t from = size > limit ? size - limit : 0;
+    std::string bytes(size - from, '\0');
+    const ssize_t n = sys::readAt(fd.get(), bytes.data(), bytes.size(), off_t(from));
+    if (n < 0)
+        fail(path);
+    bytes.resize(std::size_t(n));
+    if (from > 0) // the first line read is cut
+        bytes.erase(0, std::min(bytes.size(), bytes.find('\n') + 1));
+    return bytes;
+}
+
 void RecordStore::lock(int timeoutMs)
 {
     if (m_lock < 0) {

@@ -72,6 +72,9 @@ public:
     static void makeFolders(const std::string& path);
     // The first MaxRead bytes of a regular file; nothing else is opened.
     static std::string readFile(const std::string& path);
+    // The last limit bytes of a single regular file (one name, not through a
+    // link, opened without waiting for a writer), from the first whole line.
+    static std::string readLines(const std::string& path, std::size_t limit);
 
     // Waits at most timeoutMs for another save to end; then the cause is Busy.
     void lock(int timeoutMs = LockWaitMs);

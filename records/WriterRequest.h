@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecordStore.h"
+#include "ResultsLog.h"
 
 #include <ctime>
 #include <optional>
@@ -34,8 +35,9 @@ struct Contest {
 // which file (empty for the folder) and the system's error number.
 // NotKept: the shared folder keeps no results log.
 enum Status { Written = 0, Refused = 2, NameTooLong = 3, NotKept = 4, Failed = 10 };
-// A request is never longer: the rest is not read.
-inline constexpr std::size_t MaxRequest = 512 + 5 * 4 * 60;
+// A request is never longer: the marker and the numbers, a name of one byte a
+// character and one of up to four. The rest is not read.
+inline constexpr std::size_t MaxRequest = 64 + 5 * results::MaxNameChars;
 
 struct Failure {
     std::string name;

@@ -5,14 +5,10 @@
 #include "ResultsLog.h"
 
 #include <QFile>
-#include <QScopeGuard>
 #include <QThread>
 
-#include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <new>
 
 namespace {
 
@@ -80,43 +76,17 @@ QByteArray ResultsModel::csvLine(const Row& row)
 
 QByteArray ResultsModel::readLog(const QString& path, QString& error)
 {
-    const auto failed = [&error](int number) {
-        error = QString::fromStdString(records::reasonFor(records::causeOf(number), number, false));
-        return QByteArray();
-    };
-    const int fd = open(QFile::encodeName(path).constData(),
-                        O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return failed(errno == ELOOP ? records::NotRegularError : errno);
-    const auto closing = qScopeGuard([fd] { close(fd); });
-    struct stat st;
-    if (fstat(fd, &st) != 0)
-        return failed(errno);
-    if (!S_ISREG(st.st_mode))
-        return failed(records::NotRegularError);
-    if (st.st_nlink != 1)
-        return failed(records::LinkedError);
-    const std::size_t bound = records::results::MaxBytes + Margin;
-    const std::size_t size = std::size_t(st.st_size);
-    const off_t from = size > bound ? off_t(size - bound) : 0;
-    QByteArray bytes(qsizetype(std::min(size, bound)), '\0');
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n =
-            pread(fd, bytes.data() + done, std::size_t(bytes.size() - done), from + done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return failed(errno);
-        if (n == 0)
-            break;
-        done += n;
-    }
-    bytes.truncate(done);
-    if (from > 0) // the newest lines: the first one read is cut
-        bytes.remove(0, bytes.indexOf('\n') + 1);
     error.clear();
-    return bytes;
+    try {
+        return QByteArray::fromStdString(records::RecordStore::readLines(
+            QFile::encodeName(path).toStdString(), records::results::MaxBytes + Margin));
+    } catch (const records::StoreError& failure) {
+        error = QString::fromStdString(records::reasonFor(failure.cause, failure.error, false));
+    } catch (const std::bad_alloc&) {
+        error =
+            QString::fromStdString(records::reasonFor(records::Cause::OutOfMemory, ENOMEM, false));
+    }
+    return {};
 }
 
 void ResultsModel::load(const QString& path)

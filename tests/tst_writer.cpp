@@ -102,6 +102,9 @@ void TestWriter::initTestCase()
         QSKIP("systemd-socket-activate is not installed");
     QVERIFY(QDir().mkpath(QFileInfo(Socket).path()));
     QFile::remove(Socket);
+    // It tells of every connection: unread, that would fill the pipe and stop it.
+    m_service.setStandardOutputFile(QProcess::nullDevice());
+    m_service.setStandardErrorFile(QProcess::nullDevice());
     m_service.start(activate, {"--accept", "--inetd", "-l", Socket, Writer});
     QVERIFY(m_service.waitForStarted(60000));
     const QDeadlineTimer deadline(60000);
