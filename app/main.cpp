@@ -1,30 +1,41 @@
+#include "CommandLine.h"
 #include "Contest.h"
 #include "MainWindow.h"
 #include "QtPlatform.h"
+#include "ResultsLog.h"
 #include "ResultsWindow.h"
 
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdio>
+
 int main(int argc, char** argv)
 {
+    // Read before any window, so that --help answers without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = CommandLine::parse(arguments, QStringLiteral(CORVALESTA_VERSION));
+    if (line.action == CommandLine::Help || line.action == CommandLine::Version ||
+        line.action == CommandLine::Refused) {
+        const QByteArray text = line.text.toLocal8Bit();
+        std::fputs(text.constData(), line.action == CommandLine::Refused ? stderr : stdout);
+        return line.action == CommandLine::Refused ? 2 : 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("corvalesta"));
+    QApplication::setApplicationVersion(QStringLiteral(CORVALESTA_VERSION));
     // Docks and task bars match the window to its desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.corvalesta"));
     MainWindow::prepareApplication();
 
-    // A touch keypad beside the scene even without a touch screen.
-    if (app.arguments().contains(QStringLiteral("--tastierino")))
-        MainWindow::setKeypadWanted(true);
-    // The end-to-end tests play a contest on a faster clock.
-    if (const int ms = qEnvironmentVariableIntValue("CORVALESTA_TICK_MS"); ms > 0)
-        Contest::setTickInterval(ms);
-
     QtPlatform platform;
     // The teacher's window on the class's results, instead of a contest.
-    if (app.arguments().contains(QStringLiteral("--risultati"))) {
-        ResultsWindow results(platform.recordDirectory() + QStringLiteral("/risultati.csv"));
+    if (line.action == CommandLine::Results) {
+        ResultsWindow results(platform.recordDirectory() + u'/' +
+                              QString::fromLatin1(records::results::Name));
         results.show();
         return app.exec();
     }
@@ -35,7 +46,7 @@ int main(int argc, char** argv)
             platform.preloadWave(platform.programFolder() + u'/' + sound);
     });
 
-    Contest contest(platform);
+    Contest contest(platform, line.options);
     contest.load();
     return app.exec();
 }

@@ -34,7 +34,7 @@ void put(const QString& path, const std::string& bytes)
 // minutes allow, one more each time.
 records::Ending ending(int i)
 {
-    return {QString::number(i), QStringLiteral("Anna"), 0, 300, 0};
+    return {i, QStringLiteral("Anna"), 0, 300, 0};
 }
 
 // Saves in the shared folder: through the service, as systemd starts it, and

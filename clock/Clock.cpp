@@ -1,19 +1,19 @@
 #include "Clock.h"
 
-#include "DesignLabel.h"
+#include "GameRules.h"
 #include "Numbers.h"
 
 #include <QStringList>
 
-Clock::Clock(std::int16_t& hours, std::int16_t& minutes, float& seconds, DesignLabel* display,
+Clock::Clock(std::int16_t& hours, std::int16_t& minutes, float& seconds, int intervalMs,
              QObject* parent)
-    : QObject(parent), m_hours(hours), m_minutes(minutes), m_seconds(seconds), m_display(display)
+    : QObject(parent), m_hours(hours), m_minutes(minutes), m_seconds(seconds)
 {
     // A child, so the window's timer can be found by its name.
     m_timer.setParent(this);
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setTimerType(Qt::PreciseTimer);
-    m_timer.setInterval(1000);
+    m_timer.setInterval(intervalMs);
     // The timer is created running, as designed; start-up stops it at once.
     m_timer.start();
     connect(&m_timer, &QTimer::timeout, this, &Clock::tick);
@@ -22,9 +22,14 @@ Clock::Clock(std::int16_t& hours, std::int16_t& minutes, float& seconds, DesignL
 void Clock::start()
 {
     m_timer.start();
-    m_hours = 0;
-    m_minutes = 5;
-    m_seconds = 0.0f;
+    m_hours = std::int16_t(rules::ContestSeconds / 3600);
+    m_minutes = std::int16_t(rules::ContestSeconds / 60 % 60);
+    m_seconds = float(rules::ContestSeconds % 60);
+}
+
+int Clock::secondsLeft() const
+{
+    return m_hours * 3600 + m_minutes * 60 + int(m_seconds);
 }
 
 void Clock::setEnabled(bool on)
@@ -59,14 +64,13 @@ void Clock::advance(std::int16_t& hours, std::int16_t& minutes, float& seconds)
 
 void Clock::show()
 {
-    if (m_display)
-        m_display->setCaption(display(m_hours, m_minutes, m_seconds));
+    m_shown = display(m_hours, m_minutes, m_seconds);
+    emit shown(m_shown);
 }
 
 void Clock::tick()
 {
-    // The end test reads what the child sees, not the fields.
-    if (m_display && m_display->caption() == Zero) {
+    if (m_shown == Zero) {
         emit runOut();
         return;
     }

@@ -1,34 +1,31 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <cstdint>
 
-class DesignLabel;
-
-// The five-minute countdown: it owns the one-second timer and writes the
-// clock label; the fields it counts with belong to the contest.
+// The five-minute countdown: it owns the one-second timer and tells the time
+// left as hh:mm:ss; the fields it counts with belong to the contest.
 class Clock : public QObject {
     Q_OBJECT
 public:
-    Clock(std::int16_t& hours, std::int16_t& minutes, float& seconds, DesignLabel* display,
+    Clock(std::int16_t& hours, std::int16_t& minutes, float& seconds, int intervalMs = 1000,
           QObject* parent = nullptr);
 
     static inline const QString Zero = QStringLiteral("00:00:00");
 
-    // Enables the timer and sets the countdown to five minutes.
+    // Enables the timer and sets the countdown to the contest's length.
     void start();
     void setEnabled(bool on);
     bool isEnabled() const { return m_timer.isActive(); }
     int interval() const { return m_timer.interval(); }
-    void setInterval(int ms) { m_timer.setInterval(ms); }
 
-    // One tick: ends the contest when the label reads zero, else counts down.
+    // One tick: runs out when the time shown is zero, else counts down.
     void tick();
-    // Writes the fields as hh:mm:ss into the label.
+    // Tells the fields as hh:mm:ss.
     void show();
+    int secondsLeft() const;
 
     static QString display(std::int16_t hours, std::int16_t minutes, float seconds);
     // One second less, borrowing a minute or an hour when the seconds are 0.
@@ -41,7 +38,9 @@ public:
     static bool milestone(std::int16_t minutes, float seconds);
 
 signals:
-    // The countdown has run out: the label read zero on a tick.
+    // The time left to show, hh:mm:ss.
+    void shown(const QString& text);
+    // The countdown has run out: it showed zero on a tick.
     void runOut();
     // The clock moved on by a second.
     void ticked();
@@ -51,5 +50,6 @@ private:
     std::int16_t& m_hours;
     std::int16_t& m_minutes;
     float& m_seconds;
-    QPointer<DesignLabel> m_display;
+    // What the child sees: the end test reads it, not the fields.
+    QString m_shown;
 };

@@ -1,16 +1,12 @@
 #include "Contest.h"
 
-#include "AnswerBox.h"
-#include "Backdrop.h"
 #include "Clock.h"
 #include "DesignLabel.h"
 #include "EndOfContest.h"
+#include "GameRules.h"
 #include "MainWindow.h"
 #include "Numbers.h"
-#include "PictureButton.h"
 #include "Platform.h"
-#include "RecordFiles.h"
-#include "ResultsLog.h"
 #include "Unheard.h"
 
 #include <QPixmapCache>
@@ -20,12 +16,14 @@
 #include <malloc.h>
 
 namespace {
-int tickInterval = 1000;
 // The counters are 16-bit: past 32767 answers the game stops rather than wrap.
 const QString TooManyAnswers = QStringLiteral("Errore: troppe risposte da contare (overflow).");
 } // namespace
 
-Contest::Contest(Platform& platform, QObject* parent) : QObject(parent), m_platform(platform) {}
+Contest::Contest(Platform& platform, const GameOptions& options, QObject* parent)
+    : QObject(parent), m_platform(platform), m_options(options)
+{
+}
 
 Contest::~Contest()
 {
@@ -65,14 +63,14 @@ void Contest::buildWindow()
     // Built while the name prompt is open: a screen reader presenting the
     // prompt must not be flooded with the news of every control made.
     const Unheard quiet;
-    m_window = new MainWindow;
+    m_window = new MainWindow(m_options);
     m_window->setAttribute(Qt::WA_DeleteOnClose);
     m_clock = new Clock(m_state.clockHours, m_state.clockMinutes, m_state.clockSeconds,
-                        m_window->label(QStringLiteral("lblconto")), m_window);
+                        m_options.tickMs, m_window);
     // The window's timer is made running; no tick may come while the name
     // prompt and the greeting are open, before the clock starts.
-    m_clock->setInterval(tickInterval);
     m_clock->setEnabled(false);
+    connect(m_clock, &Clock::shown, m_window, &MainWindow::showTimeLeft);
     connect(m_window, &MainWindow::nextRequested, this, &Contest::dealRound);
     connect(m_window, &MainWindow::answerEntered, this, &Contest::checkAnswer);
     connect(m_window, &MainWindow::exitRequested, this, &Contest::exitContest);
@@ -90,24 +88,17 @@ void Contest::startUp()
     m_platform.messageBox(u' ' + m_state.playerName +
                           QStringLiteral(" vediamo se sei un vero campione  "));
     buildWindow();
-    m_window->setCaption(QStringLiteral("lblnome1"), m_state.playerName);
+    m_window->showPlayer(m_state.playerName);
     m_clock->start();
     try {
-        m_state.recordDir = records::GetSystemDir(m_platform);
-        const records::Record record =
-            records::startUp(m_state.recordDir, m_platform.recordService());
-        m_window->setCaption(QStringLiteral("lblpunti"), record.score);
-        m_window->setCaption(QStringLiteral("lblnome"), record.holder);
+        m_state.recordDir = records::GetSystemDir(m_platform.recordDirectory());
+        m_record = records::startUp(m_state.recordDir, m_platform.recordService());
+        m_window->showRecord(m_record.score, m_record.holder);
     } catch (const records::RecordError& error) {
         fail(error.message());
         return;
     }
     m_clock->show();
-}
-
-void Contest::setTickInterval(int ms)
-{
-    tickInterval = ms;
 }
 
 QString Contest::playerName(const QString& typed)
@@ -117,12 +108,12 @@ QString Contest::playerName(const QString& typed)
     for (const QChar c : typed) {
         if (c == u'\r' || c == u'\n' || c == u'\t')
             name += u' ';
-        else if (c.unicode() >= 32 && c.unicode() != 127)
+        else if (!rules::isControl(c.unicode()))
             name += c;
     }
     // Kept whole by both the record and the class's results.
     qsizetype end = 0;
-    for (std::size_t kept = 0; end < name.size() && kept < records::results::MaxNameChars; ++kept)
+    for (std::size_t kept = 0; end < name.size() && kept < rules::MaxNameChars; ++kept)
         end += name[end].isHighSurrogate() && end + 1 < name.size() ? 2 : 1;
     name.truncate(end);
     return name;
@@ -133,22 +124,15 @@ void Contest::dealRound()
     if (m_ended || !m_window)
         return;
     m_state.tintFactor = std::int16_t(std::floor(m_platform.random() * 15));
-    m_window->answerBox()->clearUnheard();
-    m_window->setCaption(QStringLiteral("lblMessage"), QString());
     // The tint above continues the sequence the previous round seeded.
     m_platform.reseed();
     const auto number = std::int16_t(std::floor(m_platform.random() * 10000));
-    m_window->setCaption(QStringLiteral("lblNum1"), numbers::format(number, u"#0"));
     m_state.expectedAnswer = std::int16_t(number + 1);
-    // What a screen reader says as the focus comes to the answer box, which
-    // happens as the next button is disabled: the sum must be there before.
-    const QString sum = QStringLiteral("Quanto fa %1 più 1?").arg(numbers::format(number, u"#0"));
-    m_window->answerBox()->setAccessibleDescription(m_firstRound ? recordSpoken() + u' ' + sum
-                                                                 : sum);
+    const QString shown = numbers::format(number, u"#0");
+    const QString sum = QStringLiteral("Quanto fa %1 più 1?").arg(shown);
+    m_window->showRound(m_state.tintFactor, shown,
+                        m_firstRound ? recordSpoken() + u' ' + sum : sum);
     m_firstRound = false;
-    m_window->nextButton()->setEnabled(false);
-    m_window->backdrop()->paintRamp(m_state.tintFactor);
-    m_window->answerBox()->setFocus(Qt::OtherFocusReason);
 }
 
 bool Contest::count(std::int16_t& counter)
@@ -167,55 +151,36 @@ void Contest::checkAnswer()
     if (m_ended || !m_window)
         return;
     // Pasted text may hold any number; one beyond 16 bits is simply wrong.
-    const auto answer = numbers::roundToInt16(numbers::val(m_window->answerBox()->text()));
-    if (answer && *answer == m_state.expectedAnswer) {
-        if (!count(m_state.correctCount))
-            return;
-        m_window->setCaption(QStringLiteral("lblMessage"), QStringLiteral("Esatto! ") +
-                                                               m_state.playerName +
-                                                               QStringLiteral(" sei forte!"));
-        playWave(RightSound);
-    } else {
-        if (!count(m_state.wrongCount))
-            return;
-        m_window->setCaption(QStringLiteral("lblMessage"),
-                             QStringLiteral("Sbagliato!! ") +
-                                 numbers::format(m_state.expectedAnswer, u"####0"));
-        playWave(WrongSound);
-        m_window->backdrop()->setPlainColour(Qt::black);
-        m_window->setCaption(QStringLiteral("lblScore1"),
-                             numbers::format(m_state.wrongCount, u"###0"));
-    }
-    m_window->setCaption(QStringLiteral("lblScore"),
-                         numbers::format(m_state.correctCount, u"####0"));
+    const auto answer = numbers::roundToInt16(numbers::val(m_window->answer()));
+    const bool right = answer && *answer == m_state.expectedAnswer;
+    if (!count(right ? m_state.correctCount : m_state.wrongCount))
+        return;
     const auto total = numbers::add16(m_state.wrongCount, m_state.correctCount);
     if (!total) {
         fail(TooManyAnswers);
         return;
     }
-    m_window->setCaption(QStringLiteral("lblScore2"), numbers::format(*total, u"####0"));
-    // A child who cannot see the screen hears the verdict and the counters
-    // as the focus comes to the next button.
-    m_window->nextButton()->setAccessibleDescription(
-        m_window->caption(QStringLiteral("lblMessage")) + u' ' + countersSpoken());
-    m_window->nextButton()->setEnabled(true);
-    m_window->nextButton()->setFocus(Qt::OtherFocusReason);
+    const QString message =
+        right ? QStringLiteral("Esatto! ") + m_state.playerName + QStringLiteral(" sei forte!")
+              : QStringLiteral("Sbagliato!! ") + numbers::format(m_state.expectedAnswer, u"####0");
+    m_window->showVerdict({message, !right, numbers::format(m_state.correctCount, u"####0"),
+                           numbers::format(m_state.wrongCount, u"###0"),
+                           numbers::format(*total, u"####0"), countersSpoken()});
+    playWave(right ? RightSound : WrongSound);
 }
 
 QString Contest::countersSpoken() const
 {
     return QStringLiteral("Risposte esatte: %1, errate: %2, totali: %3.")
-        .arg(m_window->caption(QStringLiteral("lblScore")),
-             m_window->caption(QStringLiteral("lblScore1")),
-             m_window->caption(QStringLiteral("lblScore2")));
+        .arg(numbers::format(m_state.correctCount, u"####0"),
+             numbers::format(m_state.wrongCount, u"###0"),
+             numbers::format(std::int16_t(m_state.correctCount + m_state.wrongCount), u"####0"));
 }
 
 QString Contest::recordSpoken() const
 {
-    const QString score = m_window->caption(QStringLiteral("lblpunti"));
-    const QString holder =
-        DesignLabel::displayText(m_window->caption(QStringLiteral("lblnome"))).trimmed();
-    const double points = numbers::val(score);
+    const QString holder = DesignLabel::displayText(m_record.holder).trimmed();
+    const double points = numbers::val(m_record.score);
     if (points <= 0)
         return QStringLiteral("Non c'è ancora un record.");
     const QString count = points == 1 ? QStringLiteral("1 punto")
@@ -229,10 +194,10 @@ void Contest::sayTimeLeft(bool asked)
     if (m_ended || m_ending || !m_window)
         return;
     if (asked)
-        m_window->announce(Clock::spoken(m_state.clockMinutes, m_state.clockSeconds) + u' ' +
-                           recordSpoken());
+        m_window->say(Clock::spoken(m_state.clockMinutes, m_state.clockSeconds) + u' ' +
+                      recordSpoken());
     else if (Clock::milestone(m_state.clockMinutes, m_state.clockSeconds))
-        m_window->announce(Clock::spoken(m_state.clockMinutes, m_state.clockSeconds));
+        m_window->say(Clock::spoken(m_state.clockMinutes, m_state.clockSeconds));
 }
 
 void Contest::playWave(const QString& relative)
@@ -262,8 +227,9 @@ void Contest::newContest()
         m_state.tableLimitText = QStringLiteral("10");
     }
     // Unload: the old window stops counting and goes; this handler still runs
-    // inside its menu, so it is deleted once the event loop is back.
-    m_clock->setInterval(tickInterval);
+    // inside its menu, so it is deleted once the event loop is back. The next
+    // window keeps its keypad as F9 left it.
+    m_options = m_window->options();
     m_clock->setEnabled(false);
     m_window->disconnect(this);
     m_window->hide();
@@ -297,14 +263,11 @@ void Contest::exitContest()
 void Contest::finish(bool goodbye)
 {
     m_ending = true;
-    const records::Captions captions{
-        m_window->caption(QStringLiteral("lblpunti")),
-        m_window->caption(QStringLiteral("lblScore")),
-        m_window->caption(QStringLiteral("lblnome1")),
-        QStringLiteral("Tempo scaduto! ") + countersSpoken(), m_state.wrongCount,
-        // Seconds of the five minutes the clock has counted.
-        300 - (m_state.clockHours * 3600 + m_state.clockMinutes * 60 + int(m_state.clockSeconds))};
-    records::endContest(m_platform, m_state.recordDir, goodbye, captions);
+    const contest::Played played{
+        m_record.score,     m_state.correctCount,
+        m_state.playerName, QStringLiteral("Tempo scaduto! ") + countersSpoken(),
+        m_state.wrongCount, rules::ContestSeconds - m_clock->secondsLeft()};
+    contest::endContest(m_platform, m_state.recordDir, goodbye, played);
     m_ended = true;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "ContestState.h"
+#include "GameOptions.h"
+#include "RecordFiles.h"
 
 #include <QObject>
 #include <QPointer>
@@ -16,7 +18,8 @@ class Platform;
 class Contest : public QObject {
     Q_OBJECT
 public:
-    explicit Contest(Platform& platform, QObject* parent = nullptr);
+    explicit Contest(Platform& platform, const GameOptions& options = {},
+                     QObject* parent = nullptr);
     ~Contest() override;
 
     // The sounds, relative to the program's folder.
@@ -46,10 +49,6 @@ public:
     // first 60 characters are kept.
     static QString playerName(const QString& typed);
 
-    // The clock's second, in milliseconds: 1000 but in the end-to-end tests,
-    // which play a five-minute contest faster.
-    static void setTickInterval(int ms);
-
     // How long the name prompt has to itself before the window is built.
     static constexpr int WindowBuildDelay = 150;
 
@@ -66,7 +65,11 @@ private:
     bool count(std::int16_t& counter);
 
     Platform& m_platform;
+    // The next window's; the window keeps F9's choice for the contests after.
+    GameOptions m_options;
     ContestState m_state;
+    // As read at start-up, shown since.
+    records::Record m_record;
     QPointer<MainWindow> m_window;
     QPointer<Clock> m_clock;
     bool m_ending = false;

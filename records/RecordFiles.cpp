@@ -2,8 +2,6 @@
 
 #include "Connection.h"
 #include "Cp1252.h"
-#include "Numbers.h"
-#include "Platform.h"
 #include "Reason.h"
 #include "RecordStore.h"
 #include "ResultsLog.h"
@@ -82,9 +80,9 @@ writer::Outcome ask(const QString& service, const writer::Contest& contest)
 
 } // namespace
 
-QString GetSystemDir(Platform& platform)
+QString GetSystemDir(const QString& directory)
 {
-    QString dir = platform.recordDirectory();
+    QString dir = directory;
     if (dir.isEmpty())
         throw RecordError(QStringLiteral("(cartella dei record)"),
                           QStringLiteral("la cartella non è nota"));
@@ -129,11 +127,10 @@ Record startUp(const QString& recordDir, const QString& service)
 
 Outcome finish(const QString& recordDir, const Ending& ending, const QString& service)
 {
-    const int right = int(numbers::strict(ending.score).value_or(0.0));
-    const writer::Contest contest{right,
+    const writer::Contest contest{ending.right,
                                   ending.wrong,
                                   ending.seconds,
-                                  right > ending.startUpRecord,
+                                  ending.right > ending.startUpRecord,
                                   cp1252::encode(ending.holder).toStdString(),
                                   ending.holder.toUtf8().toStdString()};
     writer::Outcome done;

@@ -6,8 +6,6 @@
 #include <optional>
 #include <stdexcept>
 
-class Platform;
-
 // The best score and its holder, one line each in two small files.
 namespace records {
 
@@ -24,8 +22,9 @@ struct RecordError : std::runtime_error {
     QString message() const;
 };
 
-// The record directory, ending in exactly one separator; created if missing.
-QString GetSystemDir(Platform& platform);
+// The record directory (the platform's), ending in exactly one separator;
+// created if missing.
+QString GetSystemDir(const QString& directory);
 
 // The whole content of the file (at most MaxRead bytes), byte for byte; only
 // a regular file is opened.
@@ -45,8 +44,8 @@ Record startUp(const QString& recordDir, const QString& service = QString());
 
 // What the end of a contest stores.
 struct Ending {
-    QString score;  // lblScore: the right answers
-    QString holder; // lblnome1: the player's name
+    int right = 0;  // the score
+    QString holder; // the player's name
     int wrong = 0;
     int seconds = 0;          // played
     double startUpRecord = 0; // the record shown since start-up

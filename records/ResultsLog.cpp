@@ -118,7 +118,7 @@ bool plainName(std::string_view name)
 {
     for (std::size_t i = 0; i < name.size();) {
         const auto c = static_cast<unsigned char>(name[i]);
-        if (c < 32 || c == 127)
+        if (rules::isControl(c))
             return false;
         // The length of the sequence this byte starts, and its least value.
         const int length = c < 0x80             ? 1
@@ -154,7 +154,7 @@ std::size_t characters(std::string_view text)
 bool playable(int right, int wrong, int seconds)
 {
     // A few answers of slack: the first sum is on screen as the clock starts.
-    return seconds >= 0 && seconds <= ContestSeconds && right + wrong <= 2 * seconds + 3;
+    return seconds >= 0 && seconds <= rules::ContestSeconds && right + wrong <= 2 * seconds + 3;
 }
 
 std::string withLine(std::string_view log, const std::string& added)

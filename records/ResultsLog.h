@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameRules.h"
+
 #include <ctime>
 #include <optional>
 #include <string>
@@ -20,11 +22,6 @@ inline constexpr std::size_t Room = 1024 * 1024;
 inline constexpr char Header[] = "data,nome,esatte,errate,totali,secondi,record,utente\r\n";
 // Written by older copies, before lines said which account played them.
 inline constexpr char OldHeader[] = "data,nome,esatte,errate,totali,secondi,record\r\n";
-// A contest lasts this long; nobody answers faster than twice a second.
-inline constexpr int ContestSeconds = 300;
-// The longest name, in characters: the holder file takes one byte a
-// character, the results line up to four, so both always take it.
-inline constexpr std::size_t MaxNameChars = 60;
 
 struct Entry {
     std::string when; // ISO 8601 with its UTC offset

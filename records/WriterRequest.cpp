@@ -17,7 +17,7 @@ constexpr std::size_t Fields = 7;
 
 bool control(char c)
 {
-    return static_cast<unsigned char>(c) < 32 || c == 127;
+    return rules::isControl(static_cast<unsigned char>(c));
 }
 
 // Runs work on the folder; every failure becomes Failed plus its cause.
@@ -70,8 +70,7 @@ std::optional<Contest> parse(std::string_view input, Status* refusal)
     // A control character would break the holder file's one line.
     if (std::any_of(c.holder.begin(), c.holder.end(), control) || !results::plainName(c.name))
         return refuse(Refused);
-    if (c.holder.size() > results::MaxNameChars ||
-        results::characters(c.name) > results::MaxNameChars)
+    if (c.holder.size() > rules::MaxNameChars || results::characters(c.name) > rules::MaxNameChars)
         return refuse(NameTooLong);
     return c;
 }

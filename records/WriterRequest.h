@@ -21,7 +21,7 @@ namespace records::writer {
 //   1 when the score beat the record the game showed at its start, else 0
 //   the name in the holder file's code page (no byte 0 to 31 nor 127)
 //   the same name in UTF-8 (results::plainName)
-// Each name at most results::MaxNameChars characters.
+// Each name at most rules::MaxNameChars characters.
 struct Contest {
     int right = 0;
     int wrong = 0;
@@ -37,7 +37,7 @@ struct Contest {
 enum Status { Written = 0, Refused = 2, NameTooLong = 3, NotKept = 4, Failed = 10 };
 // A request is never longer: the marker and the numbers, a name of one byte a
 // character and one of up to four. The rest is not read.
-inline constexpr std::size_t MaxRequest = 64 + 5 * results::MaxNameChars;
+inline constexpr std::size_t MaxRequest = 64 + 5 * rules::MaxNameChars;
 
 struct Failure {
     std::string name;

@@ -8,7 +8,12 @@
 #include <QApplication>
 #include <QTest>
 
-Game::Game()
+DesignLabel* labelOf(const MainWindow& window, const char* name)
+{
+    return window.findChild<DesignLabel*>(QLatin1String(name));
+}
+
+Game::Game(const GameOptions& options) : contest(platform, options)
 {
     MainWindow::prepareApplication();
 }
@@ -64,7 +69,7 @@ MainWindow* Game::window() const
 
 QString Game::caption(const char* label) const
 {
-    return window()->caption(QLatin1String(label));
+    return labelOf(*window(), label)->caption();
 }
 
 AnswerBox* Game::answerBox() const

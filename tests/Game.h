@@ -10,11 +10,14 @@ class DesignLabel;
 class MainWindow;
 class PictureButton;
 
+// A label of the window by its design name, as a tester finds it.
+DesignLabel* labelOf(const MainWindow& window, const char* name);
+
 // A game on the fake platform, its window offscreen, with helpers to play it
 // from the keyboard.
 class Game {
 public:
-    Game();
+    explicit Game(const GameOptions& options = {});
 
     // Loads the game with this name typed at the prompt; the randoms are the
     // first round's tint and number.
@@ -39,5 +42,5 @@ public:
     QWidget* focus() const;
 
     FakePlatform platform;
-    Contest contest{platform};
+    Contest contest;
 };

@@ -52,7 +52,7 @@ namespace {
 // A record directory holding these files; "(missing)" leaves one out.
 QString prepared(FakePlatform& platform, const QByteArray& score, const QByteArray& holder)
 {
-    const QString dir = records::GetSystemDir(platform);
+    const QString dir = records::GetSystemDir(platform.recordDirectory());
     if ((score != "(missing)" && !put(dir + records::ScoreFile, score)) ||
         (holder != "(missing)" && !put(dir + records::HolderFile, holder)))
         qFatal("cannot prepare the record files in %s", qPrintable(dir));
@@ -109,7 +109,7 @@ void TestRecords::recordDirectoryEndsInOneSeparator()
     QFETCH(QString, given);
     FakePlatform platform;
     platform.recordDir = platform.dataDir.filePath(given);
-    const QString dir = records::GetSystemDir(platform);
+    const QString dir = records::GetSystemDir(platform.recordDirectory());
     QVERIFY(dir.endsWith(u'/'));
     QVERIFY(!dir.endsWith(QStringLiteral("//")));
     QVERIFY(QDir(dir).exists());
@@ -189,7 +189,7 @@ void TestRecords::writtenBytes()
     QFETCH(QByteArray, holderHex);
     FakePlatform platform;
     const QString dir = prepared(platform, "", "");
-    QVERIFY(records::finish(dir, {score, holder, 0, 300, 0}).recorded);
+    QVERIFY(records::finish(dir, {score.toInt(), holder, 0, 300, 0}).recorded);
     QCOMPARE(bytesOf(dir + records::ScoreFile).toHex(), scoreHex);
     QCOMPARE(bytesOf(dir + records::HolderFile).toHex(), holderHex);
     // Nothing left behind beside the two files, the journal at rest, the
@@ -227,7 +227,7 @@ void TestRecords::endOfContest_data()
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QByteArray>("scoreAfter");
     QTest::addColumn<QByteArray>("holderAfter");
-    const QString bye = records::Goodbye, saved = records::Saved;
+    const QString bye = contest::Goodbye, saved = contest::Saved;
     QTest::newRow("12 against 12, exit button")
         << QByteArray("12\r\n") << "12" << false << QStringList{} << QByteArray("12\r\n")
         << QByteArray("Anna\r\n");
@@ -274,11 +274,11 @@ void TestRecords::endOfContest()
     // The goodbye comes before anything is written.
     bool writtenBeforeGoodbye = false;
     platform.whileBoxOpen = [&](const FakePlatform::Box& box) {
-        if (box.prompt == records::Goodbye)
+        if (box.prompt == contest::Goodbye)
             writtenBeforeGoodbye = bytesOf(dir + records::ScoreFile) != stored;
     };
     const records::Record record = records::startUp(dir);
-    records::endContest(platform, dir, goodbye, {record.score, score, "Bea", {}, 0, 300});
+    contest::endContest(platform, dir, goodbye, {record.score, score.toInt(), "Bea", {}, 0, 300});
     QCOMPARE(platform.boxPrompts(), boxes);
     for (const FakePlatform::Box& box : platform.boxes) {
         QCOMPARE(box.buttons, 0);
@@ -310,11 +310,11 @@ void TestRecords::anotherCopySavedMeanwhile()
     // The other copy sets 20 while this one plays.
     QVERIFY(put(dir + records::ScoreFile, "20\r\n"));
     QVERIFY(put(dir + records::HolderFile, "Carlo\r\n"));
-    records::endContest(platform, dir, false, {record.score, score, "Bea", {}, 0, 300});
+    contest::endContest(platform, dir, false, {record.score, score.toInt(), "Bea", {}, 0, 300});
     QCOMPARE(bytesOf(dir + records::HolderFile), written ? QByteArray("Bea\r\n") : "Carlo\r\n");
     QCOMPARE(bytesOf(dir + records::ScoreFile), written ? (score + "\r\n").toLatin1() : "20\r\n");
     // No confirmation for a record that was not written.
-    QCOMPARE(platform.boxPrompts(), written ? QStringList{records::Saved} : QStringList{});
+    QCOMPARE(platform.boxPrompts(), written ? QStringList{contest::Saved} : QStringList{});
     QCOMPARE(platform.exitStatus, 0);
 }
 
@@ -335,7 +335,7 @@ void TestRecords::faultsKeepTheOldRecord()
     QFETCH(QString, fault);
     QFETCH(QString, named);
     FakePlatform platform;
-    QString dir = records::GetSystemDir(platform);
+    QString dir = records::GetSystemDir(platform.recordDirectory());
     // Another copy holds the save lock.
     const int held =
         open(QFile::encodeName(dir + records::LockName).constData(), O_RDWR | O_CREAT, 0600);
@@ -354,7 +354,7 @@ void TestRecords::faultsKeepTheOldRecord()
     }
     const QByteArray scoreBefore = bytesOf(dir + records::ScoreFile);
     const QByteArray holderBefore = bytesOf(dir + records::HolderFile);
-    records::endContest(platform, dir, false, {"4\r\n", "9", "Bea", {}, 0, 300});
+    contest::endContest(platform, dir, false, {"4\r\n", 9, "Bea", {}, 0, 300});
     QCOMPARE(platform.boxes.size(), 1);
     const QString message = platform.boxes.first().prompt;
     QVERIFY2(message.contains(named), qPrintable(message));
@@ -372,7 +372,7 @@ void TestRecords::staleLockIsTakenOver()
     // running. The lock is the kernel's now, so it does not count.
     QVERIFY(put(dir + "corvalesta.lock",
                 "2147483600\ncorvalesta\n" + QSysInfo::machineHostName().toUtf8() + "\n"));
-    records::endContest(platform, dir, false, {"4\r\n", "9", "Bea", {}, 0, 300});
+    contest::endContest(platform, dir, false, {"4\r\n", 9, "Bea", {}, 0, 300});
     QCOMPARE(platform.exitStatus, 0);
     QCOMPARE(bytesOf(dir + records::ScoreFile), QByteArray("9\r\n"));
     // Readable by others it was a lock they could hold: now it is private.
@@ -396,8 +396,8 @@ void TestRecords::readOnlyPlacesKeepTheRecord()
     QFETCH(bool, atStartUp);
     QFETCH(QString, named);
     FakePlatform platform;
-    const QString dir =
-        atStartUp ? records::GetSystemDir(platform) : prepared(platform, "4\r\n", "Anna\r\n");
+    const QString dir = atStartUp ? records::GetSystemDir(platform.recordDirectory())
+                                  : prepared(platform, "4\r\n", "Anna\r\n");
     const QByteArray scoreBefore = bytesOf(dir + records::ScoreFile);
     const QByteArray holderBefore = bytesOf(dir + records::HolderFile);
     ReadOnly guard(QDir::cleanPath(dir + readOnly));
@@ -408,7 +408,7 @@ void TestRecords::readOnlyPlacesKeepTheRecord()
             records::startUp(dir);
             QFAIL("start-up went on without its files");
         }
-        records::endContest(platform, dir, false, {"4\r\n", "9", "Bea", {}, 0, 300});
+        contest::endContest(platform, dir, false, {"4\r\n", 9, "Bea", {}, 0, 300});
     } catch (const records::RecordError& error) {
         QVERIFY2(error.message().contains(named), qPrintable(error.message()));
     }
@@ -515,7 +515,7 @@ void TestRecords::fullLogCostsTheBiggestShare()
     QFETCH(int, eveAfter);
     QFETCH(int, firstEve);
     FakePlatform platform;
-    const QString dir = records::GetSystemDir(platform);
+    const QString dir = records::GetSystemDir(platform.recordDirectory());
     std::string log = records::results::OldHeader; // as an older copy left it
     for (int i = 0; i < anna; ++i)
         log += lineOf("anna", i);

@@ -166,7 +166,7 @@ void TestSave::killedAtEveryStep()
         if (child == 0) {
             Script script(at, 0, true);
             if (saving) {
-                records::finish(dir, {"13", "Bea", 1, 300, 12});
+                records::finish(dir, {13, "Bea", 1, 300, 12});
             } else
                 records::startUp(dir);
             (void)!write(done[1], "d", 1);
@@ -229,11 +229,11 @@ void TestSave::failingAtEveryStep()
         const int descriptors = openDescriptors();
         {
             Script script(at, error, false);
-            records::endContest(platform, dir, false, {OldScore, "13", "Bea", {}, 1, 300});
+            contest::endContest(platform, dir, false, {OldScore, 13, "Bea", {}, 1, 300});
         }
         QCOMPARE(openDescriptors(), descriptors); // none left open on any path
         if (calls < at) { // the save ran to its end without meeting the failure
-            QCOMPARE(platform.boxPrompts(), QStringList{records::Saved});
+            QCOMPARE(platform.boxPrompts(), QStringList{contest::Saved});
             QCOMPARE(logOutcome(dir), 1);
             QCOMPARE(platform.exitStatus, 0);
             QCOMPARE(bytesOf(dir + records::ScoreFile), NewScore);
@@ -250,7 +250,7 @@ void TestSave::failingAtEveryStep()
         const bool inResults = platform.boxes.size() == 2;
         QVERIFY2(inResults || platform.boxes.size() == 1, qPrintable(where));
         if (inResults)
-            QCOMPARE(platform.boxes.first().prompt, records::Saved);
+            QCOMPARE(platform.boxes.first().prompt, contest::Saved);
         const int log = logOutcome(dir);
         QVERIFY2(log == 0 || (log == 1 && inResults), qPrintable(where));
         const QString message = platform.boxes.last().prompt;
@@ -372,7 +372,7 @@ void TestSave::fullFileSystem()
     }
     filler.close();
     FakePlatform platform;
-    records::endContest(platform, dir, false, {OldScore, "13", QString(60, u'B'), {}, 0, 300});
+    contest::endContest(platform, dir, false, {OldScore, 13, QString(60, u'B'), {}, 0, 300});
     QCOMPARE(platform.exitStatus, 1);
     QVERIFY2(platform.boxPrompts().value(0).endsWith("il disco è pieno"),
              qPrintable(platform.boxPrompts().value(0)));
@@ -397,7 +397,7 @@ void TestSave::onlyRegularFilesAreOpened()
     QFETCH(QString, file);
     QFETCH(QString, kind);
     FakePlatform platform;
-    const QString dir = records::GetSystemDir(platform);
+    const QString dir = records::GetSystemDir(platform.recordDirectory());
     const QString path = dir + file;
     QTemporaryDir elsewhere;
     const QString target = elsewhere.filePath("vero.txt");
@@ -428,7 +428,7 @@ void TestSave::onlyRegularFilesAreOpened()
         // Works as a file does; the link stays a link.
         const records::Record record = records::startUp(dir);
         QCOMPARE(file == records::ScoreFile ? record.score : record.holder, QString("7\r\n"));
-        records::endContest(platform, dir, false, {"7\r\n", "8", "Bea", {}, 0, 300});
+        contest::endContest(platform, dir, false, {"7\r\n", 8, "Bea", {}, 0, 300});
         QCOMPARE(platform.exitStatus, 0);
         QVERIFY(QFileInfo(path).isSymLink());
         QCOMPARE(bytesOf(target), file == records::ScoreFile ? QByteArray("8\r\n") : "Bea\r\n");
@@ -442,7 +442,7 @@ void TestSave::onlyRegularFilesAreOpened()
         QCOMPARE(error.reason, QString("non è un file normale"));
     }
     QCOMPARE(entries(dir), before); // the other file was not made either
-    records::endContest(platform, dir, false, {"", "8", "Bea", {}, 0, 300});
+    contest::endContest(platform, dir, false, {"", 8, "Bea", {}, 0, 300});
     QCOMPARE(platform.exitStatus, 1);
     QVERIFY(platform.boxPrompts().value(0).contains(file));
     QStringList withLock = before + QStringList{records::LockName}; // the save's lock only

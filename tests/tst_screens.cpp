@@ -24,6 +24,10 @@
 #include <QTimer>
 #include <QToolButton>
 
+// No keypad, and keys of 48 pixels when one is asked for: a screen of the
+// tests' own, whatever the machine lists.
+const GameOptions Plain{.keypad = false, .minimumKeySide = 48};
+
 class TestScreens : public QObject {
     Q_OBJECT
 private slots:
@@ -31,11 +35,6 @@ private slots:
     // First: the font engines then render the large figures as a fresh game
     // does; after windows of every size they may anti-alias a pixel apart.
     void designSizeIsUnchanged();
-    void cleanup()
-    {
-        MainWindow::setKeypadWanted(false);
-        MainWindow::setMinimumKeySide(48);
-    }
     void controlsZoom_data();
     void controlsZoom();
     void layoutOnEveryScreen_data();
@@ -106,7 +105,7 @@ void TestScreens::controlsZoom()
     QFETCH(QString, control);
     QFETCH(QRect, rect);
     QFETCH(int, fontPixels);
-    MainWindow w;
+    MainWindow w(Plain);
     w.show();
     zoomTo(w, zoom);
     QCOMPARE(w.zoom(), zoom);
@@ -183,17 +182,15 @@ void TestScreens::layoutOnEveryScreen()
     QFETCH(int, minKey);
     QFETCH(bool, keypad);
     QFETCH(int, length);
-    MainWindow::setKeypadWanted(keypad);
-    MainWindow::setMinimumKeySide(minKey);
-    Game game;
+    Game game({.keypad = keypad, .minimumKeySide = minKey});
     game.start(name(length, false), 3, 9999);
     MainWindow& w = *game.window();
     w.resize(window);
     QCoreApplication::processEvents();
     const QString player = name(length, false);
-    w.setCaption("lblMessage", "Esatto! " + player + " sei forte!");
-    w.setCaption("lblnome", player + "\r\n");
-    w.setCaption("lblpunti", "32767\r\n");
+    labelOf(w, "lblMessage")->setCaption("Esatto! " + player + " sei forte!");
+    labelOf(w, "lblnome")->setCaption(player + "\r\n");
+    labelOf(w, "lblpunti")->setCaption("32767\r\n");
     QWidget* area = w.centralWidget();
     QCOMPARE(w.keypad()->isVisible(), keypad);
     if (keypad) {
@@ -221,15 +218,15 @@ void TestScreens::layoutOnEveryScreen()
     // A name is shortened only in its smallest readable font, its whole text
     // still what a screen reader says.
     for (const char* name : {"lblMessage", "lblnome", "lblnome1"}) {
-        DesignLabel* label = w.label(name);
+        DesignLabel* label = labelOf(w, qPrintable(name));
         QCOMPARE(label->accessibleName(), DesignLabel::displayText(label->caption()));
         if (label->shortened())
             QVERIFY(label->font().pixelSize() <=
-                    std::max(12, w.label("Label12")->font().pixelSize() / 2));
+                    std::max(12, labelOf(w, "Label12")->font().pixelSize() / 2));
     }
     // The praise of a name as children write it stays whole.
     if (length <= 30)
-        QVERIFY(!w.label("lblMessage")->shortened());
+        QVERIFY(!labelOf(w, "lblMessage")->shortened());
 }
 
 void TestScreens::minimumKeySide_data()
@@ -257,8 +254,7 @@ void TestScreens::minimumKeySide()
 // before the keypad could stand beside it.
 void TestScreens::designSizeIsUnchanged()
 {
-    MainWindow::setKeypadWanted(false);
-    Game game;
+    Game game(Plain);
     QVERIFY(QDir().mkpath(game.platform.recordDir));
     QVERIFY(put(game.platform.recordDir + "/suc0000.txt", "12\r\n"));
     QVERIFY(put(game.platform.recordDir + "/suc00000.txt", "Bea\r\n"));
@@ -294,7 +290,7 @@ void TestScreens::startSizeFitsTheScreen()
     QFETCH(QRect, available);
     QFETCH(QMargins, frame);
     QFETCH(bool, designSize);
-    MainWindow w;
+    MainWindow w(Plain);
     const QSize size = w.startSize(available, frame);
     const int menu = w.menuBar()->heightForWidth(size.width());
     QVERIFY(size.width() + frame.left() + frame.right() <= available.width());
@@ -313,7 +309,7 @@ void TestScreens::startSizeFitsTheScreen()
 
 void TestScreens::rampFillsTheMarginsToo()
 {
-    MainWindow w;
+    MainWindow w(Plain);
     w.show();
     w.resize(1000, 400 + w.menuBar()->height());
     QCoreApplication::processEvents();
@@ -350,8 +346,7 @@ void TestScreens::keypadPlaysAsTheKeyboardDoes()
     QFETCH(QStringList, keys);
     QFETCH(QString, typed);
     const auto play = [&](bool keypad) {
-        MainWindow::setKeypadWanted(true);
-        auto game = std::make_unique<Game>();
+        auto game = std::make_unique<Game>(GameOptions{.keypad = true, .minimumKeySide = 48});
         game->start("Anna", 3, 41);
         game->nextRound(5, 700);
         game->window()->resize(1920, 1080);
@@ -390,7 +385,7 @@ void TestScreens::keypadPlaysAsTheKeyboardDoes()
 
 void TestScreens::f11FromTheAnswerBoxTogglesFullScreen()
 {
-    Game game;
+    Game game(Plain);
     game.start();
     game.type("4");
     QCOMPARE(game.focus(), game.answerBox());
@@ -409,7 +404,7 @@ void TestScreens::caretRestsWhileAChildThinks()
     QStyleHints* hints = QGuiApplication::styleHints();
     const int desktop = hints->cursorFlashTime();
     QVERIFY(desktop > 0);
-    Game game;
+    Game game(Plain);
     game.start();
     auto* stillness = game.answerBox()->findChild<QTimer*>("caretStillness");
     stillness->setInterval(50);
@@ -470,7 +465,7 @@ void TestScreens::screenReaderHearsTheSumAndTheVerdict()
     QFETCH(QString, answer);
     QFETCH(QString, first);
     QFETCH(QString, verdict);
-    Game game;
+    Game game(Plain);
     if (!record.isEmpty()) {
         QVERIFY(QDir().mkpath(game.platform.recordDir));
         QVERIFY(put(game.platform.recordDir + "/suc0000.txt", record.split('|')[0]));
@@ -520,7 +515,7 @@ protected:
 // painted again: the rest of a still window costs nothing.
 void TestScreens::aTickRepaintsOnlyTheClock()
 {
-    Game game;
+    Game game(Plain);
     game.start();
     QVERIFY(QTest::qWaitForWindowExposed(game.window()));
     QCoreApplication::processEvents();
@@ -532,7 +527,7 @@ void TestScreens::aTickRepaintsOnlyTheClock()
     painted.removeAll("lblconto");
     painted.removeAll("clientArea");
     QVERIFY2(painted.isEmpty(), qPrintable(painted.join(u' ')));
-    const QRect clock = game.window()->label("lblconto")->geometry();
+    const QRect clock = labelOf(*game.window(), "lblconto")->geometry();
     QVERIFY2(counter.pixels <= 2 * clock.width() * clock.height(),
              qPrintable(QString::number(counter.pixels)));
 }
@@ -542,10 +537,10 @@ void TestScreens::aTickRepaintsOnlyTheClock()
 // and every label on the next round's ramp, keep the design's colours.
 void TestScreens::everyScoreStaysVisible()
 {
-    Game game;
+    Game game(Plain);
     game.start("Anna", 3, 41);
     const auto colour = [&](const char* name) {
-        return game.window()->label(name)->palette().color(QPalette::WindowText);
+        return labelOf(*game.window(), name)->palette().color(QPalette::WindowText);
     };
     game.answer("7");
     QCOMPARE(colour("lblScore"), QColor(128, 128, 128));  // black half way to white

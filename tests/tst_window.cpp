@@ -369,7 +369,7 @@ void TestWindow::lineEndsShowAsLineBreaks()
     QFETCH(QString, caption);
     QFETCH(QString, shown);
     MainWindow w;
-    DesignLabel* label = w.label("lblnome");
+    DesignLabel* label = labelOf(w, "lblnome");
     label->setCaption(caption);
     QCOMPARE(label->caption(), caption);
     QCOMPARE(label->text(), shown);
@@ -389,15 +389,15 @@ void TestWindow::roundNumberGrowsAroundItsCentre()
     QFETCH(QString, number);
     MainWindow w;
     w.show();
-    const QRect before = w.label("lblNum1")->geometry();
-    w.setCaption("lblNum1", "8888");
-    w.setCaption("lblNum1", number);
-    const QRect r = w.label("lblNum1")->geometry();
-    const QRect plus = w.label("Label2")->geometry();
+    const QRect before = labelOf(w, "lblNum1")->geometry();
+    labelOf(w, "lblNum1")->setCaption("8888");
+    labelOf(w, "lblNum1")->setCaption(number);
+    const QRect r = labelOf(w, "lblNum1")->geometry();
+    const QRect plus = labelOf(w, "Label2")->geometry();
     // The child reads the whole number and the "+" beside it.
     QVERIFY2(r.right() < plus.left(), qPrintable(QString("right edge %1").arg(r.right())));
     QVERIFY(r.left() >= 0);
-    QVERIFY(r.width() >= w.label("lblNum1")->fontMetrics().horizontalAdvance(number));
+    QVERIFY(r.width() >= labelOf(w, "lblNum1")->fontMetrics().horizontalAdvance(number));
     QVERIFY(qAbs((r.left() + r.right()) - (before.left() + before.right())) <= 1);
     QCOMPARE(r.top(), before.top());
 }
@@ -406,7 +406,7 @@ void TestWindow::longNameGrowsFromTheLeft()
 {
     MainWindow w;
     w.show();
-    DesignLabel* name = w.label("lblnome1");
+    DesignLabel* name = labelOf(w, "lblnome1");
     name->setCaption("Margherita Bianchi");
     QCOMPARE(name->x(), 16);
     QCOMPARE(name->y(), 432);

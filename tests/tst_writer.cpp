@@ -190,7 +190,7 @@ void TestWriter::gameEndsThroughTheService_data()
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QByteArray>("scoreAfter");
     QTest::addColumn<QByteArray>("line"); // the log's last line after its stamp; empty: none
-    const QString saved = records::Saved;
+    const QString saved = contest::Saved;
     const QByteArray me = "," + account() + "\r\n";
     const auto row = [](const char* tag) -> QTestData& { return QTest::newRow(tag); };
     row("beaten") << QByteArray("12\r\n") << ""
@@ -265,7 +265,7 @@ void TestWriter::gameEndsThroughTheService()
     platform.service = plant == "no service" ? Folder + "nessuno.sock" : Socket;
     // The record this game saw at its start: 12, or none on a first run.
     const QString seen = stored.isEmpty() ? QString() : QStringLiteral("12\r\n");
-    records::endContest(platform, Folder, false, {seen, score, name, {}, 0, 300});
+    contest::endContest(platform, Folder, false, {seen, score.toInt(), name, {}, 0, 300});
     QCOMPARE(platform.exitStatus, line.isEmpty() && plant != "no log" ? 1 : 0);
     QCOMPARE(platform.boxPrompts().size(), boxes.size());
     for (int i = 0; i < boxes.size(); ++i)
@@ -329,7 +329,7 @@ void TestWriter::onlySingleFilesAreWritten()
     QFETCH(QString, told);
     FakePlatform platform;
     installed("12\r\n", "Anna\r\n");
-    const QString folder = shared ? Folder : records::GetSystemDir(platform);
+    const QString folder = shared ? Folder : records::GetSystemDir(platform.recordDirectory());
     if (!shared) {
         QVERIFY(put(folder + records::ScoreFile, "12\r\n"));
         QVERIFY(put(folder + records::HolderFile, "Anna\r\n"));
@@ -341,7 +341,7 @@ void TestWriter::onlySingleFilesAreWritten()
     QVERIFY(plant(folder + name, target == "(victim)" ? elsewhere : folder + target, hard));
     const QByteArray scoreBefore = bytesOf(folder + records::ScoreFile);
     const QByteArray holderBefore = bytesOf(folder + records::HolderFile);
-    records::endContest(platform, folder, false, {"12\r\n", "13", "Bea", {}, 0, 300});
+    contest::endContest(platform, folder, false, {"12\r\n", 13, "Bea", {}, 0, 300});
     QCOMPARE(platform.exitStatus, 1);
     QCOMPARE(platform.boxes.size(), 1);
     QVERIFY2(platform.boxPrompts()[0].endsWith(told), qPrintable(platform.boxPrompts()[0]));
@@ -454,7 +454,7 @@ void TestWriter::startUpShowsAPendingSaveWithoutWriting()
     QCOMPARE(bytesOf(Folder + JournalFile), pending);
     FakePlatform platform;
     platform.service = Socket;
-    records::endContest(platform, Folder, false, {"12\r\n", "14", "Bea", {}, 0, 300});
+    contest::endContest(platform, Folder, false, {"12\r\n", 14, "Bea", {}, 0, 300});
     QCOMPARE(platform.boxPrompts(), QStringList{});
     QCOMPARE(bytesOf(Folder + records::ScoreFile), QByteArray("14\r\n"));
     QCOMPARE(bytesOf(Folder + records::HolderFile), QByteArray("Carlo\r\n"));

@@ -11,6 +11,19 @@
 namespace design {
 
 enum class Kind { Label, TextBox, Button, Image };
+// How an auto-sized label grows as its caption widens.
+enum class Growth { FromLeft, AroundCentre };
+
+// The room a caption of any length may take beyond its designed width: from
+// after another control (or its own left) to before another control, or to
+// the scene's edge, on this many lines.
+struct Room {
+    const char* after = nullptr;
+    const char* before = nullptr;
+    bool toEdge = false;
+    int lines = 1;
+    bool any() const { return after || before || toEdge; }
+};
 
 constexpr int NoColour = -1;
 constexpr int ButtonTextColour = -2;
@@ -38,6 +51,13 @@ struct Control {
     const char16_t* toolTip = nullptr;
     const char16_t* description = u""; // what a screen reader says the control is
     bool iconPointer = false;          // the small icon-shaped mouse pointer
+    Growth growth = Growth::FromLeft;
+    Room room = {};
+    // The picture a button or image shows (pictures.qrc), a button's when
+    // disabled and when pressed; a button without one is a plain button.
+    const char* picture = nullptr;
+    const char* pictureDisabled = nullptr;
+    const char* picturePressed = nullptr;
 };
 
 const std::vector<Control>& controls();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Design.h"
+
 #include <QLabel>
 #include <climits>
 
@@ -10,7 +12,7 @@
 class DesignLabel : public QLabel {
     Q_OBJECT
 public:
-    enum class Growth { FromLeft, AroundCentre };
+    using Growth = design::Growth;
 
     explicit DesignLabel(QWidget* parent = nullptr);
 

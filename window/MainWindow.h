@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameOptions.h"
+
 #include <QColor>
 #include <QMainWindow>
 #include <vector>
@@ -19,11 +21,12 @@ class QLabel;
 class QPushButton;
 
 // The window "Tavola" built from its design: it shows what the game tells it
-// and reports what the child does. It keeps no game state.
+// and reports what the child does. It keeps no game state; the design's
+// control names stay inside it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(const GameOptions& options = {}, QWidget* parent = nullptr);
 
     // The look the design needs: Fusion honours the buttons' face colours.
     static void prepareApplication();
@@ -35,28 +38,42 @@ public:
     // Sized and placed for its screen before it is first shown.
     void fitToScreen();
 
-    // Whether the touch keypad stands beside the scene: by default when Qt
-    // lists a touch screen; the command line's --tastierino and F9 turn it on
-    // or off, for the windows of later contests too.
-    static bool keypadWanted();
-    static void setKeypadWanted(bool on);
-    // The smallest key a finger hits on this window's screen (SceneLayout);
-    // a test sets it to stand for a screen of its own.
+    // Whether the touch keypad stands beside the scene: as the options say,
+    // else when Qt lists a touch screen; F9 turns it on or off.
+    bool keypadWanted() const;
+    // The options as they stand, F9 included: a later contest's window
+    // starts from them.
+    const GameOptions& options() const { return m_options; }
+    // The smallest key a finger hits on this window's screen (SceneLayout),
+    // unless the options choose one.
     int minimumKeySide() const;
-    static void setMinimumKeySide(int side);
 
+    // What the game shows, in its words.
+    void showPlayer(const QString& name);
+    // The record as its two files hold it, line ends and all.
+    void showRecord(const QString& score, const QString& holder);
+    void showTimeLeft(const QString& text);
+    // A new round: the backdrop's tint, the number, and what a screen reader
+    // says as the focus comes to the empty answer box.
+    void showRound(int tint, const QString& number, const QString& spoken);
+    QString answer() const;
+    struct Verdict {
+        QString message; // the praise, or the right answer
+        bool wrong = false;
+        QString right, wrongs, total; // the counters as shown
+        QString spoken;               // said with the message
+    };
+    // The verdict and the counters; a wrong answer blackens the window. The
+    // next button then has the focus.
+    void showVerdict(const Verdict& verdict);
     // Says this to a screen reader, whatever has the focus.
-    void announce(const QString& text);
+    void say(const QString& text);
 
     // The scene's zoom and where its top-left corner stands in the client area.
     double zoom() const { return m_zoom; }
     QPoint sceneOrigin() const { return m_origin; }
     Keypad* keypad() const { return m_keypad; }
     QAction* fullScreenAction() const { return m_fullScreen; }
-
-    DesignLabel* label(const QString& name) const;
-    QString caption(const QString& labelName) const;
-    void setCaption(const QString& labelName, const QString& text);
 
     AnswerBox* answerBox() const { return m_answer; }
     PictureButton* nextButton() const { return m_next; }
@@ -90,6 +107,7 @@ private:
     // the client area, the scene centred in it.
     void layoutScene();
     void placeControl(const Placed& placed);
+    void showPicture(QWidget* w, const design::Control& c);
     // Where the design puts a control at the present zoom.
     QRect designRect(const char* name) const;
     void toggleFullScreen();
@@ -98,6 +116,9 @@ private:
     // would vanish into it, so it gets a colour that stands out.
     void fitColoursToBackdrop();
 
+    DesignLabel* label(const char* name) const;
+
+    GameOptions m_options;
     Backdrop* m_backdrop = nullptr;
     AnswerBox* m_answer = nullptr;
     PictureButton* m_next = nullptr;

@@ -87,7 +87,7 @@ number() {
 }
 
 # A quarter of a second for each of the clock's seconds: a contest of 75 s.
-CORVALESTA_TICK_MS=250 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/game.log" 2>&1 &
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" --ms-al-secondo 250 >"$work/game.log" 2>&1 &
 game=$!
 pids+=($game)
 xdotool windowfocus --sync "$(window Corvalesta)"

@@ -1,0 +1,28 @@
+#include "EndOfContest.h"
+
+#include "Numbers.h"
+#include "Platform.h"
+#include "RecordFiles.h"
+
+namespace contest {
+
+void endContest(Platform& platform, const QString& recordDir, bool goodbye, const Played& played)
+{
+    if (goodbye)
+        platform.messageBox(Goodbye, Platform::OkOnly, QString(), played.spoken);
+    const records::Outcome outcome = records::finish(
+        recordDir,
+        {played.right, played.holder, played.wrong, played.seconds, numbers::val(played.record)},
+        platform.recordService());
+    if (outcome.recorded)
+        platform.messageBox(Saved);
+    // The record first: a results line that cannot be written never costs it.
+    if (outcome.error) {
+        platform.messageBox(outcome.error->message());
+        platform.endProgram(1);
+        return;
+    }
+    platform.endProgram(0);
+}
+
+} // namespace contest

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class Platform;
+
+// How a contest ends: the goodbye, the record and the class's results, the
+// confirmation, the program's end.
+namespace contest {
+
+inline const QString Goodbye = QStringLiteral("Ciao, alla prossima sfida. ");
+inline const QString Saved = QStringLiteral("Ok! Ho registrato il tuo record, C A M P I O N E");
+
+// What the contest played, as the contest itself kept it.
+struct Played {
+    QString record;      // the score file's text as read at start-up
+    int right = 0;       // the score
+    QString holder;      // the player's name
+    QString spoken = {}; // the counters, for a screen reader with the goodbye
+    int wrong = 0;       // for the class's results
+    int seconds = 0;     // played
+};
+
+// The goodbye (at the countdown's end only), the comparison, the record write
+// when the score is strictly greater, the confirmation, the line in the class's
+// results, then the program's end. Always ends the program; a failed write
+// ends it with a message and status 1, a failed results line after the record.
+void endContest(Platform& platform, const QString& recordDir, bool goodbye, const Played& played);
+
+} // namespace contest

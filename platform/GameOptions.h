@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+
+// What the command line or a test chooses for a game; given to the contest,
+// which hands the window its part.
+struct GameOptions {
+    // The clock's second, in milliseconds: shorter only when the end-to-end
+    // tests play a five-minute contest faster.
+    int tickMs = 1000;
+    // The touch keypad beside the scene; unset: whenever Qt lists a touch screen.
+    std::optional<bool> keypad;
+    // The smallest key a finger hits, in pixels; unset: from the screen's size.
+    std::optional<int> minimumKeySide;
+};
