@@ -1,7 +1,7 @@
 #include "RecordStore.h"
 
 #include "ResultsLog.h"
-#include "SysCalls.h"
+#include "StoreFiles.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -15,155 +15,17 @@
 
 namespace records {
 
+using namespace files;
+
 namespace {
 
 constexpr const char* Names[] = {ScoreName, HolderName};
-// O_NONBLOCK: should a pipe take a record file's place between the check and
-// the open, opening it must not wait for a writer.
-constexpr int Careful = O_NONBLOCK | O_NOCTTY;
 // A reader gives up when the journal changes under it this many times in a
 // row, a millisecond apart: far longer than any save takes.
 constexpr int ReadAttempts = 2000;
 constexpr std::size_t MaxJournal = 2 * journal::MaxPart + 100;
 
-[[noreturn]] void fail(const std::string& name, int error = errno)
-{
-    throw StoreError(name, error);
-}
-
-// A descriptor that is closed on every path, errors included.
-class Fd {
-public:
-    explicit Fd(int fd = -1) : m_fd(fd) {}
-    Fd(Fd&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
-    Fd& operator=(Fd&& other) noexcept
-    {
-        std::swap(m_fd, other.m_fd);
-        return *this;
-    }
-    ~Fd()
-    {
-        if (m_fd >= 0)
-            sys::close(m_fd);
-    }
-    int get() const { return m_fd; }
-    int release() { return std::exchange(m_fd, -1); }
-    // Closes now and tells of an error.
-    void close(const std::string& name)
-    {
-        if (sys::close(std::exchange(m_fd, -1)) != 0)
-            fail(name);
-    }
-
-private:
-    int m_fd;
-};
-
-struct stat statOf(const Fd& fd, const char* name)
-{
-    struct stat st;
-    if (sys::fstat(fd.get(), &st) != 0)
-        fail(name);
-    return st;
-}
-
-// Throws unless the name is missing or a regular file (or, with follow, a
-// link to one); returns whether it exists.
-bool checkRegular(int dir, const char* name, bool follow = true)
-{
-    struct stat st;
-    if (sys::fstatat(dir, name, &st, follow ? 0 : AT_SYMLINK_NOFOLLOW) == 0) {
-        if (!S_ISREG(st.st_mode))
-            fail(name, NotRegularError);
-        return true;
-    }
-    if (errno != ENOENT)
-        fail(name);
-    return false;
-}
-
-Fd openRegular(int dir, const char* name, int flags, mode_t mode = 0666)
-{
-    Fd fd(sys::openat(dir, name, flags | Careful, mode));
-    if (fd.get() < 0)
-        fail(name);
-    if (!S_ISREG(statOf(fd, name).st_mode))
-        fail(name, NotRegularError);
-    return fd;
-}
-
-// The first limit bytes of a regular file; a missing one reads as empty.
-std::string readText(int dir, const char* name, std::size_t limit, int flags)
-{
-    if (!checkRegular(dir, name, !(flags & O_NOFOLLOW)))
-        return {};
-    Fd fd(sys::openat(dir, name, O_RDONLY | flags | Careful));
-    if (fd.get() < 0 && errno == ENOENT)
-        return {};
-    if (fd.get() < 0)
-        fail(name);
-    const struct stat st = statOf(fd, name);
-    if (!S_ISREG(st.st_mode))
-        fail(name, NotRegularError);
-    // Sized by the file: a reader that retries must not fill megabytes.
-    std::string bytes(std::min(limit, std::size_t(st.st_size) + 1), '\0');
-    const ssize_t n = sys::readAll(fd.get(), bytes.data(), bytes.size());
-    if (n < 0)
-        fail(name);
-    fd.close(name);
-    bytes.resize(std::size_t(n));
-    return bytes;
-}
-
-// Replaces the file's bytes with these, synced to disk.
-void rewrite(const Fd& fd, const std::string& bytes, const char* name)
-{
-    if (sys::writeAll(fd.get(), bytes.data(), bytes.size()) != 0 ||
-        sys::ftruncate(fd.get(), off_t(bytes.size())) != 0 || sys::fsync(fd.get()) != 0)
-        fail(name);
-}
-
 } // namespace
-
-Cause causeOf(int error)
-{
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        return Cause::DiskFull;
-    case EACCES:
-        return Cause::NoPermission;
-    case EROFS:
-    case EPERM:
-        return Cause::ReadOnly;
-    case EIO:
-        return Cause::DiskError;
-    case EWOULDBLOCK:
-        return Cause::Busy;
-    case NotRegularError:
-    case ENOTDIR:
-    case ELOOP:
-        return Cause::NotRegular;
-    case ENOENT:
-        return Cause::Missing;
-    case EMFILE:
-    case ENFILE:
-        return Cause::TooManyFiles;
-    case ENOMEM:
-        return Cause::OutOfMemory;
-    case LinkedError:
-        return Cause::Linked;
-    case NoServiceError:
-        return Cause::NoService;
-    case NoAnswerError:
-        return Cause::NoAnswer;
-    default:
-        return Cause::Other;
-    }
-}
-
-StoreError::StoreError(std::string n, int e) : name(std::move(n)), cause(causeOf(e)), error(e) {}
 
 // The two record files and the journal, checked and open for writing before
 // the journal commits a save: a file that cannot be written stops the save
@@ -188,7 +50,7 @@ public:
             if (st[i].st_nlink != 1)
                 fail(names[i], LinkedError);
             for (int j = 0; j < i; ++j) {
-                if (st[i].st_dev == st[j].st_dev && st[i].st_ino == st[j].st_ino)
+                if (sameFile(st[i], st[j]))
                     fail(names[i], LinkedError);
             }
         }
@@ -366,78 +228,6 @@ void RecordStore::apply(Files& files, const Pair& pair)
     files.fds[0].close(ScoreName);
     files.fds[1].close(HolderName);
     files.journal.close(journal::Name);
-}
-
-bool RecordStore::appendResult(const std::string& line)
-{
-    using namespace results;
-    if (!checkRegular(m_dir, Name, false) && m_shared)
-        return false; // not kept here
-    Fd log = openRegular(m_dir, Name, O_RDWR | O_NOFOLLOW | (m_shared ? 0 : O_CREAT));
-    const struct stat st = statOf(log, Name);
-    if (st.st_nlink != 1)
-        fail(Name, LinkedError);
-    // Never one of the record's own files under another name.
-    for (const char* other : {ScoreName, HolderName, journal::Name}) {
-        struct stat o;
-        if (sys::fstatat(m_dir, other, &o, AT_SYMLINK_NOFOLLOW) != 0) {
-            if (errno != ENOENT)
-                fail(other);
-        } else if (o.st_dev == st.st_dev && o.st_ino == st.st_ino) {
-            fail(Name, LinkedError);
-        }
-    }
-    const std::size_t size = std::size_t(st.st_size);
-    // Whole lines only: the log ends where its last line end is.
-    std::size_t whole = 0;
-    if (size > 0) {
-        std::string tail(std::min<std::size_t>(size, 1 << 16), '\0');
-        if (sys::readAt(log.get(), tail.data(), tail.size(), off_t(size - tail.size())) < 0)
-            fail(Name);
-        const std::size_t end = tail.rfind('\n');
-        whole = end == std::string::npos ? 0 : size - tail.size() + end + 1;
-        if (end == std::string::npos && size > tail.size())
-            whole = size; // a line longer than any the game writes: leave it
-    }
-    // An older copy's header gives way to today's, once.
-    std::string head(std::strlen(OldHeader), '\0');
-    const ssize_t headRead = sys::readAt(log.get(), head.data(), head.size(), 0);
-    if (headRead < 0)
-        fail(Name);
-    const bool oldHeader = whole >= head.size() && head == OldHeader;
-    const std::string added = whole == 0 ? Header + line : line;
-    if (!oldHeader && whole + added.size() <= MaxBytes) {
-        if (whole != size && sys::ftruncate(log.get(), off_t(whole)) != 0)
-            fail(Name);
-        if (sys::writeAt(log.get(), added.data(), added.size(), off_t(whole)) != 0 ||
-            sys::fsync(log.get()) != 0)
-            fail(Name);
-        log.close(Name);
-        return true;
-    }
-    // Full, or headed as an older copy wrote it: the lines kept go into the
-    // scratch file, which then takes the log's name. A log grown by hand past
-    // any bound is read from its last MaxBytes only.
-    const std::size_t from = whole > MaxBytes ? whole - MaxBytes : 0;
-    std::string all(whole - from, '\0');
-    if (sys::readAt(log.get(), all.data(), all.size(), off_t(from)) < 0)
-        fail(Name);
-    if (from > 0)
-        all.erase(0, std::min(all.size(), all.find('\n') + 1));
-    const std::string kept = withLine(all, line);
-    Fd scratch = openRegular(m_dir, Scratch, O_WRONLY | O_NOFOLLOW | O_CREAT);
-    if (statOf(scratch, Scratch).st_nlink != 1)
-        fail(Scratch, LinkedError);
-    rewrite(scratch, kept, Scratch);
-    scratch.close(Scratch);
-    if (sys::exchange(m_dir, Scratch, Name) != 0)
-        fail(Name);
-    syncFolder();
-    // The old log, now under the scratch name, need not take the disk.
-    if (sys::ftruncate(log.get(), 0) != 0)
-        fail(Scratch);
-    log.close(Scratch);
-    return true;
 }
 
 void RecordStore::restore(const char* name, int mode)

@@ -105,6 +105,8 @@ void ResultsModel::load(const QString& path)
             [this, rows = std::move(rows), error]() mutable { setRows(std::move(rows), error); },
             Qt::QueuedConnection);
     });
+    // Named, so that a reading left behind is seen for what it is.
+    m_reader->setObjectName(QStringLiteral("risultati"));
     m_reader->start();
 }
 

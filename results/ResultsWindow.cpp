@@ -65,6 +65,27 @@ ResultsWindow::ResultsWindow(const QString& log, const QDateTime& now, QWidget* 
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
+    layout->addLayout(buildFilterBar(central));
+    layout->addWidget(buildTable(central), 1);
+    m_chart = new ResultsChart(central);
+    layout->addWidget(m_chart);
+    setCentralWidget(central);
+    connect(m_model, &ResultsModel::loaded, this, [this] {
+        updateCount();
+        emit loaded();
+    });
+    addShortcuts();
+
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(m_fontPixels);
+    setFont(font);
+    resize(900, 600);
+    m_count->setText(QStringLiteral("Lettura…"));
+    m_model->load(log);
+}
+
+QLayout* ResultsWindow::buildFilterBar(QWidget* central)
+{
     auto* bar = new QHBoxLayout;
     auto* nameLabel = new QLabel(QStringLiteral("&Nome:"), central);
     m_name = new QLineEdit(central);
@@ -91,8 +112,21 @@ ResultsWindow::ResultsWindow(const QString& log, const QDateTime& now, QWidget* 
                        static_cast<QWidget*>(exportButton), static_cast<QWidget*>(m_count)})
         bar->addWidget(w);
     bar->insertStretch(5);
-    layout->addLayout(bar);
 
+    connect(m_name, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_filter->setName(text);
+        updateCount();
+    });
+    connect(m_period, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_filter->setPeriod(ResultsFilter::Period(index));
+        updateCount();
+    });
+    connect(exportButton, &QPushButton::clicked, this, &ResultsWindow::askAndExport);
+    return bar;
+}
+
+QTableView* ResultsWindow::buildTable(QWidget* central)
+{
     m_table = new QTableView(central);
     m_table->setObjectName(QStringLiteral("tabella"));
     m_table->setAccessibleName(QStringLiteral("Gare della classe"));
@@ -104,40 +138,18 @@ ResultsWindow::ResultsWindow(const QString& log, const QDateTime& now, QWidget* 
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    layout->addWidget(m_table, 1);
-    m_chart = new ResultsChart(central);
-    layout->addWidget(m_chart);
-    setCentralWidget(central);
-
-    connect(m_name, &QLineEdit::textChanged, this, [this](const QString& text) {
-        m_filter->setName(text);
-        updateCount();
-    });
-    connect(m_period, &QComboBox::currentIndexChanged, this, [this](int index) {
-        m_filter->setPeriod(ResultsFilter::Period(index));
-        updateCount();
-    });
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())
                     chooseName(
                         m_filter->index(current.row(), ResultsModel::Name).data().toString());
             });
-    connect(exportButton, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Esporta i risultati"), QStringLiteral("risultati.csv"),
-            QStringLiteral("CSV (*.csv)"));
-        if (!path.isEmpty() && !exportTo(path))
-            QMessageBox::warning(this, QStringLiteral("Esporta i risultati"),
-                                 QStringLiteral("Non riesco a salvare i risultati in\n%1")
-                                     .arg(QDir::toNativeSeparators(path)));
-    });
-    connect(m_model, &ResultsModel::loaded, this, [this] {
-        updateCount();
-        emit loaded();
-    });
+    return m_table;
+}
 
-    // F11 and zoom, as in the game.
+// F11 and zoom, as in the game.
+void ResultsWindow::addShortcuts()
+{
     const auto key = [this](const QKeySequence& keys, auto act) {
         auto* action = new QAction(this);
         action->setShortcut(keys);
@@ -147,12 +159,17 @@ ResultsWindow::ResultsWindow(const QString& log, const QDateTime& now, QWidget* 
     key(Qt::Key_F11, [this] { isFullScreen() ? showNormal() : showFullScreen(); });
     key(QKeySequence::ZoomIn, [this] { zoom(1); });
     key(QKeySequence::ZoomOut, [this] { zoom(-1); });
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(m_fontPixels);
-    setFont(font);
-    resize(900, 600);
-    m_count->setText(QStringLiteral("Lettura…"));
-    m_model->load(log);
+}
+
+void ResultsWindow::askAndExport()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Esporta i risultati"),
+                                                      QStringLiteral("risultati.csv"),
+                                                      QStringLiteral("CSV (*.csv)"));
+    if (!path.isEmpty() && !exportTo(path))
+        QMessageBox::warning(this, QStringLiteral("Esporta i risultati"),
+                             QStringLiteral("Non riesco a salvare i risultati in\n%1")
+                                 .arg(QDir::toNativeSeparators(path)));
 }
 
 void ResultsWindow::chooseName(const QString& name)

@@ -7,6 +7,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QLayout;
 class QTableView;
 class ResultsChart;
 class ResultsModel;
@@ -53,6 +54,10 @@ signals:
     void loaded();
 
 private:
+    QLayout* buildFilterBar(QWidget* central);
+    QTableView* buildTable(QWidget* central);
+    void addShortcuts();
+    void askAndExport();
     void chooseName(const QString& name);
     void zoom(int steps);
     void updateCount();

@@ -171,15 +171,34 @@ void TestResults::oddLogsAreToldNotRead()
     QCOMPARE(window.findChild<QLabel*>("conteggio")->text(), told);
 }
 
-// A teacher who closes the window before the log is read.
+namespace {
+
+// The results readers running in this process, by their thread's name.
+int readersRunning()
+{
+    int running = 0;
+    for (const QString& task :
+         QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm("/proc/self/task/" + task + "/comm");
+        running += comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == "risultati";
+    }
+    return running;
+}
+
+} // namespace
+
+// A teacher who closes the window before the log is read: no reading
+// outlives its window, to deliver its rows to one that is gone.
 void TestResults::closedWhileReading()
 {
     for (int i = 0; i < 3; ++i) {
         auto* window = new ResultsWindow(m_log, Now);
         window->show();
         delete window;
+        QCOMPARE(readersRunning(), 0);
     }
     QTest::qWait(300); // any late news of the reading arrives, and is dropped
+    QCOMPARE(readersRunning(), 0);
 }
 
 QTEST_MAIN(TestResults)

@@ -32,8 +32,6 @@ class TestScreens : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { MainWindow::prepareApplication(); }
-    // First: the font engines then render the large figures as a fresh game
-    // does; after windows of every size they may anti-alias a pixel apart.
     void designSizeIsUnchanged();
     void controlsZoom_data();
     void controlsZoom();
@@ -250,8 +248,31 @@ void TestScreens::minimumKeySide()
     QCOMPARE(SceneLayout::minimumKeySide(millimetres, pixels), side);
 }
 
-// Without a keypad the scene at its design size is drawn exactly as it was
-// before the keypad could stand beside it.
+namespace {
+
+// Pixels that differ between two drawings of the same size. A font or
+// FreeType update shades the edges of glyphs differently: a pixel counts only
+// when a colour channel moves by more than 40 of 255.
+int differingPixels(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return a.width() * a.height();
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            differing += std::abs(qRed(p) - qRed(q)) > 40 || std::abs(qGreen(p) - qGreen(q)) > 40 ||
+                         std::abs(qBlue(p) - qBlue(q)) > 40;
+        }
+    }
+    return differing;
+}
+
+} // namespace
+
+// Without a keypad the scene at its design size is drawn as it was before
+// the keypad could stand beside it: at most 1 pixel in 1,000 of the 438,768
+// may differ (shading), while the whole scene a pixel to the side moves 15,100.
 void TestScreens::designSizeIsUnchanged()
 {
     Game game(Plain);
@@ -260,16 +281,24 @@ void TestScreens::designSizeIsUnchanged()
     QVERIFY(put(game.platform.recordDir + "/suc00000.txt", "Bea\r\n"));
     game.start("Anna", 3, 713);
     QCOMPARE(game.window()->centralWidget()->size(), QSize(792, 554));
-    const auto same = [&](const char* golden) {
+    const auto differing = [&](const char* golden) {
         const QImage now =
             game.window()->centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QImage before = QImage(QStringLiteral(CORVALESTA_GOLDEN_DIR "/") + golden)
                                   .convertToFormat(QImage::Format_RGB32);
-        return now == before;
+        return differingPixels(now, before);
     };
-    QVERIFY(same("design-792x554-round.png"));
+    const int tolerated = 792 * 554 / 1000;
+    QVERIFY2(differing("design-792x554-round.png") <= tolerated,
+             qPrintable(QString::number(differing("design-792x554-round.png"))));
     game.answer("714");
-    QVERIFY(same("design-792x554-right.png"));
+    QVERIFY2(differing("design-792x554-right.png") <= tolerated,
+             qPrintable(QString::number(differing("design-792x554-right.png"))));
+    // The yardstick: the same drawing a pixel to the side is a fault.
+    const QImage golden = QImage(QStringLiteral(CORVALESTA_GOLDEN_DIR "/design-792x554-right.png"))
+                              .convertToFormat(QImage::Format_RGB32);
+    QVERIFY(differingPixels(golden, golden.copy(1, 0, golden.width(), golden.height())) >
+            tolerated);
 }
 
 void TestScreens::startSizeFitsTheScreen_data()

@@ -101,6 +101,8 @@ private:
     };
 
     void buildControls();
+    // The widget a designed control is, before its common settings.
+    QWidget* makeControl(const design::Control& c);
     void buildMenus();
     void setTabOrder();
     // Puts every control where the design wants it at the zoom that fits

@@ -36,54 +36,54 @@ void applyColours(QWidget* w, const design::Control& c, QPalette::ColorRole fron
 
 } // namespace
 
+QWidget* MainWindow::makeControl(const design::Control& c)
+{
+    const QString caption = QString::fromUtf16(c.caption);
+    switch (c.kind) {
+    case design::Kind::Label: {
+        auto* label = new DesignLabel(m_backdrop);
+        applyColours(label, c, QPalette::WindowText, QPalette::Window);
+        label->setAutoFillBackground(c.opaque);
+        if (c.bordered) {
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            label->setLineWidth(1);
+        }
+        // No indent: a framed label would otherwise add one on its aligned
+        // sides, and the counters would grow taller than designed.
+        label->setIndent(0);
+        label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        return label;
+    }
+    case design::Kind::TextBox:
+        m_answer = new AnswerBox(m_backdrop);
+        applyColours(m_answer, c, QPalette::Text, QPalette::Base);
+        m_answer->setAccessibleName(QStringLiteral("Risposta"));
+        connect(m_answer, &AnswerBox::enterPressed, this, &MainWindow::answerEntered);
+        return m_answer;
+    case design::Kind::Button:
+        if (!c.picture) {
+            m_command1 = new QPushButton(caption, m_backdrop);
+            m_command1->setAutoDefault(false);
+            m_command1->setAccessibleName(caption);
+            return m_command1;
+        } else {
+            auto* button = new PictureButton(m_backdrop);
+            button->setText(caption);
+            button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+            applyColours(button, c, QPalette::ButtonText, QPalette::Button);
+            button->setAutoFillBackground(true);
+            return button;
+        }
+    case design::Kind::Image:
+        break;
+    }
+    return new QLabel(m_backdrop);
+}
+
 void MainWindow::buildControls()
 {
     for (const design::Control& c : design::controls()) {
-        QWidget* w = nullptr;
-        const QString caption = QString::fromUtf16(c.caption);
-        switch (c.kind) {
-        case design::Kind::Label: {
-            auto* label = new DesignLabel(m_backdrop);
-            applyColours(label, c, QPalette::WindowText, QPalette::Window);
-            label->setAutoFillBackground(c.opaque);
-            if (c.bordered) {
-                label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-                label->setLineWidth(1);
-            }
-            // No indent: a framed label would otherwise add one on its
-            // aligned sides, and the counters would grow taller than designed.
-            label->setIndent(0);
-            label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-            w = label;
-            break;
-        }
-        case design::Kind::TextBox:
-            m_answer = new AnswerBox(m_backdrop);
-            applyColours(m_answer, c, QPalette::Text, QPalette::Base);
-            m_answer->setAccessibleName(QStringLiteral("Risposta"));
-            connect(m_answer, &AnswerBox::enterPressed, this, &MainWindow::answerEntered);
-            w = m_answer;
-            break;
-        case design::Kind::Button:
-            if (!c.picture) {
-                m_command1 = new QPushButton(caption, m_backdrop);
-                m_command1->setAutoDefault(false);
-                m_command1->setAccessibleName(caption);
-                w = m_command1;
-            } else {
-                auto* button = new PictureButton(m_backdrop);
-                button->setText(caption);
-                button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-                applyColours(button, c, QPalette::ButtonText, QPalette::Button);
-                button->setAutoFillBackground(true);
-                w = button;
-            }
-            break;
-        case design::Kind::Image: {
-            w = new QLabel(m_backdrop);
-            break;
-        }
-        }
+        QWidget* w = makeControl(c);
         w->setObjectName(QLatin1String(c.name));
         if (c.toolTip)
             w->setToolTip(QString::fromUtf16(c.toolTip));
@@ -91,7 +91,7 @@ void MainWindow::buildControls()
         w->setEnabled(c.enabled);
         w->setVisible(c.visible);
         if (auto* label = qobject_cast<DesignLabel*>(w)) {
-            label->setCaption(caption);
+            label->setCaption(QString::fromUtf16(c.caption));
             label->setAutoSize(c.autoSize, c.growth);
         }
         m_placed.push_back({w, &c, w->palette().color(QPalette::WindowText)});
