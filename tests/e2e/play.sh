@@ -47,12 +47,12 @@ pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
     --load="module-null-sink sink_name=nullsink" --load=module-native-protocol-unix \
     >"$work/pulse.log" 2>&1 &
 pulse=$!
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 600); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 pactl info >/dev/null 2>&1 || { echo "FAIL: the sound server did not start"; cat "$work/pulse.log"; exit 1; }
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
 bus=$!
-for _ in $(seq 50); do
+for _ in $(seq 600); do
     dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
         >/dev/null 2>&1 && break
     sleep 0.1
@@ -60,7 +60,8 @@ done
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 600); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool getmouselocation >/dev/null 2>&1 || { echo "FAIL: Xvfb did not start on $DISPLAY"; exit 1; }
 
 fail() {
     echo "FAIL: $*"
@@ -75,7 +76,7 @@ said() {
 
 # Waits until the control so described shows the text.
 shows() {
-    for _ in $(seq 50); do
+    for _ in $(seq 600); do
         [ "$(said "$1")" = "$2" ] && return 0
         sleep 0.1
     done
@@ -120,7 +121,7 @@ start() {
 }
 
 ended() {
-    for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+    for _ in $(seq 600); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
     kill -0 "$game" 2>/dev/null && fail "the game did not end"
     wait "$game"
     local status=$?

@@ -50,7 +50,7 @@ screen() { /usr/bin/python3 "$here/screen.py" "$@"; }
 
 # Waits until the focused control has this name and description.
 focused() {
-    for _ in $(seq 50); do
+    for _ in $(seq 600); do
         [ "$(screen focused)" = "$1" ] && return 0
         sleep 0.1
     done
@@ -72,7 +72,8 @@ begin() {
     export DISPLAY=":$((100 + RANDOM % 800))"
     Xvfb "$DISPLAY" -screen 0 "${size}x24" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
     pids+=($!)
-    for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+    for _ in $(seq 600); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+    xdotool getmouselocation >/dev/null 2>&1 || { echo "FAIL: Xvfb did not start on $DISPLAY"; exit 1; }
     openbox --sm-disable >"$work/openbox.log" 2>&1 &
     pids+=($!)
     sleep 0.5
@@ -96,7 +97,7 @@ begin() {
 # The round's number, once the screen reader can see it.
 number() {
     local n=""
-    for _ in $(seq 50); do
+    for _ in $(seq 600); do
         n=$(screen said "Numero da completare")
         [[ "$n" =~ ^[0-9]{1,4}$ ]] && { echo "$n"; return 0; }
         sleep 0.1
@@ -117,7 +118,7 @@ end() {
 # Full screen by F11 from the answer box, at the screen's own size.
 fullScreen() {
     xdotool key F11
-    for _ in $(seq 50); do
+    for _ in $(seq 600); do
         eval "$(xdotool getwindowgeometry --shell "$main")"
         [ "$WIDTH$HEIGHT" = "$1" ] && break
         sleep 0.1

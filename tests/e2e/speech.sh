@@ -59,10 +59,10 @@ pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
     --load="module-null-sink sink_name=nullsink" --load=module-native-protocol-unix \
     >"$work/pulse.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 600); do pactl info >/dev/null 2>&1 && xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 orca --debug-file="$work/orca.log" >"$work/orca.out" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do grep -q "SPEECH OUTPUT: 'Screen reader on" "$work/orca.log" 2>/dev/null && break; sleep 0.1; done
+for _ in $(seq 600); do grep -q "SPEECH OUTPUT: 'Screen reader on" "$work/orca.log" 2>/dev/null && break; sleep 0.1; done
 grep -q "SPEECH OUTPUT" "$work/orca.log" 2>/dev/null || fail "Orca did not start speaking"
 
 # Everything Orca has said so far, one utterance a line.
@@ -78,7 +78,7 @@ hear() {
 }
 number() {
     local n=""
-    for _ in $(seq 50); do
+    for _ in $(seq 600); do
         n=$(/usr/bin/python3 "$here/screen.py" said "Numero da completare")
         [[ "$n" =~ ^[0-9]{1,4}$ ]] && { echo "$n"; return 0; }
         sleep 0.1

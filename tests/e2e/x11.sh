@@ -5,7 +5,7 @@
 # (without a window manager nobody else does); prints its id.
 focus() {
     local id=""
-    for _ in $(seq 100); do
+    for _ in $(seq 600); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1)
         [ -n "$id" ] && break
         sleep 0.1
@@ -22,7 +22,7 @@ focus() {
 # Waits for a visible window with this exact title; prints its id.
 window() {
     local id=""
-    for _ in $(seq 300); do
+    for _ in $(seq 600); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1

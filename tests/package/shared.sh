@@ -34,12 +34,13 @@ screen_up() {
     game=""
     trap 'kill $xvfb $bus $game 2>/dev/null' EXIT
     export DISPLAY=$display
-    for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+    for _ in $(seq 600); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+    xdotool getmouselocation >/dev/null 2>&1 || { echo "FAIL: Xvfb did not start on $DISPLAY"; exit 1; }
 }
 
 said() {
         local text=""
-        for _ in $(seq 50); do
+        for _ in $(seq 600); do
             text=$(/usr/bin/python3 "$here/e2e/screen.py" said "$1") && [ -n "$text" ] && break
             sleep 0.1
         done
@@ -102,7 +103,7 @@ play() {
     xdotool key alt+x
     focus Corvalesta >/dev/null # the confirmation
     xdotool key Return
-    for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+    for _ in $(seq 600); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
     wait "$game" || fail "exit status $?"
     game=""
 }
