@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "Contest.h"
+#include "Languages.h"
 #include "MainWindow.h"
 #include "QtPlatform.h"
 #include "ResultsLog.h"
@@ -16,17 +17,26 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine line = CommandLine::parse(arguments, QStringLiteral(CORVALESTA_VERSION));
+    const QString version = QStringLiteral(CORVALESTA_VERSION);
+    const QStringList spoken = languages::available();
+    CommandLine line = CommandLine::parse(arguments, version, spoken);
+    const QString language =
+        line.language.isEmpty() ? languages::choose(languages::wanted(), spoken) : line.language;
     if (line.action == CommandLine::Help || line.action == CommandLine::Version ||
         line.action == CommandLine::Refused) {
+        // Said again, in the language chosen.
+        QCoreApplication words(argc, argv);
+        languages::install(language);
+        line = CommandLine::parse(arguments, version, spoken);
         const QByteArray text = line.text.toLocal8Bit();
         std::fputs(text.constData(), line.action == CommandLine::Refused ? stderr : stdout);
         return line.action == CommandLine::Refused ? 2 : 0;
     }
 
     QApplication app(argc, argv);
+    languages::install(language);
     QApplication::setApplicationName(QStringLiteral("corvalesta"));
-    QApplication::setApplicationVersion(QStringLiteral(CORVALESTA_VERSION));
+    QApplication::setApplicationVersion(version);
     // Docks and task bars match the window to its desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.corvalesta"));
     MainWindow::prepareApplication();

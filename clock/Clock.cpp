@@ -3,8 +3,6 @@
 #include "GameRules.h"
 #include "Numbers.h"
 
-#include <QStringList>
-
 Clock::Clock(std::int16_t& hours, std::int16_t& minutes, float& seconds, int intervalMs,
              QObject* parent)
     : QObject(parent), m_hours(hours), m_minutes(minutes), m_seconds(seconds)
@@ -81,19 +79,18 @@ void Clock::tick()
 
 QString Clock::spoken(std::int16_t minutes, float seconds)
 {
+    // Whole sentences, so that each language may say them its own way.
     const int wholeSeconds = int(seconds);
-    QStringList parts;
+    if (minutes > 0 && wholeSeconds > 0)
+        return tr("Mancano %1 e %2.")
+            .arg(minutes == 1 ? tr("1 minuto") : tr("%n minuti", nullptr, minutes),
+                 wholeSeconds == 1 ? tr("1 secondo") : tr("%n secondi", nullptr, wholeSeconds));
     if (minutes > 0)
-        parts << (minutes == 1 ? QStringLiteral("1 minuto")
-                               : QStringLiteral("%1 minuti").arg(minutes));
+        return minutes == 1 ? tr("Manca 1 minuto.") : tr("Mancano %n minuti.", nullptr, minutes);
     if (wholeSeconds > 0)
-        parts << (wholeSeconds == 1 ? QStringLiteral("1 secondo")
-                                    : QStringLiteral("%1 secondi").arg(wholeSeconds));
-    if (parts.isEmpty())
-        return QStringLiteral("Tempo scaduto.");
-    const bool one = parts.size() == 1 && (minutes == 1 || (minutes == 0 && wholeSeconds == 1));
-    return (one ? QStringLiteral("Manca ") : QStringLiteral("Mancano ")) +
-           parts.join(QStringLiteral(" e ")) + u'.';
+        return wholeSeconds == 1 ? tr("Manca 1 secondo.")
+                                 : tr("Mancano %n secondi.", nullptr, wholeSeconds);
+    return tr("Tempo scaduto.");
 }
 
 bool Clock::milestone(std::int16_t minutes, float seconds)

@@ -17,7 +17,8 @@
 
 namespace {
 // The counters are 16-bit: past 32767 answers the game stops rather than wrap.
-const QString TooManyAnswers = QStringLiteral("Errore: troppe risposte da contare (overflow).");
+const char* const TooManyAnswers =
+    QT_TRANSLATE_NOOP("Contest", "Errore: troppe risposte da contare (overflow).");
 } // namespace
 
 Contest::Contest(Platform& platform, const GameOptions& options, QObject* parent)
@@ -84,9 +85,8 @@ void Contest::startUp()
 {
     m_state.correctCount = 0;
     m_state.wrongCount = 0;
-    m_state.playerName = playerName(m_platform.inputBox(QStringLiteral("Come ti chiami?")));
-    m_platform.messageBox(u' ' + m_state.playerName +
-                          QStringLiteral(" vediamo se sei un vero campione  "));
+    m_state.playerName = playerName(m_platform.inputBox(tr("Come ti chiami?")));
+    m_platform.messageBox(tr(" %1 vediamo se sei un vero campione  ").arg(m_state.playerName));
     buildWindow();
     m_window->showPlayer(m_state.playerName);
     m_clock->start();
@@ -129,7 +129,7 @@ void Contest::dealRound()
     const auto number = std::int16_t(std::floor(m_platform.random() * 10000));
     m_state.expectedAnswer = std::int16_t(number + 1);
     const QString shown = numbers::format(number, u"#0");
-    const QString sum = QStringLiteral("Quanto fa %1 più 1?").arg(shown);
+    const QString sum = tr("Quanto fa %1 più 1?").arg(shown);
     m_window->showRound(m_state.tintFactor, shown,
                         m_firstRound ? recordSpoken() + u' ' + sum : sum);
     m_firstRound = false;
@@ -139,7 +139,7 @@ bool Contest::count(std::int16_t& counter)
 {
     const auto next = numbers::add16(counter, 1);
     if (!next) {
-        fail(TooManyAnswers);
+        fail(tr(TooManyAnswers));
         return false;
     }
     counter = *next;
@@ -157,12 +157,12 @@ void Contest::checkAnswer()
         return;
     const auto total = numbers::add16(m_state.wrongCount, m_state.correctCount);
     if (!total) {
-        fail(TooManyAnswers);
+        fail(tr(TooManyAnswers));
         return;
     }
     const QString message =
-        right ? QStringLiteral("Esatto! ") + m_state.playerName + QStringLiteral(" sei forte!")
-              : QStringLiteral("Sbagliato!! ") + numbers::format(m_state.expectedAnswer, u"####0");
+        right ? tr("Esatto! %1 sei forte!").arg(m_state.playerName)
+              : tr("Sbagliato!! %1").arg(numbers::format(m_state.expectedAnswer, u"####0"));
     m_window->showVerdict({message, !right, numbers::format(m_state.correctCount, u"####0"),
                            numbers::format(m_state.wrongCount, u"###0"),
                            numbers::format(*total, u"####0"), countersSpoken()});
@@ -171,7 +171,7 @@ void Contest::checkAnswer()
 
 QString Contest::countersSpoken() const
 {
-    return QStringLiteral("Risposte esatte: %1, errate: %2, totali: %3.")
+    return tr("Risposte esatte: %1, errate: %2, totali: %3.")
         .arg(numbers::format(m_state.correctCount, u"####0"),
              numbers::format(m_state.wrongCount, u"###0"),
              numbers::format(std::int16_t(m_state.correctCount + m_state.wrongCount), u"####0"));
@@ -182,11 +182,14 @@ QString Contest::recordSpoken() const
     const QString holder = DesignLabel::displayText(m_record.holder).trimmed();
     const double points = numbers::val(m_record.score);
     if (points <= 0)
-        return QStringLiteral("Non c'è ancora un record.");
-    const QString count = points == 1 ? QStringLiteral("1 punto")
-                                      : QStringLiteral("%1 punti").arg(points, 0, 'g', 15);
-    return holder.isEmpty() ? QStringLiteral("Il record è di %1.").arg(count)
-                            : QStringLiteral("Il record è di %1, di %2.").arg(count, holder);
+        return tr("Non c'è ancora un record.");
+    // A whole count under a billion has its language's plural forms.
+    const QString count = points == 1 ? tr("1 punto")
+                          : points < 1e9 && points == std::floor(points)
+                              ? tr("%n punti", nullptr, int(points))
+                              : tr("%1 punti").arg(points, 0, 'g', 15);
+    return holder.isEmpty() ? tr("Il record è di %1.").arg(count)
+                            : tr("Il record è di %1, di %2.").arg(count, holder);
 }
 
 void Contest::sayTimeLeft(bool asked)
@@ -209,19 +212,18 @@ void Contest::newContest()
 {
     if (m_ended || m_ending || !m_window)
         return;
-    const int answer = m_platform.messageBox(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"),
-                                             Platform::YesNoQuestionDefaultNo,
-                                             QStringLiteral("INIZIARE NUOVA GARA"));
+    const int answer =
+        m_platform.messageBox(tr("INIZIAMO UNA NUOVA GARA  ?"), Platform::YesNoQuestionDefaultNo,
+                              tr("INIZIARE NUOVA GARA"));
     // The countdown may have ended the contest while the box was open.
     if (m_ended || m_ending || answer == Platform::AnswerNo)
         return;
-    m_state.tableLimitText =
-        m_platform.inputBox(QStringLiteral("Tavola pitagorica fino al numero? "));
+    m_state.tableLimitText = m_platform.inputBox(tr("Tavola pitagorica fino al numero? "));
     if (m_ended || m_ending)
         return;
     if (m_state.tableLimitText.isEmpty()) {
-        m_platform.messageBox(u' ' + m_state.playerName +
-                              QStringLiteral(" siccome non hai scelto arriviamo fino al 10."));
+        m_platform.messageBox(
+            tr(" %1 siccome non hai scelto arriviamo fino al 10.").arg(m_state.playerName));
         if (m_ended || m_ending)
             return;
         m_state.tableLimitText = QStringLiteral("10");
@@ -265,7 +267,7 @@ void Contest::finish(bool goodbye)
     m_ending = true;
     const contest::Played played{
         m_record.score,     m_state.correctCount,
-        m_state.playerName, QStringLiteral("Tempo scaduto! ") + countersSpoken(),
+        m_state.playerName, tr("Tempo scaduto! %1").arg(countersSpoken()),
         m_state.wrongCount, rules::ContestSeconds - m_clock->secondsLeft()};
     contest::endContest(m_platform, m_state.recordDir, goodbye, played);
     m_ended = true;

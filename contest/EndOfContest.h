@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class Platform;
@@ -8,8 +9,13 @@ class Platform;
 // confirmation, the program's end.
 namespace contest {
 
-inline const QString Goodbye = QStringLiteral("Ciao, alla prossima sfida. ");
-inline const QString Saved = QStringLiteral("Ok! Ho registrato il tuo record, C A M P I O N E");
+// In Italian, as written; what is shown is their translation (context "contest").
+inline const QString Goodbye =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("contest", "Ciao, alla prossima sfida. "));
+inline const QString Saved = QString::fromUtf8(
+    QT_TRANSLATE_NOOP("contest", "Ok! Ho registrato il tuo record, C A M P I O N E"));
+// The text in the language installed.
+QString translated(const QString& italian);
 
 // What the contest played, as the contest itself kept it.
 struct Played {

@@ -10,9 +10,12 @@ struct CommandLine {
     enum Action { Play, Results, Help, Version, Refused };
     Action action = Play;
     GameOptions options;
-    QString text; // the help, the version, or why the line was refused
+    QString language; // asked with --lingua, one of the languages given; else empty
+    QString text;     // the help, the version, or why the line was refused
 
-    // The program's arguments, its own name first. Every text is Italian;
-    // an unknown or malformed option is refused, never ignored.
-    static CommandLine parse(const QStringList& arguments, const QString& version);
+    // The program's arguments, its own name first, and the languages it has.
+    // The texts are in the language installed; an unknown or malformed
+    // option, or a language the game lacks, is refused, never ignored.
+    static CommandLine parse(const QStringList& arguments, const QString& version,
+                             const QStringList& languages);
 };

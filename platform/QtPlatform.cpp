@@ -66,8 +66,8 @@ int QtPlatform::messageBox(const QString& prompt, int buttons, const QString& ti
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+        box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("QtPlatform", "&Sì"));
+        box.button(QMessageBox::No)->setText(QCoreApplication::translate("QtPlatform", "&No"));
         return box.exec() == QMessageBox::Yes ? AnswerYes : AnswerNo;
     }
     box.setStandardButtons(QMessageBox::Ok);
@@ -81,8 +81,8 @@ QString QtPlatform::inputBox(const QString& prompt)
     QInputDialog dialog(keeper.parent());
     dialog.setWindowTitle(applicationTitle());
     dialog.setLabelText(prompt);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Annulla"));
+    dialog.setOkButtonText(QCoreApplication::translate("QtPlatform", "OK"));
+    dialog.setCancelButtonText(QCoreApplication::translate("QtPlatform", "Annulla"));
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();

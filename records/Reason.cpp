@@ -1,35 +1,43 @@
 #include "Reason.h"
 
+// Marked for the game's catalogues, which translate them in the context
+// "records"; here, without Qt, they stay Italian.
+#define QT_TRANSLATE_NOOP(context, text) text
+
 namespace records {
 
 std::string reasonFor(Cause cause, int error, bool folder)
 {
     switch (cause) {
     case Cause::DiskFull:
-        return "il disco è pieno";
+        return QT_TRANSLATE_NOOP("records", "il disco è pieno");
     case Cause::NoPermission:
-        return "non ho il permesso di usarlo";
+        return QT_TRANSLATE_NOOP("records", "non ho il permesso di usarlo");
     case Cause::ReadOnly:
-        return "è di sola lettura";
+        return QT_TRANSLATE_NOOP("records", "è di sola lettura");
     case Cause::DiskError:
-        return "errore del disco";
+        return QT_TRANSLATE_NOOP("records", "errore del disco");
     case Cause::Busy:
-        return "un'altra copia del gioco sta salvando il record";
+        return QT_TRANSLATE_NOOP("records", "un'altra copia del gioco sta salvando il record");
     case Cause::NotRegular:
-        return folder ? "non è una cartella" : "non è un file normale";
+        return folder ? QT_TRANSLATE_NOOP("records", "non è una cartella")
+                      : QT_TRANSLATE_NOOP("records", "non è un file normale");
     case Cause::Missing:
-        return folder ? "la cartella non c'è" : "il file non c'è";
+        return folder ? QT_TRANSLATE_NOOP("records", "la cartella non c'è")
+                      : QT_TRANSLATE_NOOP("records", "il file non c'è");
     case Cause::TooManyFiles:
-        return "ci sono troppi file aperti";
+        return QT_TRANSLATE_NOOP("records", "ci sono troppi file aperti");
     case Cause::OutOfMemory:
-        return "la memoria è esaurita";
+        return QT_TRANSLATE_NOOP("records", "la memoria è esaurita");
     case Cause::Linked:
-        return "ha un altro nome: è un collegamento fisso";
+        return QT_TRANSLATE_NOOP("records", "ha un altro nome: è un collegamento fisso");
     case Cause::NoService:
-        return "il servizio che registra il record non è in funzione: chi amministra il computer "
-               "lo avvia con «sudo systemctl enable --now corvalesta-record.socket»";
+        return QT_TRANSLATE_NOOP("records",
+                                 "il servizio che registra il record non è in funzione: chi "
+                                 "amministra il computer lo avvia con «sudo systemctl enable "
+                                 "--now corvalesta-record.socket»");
     case Cause::NoAnswer:
-        return "il servizio che registra il record non ha risposto";
+        return QT_TRANSLATE_NOOP("records", "il servizio che registra il record non ha risposto");
     case Cause::Other:
         break;
     }

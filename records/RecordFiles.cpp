@@ -7,6 +7,7 @@
 #include "ResultsLog.h"
 #include "WriterRequest.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <ctime>
@@ -20,18 +21,28 @@ RecordError::RecordError(const QString& f, const QString& r)
 
 QString RecordError::message() const
 {
-    const QString what =
-        file.endsWith(u'/') ? QStringLiteral("la cartella") : QStringLiteral("il file");
-    return QStringLiteral("Non riesco a usare %1 del record\n%2\n\nMotivo: %3")
-        .arg(what, QDir::toNativeSeparators(file), reason);
+    const QString where = QDir::toNativeSeparators(file);
+    return file.endsWith(u'/')
+               ? QCoreApplication::translate(
+                     "records", "Non riesco a usare la cartella del record\n%1\n\nMotivo: %2")
+                     .arg(where, reason)
+               : QCoreApplication::translate(
+                     "records", "Non riesco a usare il file del record\n%1\n\nMotivo: %2")
+                     .arg(where, reason);
 }
 
 namespace {
 
+} // namespace
+
 QString reasonText(Cause cause, int error, bool folder)
 {
-    return QString::fromStdString(reasonFor(cause, error, folder));
+    if (cause == Cause::Other)
+        return QCoreApplication::translate("records", "errore imprevisto (codice %1)").arg(error);
+    return QCoreApplication::translate("records", reasonFor(cause, error, folder).c_str());
 }
+
+namespace {
 
 // The error as the player reads it; folder ends in a separator.
 RecordError told(const QString& folder, const std::string& name, int error)
@@ -84,8 +95,8 @@ QString GetSystemDir(const QString& directory)
 {
     QString dir = directory;
     if (dir.isEmpty())
-        throw RecordError(QStringLiteral("(cartella dei record)"),
-                          QStringLiteral("la cartella non è nota"));
+        throw RecordError(QCoreApplication::translate("records", "(cartella dei record)"),
+                          QCoreApplication::translate("records", "la cartella non è nota"));
     if (!dir.endsWith(u'/'))
         dir += u'/';
     try {
@@ -148,14 +159,16 @@ Outcome finish(const QString& recordDir, const Ending& ending, const QString& se
     Outcome outcome{done.recorded, std::nullopt};
     if (done.status == writer::NameTooLong)
         outcome.error =
-            RecordError(recordDir + HolderFile, QStringLiteral("il nome è troppo lungo"));
+            RecordError(recordDir + HolderFile,
+                        QCoreApplication::translate("records", "il nome è troppo lungo"));
     else if (done.status >= writer::Failed)
         outcome.error = told(recordDir, done.failure.name, done.failure.error);
     else if (done.status != writer::Written && done.status != writer::NotKept)
-        outcome.error =
-            RecordError(recordDir, QStringLiteral("il servizio che registra il record "
-                                                  "ha rifiutato la richiesta (codice %1)")
-                                       .arg(done.status));
+        outcome.error = RecordError(
+            recordDir,
+            QCoreApplication::translate("records", "il servizio che registra il record ha "
+                                                   "rifiutato la richiesta (codice %1)")
+                .arg(done.status));
     return outcome;
 }
 

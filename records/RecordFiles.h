@@ -22,6 +22,10 @@ struct RecordError : std::runtime_error {
     QString message() const;
 };
 
+// Why a record file or folder could not be used, in the language installed;
+// the record service says it in Italian, the catalogues' source.
+QString reasonText(Cause cause, int error, bool folder);
+
 // The record directory (the platform's), ending in exactly one separator;
 // created if missing.
 QString GetSystemDir(const QString& directory);

@@ -9,7 +9,7 @@ ResultsChart::ResultsChart(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("grafico"));
     setMinimumHeight(140);
-    setAccessibleName(QStringLiteral("Grafico delle risposte esatte"));
+    setAccessibleName(tr("Grafico delle risposte esatte"));
 }
 
 void ResultsChart::show(const QString& name, QList<Point> points)
@@ -22,8 +22,8 @@ void ResultsChart::show(const QString& name, QList<Point> points)
     QStringList values;
     for (const Point& p : std::as_const(m_points))
         values << QString::number(p.right);
-    setAccessibleName(name.isEmpty() ? QStringLiteral("Grafico delle risposte esatte")
-                                     : QStringLiteral("Risposte esatte di %1").arg(name));
+    setAccessibleName(name.isEmpty() ? tr("Grafico delle risposte esatte")
+                                     : tr("Risposte esatte di %1").arg(name));
     setAccessibleDescription(values.join(QStringLiteral(", ")));
     update();
 }
@@ -35,8 +35,8 @@ void ResultsChart::paintEvent(QPaintEvent*)
     const QRect area = rect().adjusted(40, 24, -16, -24);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(rect().adjusted(8, 2, -8, 0), Qt::AlignTop | Qt::AlignLeft,
-                     m_name.isEmpty() ? QStringLiteral("Scegli una riga per vedere il grafico")
-                                      : QStringLiteral("Risposte esatte di %1").arg(m_name));
+                     m_name.isEmpty() ? tr("Scegli una riga per vedere il grafico")
+                                      : tr("Risposte esatte di %1").arg(m_name));
     if (m_points.isEmpty())
         return;
     int most = 1;

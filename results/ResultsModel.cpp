@@ -1,6 +1,6 @@
 #include "ResultsModel.h"
 
-#include "Reason.h"
+#include "RecordFiles.h"
 #include "RecordStore.h"
 #include "ResultsLog.h"
 
@@ -12,8 +12,11 @@
 
 namespace {
 
-const char* const Titles[] = {"Data",   "Nome",   "Esatte", "Errate",
-                              "Totali", "Durata", "Record", "Utente"};
+const char* const Titles[] = {
+    QT_TRANSLATE_NOOP("ResultsModel", "Data"),   QT_TRANSLATE_NOOP("ResultsModel", "Nome"),
+    QT_TRANSLATE_NOOP("ResultsModel", "Esatte"), QT_TRANSLATE_NOOP("ResultsModel", "Errate"),
+    QT_TRANSLATE_NOOP("ResultsModel", "Totali"), QT_TRANSLATE_NOOP("ResultsModel", "Durata"),
+    QT_TRANSLATE_NOOP("ResultsModel", "Record"), QT_TRANSLATE_NOOP("ResultsModel", "Utente")};
 // Read past the log's bound: a log an older copy let grow a little longer.
 constexpr std::size_t Margin = 1024 * 1024;
 
@@ -81,10 +84,9 @@ QByteArray ResultsModel::readLog(const QString& path, QString& error)
         return QByteArray::fromStdString(records::RecordStore::readLines(
             QFile::encodeName(path).toStdString(), records::results::MaxBytes + Margin));
     } catch (const records::StoreError& failure) {
-        error = QString::fromStdString(records::reasonFor(failure.cause, failure.error, false));
+        error = records::reasonText(failure.cause, failure.error, false);
     } catch (const std::bad_alloc&) {
-        error =
-            QString::fromStdString(records::reasonFor(records::Cause::OutOfMemory, ENOMEM, false));
+        error = records::reasonText(records::Cause::OutOfMemory, ENOMEM, false);
     }
     return {};
 }
@@ -158,7 +160,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
                                       .arg(r.seconds / 60)
                                       .arg(r.seconds % 60, 2, 10, QLatin1Char('0')));
     case Record:
-        return r.record ? QStringLiteral("sì") : QStringLiteral("no");
+        return r.record ? tr("sì") : tr("no");
     case Account:
         return r.account;
     }
@@ -168,6 +170,6 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
 QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section < Columns)
-        return QString::fromUtf8(Titles[section]);
+        return tr(Titles[section]);
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -60,7 +60,7 @@ ResultsWindow::ResultsWindow(const QString& log, const QDateTime& now, QWidget* 
     : QMainWindow(parent), m_model(new ResultsModel(this)), m_filter(new ResultsFilter(now, this))
 {
     setObjectName(QStringLiteral("risultati"));
-    setWindowTitle(QStringLiteral("Risultati della classe"));
+    setWindowTitle(tr("Risultati della classe"));
     m_filter->setSourceModel(m_model);
 
     auto* central = new QWidget(this);
@@ -80,33 +80,32 @@ ResultsWindow::ResultsWindow(const QString& log, const QDateTime& now, QWidget* 
     font.setPixelSize(m_fontPixels);
     setFont(font);
     resize(900, 600);
-    m_count->setText(QStringLiteral("Lettura…"));
+    m_count->setText(tr("Lettura…"));
     m_model->load(log);
 }
 
 QLayout* ResultsWindow::buildFilterBar(QWidget* central)
 {
     auto* bar = new QHBoxLayout;
-    auto* nameLabel = new QLabel(QStringLiteral("&Nome:"), central);
+    auto* nameLabel = new QLabel(tr("&Nome:"), central);
     m_name = new QLineEdit(central);
     m_name->setObjectName(QStringLiteral("filtroNome"));
-    m_name->setAccessibleName(QStringLiteral("Filtra per nome"));
+    m_name->setAccessibleName(tr("Filtra per nome"));
     m_name->setClearButtonEnabled(true);
     nameLabel->setBuddy(m_name);
-    auto* periodLabel = new QLabel(QStringLiteral("&Periodo:"), central);
+    auto* periodLabel = new QLabel(tr("&Periodo:"), central);
     m_period = new QComboBox(central);
     m_period->setObjectName(QStringLiteral("periodo"));
-    m_period->setAccessibleName(QStringLiteral("Periodo"));
-    m_period->addItems(
-        {QStringLiteral("oggi"), QStringLiteral("questa settimana"), QStringLiteral("tutto")});
+    m_period->setAccessibleName(tr("Periodo"));
+    m_period->addItems({tr("oggi"), tr("questa settimana"), tr("tutto")});
     m_period->setCurrentIndex(ResultsFilter::All);
     periodLabel->setBuddy(m_period);
-    auto* exportButton = new QPushButton(QStringLiteral("&Esporta…"), central);
+    auto* exportButton = new QPushButton(tr("&Esporta…"), central);
     exportButton->setObjectName(QStringLiteral("esporta"));
-    exportButton->setAccessibleName(QStringLiteral("Esporta le righe mostrate"));
+    exportButton->setAccessibleName(tr("Esporta le righe mostrate"));
     m_count = new QLabel(central);
     m_count->setObjectName(QStringLiteral("conteggio"));
-    m_count->setAccessibleDescription(QStringLiteral("Gare mostrate"));
+    m_count->setAccessibleDescription(tr("Gare mostrate"));
     for (QWidget* w : {static_cast<QWidget*>(nameLabel), static_cast<QWidget*>(m_name),
                        static_cast<QWidget*>(periodLabel), static_cast<QWidget*>(m_period),
                        static_cast<QWidget*>(exportButton), static_cast<QWidget*>(m_count)})
@@ -129,8 +128,8 @@ QTableView* ResultsWindow::buildTable(QWidget* central)
 {
     m_table = new QTableView(central);
     m_table->setObjectName(QStringLiteral("tabella"));
-    m_table->setAccessibleName(QStringLiteral("Gare della classe"));
-    m_table->setAccessibleDescription(QStringLiteral("Tabella dei risultati"));
+    m_table->setAccessibleName(tr("Gare della classe"));
+    m_table->setAccessibleDescription(tr("Tabella dei risultati"));
     m_table->setModel(m_filter);
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(ResultsModel::Date, Qt::DescendingOrder);
@@ -163,13 +162,13 @@ void ResultsWindow::addShortcuts()
 
 void ResultsWindow::askAndExport()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Esporta i risultati"),
+    const QString path = QFileDialog::getSaveFileName(this, tr("Esporta i risultati"),
                                                       QStringLiteral("risultati.csv"),
                                                       QStringLiteral("CSV (*.csv)"));
     if (!path.isEmpty() && !exportTo(path))
-        QMessageBox::warning(this, QStringLiteral("Esporta i risultati"),
-                             QStringLiteral("Non riesco a salvare i risultati in\n%1")
-                                 .arg(QDir::toNativeSeparators(path)));
+        QMessageBox::warning(
+            this, tr("Esporta i risultati"),
+            tr("Non riesco a salvare i risultati in\n%1").arg(QDir::toNativeSeparators(path)));
 }
 
 void ResultsWindow::chooseName(const QString& name)
@@ -194,12 +193,11 @@ void ResultsWindow::zoom(int steps)
 void ResultsWindow::updateCount()
 {
     if (!m_model->error().isEmpty()) {
-        m_count->setText(
-            QStringLiteral("Non riesco a leggere i risultati: %1").arg(m_model->error()));
+        m_count->setText(tr("Non riesco a leggere i risultati: %1").arg(m_model->error()));
         return;
     }
     const int shown = m_filter->rowCount();
-    m_count->setText(shown == 1 ? QStringLiteral("1 gara") : QStringLiteral("%1 gare").arg(shown));
+    m_count->setText(shown == 1 ? tr("1 gara") : tr("%n gare", nullptr, shown));
 }
 
 bool ResultsWindow::exportTo(const QString& path) const

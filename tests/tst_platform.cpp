@@ -278,10 +278,12 @@ void TestPlatform::commandLineIsReadStrictly_data()
     QTest::addColumn<QString>("text"); // how it begins
     QTest::addColumn<int>("keypad");   // -1: left to the screen
     QTest::addColumn<int>("tickMs");
+    QTest::addColumn<QString>("language"); // asked for
     const auto row = [](const char* tag, const QStringList& arguments, CommandLine::Action action,
-                        const QString& text = {}, int keypad = -1, int tickMs = 1000) {
+                        const QString& text = {}, int keypad = -1, int tickMs = 1000,
+                        const QString& language = {}) {
         QTest::newRow(tag) << (QStringList{"corvalesta"} + arguments) << int(action) << text
-                           << keypad << tickMs;
+                           << keypad << tickMs << language;
     };
     row("nothing", {}, CommandLine::Play);
     row("the keypad", {"--tastierino"}, CommandLine::Play, {}, 1);
@@ -298,6 +300,11 @@ void TestPlatform::commandLineIsReadStrictly_data()
         "Valore non valido per --ms-al-secondo: 0\n");
     row("a clock without its value", {"--ms-al-secondo"}, CommandLine::Refused,
         "Manca il valore di un'opzione.\n");
+    row("a language it has", {"--lingua", "en"}, CommandLine::Play, {}, -1, 1000, "en");
+    row("help in a language", {"--lingua", "en", "--help"}, CommandLine::Help,
+        "Uso: corvalesta [opzioni]\n", -1, 1000, "en");
+    row("a language it lacks", {"--lingua", "xx"}, CommandLine::Refused,
+        "Lingua sconosciuta: xx. Le lingue sono: it, en.\n");
 }
 
 void TestPlatform::commandLineIsReadStrictly()
@@ -307,14 +314,17 @@ void TestPlatform::commandLineIsReadStrictly()
     QFETCH(QString, text);
     QFETCH(int, keypad);
     QFETCH(int, tickMs);
-    const CommandLine line = CommandLine::parse(arguments, "9.8.7");
+    QFETCH(QString, language);
+    const CommandLine line = CommandLine::parse(arguments, "9.8.7", {"it", "en"});
+    QCOMPARE(line.language, language);
     QCOMPARE(int(line.action), action);
     QVERIFY2(line.text.startsWith(text), qPrintable(line.text));
     QCOMPARE(line.options.keypad ? int(*line.options.keypad) : -1, keypad);
     QCOMPARE(line.options.tickMs, tickMs);
     // The help lists every option a teacher may give, and no test's.
     if (action == CommandLine::Help) {
-        for (const char* option : {"--tastierino", "--risultati", "--help", "--version"})
+        for (const char* option :
+             {"--tastierino", "--risultati", "--lingua CODICE", "--help", "--version", "it, en"})
             QVERIFY2(line.text.contains(option), option);
         QVERIFY(!line.text.contains("ms-al-secondo"));
     }

@@ -39,7 +39,7 @@ constexpr int Purple = 0x00C000C0;
 struct Control {
     const char* name;
     Kind kind;
-    const char16_t* caption = u"";
+    const char* caption = "";                     // UTF-8, as are the texts below
     int left = 0, top = 0, width = 0, height = 0; // twips
     const char* face = "";                        // empty: the platform's default font
     double points = 0;
@@ -48,9 +48,9 @@ struct Control {
     bool opaque = false, bordered = false, centred = false, autoSize = false;
     bool visible = true, enabled = true;
     int tabIndex = -1; // -1: no place in the tab order
-    const char16_t* toolTip = nullptr;
-    const char16_t* description = u""; // what a screen reader says the control is
-    bool iconPointer = false;          // the small icon-shaped mouse pointer
+    const char* toolTip = nullptr;
+    const char* description = ""; // what a screen reader says the control is
+    bool iconPointer = false;     // the small icon-shaped mouse pointer
     Growth growth = Growth::FromLeft;
     Room room = {};
     // The picture a button or image shows (pictures.qrc), a button's when
@@ -66,7 +66,9 @@ const std::vector<Control>& controls();
 constexpr int ClientWidth = 11880;
 constexpr int ClientHeight = 8310;
 
-inline const QString WindowCaption = QStringLiteral("Ventobaldo- Arrivo fino a 10000");
+// The texts of the design are translated in the context "design".
+QString text(const char* source);
+QString windowCaption();
 inline const QString MinimisedCaption = QStringLiteral("Corvalesta");
 
 // Before the first round the window shows this dark colour.

@@ -23,11 +23,11 @@ struct Key {
 Key keyFor(char16_t typed)
 {
     if (typed == u'\b')
-        return {QStringLiteral("keyBackspace"), QStringLiteral("⌫"), QStringLiteral("Cancella"),
-                Qt::Key_Backspace};
+        return {QStringLiteral("keyBackspace"), QStringLiteral("⌫"),
+                QCoreApplication::translate("Keypad", "Cancella"), Qt::Key_Backspace};
     if (typed == u'\r')
-        return {QStringLiteral("keyEnter"), QStringLiteral("Invio"), QStringLiteral("Invio"),
-                Qt::Key_Return};
+        return {QStringLiteral("keyEnter"), QCoreApplication::translate("Keypad", "Invio"),
+                QCoreApplication::translate("Keypad", "Invio"), Qt::Key_Return};
     const QString digit(QChar{typed});
     return {QStringLiteral("key") + digit, digit, digit, Qt::Key_0 + (typed - u'0')};
 }
@@ -41,8 +41,8 @@ Keypad::Keypad(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("keypad"));
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(QStringLiteral("Tastierino"));
-    setAccessibleDescription(QStringLiteral("Tasti grandi per lo schermo a tocco"));
+    setAccessibleName(tr("Tastierino"));
+    setAccessibleDescription(tr("Tasti grandi per lo schermo a tocco"));
     for (const char16_t typed : std::u16string_view(Layout)) {
         const Key k = keyFor(typed);
         auto* button = new QToolButton(this);

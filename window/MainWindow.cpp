@@ -32,7 +32,7 @@ MainWindow::MainWindow(const GameOptions& options, QWidget* parent)
     : QMainWindow(parent), m_options(options)
 {
     setObjectName(QStringLiteral("Tavola"));
-    setWindowTitle(design::WindowCaption);
+    setWindowTitle(design::windowCaption());
     setWindowIcon(pictures::icon(QStringLiteral("corvalesta")));
 
     m_backdrop = new Backdrop(this);

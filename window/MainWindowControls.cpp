@@ -38,7 +38,7 @@ void applyColours(QWidget* w, const design::Control& c, QPalette::ColorRole fron
 
 QWidget* MainWindow::makeControl(const design::Control& c)
 {
-    const QString caption = QString::fromUtf16(c.caption);
+    const QString caption = design::text(c.caption);
     switch (c.kind) {
     case design::Kind::Label: {
         auto* label = new DesignLabel(m_backdrop);
@@ -57,7 +57,7 @@ QWidget* MainWindow::makeControl(const design::Control& c)
     case design::Kind::TextBox:
         m_answer = new AnswerBox(m_backdrop);
         applyColours(m_answer, c, QPalette::Text, QPalette::Base);
-        m_answer->setAccessibleName(QStringLiteral("Risposta"));
+        m_answer->setAccessibleName(tr("Risposta"));
         connect(m_answer, &AnswerBox::enterPressed, this, &MainWindow::answerEntered);
         return m_answer;
     case design::Kind::Button:
@@ -86,12 +86,12 @@ void MainWindow::buildControls()
         QWidget* w = makeControl(c);
         w->setObjectName(QLatin1String(c.name));
         if (c.toolTip)
-            w->setToolTip(QString::fromUtf16(c.toolTip));
-        w->setAccessibleDescription(QString::fromUtf16(c.description));
+            w->setToolTip(design::text(c.toolTip));
+        w->setAccessibleDescription(design::text(c.description));
         w->setEnabled(c.enabled);
         w->setVisible(c.visible);
         if (auto* label = qobject_cast<DesignLabel*>(w)) {
-            label->setCaption(QString::fromUtf16(c.caption));
+            label->setCaption(design::text(c.caption));
             label->setAutoSize(c.autoSize, c.growth);
         }
         m_placed.push_back({w, &c, w->palette().color(QPalette::WindowText)});
@@ -99,8 +99,8 @@ void MainWindow::buildControls()
 
     m_next = findChild<PictureButton*>(QStringLiteral("cmdNext"));
     m_exit = findChild<PictureButton*>(QStringLiteral("cmdExit"));
-    m_next->setAccessibleName(QStringLiteral("Nuovo calcolo"));
-    m_exit->setAccessibleName(QStringLiteral("Esci"));
+    m_next->setAccessibleName(tr("Nuovo calcolo"));
+    m_exit->setAccessibleName(tr("Esci"));
     // Command1 lies inside cmdNext; the child must see the next button whole.
     m_next->raise();
 
@@ -116,18 +116,18 @@ void MainWindow::buildMenus()
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    QMenu* credits = bar->addMenu(QStringLiteral("Realizzato dalle maestre e dai maestri"));
+    QMenu* credits = bar->addMenu(tr("Realizzato dalle maestre e dai maestri"));
     credits->setObjectName(QStringLiteral("Ciao"));
     credits->addAction(item("wp", QStringLiteral("www.scuola-girasole.example.org")));
-    credits->addAction(item("v", QStringLiteral("Scuola Primaria Girasole")));
+    credits->addAction(item("v", tr("Scuola Primaria Girasole")));
     bar->addAction(item("a", QStringLiteral("maestri@scuola-girasole.example.org")));
-    m_newContest = item("Next", QStringLiteral("nuovo"));
+    m_newContest = item("Next", tr("nuovo"));
     bar->addAction(m_newContest);
-    bar->addAction(item("agli", QStringLiteral("Per le bambine e i bambini della quinta")));
+    bar->addAction(item("agli", tr("Per le bambine e i bambini della quinta")));
     connect(m_newContest, &QAction::triggered, this, &MainWindow::newContestRequested);
 
     // Not on the menu bar: F11 works from every control, the answer box too.
-    m_fullScreen = new QAction(QStringLiteral("Schermo intero"), this);
+    m_fullScreen = new QAction(tr("Schermo intero"), this);
     m_fullScreen->setObjectName(QStringLiteral("fullScreen"));
     m_fullScreen->setShortcut(Qt::Key_F11);
     m_fullScreen->setShortcutContext(Qt::WindowShortcut);
@@ -142,10 +142,10 @@ void MainWindow::buildMenus()
         addAction(action);
         return action;
     };
-    connect(key("tastierino", QStringLiteral("Tastierino"), Qt::Key_F9), &QAction::triggered, this,
+    connect(key("tastierino", tr("Tastierino"), Qt::Key_F9), &QAction::triggered, this,
             &MainWindow::toggleKeypad);
-    connect(key("tempoRecord", QStringLiteral("Tempo e record"), Qt::Key_F2), &QAction::triggered,
-            this, &MainWindow::timeAndRecordRequested);
+    connect(key("tempoRecord", tr("Tempo e record"), Qt::Key_F2), &QAction::triggered, this,
+            &MainWindow::timeAndRecordRequested);
 }
 
 void MainWindow::setTabOrder()

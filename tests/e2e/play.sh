@@ -205,4 +205,32 @@ shows "Nome di chi ha il record" 'Anna\n'
 xdotool key alt+x
 ended
 [ "$(hex "$work/data/corvalesta/suc0000.txt")" = "330d0a" ] || fail "score file changed"
-echo "PASS: three right, one wrong, a record of 3 for Anna, seen by Bea"
+
+# A desktop in English: the game speaks it, from the window's title to the
+# verdict, and the record is shown back as its files hold it.
+LANGUAGE=en XDG_DATA_HOME="$work/data" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" \
+    >"$work/game.log" 2>&1 &
+game=$!
+focus Corvalesta >/dev/null
+xdotool type --delay 20 Cleo
+xdotool key Return
+focus Corvalesta >/dev/null
+xdotool key Return
+focus "Ventobaldo - Counting up to 10000" >/dev/null
+shows "Player's name" Cleo
+shows "Record points" '3\n'
+number=$(said "Number to complete")
+[[ "$number" =~ ^[0-9]{1,4}$ ]] || fail "no number on screen in English: '$number'"
+if [ "$number" = 9999 ]; then
+    xdotool type --delay 20 "0"
+    xdotool key Return
+    shows "The game's answer" "Not quite! It's 10000"
+else
+    xdotool type --delay 20 "$((number + 1))"
+    xdotool key Return
+    shows "The game's answer" "Right! Cleo, you're great!"
+fi
+xdotool key alt+x
+ended
+[ "$(hex "$work/data/corvalesta/suc0000.txt")" = "330d0a" ] || fail "score file changed in English"
+echo "PASS: three right, one wrong, a record of 3 for Anna, seen by Bea, and by Cleo in English"

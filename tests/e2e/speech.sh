@@ -62,7 +62,8 @@ pids+=($!)
 for _ in $(seq 600); do pactl info >/dev/null 2>&1 && xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 orca --debug-file="$work/orca.log" >"$work/orca.out" 2>&1 &
 pids+=($!)
-for _ in $(seq 600); do grep -q "SPEECH OUTPUT: 'Screen reader on" "$work/orca.log" 2>/dev/null && break; sleep 0.1; done
+# Its first words ("Screen reader on", in the desktop's language).
+for _ in $(seq 600); do grep -q "SPEECH OUTPUT" "$work/orca.log" 2>/dev/null && break; sleep 0.1; done
 grep -q "SPEECH OUTPUT" "$work/orca.log" 2>/dev/null || fail "Orca did not start speaking"
 
 # Everything Orca has said so far, one utterance a line.
@@ -87,7 +88,7 @@ number() {
 }
 
 # A quarter of a second for each of the clock's seconds: a contest of 75 s.
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" --ms-al-secondo 250 >"$work/game.log" 2>&1 &
+LANGUAGE=it QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" --ms-al-secondo 250 >"$work/game.log" 2>&1 &
 game=$!
 pids+=($game)
 xdotool windowfocus --sync "$(window Corvalesta)"

@@ -1,0 +1,684 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="it_IT">
+<context>
+    <name>Clock</name>
+    <message>
+        <source>Mancano %1 e %2.</source>
+        <translation>%1 and %2 left.</translation>
+    </message>
+    <message>
+        <source>1 minuto</source>
+        <translation>1 minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 secondo</source>
+        <translation>1 second</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n secondi</source>
+        <translation>
+            <numerusform>%n second</numerusform>
+            <numerusform>%n seconds</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Manca 1 minuto.</source>
+        <translation>1 minute left.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n minuti.</source>
+        <translation>
+            <numerusform>%n minute left.</numerusform>
+            <numerusform>%n minutes left.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Manca 1 secondo.</source>
+        <translation>1 second left.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n secondi.</source>
+        <translation>
+            <numerusform>%n second left.</numerusform>
+            <numerusform>%n seconds left.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tempo scaduto.</source>
+        <translation>Time&apos;s up.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>mostra il tastierino accanto al calcolo anche senza schermo tattile</source>
+        <translation>shows the keypad beside the sum even without a touch screen</translation>
+    </message>
+    <message>
+        <source>apre i risultati della classe invece di una gara</source>
+        <translation>opens the class&apos;s results instead of a contest</translation>
+    </message>
+    <message>
+        <source>codice</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>parla questa lingua invece di quella del computer</source>
+        <translation>speaks this language instead of the computer&apos;s</translation>
+    </message>
+    <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>shows this help and quits</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>shows the version and quits</translation>
+    </message>
+    <message>
+        <source>Manca il valore di un&apos;opzione.</source>
+        <translation>An option is missing its value.</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>Argomento non previsto: %1</source>
+        <translation>Unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>Lingua sconosciuta: %1. Le lingue sono: %2.</source>
+        <translation>Unknown language: %1. The languages are: %2.</translation>
+    </message>
+    <message>
+        <source>Valore non valido per --ms-al-secondo: %1</source>
+        <translation>Not a valid value for --ms-al-secondo: %1</translation>
+    </message>
+    <message>
+        <source>Uso: corvalesta [opzioni]
+Una gara di cinque minuti: quanto fa un numero più 1?
+
+Opzioni:
+</source>
+        <translation>Usage: corvalesta [options]
+A five-minute contest: what is a number plus 1?
+
+Options:
+</translation>
+    </message>
+    <message>
+        <source>Lingue: %1</source>
+        <translation>Languages: %1</translation>
+    </message>
+    <message>
+        <source>Per l&apos;elenco delle opzioni: corvalesta --help</source>
+        <translation>For the list of options: corvalesta --help</translation>
+    </message>
+</context>
+<context>
+    <name>Contest</name>
+    <message>
+        <source>Errore: troppe risposte da contare (overflow).</source>
+        <translation>Error: too many answers to count (overflow).</translation>
+    </message>
+    <message>
+        <source>Come ti chiami?</source>
+        <translation>What&apos;s your name?</translation>
+    </message>
+    <message>
+        <source> %1 vediamo se sei un vero campione  </source>
+        <translation>%1, let&apos;s see if you&apos;re a real champion!</translation>
+    </message>
+    <message>
+        <source>Quanto fa %1 più 1?</source>
+        <translation>What is %1 plus 1?</translation>
+    </message>
+    <message>
+        <source>Esatto! %1 sei forte!</source>
+        <translation>Right! %1, you&apos;re great!</translation>
+    </message>
+    <message>
+        <source>Sbagliato!! %1</source>
+        <translation>Not quite! It&apos;s %1</translation>
+    </message>
+    <message>
+        <source>Risposte esatte: %1, errate: %2, totali: %3.</source>
+        <translation>Right answers: %1, wrong: %2, in all: %3.</translation>
+    </message>
+    <message>
+        <source>Non c&apos;è ancora un record.</source>
+        <translation>There is no record yet.</translation>
+    </message>
+    <message>
+        <source>1 punto</source>
+        <translation>1 point</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n punti</source>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 punti</source>
+        <translation>%1 points</translation>
+    </message>
+    <message>
+        <source>Il record è di %1.</source>
+        <translation>The record is %1.</translation>
+    </message>
+    <message>
+        <source>Il record è di %1, di %2.</source>
+        <translation>The record is %1, by %2.</translation>
+    </message>
+    <message>
+        <source>INIZIAMO UNA NUOVA GARA  ?</source>
+        <translation>SHALL WE START A NEW CONTEST?</translation>
+    </message>
+    <message>
+        <source>INIZIARE NUOVA GARA</source>
+        <translation>START A NEW CONTEST</translation>
+    </message>
+    <message>
+        <source>Tavola pitagorica fino al numero? </source>
+        <translation>Times table up to which number?</translation>
+    </message>
+    <message>
+        <source> %1 siccome non hai scelto arriviamo fino al 10.</source>
+        <translation>%1, you didn&apos;t choose, so we&apos;ll go up to 10.</translation>
+    </message>
+    <message>
+        <source>Tempo scaduto! %1</source>
+        <translation>Time&apos;s up! %1</translation>
+    </message>
+</context>
+<context>
+    <name>Keypad</name>
+    <message>
+        <source>Cancella</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Invio</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Tastierino</source>
+        <translation>Keypad</translation>
+    </message>
+    <message>
+        <source>Tasti grandi per lo schermo a tocco</source>
+        <translation>Big keys for the touch screen</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Risposta</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Nuovo calcolo</source>
+        <translation>Next sum</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Realizzato dalle maestre e dai maestri</source>
+        <translation>Made by the teachers</translation>
+    </message>
+    <message>
+        <source>Scuola Primaria Girasole</source>
+        <translation>Girasole Primary School</translation>
+    </message>
+    <message>
+        <source>nuovo</source>
+        <translation>new</translation>
+    </message>
+    <message>
+        <source>Per le bambine e i bambini della quinta</source>
+        <translation>For the girls and boys of year five</translation>
+    </message>
+    <message>
+        <source>Schermo intero</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Tastierino</source>
+        <translation>Keypad</translation>
+    </message>
+    <message>
+        <source>Tempo e record</source>
+        <translation>Time and record</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>&amp;Sì</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsChart</name>
+    <message>
+        <source>Grafico delle risposte esatte</source>
+        <translation>Chart of the right answers</translation>
+    </message>
+    <message>
+        <source>Risposte esatte di %1</source>
+        <translation>Right answers of %1</translation>
+    </message>
+    <message>
+        <source>Scegli una riga per vedere il grafico</source>
+        <translation>Choose a row to see the chart</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsModel</name>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Esatte</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Errate</source>
+        <translation>Wrong</translation>
+    </message>
+    <message>
+        <source>Totali</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Durata</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>sì</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Risultati della classe</source>
+        <translation>Class results</translation>
+    </message>
+    <message>
+        <source>Lettura…</source>
+        <translation>Reading…</translation>
+    </message>
+    <message>
+        <source>&amp;Nome:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Filtra per nome</source>
+        <translation>Filter by name</translation>
+    </message>
+    <message>
+        <source>&amp;Periodo:</source>
+        <translation>&amp;Period:</translation>
+    </message>
+    <message>
+        <source>Periodo</source>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <translation>today</translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <translation>this week</translation>
+    </message>
+    <message>
+        <source>tutto</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta…</source>
+        <translation>&amp;Export…</translation>
+    </message>
+    <message>
+        <source>Esporta le righe mostrate</source>
+        <translation>Export the rows shown</translation>
+    </message>
+    <message>
+        <source>Gare mostrate</source>
+        <translation>Contests shown</translation>
+    </message>
+    <message>
+        <source>Gare della classe</source>
+        <translation>The class&apos;s contests</translation>
+    </message>
+    <message>
+        <source>Tabella dei risultati</source>
+        <translation>Table of results</translation>
+    </message>
+    <message>
+        <source>Esporta i risultati</source>
+        <translation>Export the results</translation>
+    </message>
+    <message>
+        <source>Non riesco a salvare i risultati in
+%1</source>
+        <translation>I cannot save the results in
+%1</translation>
+    </message>
+    <message>
+        <source>Non riesco a leggere i risultati: %1</source>
+        <translation>I cannot read the results: %1</translation>
+    </message>
+    <message>
+        <source>1 gara</source>
+        <translation>1 contest</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gare</source>
+        <translation>
+            <numerusform>%n contest</numerusform>
+            <numerusform>%n contests</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>contest</name>
+    <message>
+        <source>Ciao, alla prossima sfida. </source>
+        <translation>Bye, see you at the next challenge!</translation>
+    </message>
+    <message>
+        <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
+        <translation>OK! I&apos;ve saved your record, C H A M P I O N</translation>
+    </message>
+</context>
+<context>
+    <name>design</name>
+    <message>
+        <source>Numero da completare</source>
+        <translation>Number to complete</translation>
+    </message>
+    <message>
+        <source>Segno più</source>
+        <translation>Plus sign</translation>
+    </message>
+    <message>
+        <source>Numero da aggiungere</source>
+        <translation>Number to add</translation>
+    </message>
+    <message>
+        <source>Segno uguale</source>
+        <translation>Equals sign</translation>
+    </message>
+    <message>
+        <source>Inserisci il risultato e  premi il tasto  Invio</source>
+        <translation>Type the answer and press Enter</translation>
+    </message>
+    <message>
+        <source>Scrivi qui il risultato e premi Invio</source>
+        <translation>Type the answer here and press Enter</translation>
+    </message>
+    <message>
+        <source>Numero nascosto</source>
+        <translation>Hidden number</translation>
+    </message>
+    <message>
+        <source>Risposta del gioco</source>
+        <translation>The game&apos;s answer</translation>
+    </message>
+    <message>
+        <source>Riga vuota</source>
+        <translation>Empty line</translation>
+    </message>
+    <message>
+        <source>Risposte esatte</source>
+        <translation>Right answers</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte esatte</source>
+        <translation>Title of the right answers</translation>
+    </message>
+    <message>
+        <source>Questo è il tuo punteggio. Forza con il  record</source>
+        <translation>This is your score. Go for the record!</translation>
+    </message>
+    <message>
+        <source>Risposte errate</source>
+        <translation>Wrong answers</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte errate</source>
+        <translation>Title of the wrong answers</translation>
+    </message>
+    <message>
+        <source>Risposte totali</source>
+        <translation>All answers</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte totali</source>
+        <translation>Title of all answers</translation>
+    </message>
+    <message>
+        <source>Tempo restante</source>
+        <translation>Time left</translation>
+    </message>
+    <message>
+        <source>Titolo del tempo</source>
+        <translation>Title of the time</translation>
+    </message>
+    <message>
+        <source>Clicca sotto di me per impostare il Timer</source>
+        <translation>Click below me to set the timer</translation>
+    </message>
+    <message>
+        <source>Orologio</source>
+        <translation>Clock</translation>
+    </message>
+    <message>
+        <source>Sfidante</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Titolo del nome del giocatore</source>
+        <translation>Title of the player&apos;s name</translation>
+    </message>
+    <message>
+        <source>Nome del giocatore</source>
+        <translation>Player&apos;s name</translation>
+    </message>
+    <message>
+        <source>Il record  è di </source>
+        <translation>The record is </translation>
+    </message>
+    <message>
+        <source>Il record è di</source>
+        <translation>The record is</translation>
+    </message>
+    <message>
+        <source>Nome di chi ha il record</source>
+        <translation>Name of the record holder</translation>
+    </message>
+    <message>
+        <source>con punti</source>
+        <translation>with points</translation>
+    </message>
+    <message>
+        <source>Punti del record</source>
+        <translation>Record points</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo calcolo</source>
+        <translation>&amp;Next sum</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>Passa al prossimo calcolo</source>
+        <translation>Go on to the next sum</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
+        <translation>Please stay a little longer, maybe you&apos;ll beat the record!</translation>
+    </message>
+    <message>
+        <source>Esci dal gioco e registra il record</source>
+        <translation>Leave the game and save the record</translation>
+    </message>
+    <message>
+        <source>Pulsante senza azione</source>
+        <translation>Button with no action</translation>
+    </message>
+    <message>
+        <source>Ventobaldo- Arrivo fino a 10000</source>
+        <translation>Ventobaldo - Counting up to 10000</translation>
+    </message>
+</context>
+<context>
+    <name>records</name>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>non ho il permesso di usarlo</source>
+        <translation>I am not allowed to use it</translation>
+    </message>
+    <message>
+        <source>è di sola lettura</source>
+        <translation>it is read-only</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>disk error</translation>
+    </message>
+    <message>
+        <source>un&apos;altra copia del gioco sta salvando il record</source>
+        <translation>another copy of the game is saving the record</translation>
+    </message>
+    <message>
+        <source>non è una cartella</source>
+        <translation>it is not a folder</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>la cartella non c&apos;è</source>
+        <translation>the folder is missing</translation>
+    </message>
+    <message>
+        <source>il file non c&apos;è</source>
+        <translation>the file is missing</translation>
+    </message>
+    <message>
+        <source>ci sono troppi file aperti</source>
+        <translation>too many files are open</translation>
+    </message>
+    <message>
+        <source>la memoria è esaurita</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>ha un altro nome: è un collegamento fisso</source>
+        <translation>it has another name: it is a hard link</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record non è in funzione: chi amministra il computer lo avvia con «sudo systemctl enable --now corvalesta-record.socket»</source>
+        <translation>the service that saves the record is not running: the computer&apos;s administrator starts it with «sudo systemctl enable --now corvalesta-record.socket»</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record non ha risposto</source>
+        <translation>the service that saves the record did not answer</translation>
+    </message>
+    <message>
+        <source>Non riesco a usare la cartella del record
+%1
+
+Motivo: %2</source>
+        <translation>I cannot use the record&apos;s folder
+%1
+
+Reason: %2</translation>
+    </message>
+    <message>
+        <source>Non riesco a usare il file del record
+%1
+
+Motivo: %2</source>
+        <translation>I cannot use the record&apos;s file
+%1
+
+Reason: %2</translation>
+    </message>
+    <message>
+        <source>errore imprevisto (codice %1)</source>
+        <translation>unexpected error (code %1)</translation>
+    </message>
+    <message>
+        <source>(cartella dei record)</source>
+        <translation>(record folder)</translation>
+    </message>
+    <message>
+        <source>la cartella non è nota</source>
+        <translation>the folder is not known</translation>
+    </message>
+    <message>
+        <source>il nome è troppo lungo</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record ha rifiutato la richiesta (codice %1)</source>
+        <translation>the service that saves the record refused the request (code %1)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,37 @@
+#!/usr/bin/python3
+# Fills a catalogue made by lupdate with the translations of a table:
+#   fill.py corvalesta_en.ts en.py
+# The table (a Python file) defines TEXTS: {(context, source): translation},
+# a translation with plural forms being a list, one form each. A source the
+# table lacks stays unfinished, which the tests then refuse.
+import runpy
+import sys
+import xml.etree.ElementTree as ET
+
+catalogue, table = sys.argv[1], sys.argv[2]
+texts = runpy.run_path(table)["TEXTS"]
+tree = ET.parse(catalogue)
+used = set()
+for context in tree.getroot().iter("context"):
+    name = context.find("name").text
+    for message in context.iter("message"):
+        source = message.find("source").text
+        translation = message.find("translation")
+        key = (name, source)
+        if key not in texts:
+            continue
+        used.add(key)
+        value = texts[key]
+        translation.attrib.pop("type", None)
+        translation.text = None
+        for child in list(translation):
+            translation.remove(child)
+        if message.get("numerus") == "yes":
+            for form in value:
+                ET.SubElement(translation, "numerusform").text = form
+        else:
+            translation.text = value
+unused = set(texts) - used
+if unused:
+    sys.exit(f"translations of texts the program no longer has: {sorted(unused)}")
+tree.write(catalogue, encoding="utf-8", xml_declaration=True)

@@ -1,0 +1,71 @@
+#include "Languages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace languages {
+
+namespace {
+
+// Where qt_add_translations puts the game's catalogues.
+const QString Catalogues = QStringLiteral(":/i18n");
+
+} // namespace
+
+QStringList available()
+{
+    QStringList codes{Italian};
+    for (const QString& file :
+         QDir(Catalogues).entryList({QStringLiteral("corvalesta_*.qm")}, QDir::Files, QDir::Name))
+        codes << file.mid(11, file.size() - 14);
+    return codes;
+}
+
+QStringList wanted()
+{
+    QStringList asked;
+    const auto variable = [](const char* name) { return qEnvironmentVariable(name); };
+    QString locale = variable("LC_ALL");
+    if (locale.isEmpty())
+        locale = variable("LC_MESSAGES");
+    if (locale.isEmpty())
+        locale = variable("LANG");
+    // The C locale means untranslated: LANGUAGE is then ignored, as gettext does.
+    if (locale != QLatin1String("C") && locale != QLatin1String("POSIX"))
+        asked << variable("LANGUAGE").split(u':', Qt::SkipEmptyParts);
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        asked << variable(name);
+    asked.removeAll(QString());
+    return asked;
+}
+
+QString choose(const QStringList& wanted, const QStringList& available)
+{
+    for (QString code : wanted) {
+        // en_GB.UTF-8@euro: the encoding and the modifier say nothing of the language.
+        code = code.section(u'.', 0, 0).section(u'@', 0, 0);
+        if (available.contains(code))
+            return code;
+        const QString language = code.section(u'_', 0, 0);
+        if (available.contains(language))
+            return language;
+    }
+    return Italian;
+}
+
+void install(const QString& language)
+{
+    auto* qt = new QTranslator(QCoreApplication::instance());
+    if (qt->load(QStringLiteral("qtbase_") + language,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    if (language == Italian)
+        return;
+    auto* game = new QTranslator(QCoreApplication::instance());
+    if (game->load(QStringLiteral("corvalesta_") + language, Catalogues))
+        QCoreApplication::installTranslator(game);
+}
+
+} // namespace languages

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The languages the game speaks, and the one it speaks now. Italian is its
+// own: its texts are written into the program, and no catalogue is needed.
+namespace languages {
+
+inline const QString Italian = QStringLiteral("it");
+
+// Italian and every language whose catalogue is built into the program.
+QStringList available();
+
+// What the desktop asks for, in the order other Debian programs read it:
+// LANGUAGE (a list, unless the locale is C), then LC_ALL, LC_MESSAGES, LANG.
+QStringList wanted();
+
+// The first wanted language the game has, as "en" or "zh_CN" ("en_GB.UTF-8"
+// finds "en"); Italian when it has none of them.
+QString choose(const QStringList& wanted, const QStringList& available);
+
+// Installs the game's catalogue and Qt's own (standard buttons, file
+// dialogues) for the language; Italian has only Qt's. Needs the application.
+void install(const QString& language);
+
+} // namespace languages

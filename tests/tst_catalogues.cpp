@@ -1,0 +1,174 @@
+// The game's catalogues as data: every text finished, every placeholder
+// kept, every character drawn by the fonts the package brings; and a round
+// played in another language through the real window.
+#include "DesignLabel.h"
+#include "EndOfContest.h"
+#include "Game.h"
+#include "Languages.h"
+#include "MainWindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontMetrics>
+#include <QSet>
+#include <QTest>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+class TestCatalogues : public QObject {
+    Q_OBJECT
+private slots:
+    void everyTextIsTranslated_data();
+    void everyTextIsTranslated();
+    void languageIsChosenAsDebianDoes_data();
+    void languageIsChosenAsDebianDoes();
+    void aRoundInEnglish();
+};
+
+namespace {
+
+struct Message {
+    QString context;
+    QString source;
+    QStringList forms; // the translation, or its plural forms
+    bool finished = false;
+};
+
+QList<Message> messages(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    QXmlStreamReader xml(&file);
+    QList<Message> found;
+    QString context;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            found.append({context, {}, {}, false});
+        } else if (xml.name() == QLatin1String("source")) {
+            found.last().source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            found.last().finished =
+                xml.attributes().value(QLatin1String("type")) != QLatin1String("unfinished");
+            if (xml.readNext() == QXmlStreamReader::Characters && !xml.isWhitespace())
+                found.last().forms << xml.text().toString();
+        } else if (xml.name() == QLatin1String("numerusform")) {
+            found.last().forms << xml.readElementText();
+        }
+    }
+    return found;
+}
+
+// %1 to %9 and %n, each once however often it appears. (No regular
+// expression: memcheck flags the code PCRE2 compiles for it.)
+QSet<QString> placeholders(const QString& text)
+{
+    QSet<QString> found;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        const QChar next = text[i + 1];
+        if (text[i] == u'%' && ((next >= u'1' && next <= u'9') || next == u'n'))
+            found << text.mid(i, 2);
+    }
+    return found;
+}
+
+} // namespace
+
+void TestCatalogues::everyTextIsTranslated_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::addColumn<QString>("family"); // the font its texts are drawn in
+    for (const QString& path : QStringLiteral(CORVALESTA_CATALOGUES).split(u';'))
+        QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path << "Liberation Sans";
+}
+
+void TestCatalogues::everyTextIsTranslated()
+{
+    QFETCH(QString, catalogue);
+    QFETCH(QString, family);
+    const QList<Message> all = messages(catalogue);
+    QVERIFY(all.size() > 100);
+    const QFontMetrics metrics{QFont(family)};
+    for (const Message& m : all) {
+        const QString where = m.context + u'/' + m.source;
+        QVERIFY2(m.finished && !m.forms.isEmpty(), qPrintable(where));
+        for (const QString& form : m.forms) {
+            QVERIFY2(!form.trimmed().isEmpty(), qPrintable(where));
+            QCOMPARE(placeholders(form), placeholders(m.source));
+            for (const QChar c : form)
+                QVERIFY2(c.isSpace() || metrics.inFont(c), qPrintable(where + u' ' + c));
+        }
+    }
+}
+
+void TestCatalogues::languageIsChosenAsDebianDoes_data()
+{
+    QTest::addColumn<QByteArray>("language"); // LANGUAGE
+    QTest::addColumn<QByteArray>("all");      // LC_ALL
+    QTest::addColumn<QByteArray>("lang");     // LANG
+    QTest::addColumn<QString>("chosen");      // with Italian, English and Chinese
+    const auto row = [](const char* tag, const char* language, const char* all, const char* lang,
+                        const char* chosen) {
+        QTest::newRow(tag) << QByteArray(language) << QByteArray(all) << QByteArray(lang)
+                           << QString(chosen);
+    };
+    row("nothing said", "", "", "", "it");
+    row("an Italian desktop", "", "", "it_IT.UTF-8", "it");
+    row("an English one", "", "", "en_GB.UTF-8", "en");
+    row("LANGUAGE first", "de:en", "", "it_IT.UTF-8", "en");
+    row("LC_ALL before LANG", "", "en_US.UTF-8", "it_IT.UTF-8", "en");
+    row("the C locale ignores LANGUAGE", "en", "C", "", "it");
+    row("a language it lacks", "", "", "fr_FR@euro", "it");
+    row("Chinese as written", "zh_CN.UTF-8", "", "", "zh_CN");
+    row("another Chinese", "zh_TW", "", "", "it");
+}
+
+void TestCatalogues::languageIsChosenAsDebianDoes()
+{
+    QFETCH(QByteArray, language);
+    QFETCH(QByteArray, all);
+    QFETCH(QByteArray, lang);
+    QFETCH(QString, chosen);
+    const QByteArray names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    const QByteArray values[] = {language, all, QByteArray(), lang};
+    for (int i = 0; i < 4; ++i) {
+        if (values[i].isEmpty())
+            qunsetenv(names[i]);
+        else
+            qputenv(names[i], values[i]);
+    }
+    QCOMPARE(languages::choose(languages::wanted(), {"it", "en", "zh_CN"}), chosen);
+}
+
+// The prompt, the greeting, a right and a wrong verdict and the goodbye, in
+// English; the record's files as ever.
+void TestCatalogues::aRoundInEnglish()
+{
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(CORVALESTA_QM_DIR "/corvalesta_en.qm")));
+    QCoreApplication::installTranslator(&english);
+    Game game;
+    game.start("Anna", 3, 41);
+    QCOMPARE(game.platform.inputPrompts, QStringList{"What's your name?"});
+    QCOMPARE(game.platform.boxPrompts().value(0),
+             QString("Anna, let's see if you're a real champion!"));
+    game.answer("42");
+    QCOMPARE(game.caption("lblMessage"), QString("Right! Anna, you're great!"));
+    game.nextRound(5, 700);
+    game.press(Qt::Key_Return);
+    game.answer("7");
+    QCOMPARE(game.caption("lblMessage"), QString("Not quite! It's 701"));
+    QCOMPARE(labelOf(*game.window(), "Label6")->caption(), QString("Right answers"));
+    QCOMPARE(game.window()->windowTitle(), QString("Ventobaldo - Counting up to 10000"));
+    QCOMPARE(contest::translated(contest::Goodbye), QString("Bye, see you at the next challenge!"));
+    QCoreApplication::removeTranslator(&english);
+    QCOMPARE(contest::translated(contest::Goodbye), contest::Goodbye);
+}
+
+QTEST_MAIN(TestCatalogues)
+#include "tst_catalogues.moc"
