@@ -100,7 +100,7 @@ int main(int argc, char** argv)
     const double startUp = medianMicroseconds(200, [&](int) { records::startUp(dir); });
     row("start-up, nothing to carry through", startUp, "us");
     // A save killed after its journal was on disk: start-up finishes it.
-    const std::string journal = records::journal::encode({"99\r\n", "Bea\r\n"});
+    const std::string journal = records::journal::encode({"99\r\n", "Bea\r\n", ""});
     const double carried = medianMicroseconds(
         200, [&](int) { put(dir + QString::fromLatin1(records::journal::Name), journal); },
         [&](int) { records::startUp(dir); });

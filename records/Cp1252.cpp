@@ -1,17 +1,47 @@
 #include "Cp1252.h"
 
-#include <array>
+#include "Cp1252Table.h"
+
+#include <memory>
+#include <unicode/translit.h>
+#include <unicode/unistr.h>
 
 namespace cp1252 {
 
 namespace {
 
-// Bytes 0x80 to 0x9F; the five the code page leaves undefined map to
-// themselves, as Windows reads them.
-constexpr std::array<char16_t, 32> high = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+// The byte for a UTF-16 unit, or 0 when the code page lacks it.
+char byteOf(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return char(c);
+    for (std::size_t k = 0; k < High.size(); ++k) {
+        if (High[k] == c)
+            return char(0x80 + k);
+    }
+    return 0;
+}
+
+// Any script in Latin letters, then those in plain ASCII: "王小明" is
+// "wang xiao ming", "محمد" "mhmd". Made once: building it reads ICU's rules.
+icu::Transliterator* latin()
+{
+    static const std::unique_ptr<icu::Transliterator> made = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::Transliterator> t(icu::Transliterator::createInstance(
+            "Any-Latin; Latin-ASCII", UTRANS_FORWARD, status));
+        return U_SUCCESS(status) ? std::move(t) : nullptr;
+    }();
+    return made.get();
+}
+
+QString inLatin(const QString& run)
+{
+    icu::UnicodeString text(reinterpret_cast<const UChar*>(run.utf16()), int32_t(run.size()));
+    if (icu::Transliterator* t = latin())
+        t->transliterate(text);
+    return QString(reinterpret_cast<const QChar*>(text.getBuffer()), text.length());
+}
 
 } // namespace
 
@@ -21,7 +51,7 @@ QString decode(const QByteArray& bytes)
     text.reserve(bytes.size());
     for (char b : bytes) {
         const auto byte = static_cast<unsigned char>(b);
-        text += byte >= 0x80 && byte <= 0x9F ? QChar(high[byte - 0x80]) : QChar(byte);
+        text += byte >= 0x80 && byte <= 0x9F ? QChar(High[byte - 0x80]) : QChar(byte);
     }
     return text;
 }
@@ -34,18 +64,32 @@ QByteArray encode(const QString& text)
         const char16_t c = text[i].unicode();
         if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i; // one character, one "?"
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            bytes += char(c);
-            continue;
-        }
-        char out = '?';
-        for (std::size_t k = 0; k < high.size(); ++k) {
-            if (high[k] == c)
-                out = char(0x80 + k);
-        }
-        bytes += out;
+        const char byte = byteOf(c);
+        bytes += byte != 0 || c == 0 ? byte : '?';
     }
     return bytes;
+}
+
+QByteArray closest(const QString& text, int maxChars)
+{
+    // Runs the code page lacks go through the transliterator whole, so that
+    // a word keeps its sense of where syllables part.
+    QString spelled;
+    for (qsizetype i = 0; i < text.size();) {
+        qsizetype end = i;
+        while (end < text.size() && (byteOf(text[end].unicode()) == 0) == (byteOf(text[i].unicode()) == 0))
+            ++end;
+        const QString run = text.mid(i, end - i);
+        spelled += byteOf(text[i].unicode()) == 0 && text[i] != QChar(0) ? inLatin(run) : run;
+        i = end;
+    }
+    if (spelled.size() > maxChars) {
+        // Cut between words where the spelling made it longer.
+        spelled.truncate(maxChars);
+        while (spelled.endsWith(u' '))
+            spelled.chop(1);
+    }
+    return encode(spelled);
 }
 
 } // namespace cp1252

@@ -10,5 +10,9 @@ namespace cp1252 {
 QString decode(const QByteArray& bytes);
 // A character the code page lacks becomes "?".
 QByteArray encode(const QString& text);
+// The closest spelling the code page holds, at most maxChars characters:
+// what it lacks is written in Latin letters ("Андрій" as "Andrij", "Ștefan"
+// as "Stefan"), what it has is kept ("Zoë").
+QByteArray closest(const QString& text, int maxChars);
 
 } // namespace cp1252

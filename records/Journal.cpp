@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
+#include <initializer_list>
 #include <sys/random.h>
 #include <unistd.h>
 
@@ -11,13 +12,15 @@ namespace records::journal {
 
 namespace {
 
-constexpr char Magic[] = "corvalesta journal 1\n";
+// Version 1, from older copies, has no name file's part.
+constexpr char Magic1[] = "corvalesta journal 1\n";
+constexpr char Magic[] = "corvalesta journal 2\n";
 
 // FNV-1a: enough to tell a whole journal from one torn by a power cut.
-std::uint64_t checksum(const std::string& a, const std::string& b)
+std::uint64_t checksum(std::initializer_list<const std::string*> parts)
 {
     std::uint64_t h = 14695981039346656037ull;
-    for (const std::string* part : {&a, &b}) {
+    for (const std::string* part : parts) {
         for (unsigned char c : *part)
             h = (h ^ c) * 1099511628211ull;
         h = (h ^ 0xFF) * 1099511628211ull; // keeps "ab"+"c" apart from "a"+"bc"
@@ -39,29 +42,48 @@ bool size(const std::string& s, std::size_t& at, std::size_t& value)
 
 } // namespace
 
+namespace {
+
+std::string encode(const Pair& pair, bool withName)
+{
+    char line[96];
+    if (withName)
+        std::snprintf(line, sizeof line, "%zu %zu %zu %016llx\n", pair.score.size(),
+                      pair.holder.size(), pair.name.size(),
+                      static_cast<unsigned long long>(
+                          checksum({&pair.score, &pair.holder, &pair.name})));
+    else
+        std::snprintf(line, sizeof line, "%zu %zu %016llx\n", pair.score.size(), pair.holder.size(),
+                      static_cast<unsigned long long>(checksum({&pair.score, &pair.holder})));
+    return (withName ? Magic : Magic1) + std::string(line) + pair.score + pair.holder +
+           (withName ? pair.name : std::string());
+}
+
+} // namespace
+
 std::string encode(const Pair& pair)
 {
-    char line[64];
-    std::snprintf(line, sizeof line, "%zu %zu %016llx\n", pair.score.size(), pair.holder.size(),
-                  static_cast<unsigned long long>(checksum(pair.score, pair.holder)));
-    return Magic + std::string(line) + pair.score + pair.holder;
+    return encode(pair, true);
 }
 
 std::optional<Pair> decode(const std::string& bytes)
 {
-    const std::string magic = Magic;
-    if (bytes.compare(0, magic.size(), magic) != 0)
+    const bool withName = bytes.compare(0, sizeof Magic - 1, Magic) == 0;
+    if (!withName && bytes.compare(0, sizeof Magic1 - 1, Magic1) != 0)
         return std::nullopt;
-    std::size_t at = magic.size();
-    std::size_t scoreSize = 0, holderSize = 0;
-    if (!size(bytes, at, scoreSize) || !size(bytes, at, holderSize))
-        return std::nullopt;
+    std::size_t at = sizeof Magic - 1;
+    std::size_t sizes[3] = {0, 0, 0};
+    for (int i = 0; i < (withName ? 3 : 2); ++i) {
+        if (!size(bytes, at, sizes[i]))
+            return std::nullopt;
+    }
     const std::size_t body = bytes.find('\n', at);
-    if (body == std::string::npos || bytes.size() - body - 1 != scoreSize + holderSize)
+    if (body == std::string::npos || bytes.size() - body - 1 != sizes[0] + sizes[1] + sizes[2])
         return std::nullopt;
-    Pair pair{bytes.substr(body + 1, scoreSize), bytes.substr(body + 1 + scoreSize)};
+    Pair pair{bytes.substr(body + 1, sizes[0]), bytes.substr(body + 1 + sizes[0], sizes[1]),
+              bytes.substr(body + 1 + sizes[0] + sizes[1])};
     // Whole only if it is exactly what a save writes, checksum included.
-    if (encode(pair) != bytes)
+    if (encode(pair, withName) != bytes)
         return std::nullopt;
     return pair;
 }

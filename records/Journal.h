@@ -5,11 +5,12 @@
 
 namespace records {
 
-// The two lines a save is about to write: the score file's and the holder
-// file's bytes.
+// What a save is about to write: the score file's and the holder file's
+// bytes, and the name file's (names::text), which older copies never write.
 struct Pair {
     std::string score;
     std::string holder;
+    std::string name;
 };
 
 // The intent file of a save: written and synced before either record file is

@@ -2,14 +2,18 @@
 
 #include "Connection.h"
 #include "Cp1252.h"
+#include "NameFile.h"
 #include "Reason.h"
 #include "RecordStore.h"
 #include "ResultsLog.h"
 #include "WriterRequest.h"
 
+#include "GameRules.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <ctime>
 
 namespace records {
@@ -130,7 +134,13 @@ Record startUp(const QString& recordDir, const QString& service)
         if (!shared && tryLock(store))
             store.recover();
         store.close();
-        return {decoded(pair.score), decoded(pair.holder)};
+        // The whole name in place of the holder file's line, its line end kept
+        // as the label shows it.
+        const std::string whole = names::whole(pair);
+        const std::size_t end = std::min(pair.holder.find_first_of("\r\n"), pair.holder.size());
+        return {decoded(pair.score), whole.empty() ? decoded(pair.holder)
+                                                   : QString::fromStdString(whole) +
+                                                         decoded(pair.holder.substr(end))};
     } catch (const StoreError& error) {
         throw told(recordDir, error);
     }
@@ -142,7 +152,7 @@ Outcome finish(const QString& recordDir, const Ending& ending, const QString& se
                                   ending.wrong,
                                   ending.seconds,
                                   ending.right > ending.startUpRecord,
-                                  cp1252::encode(ending.holder).toStdString(),
+                                  cp1252::closest(ending.holder, rules::MaxNameChars).toStdString(),
                                   ending.holder.toUtf8().toStdString()};
     writer::Outcome done;
     if (!service.isEmpty()) {

@@ -6,7 +6,8 @@
 #include <optional>
 #include <stdexcept>
 
-// The best score and its holder, one line each in two small files.
+// The best score and its holder, one line each in two small files, and the
+// holder's whole name in a third.
 namespace records {
 
 inline const QString ScoreFile = QString::fromLatin1(ScoreName);
@@ -36,7 +37,7 @@ QString Leggifiletxt(const QString& nomefile);
 
 struct Record {
     QString score;  // the whole text of the score file
-    QString holder; // the whole text of the holder file
+    QString holder; // the whole text of the holder file, or the whole name beside it
 };
 
 // Finishes a save cut short (in an account's own folder, when the lock can

@@ -1,5 +1,6 @@
 #include "RecordStore.h"
 
+#include "NameFile.h"
 #include "ResultsLog.h"
 #include "StoreFiles.h"
 
@@ -19,19 +20,20 @@ using namespace files;
 
 namespace {
 
-constexpr const char* Names[] = {ScoreName, HolderName};
+constexpr const char* Names[] = {ScoreName, HolderName, names::Name};
+constexpr int Parts = 3;
 // A reader gives up when the journal changes under it this many times in a
 // row, a millisecond apart: far longer than any save takes.
 constexpr int ReadAttempts = 2000;
-constexpr std::size_t MaxJournal = 2 * journal::MaxPart + 100;
+constexpr std::size_t MaxJournal = Parts * journal::MaxPart + 100;
 
 } // namespace
 
-// The two record files and the journal, checked and open for writing before
-// the journal commits a save: a file that cannot be written stops the save
-// while the old pair is still whole. Each must be one regular file with one
-// link: writing through a second name would write another file, or one of
-// the three over another.
+// The three record files and the journal, checked and open for writing
+// before the journal commits a save: a file that cannot be written stops the
+// save while the old pair is still whole. Each must be one regular file with
+// one link: writing through a second name would write another file, or one
+// of them over another.
 class RecordStore::Files {
 public:
     Files(int dir, bool shared)
@@ -39,13 +41,13 @@ public:
         for (const char* name : Names)
             checkRegular(dir, name, !shared);
         checkRegular(dir, journal::Name, false);
-        for (int i = 0; i < 2; ++i)
+        for (int i = 0; i < Parts; ++i)
             fds[i] = openRegular(dir, Names[i], O_WRONLY | O_CREAT | (shared ? O_NOFOLLOW : 0));
         journal = openRegular(dir, journal::Name, O_WRONLY | O_NOFOLLOW | O_CREAT);
-        const Fd* all[] = {&fds[0], &fds[1], &journal};
-        const char* names[] = {ScoreName, HolderName, journal::Name};
-        struct stat st[3];
-        for (int i = 0; i < 3; ++i) {
+        const Fd* all[] = {&fds[0], &fds[1], &fds[2], &journal};
+        const char* names[] = {ScoreName, HolderName, names::Name, journal::Name};
+        struct stat st[Parts + 1];
+        for (int i = 0; i <= Parts; ++i) {
             st[i] = statOf(*all[i], names[i]);
             if (st[i].st_nlink != 1)
                 fail(names[i], LinkedError);
@@ -55,7 +57,7 @@ public:
             }
         }
     }
-    Fd fds[2];
+    Fd fds[Parts];
     Fd journal;
 };
 
@@ -175,10 +177,10 @@ bool RecordStore::recover()
 
 Pair RecordStore::read(bool create)
 {
-    bool exists[2];
-    for (int i = 0; i < 2; ++i)
+    bool exists[Parts];
+    for (int i = 0; i < Parts; ++i)
         exists[i] = checkRegular(m_dir, Names[i], !m_shared);
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < Parts; ++i) {
         if (!exists[i] && create && !m_shared)
             openRegular(m_dir, Names[i], O_WRONLY | O_CREAT).close(Names[i]);
     }
@@ -189,7 +191,8 @@ Pair RecordStore::read(bool create)
         if (auto whole = journal::decode(before))
             return *whole;
         Pair pair{readText(m_dir, ScoreName, MaxRead, noFollow()),
-                  readText(m_dir, HolderName, MaxRead, noFollow())};
+                  readText(m_dir, HolderName, MaxRead, noFollow()),
+                  readText(m_dir, names::Name, MaxRead, noFollow())};
         if (readJournal() == before)
             return pair;
         if (attempt == ReadAttempts)
@@ -200,7 +203,8 @@ Pair RecordStore::read(bool create)
 
 void RecordStore::save(const Pair& pair)
 {
-    if (pair.score.size() > journal::MaxPart || pair.holder.size() > journal::MaxPart)
+    if (pair.score.size() > journal::MaxPart || pair.holder.size() > journal::MaxPart ||
+        pair.name.size() > journal::MaxPart)
         fail("", EFBIG);
     Files files(m_dir, m_shared);
     try {
@@ -222,11 +226,12 @@ void RecordStore::save(const Pair& pair)
 // recover() writes the same pair again.
 void RecordStore::apply(Files& files, const Pair& pair)
 {
-    rewrite(files.fds[0], pair.score, ScoreName);
-    rewrite(files.fds[1], pair.holder, HolderName);
+    const std::string* parts[] = {&pair.score, &pair.holder, &pair.name};
+    for (int i = 0; i < Parts; ++i)
+        rewrite(files.fds[i], *parts[i], Names[i]);
     rewrite(files.journal, journal::restMark(), journal::Name);
-    files.fds[0].close(ScoreName);
-    files.fds[1].close(HolderName);
+    for (int i = 0; i < Parts; ++i)
+        files.fds[i].close(Names[i]);
     files.journal.close(journal::Name);
 }
 
@@ -262,7 +267,7 @@ void RecordStore::reset()
 {
     restore(LockName, 0600);
     lock();
-    for (const char* name : {ScoreName, HolderName, journal::Name, results::Scratch})
+    for (const char* name : {ScoreName, HolderName, names::Name, journal::Name, results::Scratch})
         restore(name, 0644);
     // A log deleted by its administrator stays deleted: no results are kept.
     struct stat st;

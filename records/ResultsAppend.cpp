@@ -3,6 +3,7 @@
 #include "RecordStore.h"
 
 #include "Journal.h"
+#include "NameFile.h"
 #include "ResultsLog.h"
 #include "StoreFiles.h"
 
@@ -21,7 +22,7 @@ void checkSingle(int dir, const struct stat& st)
 {
     if (st.st_nlink != 1)
         fail(Name, LinkedError);
-    for (const char* other : {ScoreName, HolderName, journal::Name}) {
+    for (const char* other : {ScoreName, HolderName, names::Name, journal::Name}) {
         struct stat o;
         if (sys::fstatat(dir, other, &o, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno != ENOENT)

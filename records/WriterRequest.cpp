@@ -1,6 +1,7 @@
 #include "WriterRequest.h"
 
 #include "LeadingNumber.h"
+#include "NameFile.h"
 #include "ResultsLog.h"
 
 #include <algorithm>
@@ -110,7 +111,8 @@ Outcome carryOut(const Contest& contest, const std::string& folder, RecordStore:
         store.recover();
         if (contest.candidate && contest.right > numbers::leadingNumber(store.read(false).score)) {
             const std::string score = std::to_string(contest.right) + "\r\n";
-            store.save({score, contest.holder + "\r\n"});
+            const std::string holder = contest.holder + "\r\n";
+            store.save({score, holder, names::text(score, holder, contest.name)});
             outcome.recorded = true;
         }
         const results::Entry entry{

@@ -1,6 +1,7 @@
 // The record files: their bytes, start-up, the end of a contest, and the
 // faults that must never cost a record.
 #include "Cp1252.h"
+#include "NameFile.h"
 #include "EndOfContest.h"
 #include "FakePlatform.h"
 #include "Files.h"
@@ -50,11 +51,13 @@ private slots:
 namespace {
 
 // A record directory holding these files; "(missing)" leaves one out.
-QString prepared(FakePlatform& platform, const QByteArray& score, const QByteArray& holder)
+QString prepared(FakePlatform& platform, const QByteArray& score, const QByteArray& holder,
+                 const QByteArray& name = "(missing)")
 {
     const QString dir = records::GetSystemDir(platform.recordDirectory());
     if ((score != "(missing)" && !put(dir + records::ScoreFile, score)) ||
-        (holder != "(missing)" && !put(dir + records::HolderFile, holder)))
+        (holder != "(missing)" && !put(dir + records::HolderFile, holder)) ||
+        (name != "(missing)" && !put(dir + records::names::Name, name)))
         qFatal("cannot prepare the record files in %s", qPrintable(dir));
     return dir;
 }
@@ -124,24 +127,43 @@ void TestRecords::startUpReadsAndNeverChanges_data()
     QTest::addColumn<QByteArray>("holder");
     QTest::addColumn<QString>("scoreText");
     QTest::addColumn<QString>("holderText");
+    QTest::addColumn<QByteArray>("nameFile");
     QTest::newRow("first run") << QByteArray("(missing)") << QByteArray("(missing)") << ""
-                               << "";
+                               << "" << QByteArray("(missing)");
     QTest::newRow("one missing") << QByteArray("12\r\n") << QByteArray("(missing)") << "12\r\n"
-                                 << "";
+                                 << "" << QByteArray("(missing)");
     QTest::newRow("Anna 12") << QByteArray("12\r\n") << QByteArray("Anna\r\n") << "12\r\n"
-                             << "Anna\r\n";
+                             << "Anna\r\n" << QByteArray("(missing)");
     QTest::newRow("hand-edited second line")
         << QByteArray("7\r\nbravo\r\n") << QByteArray("Bea") << "7\r\nbravo\r\n"
-        << "Bea";
+        << "Bea" << QByteArray("(missing)");
     QTest::newRow("Niccolò from the old platform")
         << QByteArray("3\r\n") << QByteArray("Niccol\xF2\r\n") << "3\r\n"
-        << QString::fromUtf8("Niccolò\r\n");
+        << QString::fromUtf8("Niccolò\r\n") << QByteArray("(missing)");
     QTest::newRow("NUL and unassigned bytes")
         << QByteArray("1\0\x81\xFF", 4) << QByteArray("\0\0", 2)
-        << QString::fromUtf16(u"1\u0000\u0081\u00FF", 4) << QString(2, QChar(0));
+        << QString::fromUtf16(u"1\u0000\u0081\u00FF", 4) << QString(2, QChar(0)) << QByteArray("(missing)");
     // A corrupted giant: only its beginning is read, and quickly.
     QTest::newRow("oversized") << QByteArray(5 * 1024 * 1024, '7') << QByteArray("Anna\r\n")
-                               << QString(records::MaxRead, u'7') << "Anna\r\n";
+                               << QString(records::MaxRead, u'7') << "Anna\r\n" << QByteArray("(missing)");
+    // The whole name, when its file goes with the pair; an older copy's save
+    // since then leaves it behind, and the holder file is the name again.
+    const QByteArray andrij = QByteArray("Андрій\n12\nAndrij\n");
+    QTest::newRow("whole name beside the pair")
+        << QByteArray("12\r\n") << QByteArray("Andrij\r\n") << "12\r\n"
+        << QString::fromUtf8("Андрій\r\n") << andrij;
+    QTest::newRow("older copy's record since, same name")
+        << QByteArray("15\r\n") << QByteArray("Andrij\r\n") << "15\r\n"
+        << "Andrij\r\n" << andrij;
+    QTest::newRow("older copy's record since, same score")
+        << QByteArray("12\r\n") << QByteArray("Anna\r\n") << "12\r\n"
+        << "Anna\r\n" << andrij;
+    QTest::newRow("holder in the code page, whole name beside")
+        << QByteArray("3\r\n") << QByteArray("Niccol\xF2 wang\r\n") << "3\r\n"
+        << QString::fromUtf8("Niccolò 王\r\n") << QByteArray("Niccolò 王\n3\nNiccolò wang\n");
+    QTest::newRow("name file of another kind")
+        << QByteArray("12\r\n") << QByteArray("Anna\r\n") << "12\r\n"
+        << "Anna\r\n" << QByteArray("Anna Maria\r\n");
 }
 
 void TestRecords::startUpReadsAndNeverChanges()
@@ -150,8 +172,9 @@ void TestRecords::startUpReadsAndNeverChanges()
     QFETCH(QByteArray, holder);
     QFETCH(QString, scoreText);
     QFETCH(QString, holderText);
+    QFETCH(QByteArray, nameFile);
     FakePlatform platform;
-    const QString dir = prepared(platform, score, holder);
+    const QString dir = prepared(platform, score, holder, nameFile);
     const records::Record record = records::startUp(dir);
     QCOMPARE(record.score, scoreText);
     QCOMPARE(record.holder, holderText);
@@ -166,19 +189,45 @@ void TestRecords::writtenBytes_data()
     QTest::addColumn<QString>("holder");
     QTest::addColumn<QByteArray>("scoreHex");
     QTest::addColumn<QByteArray>("holderHex");
+    // The whole name's file; what the next start shows is its first line.
+    QTest::addColumn<QString>("nameFile");
     QTest::newRow("Anna 12") << "12"
-                             << "Anna" << QByteArray("31320d0a") << QByteArray("416e6e610d0a");
+                             << "Anna" << QByteArray("31320d0a") << QByteArray("416e6e610d0a")
+                             << "Anna\n12\nAnna\n";
     QTest::newRow("empty name") << "1"
-                                << "" << QByteArray("310d0a") << QByteArray("0d0a");
+                                << "" << QByteArray("310d0a") << QByteArray("0d0a") << "\n1\n\n";
     QTest::newRow("Niccolò") << "5" << QString::fromUtf8("Niccolò") << QByteArray("350d0a")
-                             << QByteArray("4e6963636f6cf20d0a");
+                             << QByteArray("4e6963636f6cf20d0a")
+                             << QString::fromUtf8("Niccolò\n5\nNiccolò\n");
     QTest::newRow("euro sign in the code page")
-        << "5" << QString::fromUtf8("€") << QByteArray("350d0a") << QByteArray("800d0a");
-    QTest::newRow("letters the code page lacks")
+        << "5" << QString::fromUtf8("€") << QByteArray("350d0a") << QByteArray("800d0a")
+        << QString::fromUtf8("€\n5\n€\n");
+    // Letters the code page lacks in Latin letters: "Lucja ri", "Andrij",
+    // "mhmd", "wang xiao ming".
+    QTest::newRow("Latin the code page lacks, and Chinese")
         << "5" << QString::fromUtf8("Łucja 日") << QByteArray("350d0a")
-        << QByteArray("3f75636a61203f0d0a");
-    QTest::newRow("one emoji, one question mark") << "5" << QString::fromUtf8("\U0001F600!")
-                                                  << QByteArray("350d0a") << QByteArray("3f210d0a");
+        << QByteArray("4c75636a612072690d0a") << QString::fromUtf8("Łucja 日\n5\nLucja ri\n");
+    QTest::newRow("Cyrillic") << "7" << QString::fromUtf8("Андрій") << QByteArray("370d0a")
+                              << QByteArray("416e6472696a0d0a")
+                              << QString::fromUtf8("Андрій\n7\nAndrij\n");
+    QTest::newRow("Arabic") << "8" << QString::fromUtf8("محمد") << QByteArray("380d0a")
+                            << QByteArray("6d686d640d0a") << QString::fromUtf8("محمد\n8\nmhmd\n");
+    QTest::newRow("Chinese") << "9" << QString::fromUtf8("王小明") << QByteArray("390d0a")
+                             << QByteArray("77616e67207869616f206d696e670d0a")
+                             << QString::fromUtf8("王小明\n9\nwang xiao ming\n");
+    // What the code page has stays: only "Ș" changes.
+    QTest::newRow("mixed scripts") << "10" << QString::fromUtf8("Zoë Ștefan Андрій")
+                                   << QByteArray("31300d0a")
+                                   << QByteArray("5a6feb2053746566616e20416e6472696a0d0a")
+                                   << QString::fromUtf8("Zoë Ștefan Андрій\n10\nZoë Stefan Andrij\n");
+    // Sixty Chinese characters spell out longer: the holder file keeps 60.
+    QTest::newRow("sixty Chinese characters")
+        << "11" << QString(60, QChar(0x4E00)) << QByteArray("31310d0a")
+        << (QByteArray("yi ").repeated(19) + "yi\r\n").toHex()
+        << QString(60, QChar(0x4E00)) + "\n11\n" + QString("yi ").repeated(19) + "yi\n";
+    QTest::newRow("one emoji, one question mark")
+        << "5" << QString::fromUtf8("\U0001F600!") << QByteArray("350d0a") << QByteArray("3f210d0a")
+        << QString::fromUtf8("\U0001F600!\n5\n?!\n");
 }
 
 void TestRecords::writtenBytes()
@@ -187,16 +236,21 @@ void TestRecords::writtenBytes()
     QFETCH(QString, holder);
     QFETCH(QByteArray, scoreHex);
     QFETCH(QByteArray, holderHex);
+    QFETCH(QString, nameFile);
     FakePlatform platform;
     const QString dir = prepared(platform, "", "");
     QVERIFY(records::finish(dir, {score.toInt(), holder, 0, 300, 0}).recorded);
     QCOMPARE(bytesOf(dir + records::ScoreFile).toHex(), scoreHex);
     QCOMPARE(bytesOf(dir + records::HolderFile).toHex(), holderHex);
-    // Nothing left behind beside the two files, the journal at rest, the
+    QCOMPARE(QString::fromUtf8(bytesOf(dir + records::names::Name)), nameFile);
+    // Shown back whole, and logged whole.
+    QCOMPARE(records::startUp(dir).holder, holder + "\r\n");
+    QVERIFY(QString::fromUtf8(bytesOf(dir + records::results::Name)).contains("," + holder + ","));
+    // Nothing left behind beside the three files, the journal at rest, the
     // class's results and the lock, which only this account may open.
     QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden),
-             (QStringList{"corvalesta.journal", "corvalesta.lock", "risultati.csv", "suc0000.txt",
-                          "suc00000.txt"}));
+             (QStringList{"corvalesta.journal", "corvalesta.lock", "nome-record.txt",
+                          "risultati.csv", "suc0000.txt", "suc00000.txt"}));
     QVERIFY(!records::journal::decode(bytesOf(dir + records::journal::Name).toStdString()));
     QCOMPARE(QFile::permissions(dir + records::LockName) & 0x0077, QFile::Permissions());
 }

@@ -6,6 +6,7 @@
 #include "Files.h"
 #include "Journal.h"
 #include "RecordFiles.h"
+#include "NameFile.h"
 #include "RecordStore.h"
 #include "ResultsLog.h"
 #include "SysCalls.h"
@@ -83,6 +84,7 @@ bool onlyRecordFiles(const QString& dir)
     names.removeOne(records::journal::Name);
     names.removeOne(records::LockName);
     names.removeOne(records::results::Name);
+    names.removeOne(records::names::Name);
     return names == QStringList{"suc0000.txt", "suc00000.txt"};
 }
 
@@ -133,7 +135,7 @@ int logOutcome(const QString& dir)
 QByteArray wholeJournal()
 {
     return QByteArray::fromStdString(
-        records::journal::encode({NewScore.toStdString(), NewHolder.toStdString()}));
+        records::journal::encode({NewScore.toStdString(), NewHolder.toStdString(), ""}));
 }
 
 } // namespace
@@ -285,7 +287,8 @@ namespace {
 records::Pair racePair(int i)
 {
     return {std::to_string(i) + "\r\n",
-            std::string(std::size_t(i % 5), 'x') + "nome" + std::to_string(i) + "\r\n"};
+            std::string(std::size_t(i % 5), 'x') + "nome" + std::to_string(i) + "\r\n",
+            "Анна " + std::to_string(i) + "\n"};
 }
 } // namespace
 
@@ -339,7 +342,7 @@ void TestSave::readerNeverSeesAMixedPair()
         const records::Pair pair = store.read(false);
         const int i = std::atoi(pair.score.c_str());
         const records::Pair saved = racePair(i);
-        if (pair.score != saved.score || pair.holder != saved.holder)
+        if (pair.score != saved.score || pair.holder != saved.holder || pair.name != saved.name)
             QFAIL(
                 QByteArray::fromStdString("read " + pair.score + pair.holder).replace("\r\n", " "));
         seen += i != last;

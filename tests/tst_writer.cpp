@@ -5,6 +5,7 @@
 #include "FakePlatform.h"
 #include "Files.h"
 #include "Journal.h"
+#include "NameFile.h"
 #include "RecordFiles.h"
 #include "ResultsLog.h"
 #include "SysCalls.h"
@@ -52,6 +53,7 @@ const QString LockFile = QString::fromLatin1(records::LockName);
 const QString JournalFile = QString::fromLatin1(records::journal::Name);
 const QString LogFile = QString::fromLatin1(records::results::Name);
 const QString ScratchFile = QString::fromLatin1(records::results::Scratch);
+const QString NameFile = QString::fromLatin1(records::names::Name);
 
 // The shared folder as the package leaves it, with a record in it.
 void installed(const QByteArray& score, const QByteArray& holder)
@@ -60,6 +62,7 @@ void installed(const QByteArray& score, const QByteArray& holder)
     QVERIFY(QDir().mkpath(Folder));
     QVERIFY(put(Folder + records::ScoreFile, score));
     QVERIFY(put(Folder + records::HolderFile, holder));
+    QVERIFY(put(Folder + NameFile, QByteArray()));
     QVERIFY(put(Folder + JournalFile, QByteArray()));
     QVERIFY(put(Folder + LockFile, QByteArray()));
     QVERIFY(put(Folder + LogFile, QByteArray()));
@@ -309,6 +312,8 @@ void TestWriter::onlySingleFilesAreWritten_data()
         };
         row("holder a second name of the score") << holder << score << true << score + linked;
         row("journal a second name of the score") << JournalFile << score << true << score + linked;
+        row("name file a second name of the holder")
+            << NameFile << holder << true << holder + linked;
         row("score a second name of a file elsewhere")
             << score << "(victim)" << true << score + linked;
         // Followed in an account's own folder, where it is then the same file
@@ -362,11 +367,13 @@ void TestWriter::resetRepairsTheFolder_data()
                                                   << "";
     QTest::newRow("a link for the lock") << LockFile << "link"
                                          << "";
+    QTest::newRow("a link for the name file") << NameFile << "link"
+                                              << "";
     QTest::newRow("a pipe for the journal") << JournalFile << "pipe"
                                             << "";
     QTest::newRow("a pending journal") << JournalFile << "pending"
                                        << "";
-    for (const QString& name : {score, holder, JournalFile, LockFile, ScratchFile})
+    for (const QString& name : {score, holder, NameFile, JournalFile, LockFile, ScratchFile})
         QTest::addRow("%s missing", qPrintable(name)) << name << "missing"
                                                       << "";
     QTest::newRow("a link for the scratch file") << ScratchFile << "link"
@@ -398,7 +405,7 @@ void TestWriter::resetRepairsTheFolder()
         QVERIFY(QFile::remove(path) && mkfifo(QFile::encodeName(path).constData(), 0664) == 0);
     else if (wrong == "pending")
         QVERIFY(put(path,
-                    QByteArray::fromStdString(records::journal::encode({"14\r\n", "Carlo\r\n"}))));
+                    QByteArray::fromStdString(records::journal::encode({"14\r\n", "Carlo\r\n", ""}))));
     else if (wrong == "missing")
         QVERIFY(QFile::remove(path));
     else
@@ -416,7 +423,8 @@ void TestWriter::resetRepairsTheFolder()
     struct stat folder;
     QCOMPARE(stat(QFile::encodeName(Folder).constData(), &folder), 0);
     for (const QString& file :
-         {records::ScoreFile, records::HolderFile, JournalFile, LockFile, ScratchFile, LogFile}) {
+         {records::ScoreFile, records::HolderFile, NameFile, JournalFile, LockFile, ScratchFile,
+          LogFile}) {
         struct stat st;
         if (file == LogFile && name == LogFile && wrong == "missing") {
             QVERIFY(lstat(QFile::encodeName(Folder + file).constData(), &st) != 0);
@@ -445,7 +453,7 @@ void TestWriter::startUpShowsAPendingSaveWithoutWriting()
 {
     installed("12\r\n", "Anna\r\n");
     const QByteArray pending =
-        QByteArray::fromStdString(records::journal::encode({"14\r\n", "Carlo\r\n"}));
+        QByteArray::fromStdString(records::journal::encode({"14\r\n", "Carlo\r\n", ""}));
     QVERIFY(put(Folder + JournalFile, pending));
     const records::Record record = records::startUp(Folder, Socket);
     QCOMPARE(record.score, QString("14\r\n"));
