@@ -2,23 +2,18 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QLocale>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 namespace languages {
 
-namespace {
-
-// Where qt_add_translations puts the game's catalogues.
-const QString Catalogues = QStringLiteral(":/i18n");
-
-} // namespace
-
 QStringList available()
 {
     QStringList codes{Italian};
     for (const QString& file :
-         QDir(Catalogues).entryList({QStringLiteral("corvalesta_*.qm")}, QDir::Files, QDir::Name))
+         QDir(BuiltIn).entryList({QStringLiteral("corvalesta_*.qm")}, QDir::Files, QDir::Name))
         codes << file.mid(11, file.size() - 14);
     return codes;
 }
@@ -55,17 +50,33 @@ QString choose(const QStringList& wanted, const QStringList& available)
     return Italian;
 }
 
-void install(const QString& language)
+void install(const QString& language, const QString& folder)
 {
+    static QList<QTranslator*> installed;
+    for (QTranslator* old : std::as_const(installed)) {
+        QCoreApplication::removeTranslator(old);
+        delete old;
+    }
+    installed.clear();
+    const auto add = [](QTranslator* translator) {
+        QCoreApplication::installTranslator(translator);
+        installed << translator;
+    };
     auto* qt = new QTranslator(QCoreApplication::instance());
     if (qt->load(QStringLiteral("qtbase_") + language,
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
+        add(qt);
+    else
+        delete qt;
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        gui->setLayoutDirection(QLocale(language).textDirection());
     if (language == Italian)
         return;
     auto* game = new QTranslator(QCoreApplication::instance());
-    if (game->load(QStringLiteral("corvalesta_") + language, Catalogues))
-        QCoreApplication::installTranslator(game);
+    if (game->load(QStringLiteral("corvalesta_") + language, folder))
+        add(game);
+    else
+        delete game;
 }
 
 } // namespace languages

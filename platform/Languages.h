@@ -20,8 +20,13 @@ QStringList wanted();
 // finds "en"); Italian when it has none of them.
 QString choose(const QStringList& wanted, const QStringList& available);
 
-// Installs the game's catalogue and Qt's own (standard buttons, file
-// dialogues) for the language; Italian has only Qt's. Needs the application.
-void install(const QString& language);
+// Where qt_add_translations puts the game's catalogues.
+inline const QString BuiltIn = QStringLiteral(":/i18n");
+
+// Installs the game's catalogue (from folder) and Qt's own (standard buttons,
+// file dialogues) for the language, in place of those installed before;
+// Italian has only Qt's. Arabic then reads right to left: the window lays
+// its boxes out and aligns their texts from the right. Needs the application.
+void install(const QString& language, const QString& folder = BuiltIn);
 
 } // namespace languages

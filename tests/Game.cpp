@@ -2,6 +2,7 @@
 
 #include "AnswerBox.h"
 #include "DesignLabel.h"
+#include "Languages.h"
 #include "MainWindow.h"
 #include "PictureButton.h"
 
@@ -11,6 +12,11 @@
 DesignLabel* labelOf(const MainWindow& window, const char* name)
 {
     return window.findChild<DesignLabel*>(QLatin1String(name));
+}
+
+void speak(const QString& language)
+{
+    languages::install(language, QStringLiteral(CORVALESTA_QM_DIR));
 }
 
 Game::Game(const GameOptions& options) : contest(platform, options)

@@ -13,6 +13,10 @@ class PictureButton;
 // A label of the window by its design name, as a tester finds it.
 DesignLabel* labelOf(const MainWindow& window, const char* name);
 
+// The game's catalogue for the language, as built for the program, and Qt's;
+// "it" for none. Until the next call.
+void speak(const QString& language);
+
 // A game on the fake platform, its window offscreen, with helpers to play it
 // from the keyboard.
 class Game {

@@ -22,6 +22,7 @@
 #include <QStyleHints>
 #include <QTest>
 #include <QTimer>
+#include <QStyle>
 #include <QToolButton>
 
 // No keypad, and keys of 48 pixels when one is asked for: a screen of the
@@ -37,6 +38,8 @@ private slots:
     void controlsZoom();
     void layoutOnEveryScreen_data();
     void layoutOnEveryScreen();
+    void translationsFit_data();
+    void translationsFit();
     void minimumKeySide_data();
     void minimumKeySide();
     void startSizeFitsTheScreen_data();
@@ -122,24 +125,82 @@ namespace {
 
 // Where a control draws: a framed or filled control its whole rectangle, a
 // transparent caption only its letters.
+QRect ink(const DesignLabel* label);
+
 QRect drawn(QWidget* w)
 {
     auto* label = qobject_cast<DesignLabel*>(w);
     if (!label || label->frameWidth() > 0 || label->autoFillBackground())
         return w->geometry();
+    return ink(label);
+}
+
+// Where a label's letters are, in its parent.
+QRect ink(const DesignLabel* label)
+{
     const QFontMetrics metrics(label->font());
     const QRect box = label->contentsRect();
     QRect ink;
     int baseline = box.top() + metrics.ascent();
+    const Qt::Alignment align =
+        QStyle::visualAlignment(label->layoutDirection(), label->alignment());
     for (const QString& line : label->text().split(u'\n')) {
         const int advance = metrics.horizontalAdvance(line);
-        const int left = label->alignment() & Qt::AlignHCenter
-                             ? box.left() + (box.width() - advance) / 2
-                             : box.left();
+        const int left = align & Qt::AlignHCenter ? box.left() + (box.width() - advance) / 2
+                         : align & Qt::AlignRight ? box.right() + 1 - advance
+                                                  : box.left();
         ink |= metrics.tightBoundingRect(line).translated(left, baseline);
         baseline += metrics.lineSpacing();
     }
     return ink.translated(label->pos());
+}
+
+// What is wrong with the window's layout: a control past the scene's edge,
+// two over each other, a caption wider than its control and not shortened
+// (then its whole text is the tooltip), or a shortened one a screen reader
+// does not have whole. Empty when nothing.
+QString faultIn(MainWindow& w)
+{
+    QWidget* area = w.centralWidget();
+    QList<QWidget*> shown;
+    for (QWidget* c : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        auto* label = qobject_cast<DesignLabel*>(c);
+        // Command1 lies inside cmdNext by design, under it.
+        if (!c->isVisible() || c->objectName() == "Command1" || c->objectName() == "announcer" ||
+            (label && label->text().isEmpty() && label->frameWidth() == 0))
+            continue;
+        shown << c;
+    }
+    for (int i = 0; i < shown.size(); ++i) {
+        const QRect a = drawn(shown[i]);
+        const QString name = shown[i]->objectName();
+        if (!area->rect().contains(a))
+            return name + " past the edge";
+        for (int j = 0; j < i; ++j) {
+            if (a.intersects(drawn(shown[j])))
+                return name + " over " + shown[j]->objectName();
+        }
+        if (auto* label = qobject_cast<DesignLabel*>(shown[i])) {
+            const QString whole = DesignLabel::displayText(label->caption());
+            // Words, that is: the sum's "+" is wider than its label by design.
+            const bool words = std::any_of(whole.begin(), whole.end(),
+                                           [](QChar c) { return c.isLetter(); });
+            // A letter's edge may stand out a pixel, as in the design's own.
+            if (words && !label->geometry().adjusted(-1, -1, 1, 1).contains(ink(label)))
+                return name + " too narrow for " + label->text().replace(u'\n', u'|');
+            if (label->shortened() && (label->toolTip() != whole || label->accessibleName() != whole))
+                return name + " shortened without its whole text";
+        } else if (auto* button = qobject_cast<QToolButton*>(shown[i])) {
+            QString text = button->text();
+            text.remove(u'&');
+            int widest = 0;
+            for (const QString& line : text.split(u'\n'))
+                widest = std::max(widest, button->fontMetrics().horizontalAdvance(line));
+            if (widest > button->width() - 4)
+                return name + " too narrow for " + text;
+        }
+    }
+    return {};
 }
 
 } // namespace
@@ -197,22 +258,8 @@ void TestScreens::layoutOnEveryScreen()
         // Clear of the edges: at least a few pixels of backdrop all round.
         QVERIFY(area->rect().adjusted(4, 4, -4, -4).contains(w.keypad()->geometry()));
     }
-    QList<QWidget*> shown;
-    for (QWidget* c : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        auto* label = qobject_cast<DesignLabel*>(c);
-        // Command1 lies inside cmdNext by design, under it.
-        if (!c->isVisible() || c->objectName() == "Command1" || c->objectName() == "announcer" ||
-            (label && label->text().isEmpty() && label->frameWidth() == 0))
-            continue;
-        shown << c;
-    }
-    for (int i = 0; i < shown.size(); ++i) {
-        const QRect a = drawn(shown[i]);
-        QVERIFY2(area->rect().contains(a), qPrintable(shown[i]->objectName()));
-        for (int j = 0; j < i; ++j)
-            QVERIFY2(!a.intersects(drawn(shown[j])),
-                     qPrintable(shown[i]->objectName() + " over " + shown[j]->objectName()));
-    }
+    const QString fault = faultIn(w);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
     // A name is shortened only in its smallest readable font, its whole text
     // still what a screen reader says.
     for (const char* name : {"lblMessage", "lblnome", "lblnome1"}) {
@@ -225,6 +272,44 @@ void TestScreens::layoutOnEveryScreen()
     // The praise of a name as children write it stays whole.
     if (length <= 30)
         QVERIFY(!labelOf(w, "lblMessage")->shortened());
+}
+
+void TestScreens::translationsFit_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QSize>("window");
+    for (const char* language : {"it", "en", "fr", "de", "es", "ro", "sq", "uk", "ar", "zh_CN"}) {
+        QTest::addRow("%s, design size", language) << language << QSize();
+        QTest::addRow("%s, 800x480", language) << language << QSize(800, 480);
+    }
+}
+
+// Every caption in every language fits its control, as long names do: on
+// two lines, in a smaller font, or shortened with its whole text kept; the
+// praise and the record's holder with a name of twelve letters.
+void TestScreens::translationsFit()
+{
+    QFETCH(QString, language);
+    QFETCH(QSize, window);
+    speak(language);
+    {
+        Game game(Plain);
+        QVERIFY(QDir().mkpath(game.platform.recordDir));
+        QVERIFY(put(game.platform.recordDir + "/suc0000.txt", "32767\r\n"));
+        QVERIFY(put(game.platform.recordDir + "/suc00000.txt", "Maria Vittor\r\n"));
+        game.start("Maria Vittor", 3, 9999);
+        MainWindow& w = *game.window();
+        if (window.isValid())
+            w.resize(window);
+        else
+            zoomTo(w, 1.0);
+        QCoreApplication::processEvents();
+        game.answer("1");
+        QCOMPARE(w.layoutDirection(), language == "ar" ? Qt::RightToLeft : Qt::LeftToRight);
+        const QString fault = faultIn(w);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+    speak("it");
 }
 
 void TestScreens::minimumKeySide_data()

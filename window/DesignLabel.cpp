@@ -36,6 +36,18 @@ void DesignLabel::setAutoSize(bool on, Growth growth)
         setCaption(m_caption);
 }
 
+int DesignLabel::widthFor(const QString& text, const QFont& font)
+{
+    const QFont before = this->font();
+    const QString shown = this->text();
+    setFont(font);
+    setText(displayText(text));
+    const int width = sizeHint().width();
+    setFont(before);
+    setText(shown);
+    return width;
+}
+
 void DesignLabel::place(const QRect& rect, const QFont& font, int left, int right, int lines)
 {
     m_rect = rect;
@@ -126,6 +138,16 @@ void DesignLabel::setCaption(const QString& caption)
 {
     m_caption = caption;
     const QString shown = displayText(caption);
+    if (m_inkInside) {
+        const QFontMetrics metrics(m_font);
+        int left = 0, right = 0;
+        for (const QString& line : shown.split(u'\n')) {
+            const QRect ink = metrics.tightBoundingRect(line);
+            left = std::max(left, -ink.left());
+            right = std::max(right, ink.right() + 1 - metrics.horizontalAdvance(line));
+        }
+        setContentsMargins(left, 0, right, 0);
+    }
     setText(shown);
     m_shortened = false;
     if (limited()) {

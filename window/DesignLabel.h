@@ -26,6 +26,13 @@ public:
     void place(const QRect& rect, const QFont& font, int left = INT_MIN, int right = INT_MAX,
                int lines = 1);
 
+    // Whether letters that stand out of their advance (an Arabic alef, an
+    // italic "f") get room inside the label, so that none is cut.
+    void setInkInside(bool on) { m_inkInside = on; }
+
+    // How wide the label would be with this text in this font, frame included.
+    int widthFor(const QString& text, const QFont& font);
+
     // The caption exactly as set; what is drawn shows CR LF as a line break.
     QString caption() const { return m_caption; }
     void setCaption(const QString& caption);
@@ -52,4 +59,5 @@ private:
     int m_left = INT_MIN;
     int m_right = INT_MAX;
     int m_lines = 1;
+    bool m_inkInside = false;
 };

@@ -10,6 +10,7 @@
 #include "Pictures.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -20,6 +21,12 @@ namespace {
 
 // Room kept between a caption that grows and the scene's edge, in twips.
 constexpr int EdgeMargin = 120;
+
+// How many lines of this font the designed height holds.
+int linesIn(const QRect& rect, const QFont& font)
+{
+    return std::max(1, rect.height() / QFontMetrics(font).lineSpacing());
+}
 
 void applyColours(QWidget* w, const design::Control& c, QPalette::ColorRole front,
                   QPalette::ColorRole back)
@@ -171,7 +178,23 @@ void MainWindow::placeControl(const Placed& placed)
     if (auto* label = qobject_cast<DesignLabel*>(w)) {
         label->setLineWidth(std::max(1, int(std::lround(m_zoom))));
         if (!c.room.any()) {
-            label->place(rect, font);
+            // A title in another language has the room the design's own
+            // takes, no more, and fits it as names do: nothing it could run
+            // into is nearer. The design's own is placed as designed.
+            const QString own = QString::fromUtf8(c.caption);
+            const bool words =
+                std::any_of(own.begin(), own.end(), [](QChar ch) { return ch.isLetter(); });
+            if (!words || design::text(c.caption) == own) {
+                label->place(rect, font);
+                return;
+            }
+            const int width = label->widthFor(own, font);
+            // Where it grows from: its left edge, or its centre.
+            const bool around =
+                c.autoSize ? c.growth == design::Growth::AroundCentre : c.centred;
+            const int left = around ? rect.center().x() + 1 - width / 2 : rect.left();
+            label->setInkInside(true);
+            label->place(rect, font, left, left + width, linesIn(rect, font));
             return;
         }
         // Names and praise of any length stay whole on screen, and never

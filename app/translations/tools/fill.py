@@ -2,14 +2,29 @@
 # Fills a catalogue made by lupdate with the translations of a table:
 #   fill.py corvalesta_en.ts en.py
 # The table (a Python file) defines TEXTS: {(context, source): translation},
-# a translation with plural forms being a list, one form each. A source the
-# table lacks stays unfinished, which the tests then refuse.
+# a translation with plural forms being a list, one form each. A table that
+# also names PIVOT (another table, "en.py") is keyed by that table's
+# translations instead, a plural by its first form: translators read English.
+# A source the table lacks stays unfinished, which the tests then refuse.
+import os
 import runpy
 import sys
 import xml.etree.ElementTree as ET
 
 catalogue, table = sys.argv[1], sys.argv[2]
-texts = runpy.run_path(table)["TEXTS"]
+module = runpy.run_path(table)
+texts = module["TEXTS"]
+if "PIVOT" in module:
+    pivot = runpy.run_path(os.path.join(os.path.dirname(table), module["PIVOT"]))["TEXTS"]
+    by_pivot = texts
+    texts = {}
+    for key, value in pivot.items():
+        first = value if isinstance(value, str) else value[0]
+        if first in by_pivot:
+            texts[key] = by_pivot[first]
+    extra = set(by_pivot) - {v if isinstance(v, str) else v[0] for v in pivot.values()}
+    if extra:
+        sys.exit(f"translations of texts {module['PIVOT']} does not have: {sorted(extra)}")
 tree = ET.parse(catalogue)
 used = set()
 for context in tree.getroot().iter("context"):

@@ -1,0 +1,665 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="ar" sourcelanguage="it_IT">
+<context>
+    <name>Clock</name>
+    <message>
+        <source>Mancano %1 e %2.</source>
+        <translation>بقي %1 و%2.</translation>
+    </message>
+    <message>
+        <source>1 minuto</source>
+        <translation>دقيقة واحدة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation><numerusform>%n دقيقة</numerusform><numerusform>%n دقيقة</numerusform><numerusform>%n دقيقتان</numerusform><numerusform>%n دقائق</numerusform><numerusform>%n دقيقة</numerusform><numerusform>%n دقيقة</numerusform></translation>
+    </message>
+    <message>
+        <source>1 secondo</source>
+        <translation>ثانية واحدة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n secondi</source>
+        <translation><numerusform>%n ثانية</numerusform><numerusform>%n ثانية</numerusform><numerusform>%n ثانيتان</numerusform><numerusform>%n ثوانٍ</numerusform><numerusform>%n ثانية</numerusform><numerusform>%n ثانية</numerusform></translation>
+    </message>
+    <message>
+        <source>Manca 1 minuto.</source>
+        <translation>بقيت دقيقة واحدة.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n minuti.</source>
+        <translation><numerusform>بقي %n دقيقة.</numerusform><numerusform>بقيت %n دقيقة.</numerusform><numerusform>بقيت %n دقيقتان.</numerusform><numerusform>بقيت %n دقائق.</numerusform><numerusform>بقيت %n دقيقة.</numerusform><numerusform>بقيت %n دقيقة.</numerusform></translation>
+    </message>
+    <message>
+        <source>Manca 1 secondo.</source>
+        <translation>بقيت ثانية واحدة.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n secondi.</source>
+        <translation><numerusform>بقي %n ثانية.</numerusform><numerusform>بقيت %n ثانية.</numerusform><numerusform>بقيت %n ثانيتان.</numerusform><numerusform>بقيت %n ثوانٍ.</numerusform><numerusform>بقيت %n ثانية.</numerusform><numerusform>بقيت %n ثانية.</numerusform></translation>
+    </message>
+    <message>
+        <source>Tempo scaduto.</source>
+        <translation>انتهى الوقت.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>mostra il tastierino accanto al calcolo anche senza schermo tattile</source>
+        <translation>يعرض لوحة الأرقام بجانب العملية حتى بدون شاشة لمس</translation>
+    </message>
+    <message>
+        <source>apre i risultati della classe invece di una gara</source>
+        <translation>يفتح نتائج الصف بدلًا من مسابقة</translation>
+    </message>
+    <message>
+        <source>codice</source>
+        <translation>الرمز</translation>
+    </message>
+    <message>
+        <source>parla questa lingua invece di quella del computer</source>
+        <translation>يتكلم هذه اللغة بدلًا من لغة الحاسوب</translation>
+    </message>
+    <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>يعرض هذه المساعدة ويخرج</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>يعرض الإصدار ويخرج</translation>
+    </message>
+    <message>
+        <source>Uso: corvalesta [opzioni]
+Una gara di cinque minuti: quanto fa un numero più 1?
+
+Opzioni:
+</source>
+        <translation>الاستخدام: corvalesta [خيارات]
+مسابقة مدتها خمس دقائق: كم يساوي العدد زائد 1؟
+
+الخيارات:
+</translation>
+    </message>
+    <message>
+        <source>Lingue: %1</source>
+        <translation>اللغات: %1</translation>
+    </message>
+    <message>
+        <source>Per l'elenco delle opzioni: corvalesta --help</source>
+        <translation>لقائمة الخيارات: corvalesta --help</translation>
+    </message>
+    <message>
+        <source>Manca il valore di un'opzione.</source>
+        <translation>أحد الخيارات بلا قيمة.</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1</source>
+        <translation>خيار غير معروف: %1</translation>
+    </message>
+    <message>
+        <source>Argomento non previsto: %1</source>
+        <translation>معامل غير متوقع: %1</translation>
+    </message>
+    <message>
+        <source>Lingua sconosciuta: %1. Le lingue sono: %2.</source>
+        <translation>لغة غير معروفة: %1. اللغات المتاحة: %2.</translation>
+    </message>
+    <message>
+        <source>Valore non valido per --ms-al-secondo: %1</source>
+        <translation>قيمة غير صالحة لـ --ms-al-secondo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Contest</name>
+    <message>
+        <source>Errore: troppe risposte da contare (overflow).</source>
+        <translation>خطأ: الإجابات أكثر من أن تُعد (تجاوز).</translation>
+    </message>
+    <message>
+        <source>Come ti chiami?</source>
+        <translation>ما اسمك؟</translation>
+    </message>
+    <message>
+        <source> %1 vediamo se sei un vero campione  </source>
+        <translation>%1، لنرَ إن كنت بطلًا حقيقيًا!</translation>
+    </message>
+    <message>
+        <source>Quanto fa %1 più 1?</source>
+        <translation>كم يساوي %1 زائد 1؟</translation>
+    </message>
+    <message>
+        <source>Esatto! %1 sei forte!</source>
+        <translation>صحيح! %1، أنت رائع!</translation>
+    </message>
+    <message>
+        <source>Sbagliato!! %1</source>
+        <translation>ليس تمامًا! الجواب %1</translation>
+    </message>
+    <message>
+        <source>Risposte esatte: %1, errate: %2, totali: %3.</source>
+        <translation>الإجابات الصحيحة: %1، الخاطئة: %2، المجموع: %3.</translation>
+    </message>
+    <message>
+        <source>Non c'è ancora un record.</source>
+        <translation>لا يوجد رقم قياسي بعد.</translation>
+    </message>
+    <message>
+        <source>1 punto</source>
+        <translation>نقطة واحدة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n punti</source>
+        <translation><numerusform>%n نقطة</numerusform><numerusform>%n نقطة</numerusform><numerusform>%n نقطتان</numerusform><numerusform>%n نقاط</numerusform><numerusform>%n نقطة</numerusform><numerusform>%n نقطة</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 punti</source>
+        <translation>%1 نقطة</translation>
+    </message>
+    <message>
+        <source>Il record è di %1.</source>
+        <translation>الرقم القياسي %1.</translation>
+    </message>
+    <message>
+        <source>Il record è di %1, di %2.</source>
+        <translation>الرقم القياسي %1، سجّله %2.</translation>
+    </message>
+    <message>
+        <source>INIZIAMO UNA NUOVA GARA  ?</source>
+        <translation>هل نبدأ مسابقة جديدة؟</translation>
+    </message>
+    <message>
+        <source>INIZIARE NUOVA GARA</source>
+        <translation>ابدأ مسابقة جديدة</translation>
+    </message>
+    <message>
+        <source>Tavola pitagorica fino al numero? </source>
+        <translation>جدول الضرب حتى أي عدد؟</translation>
+    </message>
+    <message>
+        <source> %1 siccome non hai scelto arriviamo fino al 10.</source>
+        <translation>%1، لم تختر، لذلك سنصل إلى 10.</translation>
+    </message>
+    <message>
+        <source>Tempo scaduto! %1</source>
+        <translation>انتهى الوقت! %1</translation>
+    </message>
+</context>
+<context>
+    <name>Keypad</name>
+    <message>
+        <source>Cancella</source>
+        <translation>امسح</translation>
+    </message>
+    <message>
+        <source>Invio</source>
+        <translation>إدخال</translation>
+    </message>
+    <message>
+        <source>Tastierino</source>
+        <translation>لوحة الأرقام</translation>
+    </message>
+    <message>
+        <source>Tasti grandi per lo schermo a tocco</source>
+        <translation>مفاتيح كبيرة لشاشة اللمس</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Risposta</source>
+        <translation>الجواب</translation>
+    </message>
+    <message>
+        <source>Nuovo calcolo</source>
+        <translation>العملية التالية</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Realizzato dalle maestre e dai maestri</source>
+        <translation>من إعداد المعلمات والمعلمين</translation>
+    </message>
+    <message>
+        <source>Scuola Primaria Girasole</source>
+        <translation>مدرسة جيراسولي الابتدائية</translation>
+    </message>
+    <message>
+        <source>nuovo</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>Per le bambine e i bambini della quinta</source>
+        <translation>للبنات والأولاد في الصف الخامس</translation>
+    </message>
+    <message>
+        <source>Schermo intero</source>
+        <translation>ملء الشاشة</translation>
+    </message>
+    <message>
+        <source>Tastierino</source>
+        <translation>لوحة الأرقام</translation>
+    </message>
+    <message>
+        <source>Tempo e record</source>
+        <translation>الوقت والرقم القياسي</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>&amp;Sì</source>
+        <translation>&amp;نعم</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;لا</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>حسنًا</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsChart</name>
+    <message>
+        <source>Grafico delle risposte esatte</source>
+        <translation>رسم بياني للإجابات الصحيحة</translation>
+    </message>
+    <message>
+        <source>Risposte esatte di %1</source>
+        <translation>الإجابات الصحيحة لـ %1</translation>
+    </message>
+    <message>
+        <source>Scegli una riga per vedere il grafico</source>
+        <translation>اختر صفًا لترى الرسم البياني</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsModel</name>
+    <message>
+        <source>Data</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Esatte</source>
+        <translation>صحيحة</translation>
+    </message>
+    <message>
+        <source>Errate</source>
+        <translation>خاطئة</translation>
+    </message>
+    <message>
+        <source>Totali</source>
+        <translation>المجموع</translation>
+    </message>
+    <message>
+        <source>Durata</source>
+        <translation>المدة</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>رقم قياسي</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>الحساب</translation>
+    </message>
+    <message>
+        <source>sì</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>لا</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Risultati della classe</source>
+        <translation>نتائج الصف</translation>
+    </message>
+    <message>
+        <source>Lettura…</source>
+        <translation>جارٍ القراءة…</translation>
+    </message>
+    <message>
+        <source>&amp;Nome:</source>
+        <translation>الا&amp;سم:</translation>
+    </message>
+    <message>
+        <source>Filtra per nome</source>
+        <translation>تصفية حسب الاسم</translation>
+    </message>
+    <message>
+        <source>&amp;Periodo:</source>
+        <translation>ال&amp;فترة:</translation>
+    </message>
+    <message>
+        <source>Periodo</source>
+        <translation>الفترة</translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <translation>اليوم</translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <translation>هذا الأسبوع</translation>
+    </message>
+    <message>
+        <source>tutto</source>
+        <translation>الكل</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta…</source>
+        <translation>&amp;تصدير…</translation>
+    </message>
+    <message>
+        <source>Esporta le righe mostrate</source>
+        <translation>تصدير الصفوف المعروضة</translation>
+    </message>
+    <message>
+        <source>Gare mostrate</source>
+        <translation>المسابقات المعروضة</translation>
+    </message>
+    <message>
+        <source>Gare della classe</source>
+        <translation>مسابقات الصف</translation>
+    </message>
+    <message>
+        <source>Tabella dei risultati</source>
+        <translation>جدول النتائج</translation>
+    </message>
+    <message>
+        <source>Esporta i risultati</source>
+        <translation>تصدير النتائج</translation>
+    </message>
+    <message>
+        <source>Non riesco a salvare i risultati in
+%1</source>
+        <translation>لا أستطيع حفظ النتائج في
+%1</translation>
+    </message>
+    <message>
+        <source>Non riesco a leggere i risultati: %1</source>
+        <translation>لا أستطيع قراءة النتائج: %1</translation>
+    </message>
+    <message>
+        <source>1 gara</source>
+        <translation>مسابقة واحدة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gare</source>
+        <translation><numerusform>%n مسابقة</numerusform><numerusform>%n مسابقة</numerusform><numerusform>%n مسابقتان</numerusform><numerusform>%n مسابقات</numerusform><numerusform>%n مسابقة</numerusform><numerusform>%n مسابقة</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>contest</name>
+    <message>
+        <source>Ciao, alla prossima sfida. </source>
+        <translation>إلى اللقاء في التحدي القادم!</translation>
+    </message>
+    <message>
+        <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
+        <translation>حسنًا! حفظت رقمك القياسي يا ب ط ل</translation>
+    </message>
+</context>
+<context>
+    <name>design</name>
+    <message>
+        <source>Numero da completare</source>
+        <translation>العدد المطلوب إكماله</translation>
+    </message>
+    <message>
+        <source>Segno più</source>
+        <translation>علامة الجمع</translation>
+    </message>
+    <message>
+        <source>Numero da aggiungere</source>
+        <translation>العدد المضاف</translation>
+    </message>
+    <message>
+        <source>Segno uguale</source>
+        <translation>علامة يساوي</translation>
+    </message>
+    <message>
+        <source>Inserisci il risultato e  premi il tasto  Invio</source>
+        <translation>اكتب الجواب واضغط إدخال</translation>
+    </message>
+    <message>
+        <source>Scrivi qui il risultato e premi Invio</source>
+        <translation>اكتب الجواب هنا واضغط إدخال</translation>
+    </message>
+    <message>
+        <source>Numero nascosto</source>
+        <translation>عدد مخفي</translation>
+    </message>
+    <message>
+        <source>Risposta del gioco</source>
+        <translation>جواب اللعبة</translation>
+    </message>
+    <message>
+        <source>Riga vuota</source>
+        <translation>سطر فارغ</translation>
+    </message>
+    <message>
+        <source>Risposte esatte</source>
+        <translation>الإجابات الصحيحة</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte esatte</source>
+        <translation>عنوان الإجابات الصحيحة</translation>
+    </message>
+    <message>
+        <source>Questo è il tuo punteggio. Forza con il  record</source>
+        <translation>هذه نتيجتك. هيا نحو الرقم القياسي!</translation>
+    </message>
+    <message>
+        <source>Risposte errate</source>
+        <translation>الإجابات الخاطئة</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte errate</source>
+        <translation>عنوان الإجابات الخاطئة</translation>
+    </message>
+    <message>
+        <source>Risposte totali</source>
+        <translation>كل الإجابات</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte totali</source>
+        <translation>عنوان كل الإجابات</translation>
+    </message>
+    <message>
+        <source>Tempo restante</source>
+        <translation>الوقت المتبقي</translation>
+    </message>
+    <message>
+        <source>Titolo del tempo</source>
+        <translation>عنوان الوقت</translation>
+    </message>
+    <message>
+        <source>Clicca sotto di me per impostare il Timer</source>
+        <translation>انقر تحتي لضبط المؤقت</translation>
+    </message>
+    <message>
+        <source>Orologio</source>
+        <translation>الساعة</translation>
+    </message>
+    <message>
+        <source>Sfidante</source>
+        <translation>اللاعب</translation>
+    </message>
+    <message>
+        <source>Titolo del nome del giocatore</source>
+        <translation>عنوان اسم اللاعب</translation>
+    </message>
+    <message>
+        <source>Nome del giocatore</source>
+        <translation>اسم اللاعب</translation>
+    </message>
+    <message>
+        <source>Il record  è di </source>
+        <translation>الرقم القياسي </translation>
+    </message>
+    <message>
+        <source>Il record è di</source>
+        <translation>الرقم القياسي</translation>
+    </message>
+    <message>
+        <source>Nome di chi ha il record</source>
+        <translation>اسم صاحب الرقم القياسي</translation>
+    </message>
+    <message>
+        <source>con punti</source>
+        <translation>بالنقاط</translation>
+    </message>
+    <message>
+        <source>Punti del record</source>
+        <translation>نقاط الرقم القياسي</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo calcolo</source>
+        <translation>العملية ال&amp;تالية</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>هيا</translation>
+    </message>
+    <message>
+        <source>Passa al prossimo calcolo</source>
+        <translation>انتقل إلى العملية التالية</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
+        <translation>ابقَ قليلًا بعد، ربما تحطم الرقم القياسي!</translation>
+    </message>
+    <message>
+        <source>Esci dal gioco e registra il record</source>
+        <translation>اخرج من اللعبة واحفظ الرقم القياسي</translation>
+    </message>
+    <message>
+        <source>Pulsante senza azione</source>
+        <translation>زر بلا عمل</translation>
+    </message>
+    <message>
+        <source>Ventobaldo- Arrivo fino a 10000</source>
+        <translation>Ventobaldo - العد حتى 10000</translation>
+    </message>
+</context>
+<context>
+    <name>records</name>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>القرص ممتلئ</translation>
+    </message>
+    <message>
+        <source>non ho il permesso di usarlo</source>
+        <translation>ليس لدي إذن باستخدامه</translation>
+    </message>
+    <message>
+        <source>è di sola lettura</source>
+        <translation>للقراءة فقط</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>خطأ في القرص</translation>
+    </message>
+    <message>
+        <source>un'altra copia del gioco sta salvando il record</source>
+        <translation>نسخة أخرى من اللعبة تحفظ الرقم القياسي الآن</translation>
+    </message>
+    <message>
+        <source>non è una cartella</source>
+        <translation>ليس مجلدًا</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>la cartella non c'è</source>
+        <translation>المجلد غير موجود</translation>
+    </message>
+    <message>
+        <source>il file non c'è</source>
+        <translation>الملف غير موجود</translation>
+    </message>
+    <message>
+        <source>ci sono troppi file aperti</source>
+        <translation>الملفات المفتوحة كثيرة جدًا</translation>
+    </message>
+    <message>
+        <source>la memoria è esaurita</source>
+        <translation>نفدت الذاكرة</translation>
+    </message>
+    <message>
+        <source>ha un altro nome: è un collegamento fisso</source>
+        <translation>له اسم آخر: إنه رابط صلب</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record non è in funzione: chi amministra il computer lo avvia con «sudo systemctl enable --now corvalesta-record.socket»</source>
+        <translation>الخدمة التي تحفظ الرقم القياسي لا تعمل: يشغّلها مدير الحاسوب بالأمر «sudo systemctl enable --now corvalesta-record.socket»</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record non ha risposto</source>
+        <translation>الخدمة التي تحفظ الرقم القياسي لم تُجب</translation>
+    </message>
+    <message>
+        <source>Non riesco a usare la cartella del record
+%1
+
+Motivo: %2</source>
+        <translation>لا أستطيع استخدام مجلد الرقم القياسي
+%1
+
+السبب: %2</translation>
+    </message>
+    <message>
+        <source>Non riesco a usare il file del record
+%1
+
+Motivo: %2</source>
+        <translation>لا أستطيع استخدام ملف الرقم القياسي
+%1
+
+السبب: %2</translation>
+    </message>
+    <message>
+        <source>errore imprevisto (codice %1)</source>
+        <translation>خطأ غير متوقع (الرمز %1)</translation>
+    </message>
+    <message>
+        <source>(cartella dei record)</source>
+        <translation>(مجلد الرقم القياسي)</translation>
+    </message>
+    <message>
+        <source>la cartella non è nota</source>
+        <translation>المجلد غير معروف</translation>
+    </message>
+    <message>
+        <source>il nome è troppo lungo</source>
+        <translation>الاسم طويل جدًا</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record ha rifiutato la richiesta (codice %1)</source>
+        <translation>الخدمة التي تحفظ الرقم القياسي رفضت الطلب (الرمز %1)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,665 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="de" sourcelanguage="it_IT">
+<context>
+    <name>Clock</name>
+    <message>
+        <source>Mancano %1 e %2.</source>
+        <translation>Noch %1 und %2.</translation>
+    </message>
+    <message>
+        <source>1 minuto</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation><numerusform>%n Minute</numerusform><numerusform>%n Minuten</numerusform></translation>
+    </message>
+    <message>
+        <source>1 secondo</source>
+        <translation>1 Sekunde</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n secondi</source>
+        <translation><numerusform>%n Sekunde</numerusform><numerusform>%n Sekunden</numerusform></translation>
+    </message>
+    <message>
+        <source>Manca 1 minuto.</source>
+        <translation>Noch 1 Minute.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n minuti.</source>
+        <translation><numerusform>Noch %n Minute.</numerusform><numerusform>Noch %n Minuten.</numerusform></translation>
+    </message>
+    <message>
+        <source>Manca 1 secondo.</source>
+        <translation>Noch 1 Sekunde.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n secondi.</source>
+        <translation><numerusform>Noch %n Sekunde.</numerusform><numerusform>Noch %n Sekunden.</numerusform></translation>
+    </message>
+    <message>
+        <source>Tempo scaduto.</source>
+        <translation>Die Zeit ist um.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>mostra il tastierino accanto al calcolo anche senza schermo tattile</source>
+        <translation>zeigt das Zahlenfeld neben der Aufgabe, auch ohne Touchscreen</translation>
+    </message>
+    <message>
+        <source>apre i risultati della classe invece di una gara</source>
+        <translation>öffnet die Ergebnisse der Klasse statt eines Spiels</translation>
+    </message>
+    <message>
+        <source>codice</source>
+        <translation>Kürzel</translation>
+    </message>
+    <message>
+        <source>parla questa lingua invece di quella del computer</source>
+        <translation>spricht diese Sprache statt der des Computers</translation>
+    </message>
+    <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>zeigt diese Hilfe und beendet</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>zeigt die Version und beendet</translation>
+    </message>
+    <message>
+        <source>Uso: corvalesta [opzioni]
+Una gara di cinque minuti: quanto fa un numero più 1?
+
+Opzioni:
+</source>
+        <translation>Aufruf: corvalesta [Optionen]
+Ein Spiel von fünf Minuten: Was ist eine Zahl plus 1?
+
+Optionen:
+</translation>
+    </message>
+    <message>
+        <source>Lingue: %1</source>
+        <translation>Sprachen: %1</translation>
+    </message>
+    <message>
+        <source>Per l'elenco delle opzioni: corvalesta --help</source>
+        <translation>Für die Liste der Optionen: corvalesta --help</translation>
+    </message>
+    <message>
+        <source>Manca il valore di un'opzione.</source>
+        <translation>Einer Option fehlt ihr Wert.</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1</source>
+        <translation>Unbekannte Option: %1</translation>
+    </message>
+    <message>
+        <source>Argomento non previsto: %1</source>
+        <translation>Unerwartetes Argument: %1</translation>
+    </message>
+    <message>
+        <source>Lingua sconosciuta: %1. Le lingue sono: %2.</source>
+        <translation>Unbekannte Sprache: %1. Die Sprachen sind: %2.</translation>
+    </message>
+    <message>
+        <source>Valore non valido per --ms-al-secondo: %1</source>
+        <translation>Kein gültiger Wert für --ms-al-secondo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Contest</name>
+    <message>
+        <source>Errore: troppe risposte da contare (overflow).</source>
+        <translation>Fehler: zu viele Antworten zum Zählen (Überlauf).</translation>
+    </message>
+    <message>
+        <source>Come ti chiami?</source>
+        <translation>Wie heißt du?</translation>
+    </message>
+    <message>
+        <source> %1 vediamo se sei un vero campione  </source>
+        <translation>%1, mal sehen, ob du ein echter Champion bist!</translation>
+    </message>
+    <message>
+        <source>Quanto fa %1 più 1?</source>
+        <translation>Was ist %1 plus 1?</translation>
+    </message>
+    <message>
+        <source>Esatto! %1 sei forte!</source>
+        <translation>Richtig! %1, du bist super!</translation>
+    </message>
+    <message>
+        <source>Sbagliato!! %1</source>
+        <translation>Nicht ganz! Es ist %1</translation>
+    </message>
+    <message>
+        <source>Risposte esatte: %1, errate: %2, totali: %3.</source>
+        <translation>Richtige Antworten: %1, falsche: %2, insgesamt: %3.</translation>
+    </message>
+    <message>
+        <source>Non c'è ancora un record.</source>
+        <translation>Es gibt noch keinen Rekord.</translation>
+    </message>
+    <message>
+        <source>1 punto</source>
+        <translation>1 Punkt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n punti</source>
+        <translation><numerusform>%n Punkt</numerusform><numerusform>%n Punkte</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 punti</source>
+        <translation>%1 Punkte</translation>
+    </message>
+    <message>
+        <source>Il record è di %1.</source>
+        <translation>Der Rekord ist %1.</translation>
+    </message>
+    <message>
+        <source>Il record è di %1, di %2.</source>
+        <translation>Der Rekord ist %1, von %2.</translation>
+    </message>
+    <message>
+        <source>INIZIAMO UNA NUOVA GARA  ?</source>
+        <translation>FANGEN WIR EIN NEUES SPIEL AN?</translation>
+    </message>
+    <message>
+        <source>INIZIARE NUOVA GARA</source>
+        <translation>NEUES SPIEL STARTEN</translation>
+    </message>
+    <message>
+        <source>Tavola pitagorica fino al numero? </source>
+        <translation>Einmaleins bis zu welcher Zahl?</translation>
+    </message>
+    <message>
+        <source> %1 siccome non hai scelto arriviamo fino al 10.</source>
+        <translation>%1, du hast nichts gewählt, also gehen wir bis 10.</translation>
+    </message>
+    <message>
+        <source>Tempo scaduto! %1</source>
+        <translation>Die Zeit ist um! %1</translation>
+    </message>
+</context>
+<context>
+    <name>Keypad</name>
+    <message>
+        <source>Cancella</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Invio</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Tastierino</source>
+        <translation>Zahlenfeld</translation>
+    </message>
+    <message>
+        <source>Tasti grandi per lo schermo a tocco</source>
+        <translation>Große Tasten für den Touchscreen</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Risposta</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Nuovo calcolo</source>
+        <translation>Nächste Aufgabe</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Realizzato dalle maestre e dai maestri</source>
+        <translation>Gemacht von den Lehrerinnen und Lehrern</translation>
+    </message>
+    <message>
+        <source>Scuola Primaria Girasole</source>
+        <translation>Grundschule Girasole</translation>
+    </message>
+    <message>
+        <source>nuovo</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>Per le bambine e i bambini della quinta</source>
+        <translation>Für die Mädchen und Jungen der fünften Klasse</translation>
+    </message>
+    <message>
+        <source>Schermo intero</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Tastierino</source>
+        <translation>Zahlenfeld</translation>
+    </message>
+    <message>
+        <source>Tempo e record</source>
+        <translation>Zeit und Rekord</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>&amp;Sì</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsChart</name>
+    <message>
+        <source>Grafico delle risposte esatte</source>
+        <translation>Diagramm der richtigen Antworten</translation>
+    </message>
+    <message>
+        <source>Risposte esatte di %1</source>
+        <translation>Richtige Antworten von %1</translation>
+    </message>
+    <message>
+        <source>Scegli una riga per vedere il grafico</source>
+        <translation>Wähle eine Zeile, um das Diagramm zu sehen</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsModel</name>
+    <message>
+        <source>Data</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Esatte</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Errate</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Totali</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Durata</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Rekord</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>sì</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Risultati della classe</source>
+        <translation>Ergebnisse der Klasse</translation>
+    </message>
+    <message>
+        <source>Lettura…</source>
+        <translation>Lesen…</translation>
+    </message>
+    <message>
+        <source>&amp;Nome:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Filtra per nome</source>
+        <translation>Nach Name filtern</translation>
+    </message>
+    <message>
+        <source>&amp;Periodo:</source>
+        <translation>&amp;Zeitraum:</translation>
+    </message>
+    <message>
+        <source>Periodo</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <translation>diese Woche</translation>
+    </message>
+    <message>
+        <source>tutto</source>
+        <translation>alles</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta…</source>
+        <translation>&amp;Exportieren…</translation>
+    </message>
+    <message>
+        <source>Esporta le righe mostrate</source>
+        <translation>Die gezeigten Zeilen exportieren</translation>
+    </message>
+    <message>
+        <source>Gare mostrate</source>
+        <translation>Gezeigte Spiele</translation>
+    </message>
+    <message>
+        <source>Gare della classe</source>
+        <translation>Die Spiele der Klasse</translation>
+    </message>
+    <message>
+        <source>Tabella dei risultati</source>
+        <translation>Tabelle der Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Esporta i risultati</source>
+        <translation>Die Ergebnisse exportieren</translation>
+    </message>
+    <message>
+        <source>Non riesco a salvare i risultati in
+%1</source>
+        <translation>Ich kann die Ergebnisse nicht speichern in
+%1</translation>
+    </message>
+    <message>
+        <source>Non riesco a leggere i risultati: %1</source>
+        <translation>Ich kann die Ergebnisse nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>1 gara</source>
+        <translation>1 Spiel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gare</source>
+        <translation><numerusform>%n Spiel</numerusform><numerusform>%n Spiele</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>contest</name>
+    <message>
+        <source>Ciao, alla prossima sfida. </source>
+        <translation>Tschüss, bis zur nächsten Herausforderung!</translation>
+    </message>
+    <message>
+        <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
+        <translation>Gut! Ich habe deinen Rekord gespeichert, C H A M P I O N</translation>
+    </message>
+</context>
+<context>
+    <name>design</name>
+    <message>
+        <source>Numero da completare</source>
+        <translation>Zahl zum Ergänzen</translation>
+    </message>
+    <message>
+        <source>Segno più</source>
+        <translation>Pluszeichen</translation>
+    </message>
+    <message>
+        <source>Numero da aggiungere</source>
+        <translation>Zahl zum Addieren</translation>
+    </message>
+    <message>
+        <source>Segno uguale</source>
+        <translation>Gleichheitszeichen</translation>
+    </message>
+    <message>
+        <source>Inserisci il risultato e  premi il tasto  Invio</source>
+        <translation>Schreib das Ergebnis und drück die Eingabetaste</translation>
+    </message>
+    <message>
+        <source>Scrivi qui il risultato e premi Invio</source>
+        <translation>Schreib hier das Ergebnis und drück die Eingabetaste</translation>
+    </message>
+    <message>
+        <source>Numero nascosto</source>
+        <translation>Versteckte Zahl</translation>
+    </message>
+    <message>
+        <source>Risposta del gioco</source>
+        <translation>Die Antwort des Spiels</translation>
+    </message>
+    <message>
+        <source>Riga vuota</source>
+        <translation>Leere Zeile</translation>
+    </message>
+    <message>
+        <source>Risposte esatte</source>
+        <translation>Richtige Antworten</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte esatte</source>
+        <translation>Titel der richtigen Antworten</translation>
+    </message>
+    <message>
+        <source>Questo è il tuo punteggio. Forza con il  record</source>
+        <translation>Das sind deine Punkte. Auf zum Rekord!</translation>
+    </message>
+    <message>
+        <source>Risposte errate</source>
+        <translation>Falsche Antworten</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte errate</source>
+        <translation>Titel der falschen Antworten</translation>
+    </message>
+    <message>
+        <source>Risposte totali</source>
+        <translation>Alle Antworten</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte totali</source>
+        <translation>Titel aller Antworten</translation>
+    </message>
+    <message>
+        <source>Tempo restante</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>Titolo del tempo</source>
+        <translation>Titel der Zeit</translation>
+    </message>
+    <message>
+        <source>Clicca sotto di me per impostare il Timer</source>
+        <translation>Klick unter mich, um die Zeit einzustellen</translation>
+    </message>
+    <message>
+        <source>Orologio</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Sfidante</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Titolo del nome del giocatore</source>
+        <translation>Titel des Spielernamens</translation>
+    </message>
+    <message>
+        <source>Nome del giocatore</source>
+        <translation>Name des Spielers</translation>
+    </message>
+    <message>
+        <source>Il record  è di </source>
+        <translation>Der Rekord ist </translation>
+    </message>
+    <message>
+        <source>Il record è di</source>
+        <translation>Der Rekord ist</translation>
+    </message>
+    <message>
+        <source>Nome di chi ha il record</source>
+        <translation>Name des Rekordhalters</translation>
+    </message>
+    <message>
+        <source>con punti</source>
+        <translation>mit Punkten</translation>
+    </message>
+    <message>
+        <source>Punti del record</source>
+        <translation>Punkte des Rekords</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo calcolo</source>
+        <translation>&amp;Nächste Aufgabe</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Los</translation>
+    </message>
+    <message>
+        <source>Passa al prossimo calcolo</source>
+        <translation>Weiter zur nächsten Aufgabe</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
+        <translation>Bleib noch ein bisschen, vielleicht schlägst du den Rekord!</translation>
+    </message>
+    <message>
+        <source>Esci dal gioco e registra il record</source>
+        <translation>Das Spiel beenden und den Rekord speichern</translation>
+    </message>
+    <message>
+        <source>Pulsante senza azione</source>
+        <translation>Knopf ohne Aktion</translation>
+    </message>
+    <message>
+        <source>Ventobaldo- Arrivo fino a 10000</source>
+        <translation>Ventobaldo - Zählen bis 10000</translation>
+    </message>
+</context>
+<context>
+    <name>records</name>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>die Festplatte ist voll</translation>
+    </message>
+    <message>
+        <source>non ho il permesso di usarlo</source>
+        <translation>ich darf sie nicht benutzen</translation>
+    </message>
+    <message>
+        <source>è di sola lettura</source>
+        <translation>sie ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>Festplattenfehler</translation>
+    </message>
+    <message>
+        <source>un'altra copia del gioco sta salvando il record</source>
+        <translation>eine andere Kopie des Spiels speichert gerade den Rekord</translation>
+    </message>
+    <message>
+        <source>non è una cartella</source>
+        <translation>es ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>es ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>la cartella non c'è</source>
+        <translation>der Ordner fehlt</translation>
+    </message>
+    <message>
+        <source>il file non c'è</source>
+        <translation>die Datei fehlt</translation>
+    </message>
+    <message>
+        <source>ci sono troppi file aperti</source>
+        <translation>zu viele Dateien sind geöffnet</translation>
+    </message>
+    <message>
+        <source>la memoria è esaurita</source>
+        <translation>der Speicher ist voll</translation>
+    </message>
+    <message>
+        <source>ha un altro nome: è un collegamento fisso</source>
+        <translation>sie hat einen anderen Namen: sie ist ein harter Link</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record non è in funzione: chi amministra il computer lo avvia con «sudo systemctl enable --now corvalesta-record.socket»</source>
+        <translation>der Dienst, der den Rekord speichert, läuft nicht: wer den Computer verwaltet, startet ihn mit «sudo systemctl enable --now corvalesta-record.socket»</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record non ha risposto</source>
+        <translation>der Dienst, der den Rekord speichert, hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>Non riesco a usare la cartella del record
+%1
+
+Motivo: %2</source>
+        <translation>Ich kann den Ordner des Rekords nicht benutzen
+%1
+
+Grund: %2</translation>
+    </message>
+    <message>
+        <source>Non riesco a usare il file del record
+%1
+
+Motivo: %2</source>
+        <translation>Ich kann die Datei des Rekords nicht benutzen
+%1
+
+Grund: %2</translation>
+    </message>
+    <message>
+        <source>errore imprevisto (codice %1)</source>
+        <translation>unerwarteter Fehler (Code %1)</translation>
+    </message>
+    <message>
+        <source>(cartella dei record)</source>
+        <translation>(Ordner des Rekords)</translation>
+    </message>
+    <message>
+        <source>la cartella non è nota</source>
+        <translation>der Ordner ist nicht bekannt</translation>
+    </message>
+    <message>
+        <source>il nome è troppo lungo</source>
+        <translation>der Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record ha rifiutato la richiesta (codice %1)</source>
+        <translation>der Dienst, der den Rekord speichert, hat die Anfrage abgelehnt (Code %1)</translation>
+    </message>
+</context>
+</TS>

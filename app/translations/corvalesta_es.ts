@@ -1,0 +1,665 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="es" sourcelanguage="it_IT">
+<context>
+    <name>Clock</name>
+    <message>
+        <source>Mancano %1 e %2.</source>
+        <translation>Quedan %1 y %2.</translation>
+    </message>
+    <message>
+        <source>1 minuto</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation><numerusform>%n minuto</numerusform><numerusform>%n minutos</numerusform></translation>
+    </message>
+    <message>
+        <source>1 secondo</source>
+        <translation>1 segundo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n secondi</source>
+        <translation><numerusform>%n segundo</numerusform><numerusform>%n segundos</numerusform></translation>
+    </message>
+    <message>
+        <source>Manca 1 minuto.</source>
+        <translation>Queda 1 minuto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n minuti.</source>
+        <translation><numerusform>Queda %n minuto.</numerusform><numerusform>Quedan %n minutos.</numerusform></translation>
+    </message>
+    <message>
+        <source>Manca 1 secondo.</source>
+        <translation>Queda 1 segundo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n secondi.</source>
+        <translation><numerusform>Queda %n segundo.</numerusform><numerusform>Quedan %n segundos.</numerusform></translation>
+    </message>
+    <message>
+        <source>Tempo scaduto.</source>
+        <translation>Se acabó el tiempo.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>mostra il tastierino accanto al calcolo anche senza schermo tattile</source>
+        <translation>muestra el teclado numérico junto a la cuenta, aunque no haya pantalla táctil</translation>
+    </message>
+    <message>
+        <source>apre i risultati della classe invece di una gara</source>
+        <translation>abre los resultados de la clase en lugar de una partida</translation>
+    </message>
+    <message>
+        <source>codice</source>
+        <translation>código</translation>
+    </message>
+    <message>
+        <source>parla questa lingua invece di quella del computer</source>
+        <translation>habla este idioma en lugar del del ordenador</translation>
+    </message>
+    <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>muestra esta ayuda y sale</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>muestra la versión y sale</translation>
+    </message>
+    <message>
+        <source>Uso: corvalesta [opzioni]
+Una gara di cinque minuti: quanto fa un numero più 1?
+
+Opzioni:
+</source>
+        <translation>Uso: corvalesta [opciones]
+Una partida de cinco minutos: ¿cuánto es un número más 1?
+
+Opciones:
+</translation>
+    </message>
+    <message>
+        <source>Lingue: %1</source>
+        <translation>Idiomas: %1</translation>
+    </message>
+    <message>
+        <source>Per l'elenco delle opzioni: corvalesta --help</source>
+        <translation>Para ver la lista de opciones: corvalesta --help</translation>
+    </message>
+    <message>
+        <source>Manca il valore di un'opzione.</source>
+        <translation>A una opción le falta su valor.</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1</source>
+        <translation>Opción desconocida: %1</translation>
+    </message>
+    <message>
+        <source>Argomento non previsto: %1</source>
+        <translation>Argumento inesperado: %1</translation>
+    </message>
+    <message>
+        <source>Lingua sconosciuta: %1. Le lingue sono: %2.</source>
+        <translation>Idioma desconocido: %1. Los idiomas son: %2.</translation>
+    </message>
+    <message>
+        <source>Valore non valido per --ms-al-secondo: %1</source>
+        <translation>Valor no válido para --ms-al-secondo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Contest</name>
+    <message>
+        <source>Errore: troppe risposte da contare (overflow).</source>
+        <translation>Error: demasiadas respuestas para contar (desbordamiento).</translation>
+    </message>
+    <message>
+        <source>Come ti chiami?</source>
+        <translation>¿Cómo te llamas?</translation>
+    </message>
+    <message>
+        <source> %1 vediamo se sei un vero campione  </source>
+        <translation>¡%1, vamos a ver si eres un verdadero campeón!</translation>
+    </message>
+    <message>
+        <source>Quanto fa %1 più 1?</source>
+        <translation>¿Cuánto es %1 más 1?</translation>
+    </message>
+    <message>
+        <source>Esatto! %1 sei forte!</source>
+        <translation>¡Muy bien! ¡%1, eres genial!</translation>
+    </message>
+    <message>
+        <source>Sbagliato!! %1</source>
+        <translation>¡Casi! Es %1</translation>
+    </message>
+    <message>
+        <source>Risposte esatte: %1, errate: %2, totali: %3.</source>
+        <translation>Respuestas correctas: %1, incorrectas: %2, en total: %3.</translation>
+    </message>
+    <message>
+        <source>Non c'è ancora un record.</source>
+        <translation>Todavía no hay récord.</translation>
+    </message>
+    <message>
+        <source>1 punto</source>
+        <translation>1 punto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n punti</source>
+        <translation><numerusform>%n punto</numerusform><numerusform>%n puntos</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 punti</source>
+        <translation>%1 puntos</translation>
+    </message>
+    <message>
+        <source>Il record è di %1.</source>
+        <translation>El récord es de %1.</translation>
+    </message>
+    <message>
+        <source>Il record è di %1, di %2.</source>
+        <translation>El récord es de %1, de %2.</translation>
+    </message>
+    <message>
+        <source>INIZIAMO UNA NUOVA GARA  ?</source>
+        <translation>¿EMPEZAMOS UNA PARTIDA NUEVA?</translation>
+    </message>
+    <message>
+        <source>INIZIARE NUOVA GARA</source>
+        <translation>EMPEZAR UNA PARTIDA NUEVA</translation>
+    </message>
+    <message>
+        <source>Tavola pitagorica fino al numero? </source>
+        <translation>¿La tabla de multiplicar hasta qué número?</translation>
+    </message>
+    <message>
+        <source> %1 siccome non hai scelto arriviamo fino al 10.</source>
+        <translation>%1, como no has elegido, llegamos hasta el 10.</translation>
+    </message>
+    <message>
+        <source>Tempo scaduto! %1</source>
+        <translation>¡Se acabó el tiempo! %1</translation>
+    </message>
+</context>
+<context>
+    <name>Keypad</name>
+    <message>
+        <source>Cancella</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Invio</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>Tastierino</source>
+        <translation>Teclado numérico</translation>
+    </message>
+    <message>
+        <source>Tasti grandi per lo schermo a tocco</source>
+        <translation>Teclas grandes para la pantalla táctil</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Risposta</source>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>Nuovo calcolo</source>
+        <translation>Siguiente cuenta</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Realizzato dalle maestre e dai maestri</source>
+        <translation>Hecho por las maestras y los maestros</translation>
+    </message>
+    <message>
+        <source>Scuola Primaria Girasole</source>
+        <translation>Escuela Primaria Girasole</translation>
+    </message>
+    <message>
+        <source>nuovo</source>
+        <translation>nuevo</translation>
+    </message>
+    <message>
+        <source>Per le bambine e i bambini della quinta</source>
+        <translation>Para las niñas y los niños de quinto</translation>
+    </message>
+    <message>
+        <source>Schermo intero</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Tastierino</source>
+        <translation>Teclado numérico</translation>
+    </message>
+    <message>
+        <source>Tempo e record</source>
+        <translation>Tiempo y récord</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>&amp;Sì</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsChart</name>
+    <message>
+        <source>Grafico delle risposte esatte</source>
+        <translation>Gráfico de las respuestas correctas</translation>
+    </message>
+    <message>
+        <source>Risposte esatte di %1</source>
+        <translation>Respuestas correctas de %1</translation>
+    </message>
+    <message>
+        <source>Scegli una riga per vedere il grafico</source>
+        <translation>Elige una fila para ver el gráfico</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsModel</name>
+    <message>
+        <source>Data</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Esatte</source>
+        <translation>Correctas</translation>
+    </message>
+    <message>
+        <source>Errate</source>
+        <translation>Incorrectas</translation>
+    </message>
+    <message>
+        <source>Totali</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Durata</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Récord</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>sì</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Risultati della classe</source>
+        <translation>Resultados de la clase</translation>
+    </message>
+    <message>
+        <source>Lettura…</source>
+        <translation>Leyendo…</translation>
+    </message>
+    <message>
+        <source>&amp;Nome:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>Filtra per nome</source>
+        <translation>Filtrar por nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Periodo:</source>
+        <translation>&amp;Periodo:</translation>
+    </message>
+    <message>
+        <source>Periodo</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <translation>hoy</translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <translation>esta semana</translation>
+    </message>
+    <message>
+        <source>tutto</source>
+        <translation>todo</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta…</source>
+        <translation>&amp;Exportar…</translation>
+    </message>
+    <message>
+        <source>Esporta le righe mostrate</source>
+        <translation>Exportar las filas que se ven</translation>
+    </message>
+    <message>
+        <source>Gare mostrate</source>
+        <translation>Partidas mostradas</translation>
+    </message>
+    <message>
+        <source>Gare della classe</source>
+        <translation>Las partidas de la clase</translation>
+    </message>
+    <message>
+        <source>Tabella dei risultati</source>
+        <translation>Tabla de resultados</translation>
+    </message>
+    <message>
+        <source>Esporta i risultati</source>
+        <translation>Exportar los resultados</translation>
+    </message>
+    <message>
+        <source>Non riesco a salvare i risultati in
+%1</source>
+        <translation>No puedo guardar los resultados en
+%1</translation>
+    </message>
+    <message>
+        <source>Non riesco a leggere i risultati: %1</source>
+        <translation>No puedo leer los resultados: %1</translation>
+    </message>
+    <message>
+        <source>1 gara</source>
+        <translation>1 partida</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gare</source>
+        <translation><numerusform>%n partida</numerusform><numerusform>%n partidas</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>contest</name>
+    <message>
+        <source>Ciao, alla prossima sfida. </source>
+        <translation>¡Adiós, hasta el próximo desafío!</translation>
+    </message>
+    <message>
+        <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
+        <translation>¡Vale! He guardado tu récord, C A M P E Ó N</translation>
+    </message>
+</context>
+<context>
+    <name>design</name>
+    <message>
+        <source>Numero da completare</source>
+        <translation>Número que completar</translation>
+    </message>
+    <message>
+        <source>Segno più</source>
+        <translation>Signo más</translation>
+    </message>
+    <message>
+        <source>Numero da aggiungere</source>
+        <translation>Número que sumar</translation>
+    </message>
+    <message>
+        <source>Segno uguale</source>
+        <translation>Signo igual</translation>
+    </message>
+    <message>
+        <source>Inserisci il risultato e  premi il tasto  Invio</source>
+        <translation>Escribe el resultado y pulsa Intro</translation>
+    </message>
+    <message>
+        <source>Scrivi qui il risultato e premi Invio</source>
+        <translation>Escribe aquí el resultado y pulsa Intro</translation>
+    </message>
+    <message>
+        <source>Numero nascosto</source>
+        <translation>Número escondido</translation>
+    </message>
+    <message>
+        <source>Risposta del gioco</source>
+        <translation>La respuesta del juego</translation>
+    </message>
+    <message>
+        <source>Riga vuota</source>
+        <translation>Línea vacía</translation>
+    </message>
+    <message>
+        <source>Risposte esatte</source>
+        <translation>Respuestas correctas</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte esatte</source>
+        <translation>Título de las respuestas correctas</translation>
+    </message>
+    <message>
+        <source>Questo è il tuo punteggio. Forza con il  record</source>
+        <translation>Esta es tu puntuación. ¡A por el récord!</translation>
+    </message>
+    <message>
+        <source>Risposte errate</source>
+        <translation>Respuestas incorrectas</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte errate</source>
+        <translation>Título de las respuestas incorrectas</translation>
+    </message>
+    <message>
+        <source>Risposte totali</source>
+        <translation>Todas las respuestas</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte totali</source>
+        <translation>Título de todas las respuestas</translation>
+    </message>
+    <message>
+        <source>Tempo restante</source>
+        <translation>Tiempo restante</translation>
+    </message>
+    <message>
+        <source>Titolo del tempo</source>
+        <translation>Título del tiempo</translation>
+    </message>
+    <message>
+        <source>Clicca sotto di me per impostare il Timer</source>
+        <translation>Haz clic debajo de mí para poner el temporizador</translation>
+    </message>
+    <message>
+        <source>Orologio</source>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <source>Sfidante</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Titolo del nome del giocatore</source>
+        <translation>Título del nombre del jugador</translation>
+    </message>
+    <message>
+        <source>Nome del giocatore</source>
+        <translation>Nombre del jugador</translation>
+    </message>
+    <message>
+        <source>Il record  è di </source>
+        <translation>El récord es de </translation>
+    </message>
+    <message>
+        <source>Il record è di</source>
+        <translation>El récord es de</translation>
+    </message>
+    <message>
+        <source>Nome di chi ha il record</source>
+        <translation>Nombre de quien tiene el récord</translation>
+    </message>
+    <message>
+        <source>con punti</source>
+        <translation>con puntos</translation>
+    </message>
+    <message>
+        <source>Punti del record</source>
+        <translation>Puntos del récord</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo calcolo</source>
+        <translation>&amp;Siguiente cuenta</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Vamos</translation>
+    </message>
+    <message>
+        <source>Passa al prossimo calcolo</source>
+        <translation>Pasar a la siguiente cuenta</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
+        <translation>Quédate un poco más, ¡a lo mejor bates el récord!</translation>
+    </message>
+    <message>
+        <source>Esci dal gioco e registra il record</source>
+        <translation>Salir del juego y guardar el récord</translation>
+    </message>
+    <message>
+        <source>Pulsante senza azione</source>
+        <translation>Botón sin acción</translation>
+    </message>
+    <message>
+        <source>Ventobaldo- Arrivo fino a 10000</source>
+        <translation>Ventobaldo - Contar hasta 10000</translation>
+    </message>
+</context>
+<context>
+    <name>records</name>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>non ho il permesso di usarlo</source>
+        <translation>no tengo permiso para usarlo</translation>
+    </message>
+    <message>
+        <source>è di sola lettura</source>
+        <translation>es de solo lectura</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>error del disco</translation>
+    </message>
+    <message>
+        <source>un'altra copia del gioco sta salvando il record</source>
+        <translation>otra copia del juego está guardando el récord</translation>
+    </message>
+    <message>
+        <source>non è una cartella</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>la cartella non c'è</source>
+        <translation>la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>il file non c'è</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>ci sono troppi file aperti</source>
+        <translation>hay demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>la memoria è esaurita</source>
+        <translation>no queda memoria</translation>
+    </message>
+    <message>
+        <source>ha un altro nome: è un collegamento fisso</source>
+        <translation>tiene otro nombre: es un enlace duro</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record non è in funzione: chi amministra il computer lo avvia con «sudo systemctl enable --now corvalesta-record.socket»</source>
+        <translation>el servicio que guarda el récord no está en marcha: quien administra el ordenador lo inicia con «sudo systemctl enable --now corvalesta-record.socket»</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record non ha risposto</source>
+        <translation>el servicio que guarda el récord no ha respondido</translation>
+    </message>
+    <message>
+        <source>Non riesco a usare la cartella del record
+%1
+
+Motivo: %2</source>
+        <translation>No puedo usar la carpeta del récord
+%1
+
+Motivo: %2</translation>
+    </message>
+    <message>
+        <source>Non riesco a usare il file del record
+%1
+
+Motivo: %2</source>
+        <translation>No puedo usar el archivo del récord
+%1
+
+Motivo: %2</translation>
+    </message>
+    <message>
+        <source>errore imprevisto (codice %1)</source>
+        <translation>error inesperado (código %1)</translation>
+    </message>
+    <message>
+        <source>(cartella dei record)</source>
+        <translation>(carpeta del récord)</translation>
+    </message>
+    <message>
+        <source>la cartella non è nota</source>
+        <translation>no se conoce la carpeta</translation>
+    </message>
+    <message>
+        <source>il nome è troppo lungo</source>
+        <translation>el nombre es demasiado largo</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record ha rifiutato la richiesta (codice %1)</source>
+        <translation>el servicio que guarda el récord ha rechazado la petición (código %1)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,665 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="fr" sourcelanguage="it_IT">
+<context>
+    <name>Clock</name>
+    <message>
+        <source>Mancano %1 e %2.</source>
+        <translation>Il reste %1 et %2.</translation>
+    </message>
+    <message>
+        <source>1 minuto</source>
+        <translation>1 minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation><numerusform>%n minute</numerusform><numerusform>%n minutes</numerusform></translation>
+    </message>
+    <message>
+        <source>1 secondo</source>
+        <translation>1 seconde</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n secondi</source>
+        <translation><numerusform>%n seconde</numerusform><numerusform>%n secondes</numerusform></translation>
+    </message>
+    <message>
+        <source>Manca 1 minuto.</source>
+        <translation>Il reste 1 minute.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n minuti.</source>
+        <translation><numerusform>Il reste %n minute.</numerusform><numerusform>Il reste %n minutes.</numerusform></translation>
+    </message>
+    <message>
+        <source>Manca 1 secondo.</source>
+        <translation>Il reste 1 seconde.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n secondi.</source>
+        <translation><numerusform>Il reste %n seconde.</numerusform><numerusform>Il reste %n secondes.</numerusform></translation>
+    </message>
+    <message>
+        <source>Tempo scaduto.</source>
+        <translation>C'est fini !</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>mostra il tastierino accanto al calcolo anche senza schermo tattile</source>
+        <translation>affiche le pavé numérique à côté du calcul, même sans écran tactile</translation>
+    </message>
+    <message>
+        <source>apre i risultati della classe invece di una gara</source>
+        <translation>ouvre les résultats de la classe au lieu d'une partie</translation>
+    </message>
+    <message>
+        <source>codice</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>parla questa lingua invece di quella del computer</source>
+        <translation>parle cette langue au lieu de celle de l'ordinateur</translation>
+    </message>
+    <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>affiche cette aide et quitte</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>affiche la version et quitte</translation>
+    </message>
+    <message>
+        <source>Uso: corvalesta [opzioni]
+Una gara di cinque minuti: quanto fa un numero più 1?
+
+Opzioni:
+</source>
+        <translation>Utilisation : corvalesta [options]
+Une partie de cinq minutes : combien font un nombre plus 1 ?
+
+Options :
+</translation>
+    </message>
+    <message>
+        <source>Lingue: %1</source>
+        <translation>Langues : %1</translation>
+    </message>
+    <message>
+        <source>Per l'elenco delle opzioni: corvalesta --help</source>
+        <translation>Pour la liste des options : corvalesta --help</translation>
+    </message>
+    <message>
+        <source>Manca il valore di un'opzione.</source>
+        <translation>Il manque la valeur d'une option.</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1</source>
+        <translation>Option inconnue : %1</translation>
+    </message>
+    <message>
+        <source>Argomento non previsto: %1</source>
+        <translation>Argument inattendu : %1</translation>
+    </message>
+    <message>
+        <source>Lingua sconosciuta: %1. Le lingue sono: %2.</source>
+        <translation>Langue inconnue : %1. Les langues sont : %2.</translation>
+    </message>
+    <message>
+        <source>Valore non valido per --ms-al-secondo: %1</source>
+        <translation>Valeur non valable pour --ms-al-secondo : %1</translation>
+    </message>
+</context>
+<context>
+    <name>Contest</name>
+    <message>
+        <source>Errore: troppe risposte da contare (overflow).</source>
+        <translation>Erreur : trop de réponses à compter (dépassement).</translation>
+    </message>
+    <message>
+        <source>Come ti chiami?</source>
+        <translation>Comment tu t'appelles ?</translation>
+    </message>
+    <message>
+        <source> %1 vediamo se sei un vero campione  </source>
+        <translation>%1, voyons si tu es un vrai champion !</translation>
+    </message>
+    <message>
+        <source>Quanto fa %1 più 1?</source>
+        <translation>Combien font %1 plus 1 ?</translation>
+    </message>
+    <message>
+        <source>Esatto! %1 sei forte!</source>
+        <translation>Bravo ! %1, tu es super !</translation>
+    </message>
+    <message>
+        <source>Sbagliato!! %1</source>
+        <translation>Pas tout à fait ! C'est %1</translation>
+    </message>
+    <message>
+        <source>Risposte esatte: %1, errate: %2, totali: %3.</source>
+        <translation>Bonnes réponses : %1, erreurs : %2, en tout : %3.</translation>
+    </message>
+    <message>
+        <source>Non c'è ancora un record.</source>
+        <translation>Il n'y a pas encore de record.</translation>
+    </message>
+    <message>
+        <source>1 punto</source>
+        <translation>1 point</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n punti</source>
+        <translation><numerusform>%n point</numerusform><numerusform>%n points</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 punti</source>
+        <translation>%1 points</translation>
+    </message>
+    <message>
+        <source>Il record è di %1.</source>
+        <translation>Le record est de %1.</translation>
+    </message>
+    <message>
+        <source>Il record è di %1, di %2.</source>
+        <translation>Le record est de %1, par %2.</translation>
+    </message>
+    <message>
+        <source>INIZIAMO UNA NUOVA GARA  ?</source>
+        <translation>ON COMMENCE UNE NOUVELLE PARTIE ?</translation>
+    </message>
+    <message>
+        <source>INIZIARE NUOVA GARA</source>
+        <translation>NOUVELLE PARTIE</translation>
+    </message>
+    <message>
+        <source>Tavola pitagorica fino al numero? </source>
+        <translation>La table de multiplication jusqu'à quel nombre ?</translation>
+    </message>
+    <message>
+        <source> %1 siccome non hai scelto arriviamo fino al 10.</source>
+        <translation>%1, tu n'as pas choisi, alors on va jusqu'à 10.</translation>
+    </message>
+    <message>
+        <source>Tempo scaduto! %1</source>
+        <translation>C'est fini ! %1</translation>
+    </message>
+</context>
+<context>
+    <name>Keypad</name>
+    <message>
+        <source>Cancella</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Invio</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Tastierino</source>
+        <translation>Pavé numérique</translation>
+    </message>
+    <message>
+        <source>Tasti grandi per lo schermo a tocco</source>
+        <translation>Grandes touches pour l'écran tactile</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Risposta</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Nuovo calcolo</source>
+        <translation>Calcul suivant</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Realizzato dalle maestre e dai maestri</source>
+        <translation>Réalisé par les enseignants</translation>
+    </message>
+    <message>
+        <source>Scuola Primaria Girasole</source>
+        <translation>École primaire Girasole</translation>
+    </message>
+    <message>
+        <source>nuovo</source>
+        <translation>nouveau</translation>
+    </message>
+    <message>
+        <source>Per le bambine e i bambini della quinta</source>
+        <translation>Pour les filles et les garçons de CM2</translation>
+    </message>
+    <message>
+        <source>Schermo intero</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Tastierino</source>
+        <translation>Pavé numérique</translation>
+    </message>
+    <message>
+        <source>Tempo e record</source>
+        <translation>Temps et record</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>&amp;Sì</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsChart</name>
+    <message>
+        <source>Grafico delle risposte esatte</source>
+        <translation>Graphique des bonnes réponses</translation>
+    </message>
+    <message>
+        <source>Risposte esatte di %1</source>
+        <translation>Bonnes réponses de %1</translation>
+    </message>
+    <message>
+        <source>Scegli una riga per vedere il grafico</source>
+        <translation>Choisis une ligne pour voir le graphique</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsModel</name>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Esatte</source>
+        <translation>Bonnes</translation>
+    </message>
+    <message>
+        <source>Errate</source>
+        <translation>Erreurs</translation>
+    </message>
+    <message>
+        <source>Totali</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Durata</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>sì</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Risultati della classe</source>
+        <translation>Résultats de la classe</translation>
+    </message>
+    <message>
+        <source>Lettura…</source>
+        <translation>Lecture…</translation>
+    </message>
+    <message>
+        <source>&amp;Nome:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>Filtra per nome</source>
+        <translation>Filtrer par nom</translation>
+    </message>
+    <message>
+        <source>&amp;Periodo:</source>
+        <translation>&amp;Période :</translation>
+    </message>
+    <message>
+        <source>Periodo</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <translation>aujourd'hui</translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <translation>cette semaine</translation>
+    </message>
+    <message>
+        <source>tutto</source>
+        <translation>tout</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta…</source>
+        <translation>&amp;Exporter…</translation>
+    </message>
+    <message>
+        <source>Esporta le righe mostrate</source>
+        <translation>Exporter les lignes affichées</translation>
+    </message>
+    <message>
+        <source>Gare mostrate</source>
+        <translation>Parties affichées</translation>
+    </message>
+    <message>
+        <source>Gare della classe</source>
+        <translation>Les parties de la classe</translation>
+    </message>
+    <message>
+        <source>Tabella dei risultati</source>
+        <translation>Tableau des résultats</translation>
+    </message>
+    <message>
+        <source>Esporta i risultati</source>
+        <translation>Exporter les résultats</translation>
+    </message>
+    <message>
+        <source>Non riesco a salvare i risultati in
+%1</source>
+        <translation>Je n'arrive pas à enregistrer les résultats dans
+%1</translation>
+    </message>
+    <message>
+        <source>Non riesco a leggere i risultati: %1</source>
+        <translation>Je n'arrive pas à lire les résultats : %1</translation>
+    </message>
+    <message>
+        <source>1 gara</source>
+        <translation>1 partie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gare</source>
+        <translation><numerusform>%n partie</numerusform><numerusform>%n parties</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>contest</name>
+    <message>
+        <source>Ciao, alla prossima sfida. </source>
+        <translation>Au revoir, à la prochaine partie !</translation>
+    </message>
+    <message>
+        <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
+        <translation>D'accord ! J'ai enregistré ton record, C H A M P I O N</translation>
+    </message>
+</context>
+<context>
+    <name>design</name>
+    <message>
+        <source>Numero da completare</source>
+        <translation>Nombre à compléter</translation>
+    </message>
+    <message>
+        <source>Segno più</source>
+        <translation>Signe plus</translation>
+    </message>
+    <message>
+        <source>Numero da aggiungere</source>
+        <translation>Nombre à ajouter</translation>
+    </message>
+    <message>
+        <source>Segno uguale</source>
+        <translation>Signe égal</translation>
+    </message>
+    <message>
+        <source>Inserisci il risultato e  premi il tasto  Invio</source>
+        <translation>Écris le résultat et appuie sur Entrée</translation>
+    </message>
+    <message>
+        <source>Scrivi qui il risultato e premi Invio</source>
+        <translation>Écris ici le résultat et appuie sur Entrée</translation>
+    </message>
+    <message>
+        <source>Numero nascosto</source>
+        <translation>Nombre caché</translation>
+    </message>
+    <message>
+        <source>Risposta del gioco</source>
+        <translation>La réponse du jeu</translation>
+    </message>
+    <message>
+        <source>Riga vuota</source>
+        <translation>Ligne vide</translation>
+    </message>
+    <message>
+        <source>Risposte esatte</source>
+        <translation>Bonnes réponses</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte esatte</source>
+        <translation>Titre des bonnes réponses</translation>
+    </message>
+    <message>
+        <source>Questo è il tuo punteggio. Forza con il  record</source>
+        <translation>Voici ton score. En avant vers le record !</translation>
+    </message>
+    <message>
+        <source>Risposte errate</source>
+        <translation>Erreurs</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte errate</source>
+        <translation>Titre des erreurs</translation>
+    </message>
+    <message>
+        <source>Risposte totali</source>
+        <translation>Toutes les réponses</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte totali</source>
+        <translation>Titre de toutes les réponses</translation>
+    </message>
+    <message>
+        <source>Tempo restante</source>
+        <translation>Temps restant</translation>
+    </message>
+    <message>
+        <source>Titolo del tempo</source>
+        <translation>Titre du temps</translation>
+    </message>
+    <message>
+        <source>Clicca sotto di me per impostare il Timer</source>
+        <translation>Clique sous moi pour régler le minuteur</translation>
+    </message>
+    <message>
+        <source>Orologio</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <source>Sfidante</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Titolo del nome del giocatore</source>
+        <translation>Titre du nom du joueur</translation>
+    </message>
+    <message>
+        <source>Nome del giocatore</source>
+        <translation>Nom du joueur</translation>
+    </message>
+    <message>
+        <source>Il record  è di </source>
+        <translation>Le record est de </translation>
+    </message>
+    <message>
+        <source>Il record è di</source>
+        <translation>Le record est de</translation>
+    </message>
+    <message>
+        <source>Nome di chi ha il record</source>
+        <translation>Nom du détenteur du record</translation>
+    </message>
+    <message>
+        <source>con punti</source>
+        <translation>avec points</translation>
+    </message>
+    <message>
+        <source>Punti del record</source>
+        <translation>Points du record</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo calcolo</source>
+        <translation>Calcul &amp;suivant</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>Passa al prossimo calcolo</source>
+        <translation>Passer au calcul suivant</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
+        <translation>Reste encore un peu, tu vas peut-être battre le record !</translation>
+    </message>
+    <message>
+        <source>Esci dal gioco e registra il record</source>
+        <translation>Quitter le jeu et enregistrer le record</translation>
+    </message>
+    <message>
+        <source>Pulsante senza azione</source>
+        <translation>Bouton sans action</translation>
+    </message>
+    <message>
+        <source>Ventobaldo- Arrivo fino a 10000</source>
+        <translation>Ventobaldo - Compter jusqu'à 10000</translation>
+    </message>
+</context>
+<context>
+    <name>records</name>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>non ho il permesso di usarlo</source>
+        <translation>je n'ai pas le droit de l'utiliser</translation>
+    </message>
+    <message>
+        <source>è di sola lettura</source>
+        <translation>il est en lecture seule</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>erreur du disque</translation>
+    </message>
+    <message>
+        <source>un'altra copia del gioco sta salvando il record</source>
+        <translation>une autre copie du jeu est en train d'enregistrer le record</translation>
+    </message>
+    <message>
+        <source>non è una cartella</source>
+        <translation>ce n'est pas un dossier</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>ce n'est pas un fichier normal</translation>
+    </message>
+    <message>
+        <source>la cartella non c'è</source>
+        <translation>le dossier n'existe pas</translation>
+    </message>
+    <message>
+        <source>il file non c'è</source>
+        <translation>le fichier n'existe pas</translation>
+    </message>
+    <message>
+        <source>ci sono troppi file aperti</source>
+        <translation>trop de fichiers sont ouverts</translation>
+    </message>
+    <message>
+        <source>la memoria è esaurita</source>
+        <translation>la mémoire est pleine</translation>
+    </message>
+    <message>
+        <source>ha un altro nome: è un collegamento fisso</source>
+        <translation>il a un autre nom : c'est un lien physique</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record non è in funzione: chi amministra il computer lo avvia con «sudo systemctl enable --now corvalesta-record.socket»</source>
+        <translation>le service qui enregistre le record ne fonctionne pas : l'administrateur de l'ordinateur le démarre avec «sudo systemctl enable --now corvalesta-record.socket»</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record non ha risposto</source>
+        <translation>le service qui enregistre le record n'a pas répondu</translation>
+    </message>
+    <message>
+        <source>Non riesco a usare la cartella del record
+%1
+
+Motivo: %2</source>
+        <translation>Je n'arrive pas à utiliser le dossier du record
+%1
+
+Raison : %2</translation>
+    </message>
+    <message>
+        <source>Non riesco a usare il file del record
+%1
+
+Motivo: %2</source>
+        <translation>Je n'arrive pas à utiliser le fichier du record
+%1
+
+Raison : %2</translation>
+    </message>
+    <message>
+        <source>errore imprevisto (codice %1)</source>
+        <translation>erreur inattendue (code %1)</translation>
+    </message>
+    <message>
+        <source>(cartella dei record)</source>
+        <translation>(dossier du record)</translation>
+    </message>
+    <message>
+        <source>la cartella non è nota</source>
+        <translation>le dossier n'est pas connu</translation>
+    </message>
+    <message>
+        <source>il nome è troppo lungo</source>
+        <translation>le nom est trop long</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record ha rifiutato la richiesta (codice %1)</source>
+        <translation>le service qui enregistre le record a refusé la demande (code %1)</translation>
+    </message>
+</context>
+</TS>

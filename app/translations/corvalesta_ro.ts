@@ -1,0 +1,665 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="ro" sourcelanguage="it_IT">
+<context>
+    <name>Clock</name>
+    <message>
+        <source>Mancano %1 e %2.</source>
+        <translation>Mai sunt %1 și %2.</translation>
+    </message>
+    <message>
+        <source>1 minuto</source>
+        <translation>1 minut</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation><numerusform>%n minut</numerusform><numerusform>%n minute</numerusform><numerusform>%n de minute</numerusform></translation>
+    </message>
+    <message>
+        <source>1 secondo</source>
+        <translation>1 secundă</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n secondi</source>
+        <translation><numerusform>%n secundă</numerusform><numerusform>%n secunde</numerusform><numerusform>%n de secunde</numerusform></translation>
+    </message>
+    <message>
+        <source>Manca 1 minuto.</source>
+        <translation>Mai este 1 minut.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n minuti.</source>
+        <translation><numerusform>Mai este %n minut.</numerusform><numerusform>Mai sunt %n minute.</numerusform><numerusform>Mai sunt %n de minute.</numerusform></translation>
+    </message>
+    <message>
+        <source>Manca 1 secondo.</source>
+        <translation>Mai este 1 secundă.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n secondi.</source>
+        <translation><numerusform>Mai este %n secundă.</numerusform><numerusform>Mai sunt %n secunde.</numerusform><numerusform>Mai sunt %n de secunde.</numerusform></translation>
+    </message>
+    <message>
+        <source>Tempo scaduto.</source>
+        <translation>Timpul a expirat.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>mostra il tastierino accanto al calcolo anche senza schermo tattile</source>
+        <translation>arată tastatura numerică lângă calcul, chiar și fără ecran tactil</translation>
+    </message>
+    <message>
+        <source>apre i risultati della classe invece di una gara</source>
+        <translation>deschide rezultatele clasei în loc de un joc</translation>
+    </message>
+    <message>
+        <source>codice</source>
+        <translation>cod</translation>
+    </message>
+    <message>
+        <source>parla questa lingua invece di quella del computer</source>
+        <translation>vorbește această limbă în locul celei a calculatorului</translation>
+    </message>
+    <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>arată acest ajutor și iese</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>arată versiunea și iese</translation>
+    </message>
+    <message>
+        <source>Uso: corvalesta [opzioni]
+Una gara di cinque minuti: quanto fa un numero più 1?
+
+Opzioni:
+</source>
+        <translation>Utilizare: corvalesta [opțiuni]
+Un joc de cinci minute: cât fac un număr plus 1?
+
+Opțiuni:
+</translation>
+    </message>
+    <message>
+        <source>Lingue: %1</source>
+        <translation>Limbi: %1</translation>
+    </message>
+    <message>
+        <source>Per l'elenco delle opzioni: corvalesta --help</source>
+        <translation>Pentru lista opțiunilor: corvalesta --help</translation>
+    </message>
+    <message>
+        <source>Manca il valore di un'opzione.</source>
+        <translation>Unei opțiuni îi lipsește valoarea.</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1</source>
+        <translation>Opțiune necunoscută: %1</translation>
+    </message>
+    <message>
+        <source>Argomento non previsto: %1</source>
+        <translation>Argument neașteptat: %1</translation>
+    </message>
+    <message>
+        <source>Lingua sconosciuta: %1. Le lingue sono: %2.</source>
+        <translation>Limbă necunoscută: %1. Limbile sunt: %2.</translation>
+    </message>
+    <message>
+        <source>Valore non valido per --ms-al-secondo: %1</source>
+        <translation>Valoare nevalidă pentru --ms-al-secondo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Contest</name>
+    <message>
+        <source>Errore: troppe risposte da contare (overflow).</source>
+        <translation>Eroare: prea multe răspunsuri de numărat (depășire).</translation>
+    </message>
+    <message>
+        <source>Come ti chiami?</source>
+        <translation>Cum te cheamă?</translation>
+    </message>
+    <message>
+        <source> %1 vediamo se sei un vero campione  </source>
+        <translation>%1, hai să vedem dacă ești un adevărat campion!</translation>
+    </message>
+    <message>
+        <source>Quanto fa %1 più 1?</source>
+        <translation>Cât fac %1 plus 1?</translation>
+    </message>
+    <message>
+        <source>Esatto! %1 sei forte!</source>
+        <translation>Corect! %1, ești grozav!</translation>
+    </message>
+    <message>
+        <source>Sbagliato!! %1</source>
+        <translation>Nu chiar! Este %1</translation>
+    </message>
+    <message>
+        <source>Risposte esatte: %1, errate: %2, totali: %3.</source>
+        <translation>Răspunsuri corecte: %1, greșite: %2, în total: %3.</translation>
+    </message>
+    <message>
+        <source>Non c'è ancora un record.</source>
+        <translation>Încă nu există un record.</translation>
+    </message>
+    <message>
+        <source>1 punto</source>
+        <translation>1 punct</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n punti</source>
+        <translation><numerusform>%n punct</numerusform><numerusform>%n puncte</numerusform><numerusform>%n de puncte</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 punti</source>
+        <translation>%1 puncte</translation>
+    </message>
+    <message>
+        <source>Il record è di %1.</source>
+        <translation>Recordul este de %1.</translation>
+    </message>
+    <message>
+        <source>Il record è di %1, di %2.</source>
+        <translation>Recordul este de %1, al lui %2.</translation>
+    </message>
+    <message>
+        <source>INIZIAMO UNA NUOVA GARA  ?</source>
+        <translation>ÎNCEPEM UN JOC NOU?</translation>
+    </message>
+    <message>
+        <source>INIZIARE NUOVA GARA</source>
+        <translation>ÎNCEPE UN JOC NOU</translation>
+    </message>
+    <message>
+        <source>Tavola pitagorica fino al numero? </source>
+        <translation>Tabla înmulțirii până la ce număr?</translation>
+    </message>
+    <message>
+        <source> %1 siccome non hai scelto arriviamo fino al 10.</source>
+        <translation>%1, pentru că n-ai ales, mergem până la 10.</translation>
+    </message>
+    <message>
+        <source>Tempo scaduto! %1</source>
+        <translation>Timpul a expirat! %1</translation>
+    </message>
+</context>
+<context>
+    <name>Keypad</name>
+    <message>
+        <source>Cancella</source>
+        <translation>Șterge</translation>
+    </message>
+    <message>
+        <source>Invio</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Tastierino</source>
+        <translation>Tastatură numerică</translation>
+    </message>
+    <message>
+        <source>Tasti grandi per lo schermo a tocco</source>
+        <translation>Taste mari pentru ecranul tactil</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Risposta</source>
+        <translation>Răspuns</translation>
+    </message>
+    <message>
+        <source>Nuovo calcolo</source>
+        <translation>Calculul următor</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Ieșire</translation>
+    </message>
+    <message>
+        <source>Realizzato dalle maestre e dai maestri</source>
+        <translation>Realizat de învățătoare și învățători</translation>
+    </message>
+    <message>
+        <source>Scuola Primaria Girasole</source>
+        <translation>Școala Primară Girasole</translation>
+    </message>
+    <message>
+        <source>nuovo</source>
+        <translation>nou</translation>
+    </message>
+    <message>
+        <source>Per le bambine e i bambini della quinta</source>
+        <translation>Pentru fetele și băieții din clasa a cincea</translation>
+    </message>
+    <message>
+        <source>Schermo intero</source>
+        <translation>Ecran complet</translation>
+    </message>
+    <message>
+        <source>Tastierino</source>
+        <translation>Tastatură numerică</translation>
+    </message>
+    <message>
+        <source>Tempo e record</source>
+        <translation>Timp și record</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>&amp;Sì</source>
+        <translation>&amp;Da</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nu</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Anulează</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsChart</name>
+    <message>
+        <source>Grafico delle risposte esatte</source>
+        <translation>Graficul răspunsurilor corecte</translation>
+    </message>
+    <message>
+        <source>Risposte esatte di %1</source>
+        <translation>Răspunsurile corecte ale lui %1</translation>
+    </message>
+    <message>
+        <source>Scegli una riga per vedere il grafico</source>
+        <translation>Alege un rând ca să vezi graficul</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsModel</name>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nume</translation>
+    </message>
+    <message>
+        <source>Esatte</source>
+        <translation>Corecte</translation>
+    </message>
+    <message>
+        <source>Errate</source>
+        <translation>Greșite</translation>
+    </message>
+    <message>
+        <source>Totali</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Durata</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Cont</translation>
+    </message>
+    <message>
+        <source>sì</source>
+        <translation>da</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nu</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Risultati della classe</source>
+        <translation>Rezultatele clasei</translation>
+    </message>
+    <message>
+        <source>Lettura…</source>
+        <translation>Citesc…</translation>
+    </message>
+    <message>
+        <source>&amp;Nome:</source>
+        <translation>&amp;Nume:</translation>
+    </message>
+    <message>
+        <source>Filtra per nome</source>
+        <translation>Filtrează după nume</translation>
+    </message>
+    <message>
+        <source>&amp;Periodo:</source>
+        <translation>&amp;Perioadă:</translation>
+    </message>
+    <message>
+        <source>Periodo</source>
+        <translation>Perioadă</translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <translation>azi</translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <translation>săptămâna aceasta</translation>
+    </message>
+    <message>
+        <source>tutto</source>
+        <translation>tot</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta…</source>
+        <translation>&amp;Exportă…</translation>
+    </message>
+    <message>
+        <source>Esporta le righe mostrate</source>
+        <translation>Exportă rândurile afișate</translation>
+    </message>
+    <message>
+        <source>Gare mostrate</source>
+        <translation>Jocuri afișate</translation>
+    </message>
+    <message>
+        <source>Gare della classe</source>
+        <translation>Jocurile clasei</translation>
+    </message>
+    <message>
+        <source>Tabella dei risultati</source>
+        <translation>Tabelul rezultatelor</translation>
+    </message>
+    <message>
+        <source>Esporta i risultati</source>
+        <translation>Exportă rezultatele</translation>
+    </message>
+    <message>
+        <source>Non riesco a salvare i risultati in
+%1</source>
+        <translation>Nu pot salva rezultatele în
+%1</translation>
+    </message>
+    <message>
+        <source>Non riesco a leggere i risultati: %1</source>
+        <translation>Nu pot citi rezultatele: %1</translation>
+    </message>
+    <message>
+        <source>1 gara</source>
+        <translation>1 joc</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gare</source>
+        <translation><numerusform>%n joc</numerusform><numerusform>%n jocuri</numerusform><numerusform>%n de jocuri</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>contest</name>
+    <message>
+        <source>Ciao, alla prossima sfida. </source>
+        <translation>Pa, ne vedem la următoarea provocare!</translation>
+    </message>
+    <message>
+        <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
+        <translation>Gata! Ți-am salvat recordul, C A M P I O N U L E</translation>
+    </message>
+</context>
+<context>
+    <name>design</name>
+    <message>
+        <source>Numero da completare</source>
+        <translation>Număr de completat</translation>
+    </message>
+    <message>
+        <source>Segno più</source>
+        <translation>Semnul plus</translation>
+    </message>
+    <message>
+        <source>Numero da aggiungere</source>
+        <translation>Număr de adunat</translation>
+    </message>
+    <message>
+        <source>Segno uguale</source>
+        <translation>Semnul egal</translation>
+    </message>
+    <message>
+        <source>Inserisci il risultato e  premi il tasto  Invio</source>
+        <translation>Scrie rezultatul și apasă Enter</translation>
+    </message>
+    <message>
+        <source>Scrivi qui il risultato e premi Invio</source>
+        <translation>Scrie aici rezultatul și apasă Enter</translation>
+    </message>
+    <message>
+        <source>Numero nascosto</source>
+        <translation>Număr ascuns</translation>
+    </message>
+    <message>
+        <source>Risposta del gioco</source>
+        <translation>Răspunsul jocului</translation>
+    </message>
+    <message>
+        <source>Riga vuota</source>
+        <translation>Rând gol</translation>
+    </message>
+    <message>
+        <source>Risposte esatte</source>
+        <translation>Răspunsuri corecte</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte esatte</source>
+        <translation>Titlul răspunsurilor corecte</translation>
+    </message>
+    <message>
+        <source>Questo è il tuo punteggio. Forza con il  record</source>
+        <translation>Acesta e punctajul tău. Hai după record!</translation>
+    </message>
+    <message>
+        <source>Risposte errate</source>
+        <translation>Răspunsuri greșite</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte errate</source>
+        <translation>Titlul răspunsurilor greșite</translation>
+    </message>
+    <message>
+        <source>Risposte totali</source>
+        <translation>Toate răspunsurile</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte totali</source>
+        <translation>Titlul tuturor răspunsurilor</translation>
+    </message>
+    <message>
+        <source>Tempo restante</source>
+        <translation>Timp rămas</translation>
+    </message>
+    <message>
+        <source>Titolo del tempo</source>
+        <translation>Titlul timpului</translation>
+    </message>
+    <message>
+        <source>Clicca sotto di me per impostare il Timer</source>
+        <translation>Apasă sub mine ca să potrivești cronometrul</translation>
+    </message>
+    <message>
+        <source>Orologio</source>
+        <translation>Ceas</translation>
+    </message>
+    <message>
+        <source>Sfidante</source>
+        <translation>Jucător</translation>
+    </message>
+    <message>
+        <source>Titolo del nome del giocatore</source>
+        <translation>Titlul numelui jucătorului</translation>
+    </message>
+    <message>
+        <source>Nome del giocatore</source>
+        <translation>Numele jucătorului</translation>
+    </message>
+    <message>
+        <source>Il record  è di </source>
+        <translation>Recordul este de </translation>
+    </message>
+    <message>
+        <source>Il record è di</source>
+        <translation>Recordul este de</translation>
+    </message>
+    <message>
+        <source>Nome di chi ha il record</source>
+        <translation>Numele celui care are recordul</translation>
+    </message>
+    <message>
+        <source>con punti</source>
+        <translation>cu puncte</translation>
+    </message>
+    <message>
+        <source>Punti del record</source>
+        <translation>Punctele recordului</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo calcolo</source>
+        <translation>Calculul &amp;următor</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Hai</translation>
+    </message>
+    <message>
+        <source>Passa al prossimo calcolo</source>
+        <translation>Treci la calculul următor</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Ieșire</translation>
+    </message>
+    <message>
+        <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
+        <translation>Mai rămâi puțin, poate bați recordul!</translation>
+    </message>
+    <message>
+        <source>Esci dal gioco e registra il record</source>
+        <translation>Ieși din joc și salvează recordul</translation>
+    </message>
+    <message>
+        <source>Pulsante senza azione</source>
+        <translation>Buton fără acțiune</translation>
+    </message>
+    <message>
+        <source>Ventobaldo- Arrivo fino a 10000</source>
+        <translation>Ventobaldo - Numărăm până la 10000</translation>
+    </message>
+</context>
+<context>
+    <name>records</name>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>discul este plin</translation>
+    </message>
+    <message>
+        <source>non ho il permesso di usarlo</source>
+        <translation>nu am voie să îl folosesc</translation>
+    </message>
+    <message>
+        <source>è di sola lettura</source>
+        <translation>este doar pentru citire</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>eroare de disc</translation>
+    </message>
+    <message>
+        <source>un'altra copia del gioco sta salvando il record</source>
+        <translation>altă copie a jocului salvează recordul</translation>
+    </message>
+    <message>
+        <source>non è una cartella</source>
+        <translation>nu este un dosar</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>nu este un fișier obișnuit</translation>
+    </message>
+    <message>
+        <source>la cartella non c'è</source>
+        <translation>dosarul lipsește</translation>
+    </message>
+    <message>
+        <source>il file non c'è</source>
+        <translation>fișierul lipsește</translation>
+    </message>
+    <message>
+        <source>ci sono troppi file aperti</source>
+        <translation>sunt prea multe fișiere deschise</translation>
+    </message>
+    <message>
+        <source>la memoria è esaurita</source>
+        <translation>memoria s-a terminat</translation>
+    </message>
+    <message>
+        <source>ha un altro nome: è un collegamento fisso</source>
+        <translation>are alt nume: este o legătură fizică</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record non è in funzione: chi amministra il computer lo avvia con «sudo systemctl enable --now corvalesta-record.socket»</source>
+        <translation>serviciul care salvează recordul nu funcționează: cine administrează calculatorul îl pornește cu «sudo systemctl enable --now corvalesta-record.socket»</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record non ha risposto</source>
+        <translation>serviciul care salvează recordul nu a răspuns</translation>
+    </message>
+    <message>
+        <source>Non riesco a usare la cartella del record
+%1
+
+Motivo: %2</source>
+        <translation>Nu pot folosi dosarul recordului
+%1
+
+Motiv: %2</translation>
+    </message>
+    <message>
+        <source>Non riesco a usare il file del record
+%1
+
+Motivo: %2</source>
+        <translation>Nu pot folosi fișierul recordului
+%1
+
+Motiv: %2</translation>
+    </message>
+    <message>
+        <source>errore imprevisto (codice %1)</source>
+        <translation>eroare neașteptată (cod %1)</translation>
+    </message>
+    <message>
+        <source>(cartella dei record)</source>
+        <translation>(dosarul recordului)</translation>
+    </message>
+    <message>
+        <source>la cartella non è nota</source>
+        <translation>dosarul nu este cunoscut</translation>
+    </message>
+    <message>
+        <source>il nome è troppo lungo</source>
+        <translation>numele este prea lung</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record ha rifiutato la richiesta (codice %1)</source>
+        <translation>serviciul care salvează recordul a refuzat cererea (cod %1)</translation>
+    </message>
+</context>
+</TS>

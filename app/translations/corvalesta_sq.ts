@@ -1,0 +1,665 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="sq" sourcelanguage="it_IT">
+<context>
+    <name>Clock</name>
+    <message>
+        <source>Mancano %1 e %2.</source>
+        <translation>Kanë mbetur %1 e %2.</translation>
+    </message>
+    <message>
+        <source>1 minuto</source>
+        <translation>1 minutë</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation><numerusform>%n minutë</numerusform><numerusform>%n minuta</numerusform></translation>
+    </message>
+    <message>
+        <source>1 secondo</source>
+        <translation>1 sekondë</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n secondi</source>
+        <translation><numerusform>%n sekondë</numerusform><numerusform>%n sekonda</numerusform></translation>
+    </message>
+    <message>
+        <source>Manca 1 minuto.</source>
+        <translation>Ka mbetur 1 minutë.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n minuti.</source>
+        <translation><numerusform>Ka mbetur %n minutë.</numerusform><numerusform>Kanë mbetur %n minuta.</numerusform></translation>
+    </message>
+    <message>
+        <source>Manca 1 secondo.</source>
+        <translation>Ka mbetur 1 sekondë.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n secondi.</source>
+        <translation><numerusform>Ka mbetur %n sekondë.</numerusform><numerusform>Kanë mbetur %n sekonda.</numerusform></translation>
+    </message>
+    <message>
+        <source>Tempo scaduto.</source>
+        <translation>Koha mbaroi.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>mostra il tastierino accanto al calcolo anche senza schermo tattile</source>
+        <translation>tregon tastierën me numra pranë llogarisë, edhe pa ekran me prekje</translation>
+    </message>
+    <message>
+        <source>apre i risultati della classe invece di una gara</source>
+        <translation>hap rezultatet e klasës në vend të një loje</translation>
+    </message>
+    <message>
+        <source>codice</source>
+        <translation>kodi</translation>
+    </message>
+    <message>
+        <source>parla questa lingua invece di quella del computer</source>
+        <translation>flet këtë gjuhë në vend të gjuhës së kompjuterit</translation>
+    </message>
+    <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>tregon këtë ndihmë dhe del</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>tregon versionin dhe del</translation>
+    </message>
+    <message>
+        <source>Uso: corvalesta [opzioni]
+Una gara di cinque minuti: quanto fa un numero più 1?
+
+Opzioni:
+</source>
+        <translation>Përdorimi: corvalesta [opsione]
+Një lojë pesë minutëshe: sa bën një numër plus 1?
+
+Opsione:
+</translation>
+    </message>
+    <message>
+        <source>Lingue: %1</source>
+        <translation>Gjuhët: %1</translation>
+    </message>
+    <message>
+        <source>Per l'elenco delle opzioni: corvalesta --help</source>
+        <translation>Për listën e opsioneve: corvalesta --help</translation>
+    </message>
+    <message>
+        <source>Manca il valore di un'opzione.</source>
+        <translation>Një opsioni i mungon vlera.</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1</source>
+        <translation>Opsion i panjohur: %1</translation>
+    </message>
+    <message>
+        <source>Argomento non previsto: %1</source>
+        <translation>Argument i papritur: %1</translation>
+    </message>
+    <message>
+        <source>Lingua sconosciuta: %1. Le lingue sono: %2.</source>
+        <translation>Gjuhë e panjohur: %1. Gjuhët janë: %2.</translation>
+    </message>
+    <message>
+        <source>Valore non valido per --ms-al-secondo: %1</source>
+        <translation>Vlerë e pavlefshme për --ms-al-secondo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Contest</name>
+    <message>
+        <source>Errore: troppe risposte da contare (overflow).</source>
+        <translation>Gabim: shumë përgjigje për t'u numëruar (tejkalim).</translation>
+    </message>
+    <message>
+        <source>Come ti chiami?</source>
+        <translation>Si e ke emrin?</translation>
+    </message>
+    <message>
+        <source> %1 vediamo se sei un vero campione  </source>
+        <translation>%1, le të shohim nëse je një kampion i vërtetë!</translation>
+    </message>
+    <message>
+        <source>Quanto fa %1 più 1?</source>
+        <translation>Sa bën %1 plus 1?</translation>
+    </message>
+    <message>
+        <source>Esatto! %1 sei forte!</source>
+        <translation>Saktë! %1, je shumë i zoti!</translation>
+    </message>
+    <message>
+        <source>Sbagliato!! %1</source>
+        <translation>Jo tamam! Është %1</translation>
+    </message>
+    <message>
+        <source>Risposte esatte: %1, errate: %2, totali: %3.</source>
+        <translation>Përgjigje të sakta: %1, të gabuara: %2, gjithsej: %3.</translation>
+    </message>
+    <message>
+        <source>Non c'è ancora un record.</source>
+        <translation>Ende nuk ka rekord.</translation>
+    </message>
+    <message>
+        <source>1 punto</source>
+        <translation>1 pikë</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n punti</source>
+        <translation><numerusform>%n pikë</numerusform><numerusform>%n pikë</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 punti</source>
+        <translation>%1 pikë</translation>
+    </message>
+    <message>
+        <source>Il record è di %1.</source>
+        <translation>Rekordi është %1.</translation>
+    </message>
+    <message>
+        <source>Il record è di %1, di %2.</source>
+        <translation>Rekordi është %1, i %2.</translation>
+    </message>
+    <message>
+        <source>INIZIAMO UNA NUOVA GARA  ?</source>
+        <translation>A FILLOJMË NJË LOJË TË RE?</translation>
+    </message>
+    <message>
+        <source>INIZIARE NUOVA GARA</source>
+        <translation>FILLO NJË LOJË TË RE</translation>
+    </message>
+    <message>
+        <source>Tavola pitagorica fino al numero? </source>
+        <translation>Tabela e shumëzimit deri në cilin numër?</translation>
+    </message>
+    <message>
+        <source> %1 siccome non hai scelto arriviamo fino al 10.</source>
+        <translation>%1, nuk zgjodhe, prandaj shkojmë deri në 10.</translation>
+    </message>
+    <message>
+        <source>Tempo scaduto! %1</source>
+        <translation>Koha mbaroi! %1</translation>
+    </message>
+</context>
+<context>
+    <name>Keypad</name>
+    <message>
+        <source>Cancella</source>
+        <translation>Fshi</translation>
+    </message>
+    <message>
+        <source>Invio</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Tastierino</source>
+        <translation>Tastiera me numra</translation>
+    </message>
+    <message>
+        <source>Tasti grandi per lo schermo a tocco</source>
+        <translation>Taste të mëdha për ekranin me prekje</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Risposta</source>
+        <translation>Përgjigja</translation>
+    </message>
+    <message>
+        <source>Nuovo calcolo</source>
+        <translation>Llogaria tjetër</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Dil</translation>
+    </message>
+    <message>
+        <source>Realizzato dalle maestre e dai maestri</source>
+        <translation>Bërë nga mësueset dhe mësuesit</translation>
+    </message>
+    <message>
+        <source>Scuola Primaria Girasole</source>
+        <translation>Shkolla Fillore Girasole</translation>
+    </message>
+    <message>
+        <source>nuovo</source>
+        <translation>i ri</translation>
+    </message>
+    <message>
+        <source>Per le bambine e i bambini della quinta</source>
+        <translation>Për vajzat dhe djemtë e klasës së pestë</translation>
+    </message>
+    <message>
+        <source>Schermo intero</source>
+        <translation>Ekran i plotë</translation>
+    </message>
+    <message>
+        <source>Tastierino</source>
+        <translation>Tastiera me numra</translation>
+    </message>
+    <message>
+        <source>Tempo e record</source>
+        <translation>Koha dhe rekordi</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>&amp;Sì</source>
+        <translation>&amp;Po</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Jo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Në rregull</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Anulo</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsChart</name>
+    <message>
+        <source>Grafico delle risposte esatte</source>
+        <translation>Grafiku i përgjigjeve të sakta</translation>
+    </message>
+    <message>
+        <source>Risposte esatte di %1</source>
+        <translation>Përgjigjet e sakta të %1</translation>
+    </message>
+    <message>
+        <source>Scegli una riga per vedere il grafico</source>
+        <translation>Zgjidh një rresht për të parë grafikun</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsModel</name>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Emri</translation>
+    </message>
+    <message>
+        <source>Esatte</source>
+        <translation>Të sakta</translation>
+    </message>
+    <message>
+        <source>Errate</source>
+        <translation>Të gabuara</translation>
+    </message>
+    <message>
+        <source>Totali</source>
+        <translation>Gjithsej</translation>
+    </message>
+    <message>
+        <source>Durata</source>
+        <translation>Kohëzgjatja</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Rekord</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Llogaria</translation>
+    </message>
+    <message>
+        <source>sì</source>
+        <translation>po</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>jo</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Risultati della classe</source>
+        <translation>Rezultatet e klasës</translation>
+    </message>
+    <message>
+        <source>Lettura…</source>
+        <translation>Po lexoj…</translation>
+    </message>
+    <message>
+        <source>&amp;Nome:</source>
+        <translation>&amp;Emri:</translation>
+    </message>
+    <message>
+        <source>Filtra per nome</source>
+        <translation>Filtro sipas emrit</translation>
+    </message>
+    <message>
+        <source>&amp;Periodo:</source>
+        <translation>&amp;Periudha:</translation>
+    </message>
+    <message>
+        <source>Periodo</source>
+        <translation>Periudha</translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <translation>sot</translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <translation>këtë javë</translation>
+    </message>
+    <message>
+        <source>tutto</source>
+        <translation>të gjitha</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta…</source>
+        <translation>&amp;Eksporto…</translation>
+    </message>
+    <message>
+        <source>Esporta le righe mostrate</source>
+        <translation>Eksporto rreshtat që shihen</translation>
+    </message>
+    <message>
+        <source>Gare mostrate</source>
+        <translation>Lojërat që shihen</translation>
+    </message>
+    <message>
+        <source>Gare della classe</source>
+        <translation>Lojërat e klasës</translation>
+    </message>
+    <message>
+        <source>Tabella dei risultati</source>
+        <translation>Tabela e rezultateve</translation>
+    </message>
+    <message>
+        <source>Esporta i risultati</source>
+        <translation>Eksporto rezultatet</translation>
+    </message>
+    <message>
+        <source>Non riesco a salvare i risultati in
+%1</source>
+        <translation>Nuk mund t'i ruaj rezultatet në
+%1</translation>
+    </message>
+    <message>
+        <source>Non riesco a leggere i risultati: %1</source>
+        <translation>Nuk mund t'i lexoj rezultatet: %1</translation>
+    </message>
+    <message>
+        <source>1 gara</source>
+        <translation>1 lojë</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gare</source>
+        <translation><numerusform>%n lojë</numerusform><numerusform>%n lojëra</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>contest</name>
+    <message>
+        <source>Ciao, alla prossima sfida. </source>
+        <translation>Mirupafshim, shihemi në sfidën tjetër!</translation>
+    </message>
+    <message>
+        <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
+        <translation>Në rregull! E ruajta rekordin tënd, K A M P I O N</translation>
+    </message>
+</context>
+<context>
+    <name>design</name>
+    <message>
+        <source>Numero da completare</source>
+        <translation>Numri për t'u plotësuar</translation>
+    </message>
+    <message>
+        <source>Segno più</source>
+        <translation>Shenja plus</translation>
+    </message>
+    <message>
+        <source>Numero da aggiungere</source>
+        <translation>Numri për t'u mbledhur</translation>
+    </message>
+    <message>
+        <source>Segno uguale</source>
+        <translation>Shenja e barazimit</translation>
+    </message>
+    <message>
+        <source>Inserisci il risultato e  premi il tasto  Invio</source>
+        <translation>Shkruaj rezultatin dhe shtyp Enter</translation>
+    </message>
+    <message>
+        <source>Scrivi qui il risultato e premi Invio</source>
+        <translation>Shkruaj këtu rezultatin dhe shtyp Enter</translation>
+    </message>
+    <message>
+        <source>Numero nascosto</source>
+        <translation>Numër i fshehur</translation>
+    </message>
+    <message>
+        <source>Risposta del gioco</source>
+        <translation>Përgjigja e lojës</translation>
+    </message>
+    <message>
+        <source>Riga vuota</source>
+        <translation>Rresht bosh</translation>
+    </message>
+    <message>
+        <source>Risposte esatte</source>
+        <translation>Përgjigje të sakta</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte esatte</source>
+        <translation>Titulli i përgjigjeve të sakta</translation>
+    </message>
+    <message>
+        <source>Questo è il tuo punteggio. Forza con il  record</source>
+        <translation>Ky është rezultati yt. Përpara drejt rekordit!</translation>
+    </message>
+    <message>
+        <source>Risposte errate</source>
+        <translation>Përgjigje të gabuara</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte errate</source>
+        <translation>Titulli i përgjigjeve të gabuara</translation>
+    </message>
+    <message>
+        <source>Risposte totali</source>
+        <translation>Të gjitha përgjigjet</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte totali</source>
+        <translation>Titulli i të gjitha përgjigjeve</translation>
+    </message>
+    <message>
+        <source>Tempo restante</source>
+        <translation>Koha e mbetur</translation>
+    </message>
+    <message>
+        <source>Titolo del tempo</source>
+        <translation>Titulli i kohës</translation>
+    </message>
+    <message>
+        <source>Clicca sotto di me per impostare il Timer</source>
+        <translation>Kliko poshtë meje për të vendosur kohëmatësin</translation>
+    </message>
+    <message>
+        <source>Orologio</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Sfidante</source>
+        <translation>Lojtari</translation>
+    </message>
+    <message>
+        <source>Titolo del nome del giocatore</source>
+        <translation>Titulli i emrit të lojtarit</translation>
+    </message>
+    <message>
+        <source>Nome del giocatore</source>
+        <translation>Emri i lojtarit</translation>
+    </message>
+    <message>
+        <source>Il record  è di </source>
+        <translation>Rekordi është </translation>
+    </message>
+    <message>
+        <source>Il record è di</source>
+        <translation>Rekordi është</translation>
+    </message>
+    <message>
+        <source>Nome di chi ha il record</source>
+        <translation>Emri i mbajtësit të rekordit</translation>
+    </message>
+    <message>
+        <source>con punti</source>
+        <translation>me pikë</translation>
+    </message>
+    <message>
+        <source>Punti del record</source>
+        <translation>Pikët e rekordit</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo calcolo</source>
+        <translation>Llogaria &amp;tjetër</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Hajde</translation>
+    </message>
+    <message>
+        <source>Passa al prossimo calcolo</source>
+        <translation>Kalo te llogaria tjetër</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Dil</translation>
+    </message>
+    <message>
+        <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
+        <translation>Qëndro edhe pak, ndoshta e thyen rekordin!</translation>
+    </message>
+    <message>
+        <source>Esci dal gioco e registra il record</source>
+        <translation>Dil nga loja dhe ruaj rekordin</translation>
+    </message>
+    <message>
+        <source>Pulsante senza azione</source>
+        <translation>Buton pa veprim</translation>
+    </message>
+    <message>
+        <source>Ventobaldo- Arrivo fino a 10000</source>
+        <translation>Ventobaldo - Numërojmë deri në 10000</translation>
+    </message>
+</context>
+<context>
+    <name>records</name>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>disku është plot</translation>
+    </message>
+    <message>
+        <source>non ho il permesso di usarlo</source>
+        <translation>nuk kam leje ta përdor</translation>
+    </message>
+    <message>
+        <source>è di sola lettura</source>
+        <translation>është vetëm për lexim</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>gabim i diskut</translation>
+    </message>
+    <message>
+        <source>un'altra copia del gioco sta salvando il record</source>
+        <translation>një kopje tjetër e lojës po e ruan rekordin</translation>
+    </message>
+    <message>
+        <source>non è una cartella</source>
+        <translation>nuk është dosje</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>nuk është skedar i zakonshëm</translation>
+    </message>
+    <message>
+        <source>la cartella non c'è</source>
+        <translation>dosja mungon</translation>
+    </message>
+    <message>
+        <source>il file non c'è</source>
+        <translation>skedari mungon</translation>
+    </message>
+    <message>
+        <source>ci sono troppi file aperti</source>
+        <translation>ka shumë skedarë të hapur</translation>
+    </message>
+    <message>
+        <source>la memoria è esaurita</source>
+        <translation>memoria mbaroi</translation>
+    </message>
+    <message>
+        <source>ha un altro nome: è un collegamento fisso</source>
+        <translation>ka një emër tjetër: është lidhje e fortë</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record non è in funzione: chi amministra il computer lo avvia con «sudo systemctl enable --now corvalesta-record.socket»</source>
+        <translation>shërbimi që ruan rekordin nuk po punon: administratori i kompjuterit e nis me «sudo systemctl enable --now corvalesta-record.socket»</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record non ha risposto</source>
+        <translation>shërbimi që ruan rekordin nuk u përgjigj</translation>
+    </message>
+    <message>
+        <source>Non riesco a usare la cartella del record
+%1
+
+Motivo: %2</source>
+        <translation>Nuk mund ta përdor dosjen e rekordit
+%1
+
+Arsyeja: %2</translation>
+    </message>
+    <message>
+        <source>Non riesco a usare il file del record
+%1
+
+Motivo: %2</source>
+        <translation>Nuk mund ta përdor skedarin e rekordit
+%1
+
+Arsyeja: %2</translation>
+    </message>
+    <message>
+        <source>errore imprevisto (codice %1)</source>
+        <translation>gabim i papritur (kodi %1)</translation>
+    </message>
+    <message>
+        <source>(cartella dei record)</source>
+        <translation>(dosja e rekordit)</translation>
+    </message>
+    <message>
+        <source>la cartella non è nota</source>
+        <translation>dosja nuk dihet</translation>
+    </message>
+    <message>
+        <source>il nome è troppo lungo</source>
+        <translation>emri është shumë i gjatë</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record ha rifiutato la richiesta (codice %1)</source>
+        <translation>shërbimi që ruan rekordin e refuzoi kërkesën (kodi %1)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,665 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="uk" sourcelanguage="it_IT">
+<context>
+    <name>Clock</name>
+    <message>
+        <source>Mancano %1 e %2.</source>
+        <translation>Залишилося %1 і %2.</translation>
+    </message>
+    <message>
+        <source>1 minuto</source>
+        <translation>1 хвилина</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation><numerusform>%n хвилина</numerusform><numerusform>%n хвилини</numerusform><numerusform>%n хвилин</numerusform></translation>
+    </message>
+    <message>
+        <source>1 secondo</source>
+        <translation>1 секунда</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n secondi</source>
+        <translation><numerusform>%n секунда</numerusform><numerusform>%n секунди</numerusform><numerusform>%n секунд</numerusform></translation>
+    </message>
+    <message>
+        <source>Manca 1 minuto.</source>
+        <translation>Залишилася 1 хвилина.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n minuti.</source>
+        <translation><numerusform>Залишилася %n хвилина.</numerusform><numerusform>Залишилося %n хвилини.</numerusform><numerusform>Залишилося %n хвилин.</numerusform></translation>
+    </message>
+    <message>
+        <source>Manca 1 secondo.</source>
+        <translation>Залишилася 1 секунда.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n secondi.</source>
+        <translation><numerusform>Залишилася %n секунда.</numerusform><numerusform>Залишилося %n секунди.</numerusform><numerusform>Залишилося %n секунд.</numerusform></translation>
+    </message>
+    <message>
+        <source>Tempo scaduto.</source>
+        <translation>Час вийшов.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>mostra il tastierino accanto al calcolo anche senza schermo tattile</source>
+        <translation>показує цифрову клавіатуру біля прикладу навіть без сенсорного екрана</translation>
+    </message>
+    <message>
+        <source>apre i risultati della classe invece di una gara</source>
+        <translation>відкриває результати класу замість гри</translation>
+    </message>
+    <message>
+        <source>codice</source>
+        <translation>код</translation>
+    </message>
+    <message>
+        <source>parla questa lingua invece di quella del computer</source>
+        <translation>говорить цією мовою замість мови комп'ютера</translation>
+    </message>
+    <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>показує цю довідку і виходить</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>показує версію і виходить</translation>
+    </message>
+    <message>
+        <source>Uso: corvalesta [opzioni]
+Una gara di cinque minuti: quanto fa un numero più 1?
+
+Opzioni:
+</source>
+        <translation>Використання: corvalesta [параметри]
+Гра на п'ять хвилин: скільки буде число плюс 1?
+
+Параметри:
+</translation>
+    </message>
+    <message>
+        <source>Lingue: %1</source>
+        <translation>Мови: %1</translation>
+    </message>
+    <message>
+        <source>Per l'elenco delle opzioni: corvalesta --help</source>
+        <translation>Список параметрів: corvalesta --help</translation>
+    </message>
+    <message>
+        <source>Manca il valore di un'opzione.</source>
+        <translation>Параметру бракує значення.</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1</source>
+        <translation>Невідомий параметр: %1</translation>
+    </message>
+    <message>
+        <source>Argomento non previsto: %1</source>
+        <translation>Неочікуваний аргумент: %1</translation>
+    </message>
+    <message>
+        <source>Lingua sconosciuta: %1. Le lingue sono: %2.</source>
+        <translation>Невідома мова: %1. Є такі мови: %2.</translation>
+    </message>
+    <message>
+        <source>Valore non valido per --ms-al-secondo: %1</source>
+        <translation>Неправильне значення для --ms-al-secondo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Contest</name>
+    <message>
+        <source>Errore: troppe risposte da contare (overflow).</source>
+        <translation>Помилка: забагато відповідей, щоб їх порахувати (переповнення).</translation>
+    </message>
+    <message>
+        <source>Come ti chiami?</source>
+        <translation>Як тебе звати?</translation>
+    </message>
+    <message>
+        <source> %1 vediamo se sei un vero campione  </source>
+        <translation>%1, подивимося, чи ти справжній чемпіон!</translation>
+    </message>
+    <message>
+        <source>Quanto fa %1 più 1?</source>
+        <translation>Скільки буде %1 плюс 1?</translation>
+    </message>
+    <message>
+        <source>Esatto! %1 sei forte!</source>
+        <translation>Правильно! %1, ти молодець!</translation>
+    </message>
+    <message>
+        <source>Sbagliato!! %1</source>
+        <translation>Не зовсім! Це %1</translation>
+    </message>
+    <message>
+        <source>Risposte esatte: %1, errate: %2, totali: %3.</source>
+        <translation>Правильних відповідей: %1, неправильних: %2, усього: %3.</translation>
+    </message>
+    <message>
+        <source>Non c'è ancora un record.</source>
+        <translation>Рекорду ще немає.</translation>
+    </message>
+    <message>
+        <source>1 punto</source>
+        <translation>1 бал</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n punti</source>
+        <translation><numerusform>%n бал</numerusform><numerusform>%n бали</numerusform><numerusform>%n балів</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 punti</source>
+        <translation>балів: %1</translation>
+    </message>
+    <message>
+        <source>Il record è di %1.</source>
+        <translation>Рекорд: %1.</translation>
+    </message>
+    <message>
+        <source>Il record è di %1, di %2.</source>
+        <translation>Рекорд: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>INIZIAMO UNA NUOVA GARA  ?</source>
+        <translation>ПОЧНЕМО НОВУ ГРУ?</translation>
+    </message>
+    <message>
+        <source>INIZIARE NUOVA GARA</source>
+        <translation>ПОЧАТИ НОВУ ГРУ</translation>
+    </message>
+    <message>
+        <source>Tavola pitagorica fino al numero? </source>
+        <translation>Таблиця множення до якого числа?</translation>
+    </message>
+    <message>
+        <source> %1 siccome non hai scelto arriviamo fino al 10.</source>
+        <translation>%1, ти не вибрав, тож рахуємо до 10.</translation>
+    </message>
+    <message>
+        <source>Tempo scaduto! %1</source>
+        <translation>Час вийшов! %1</translation>
+    </message>
+</context>
+<context>
+    <name>Keypad</name>
+    <message>
+        <source>Cancella</source>
+        <translation>Стерти</translation>
+    </message>
+    <message>
+        <source>Invio</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Tastierino</source>
+        <translation>Цифрова клавіатура</translation>
+    </message>
+    <message>
+        <source>Tasti grandi per lo schermo a tocco</source>
+        <translation>Великі клавіші для сенсорного екрана</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Risposta</source>
+        <translation>Відповідь</translation>
+    </message>
+    <message>
+        <source>Nuovo calcolo</source>
+        <translation>Наступний приклад</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Вийти</translation>
+    </message>
+    <message>
+        <source>Realizzato dalle maestre e dai maestri</source>
+        <translation>Зробили вчительки й учителі</translation>
+    </message>
+    <message>
+        <source>Scuola Primaria Girasole</source>
+        <translation>Початкова школа «Джіразоле»</translation>
+    </message>
+    <message>
+        <source>nuovo</source>
+        <translation>новий</translation>
+    </message>
+    <message>
+        <source>Per le bambine e i bambini della quinta</source>
+        <translation>Для дівчаток і хлопчиків п'ятого класу</translation>
+    </message>
+    <message>
+        <source>Schermo intero</source>
+        <translation>На весь екран</translation>
+    </message>
+    <message>
+        <source>Tastierino</source>
+        <translation>Цифрова клавіатура</translation>
+    </message>
+    <message>
+        <source>Tempo e record</source>
+        <translation>Час і рекорд</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>&amp;Sì</source>
+        <translation>&amp;Так</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Ні</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Гаразд</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsChart</name>
+    <message>
+        <source>Grafico delle risposte esatte</source>
+        <translation>Графік правильних відповідей</translation>
+    </message>
+    <message>
+        <source>Risposte esatte di %1</source>
+        <translation>Правильні відповіді: %1</translation>
+    </message>
+    <message>
+        <source>Scegli una riga per vedere il grafico</source>
+        <translation>Вибери рядок, щоб побачити графік</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsModel</name>
+    <message>
+        <source>Data</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Ім'я</translation>
+    </message>
+    <message>
+        <source>Esatte</source>
+        <translation>Правильні</translation>
+    </message>
+    <message>
+        <source>Errate</source>
+        <translation>Неправильні</translation>
+    </message>
+    <message>
+        <source>Totali</source>
+        <translation>Усього</translation>
+    </message>
+    <message>
+        <source>Durata</source>
+        <translation>Тривалість</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Рекорд</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Обліковий запис</translation>
+    </message>
+    <message>
+        <source>sì</source>
+        <translation>так</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>ні</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Risultati della classe</source>
+        <translation>Результати класу</translation>
+    </message>
+    <message>
+        <source>Lettura…</source>
+        <translation>Читаю…</translation>
+    </message>
+    <message>
+        <source>&amp;Nome:</source>
+        <translation>&amp;Ім'я:</translation>
+    </message>
+    <message>
+        <source>Filtra per nome</source>
+        <translation>Фільтр за ім'ям</translation>
+    </message>
+    <message>
+        <source>&amp;Periodo:</source>
+        <translation>&amp;Період:</translation>
+    </message>
+    <message>
+        <source>Periodo</source>
+        <translation>Період</translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <translation>сьогодні</translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <translation>цього тижня</translation>
+    </message>
+    <message>
+        <source>tutto</source>
+        <translation>усе</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta…</source>
+        <translation>&amp;Експортувати…</translation>
+    </message>
+    <message>
+        <source>Esporta le righe mostrate</source>
+        <translation>Експортувати показані рядки</translation>
+    </message>
+    <message>
+        <source>Gare mostrate</source>
+        <translation>Показані ігри</translation>
+    </message>
+    <message>
+        <source>Gare della classe</source>
+        <translation>Ігри класу</translation>
+    </message>
+    <message>
+        <source>Tabella dei risultati</source>
+        <translation>Таблиця результатів</translation>
+    </message>
+    <message>
+        <source>Esporta i risultati</source>
+        <translation>Експортувати результати</translation>
+    </message>
+    <message>
+        <source>Non riesco a salvare i risultati in
+%1</source>
+        <translation>Не можу зберегти результати в
+%1</translation>
+    </message>
+    <message>
+        <source>Non riesco a leggere i risultati: %1</source>
+        <translation>Не можу прочитати результати: %1</translation>
+    </message>
+    <message>
+        <source>1 gara</source>
+        <translation>1 гра</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gare</source>
+        <translation><numerusform>%n гра</numerusform><numerusform>%n гри</numerusform><numerusform>%n ігор</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>contest</name>
+    <message>
+        <source>Ciao, alla prossima sfida. </source>
+        <translation>Бувай, до наступного змагання!</translation>
+    </message>
+    <message>
+        <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
+        <translation>Гаразд! Я зберіг твій рекорд, Ч Е М П І О Н Е</translation>
+    </message>
+</context>
+<context>
+    <name>design</name>
+    <message>
+        <source>Numero da completare</source>
+        <translation>Число, яке треба доповнити</translation>
+    </message>
+    <message>
+        <source>Segno più</source>
+        <translation>Знак плюс</translation>
+    </message>
+    <message>
+        <source>Numero da aggiungere</source>
+        <translation>Число, яке додаємо</translation>
+    </message>
+    <message>
+        <source>Segno uguale</source>
+        <translation>Знак дорівнює</translation>
+    </message>
+    <message>
+        <source>Inserisci il risultato e  premi il tasto  Invio</source>
+        <translation>Напиши відповідь і натисни Enter</translation>
+    </message>
+    <message>
+        <source>Scrivi qui il risultato e premi Invio</source>
+        <translation>Напиши тут відповідь і натисни Enter</translation>
+    </message>
+    <message>
+        <source>Numero nascosto</source>
+        <translation>Приховане число</translation>
+    </message>
+    <message>
+        <source>Risposta del gioco</source>
+        <translation>Відповідь гри</translation>
+    </message>
+    <message>
+        <source>Riga vuota</source>
+        <translation>Порожній рядок</translation>
+    </message>
+    <message>
+        <source>Risposte esatte</source>
+        <translation>Правильні відповіді</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte esatte</source>
+        <translation>Заголовок правильних відповідей</translation>
+    </message>
+    <message>
+        <source>Questo è il tuo punteggio. Forza con il  record</source>
+        <translation>Це твій рахунок. Вперед до рекорду!</translation>
+    </message>
+    <message>
+        <source>Risposte errate</source>
+        <translation>Неправильні відповіді</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte errate</source>
+        <translation>Заголовок неправильних відповідей</translation>
+    </message>
+    <message>
+        <source>Risposte totali</source>
+        <translation>Усі відповіді</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte totali</source>
+        <translation>Заголовок усіх відповідей</translation>
+    </message>
+    <message>
+        <source>Tempo restante</source>
+        <translation>Залишилося часу</translation>
+    </message>
+    <message>
+        <source>Titolo del tempo</source>
+        <translation>Заголовок часу</translation>
+    </message>
+    <message>
+        <source>Clicca sotto di me per impostare il Timer</source>
+        <translation>Натисни під мною, щоб налаштувати таймер</translation>
+    </message>
+    <message>
+        <source>Orologio</source>
+        <translation>Годинник</translation>
+    </message>
+    <message>
+        <source>Sfidante</source>
+        <translation>Гравець</translation>
+    </message>
+    <message>
+        <source>Titolo del nome del giocatore</source>
+        <translation>Заголовок імені гравця</translation>
+    </message>
+    <message>
+        <source>Nome del giocatore</source>
+        <translation>Ім'я гравця</translation>
+    </message>
+    <message>
+        <source>Il record  è di </source>
+        <translation>Рекорд: </translation>
+    </message>
+    <message>
+        <source>Il record è di</source>
+        <translation>Рекорд:</translation>
+    </message>
+    <message>
+        <source>Nome di chi ha il record</source>
+        <translation>Ім'я рекордсмена</translation>
+    </message>
+    <message>
+        <source>con punti</source>
+        <translation>з балами</translation>
+    </message>
+    <message>
+        <source>Punti del record</source>
+        <translation>Бали рекорду</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo calcolo</source>
+        <translation>&amp;Наступний приклад</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Далі</translation>
+    </message>
+    <message>
+        <source>Passa al prossimo calcolo</source>
+        <translation>Перейти до наступного прикладу</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Вийти</translation>
+    </message>
+    <message>
+        <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
+        <translation>Залишся ще трохи, може, поб'єш рекорд!</translation>
+    </message>
+    <message>
+        <source>Esci dal gioco e registra il record</source>
+        <translation>Вийти з гри і зберегти рекорд</translation>
+    </message>
+    <message>
+        <source>Pulsante senza azione</source>
+        <translation>Кнопка без дії</translation>
+    </message>
+    <message>
+        <source>Ventobaldo- Arrivo fino a 10000</source>
+        <translation>Ventobaldo - Рахуємо до 10000</translation>
+    </message>
+</context>
+<context>
+    <name>records</name>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>диск заповнений</translation>
+    </message>
+    <message>
+        <source>non ho il permesso di usarlo</source>
+        <translation>мені не дозволено ним користуватися</translation>
+    </message>
+    <message>
+        <source>è di sola lettura</source>
+        <translation>він лише для читання</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>помилка диска</translation>
+    </message>
+    <message>
+        <source>un'altra copia del gioco sta salvando il record</source>
+        <translation>інша копія гри саме зберігає рекорд</translation>
+    </message>
+    <message>
+        <source>non è una cartella</source>
+        <translation>це не тека</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>це не звичайний файл</translation>
+    </message>
+    <message>
+        <source>la cartella non c'è</source>
+        <translation>теки немає</translation>
+    </message>
+    <message>
+        <source>il file non c'è</source>
+        <translation>файлу немає</translation>
+    </message>
+    <message>
+        <source>ci sono troppi file aperti</source>
+        <translation>відкрито забагато файлів</translation>
+    </message>
+    <message>
+        <source>la memoria è esaurita</source>
+        <translation>закінчилася пам'ять</translation>
+    </message>
+    <message>
+        <source>ha un altro nome: è un collegamento fisso</source>
+        <translation>він має іншу назву: це жорстке посилання</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record non è in funzione: chi amministra il computer lo avvia con «sudo systemctl enable --now corvalesta-record.socket»</source>
+        <translation>служба, що зберігає рекорд, не працює: адміністратор комп'ютера запускає її командою «sudo systemctl enable --now corvalesta-record.socket»</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record non ha risposto</source>
+        <translation>служба, що зберігає рекорд, не відповіла</translation>
+    </message>
+    <message>
+        <source>Non riesco a usare la cartella del record
+%1
+
+Motivo: %2</source>
+        <translation>Не можу скористатися текою рекорду
+%1
+
+Причина: %2</translation>
+    </message>
+    <message>
+        <source>Non riesco a usare il file del record
+%1
+
+Motivo: %2</source>
+        <translation>Не можу скористатися файлом рекорду
+%1
+
+Причина: %2</translation>
+    </message>
+    <message>
+        <source>errore imprevisto (codice %1)</source>
+        <translation>неочікувана помилка (код %1)</translation>
+    </message>
+    <message>
+        <source>(cartella dei record)</source>
+        <translation>(тека рекорду)</translation>
+    </message>
+    <message>
+        <source>la cartella non è nota</source>
+        <translation>тека невідома</translation>
+    </message>
+    <message>
+        <source>il nome è troppo lungo</source>
+        <translation>ім'я задовге</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record ha rifiutato la richiesta (codice %1)</source>
+        <translation>служба, що зберігає рекорд, відхилила запит (код %1)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,665 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="zh_CN" sourcelanguage="it_IT">
+<context>
+    <name>Clock</name>
+    <message>
+        <source>Mancano %1 e %2.</source>
+        <translation>还剩%1%2。</translation>
+    </message>
+    <message>
+        <source>1 minuto</source>
+        <translation>1分钟</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation><numerusform>%n分钟</numerusform></translation>
+    </message>
+    <message>
+        <source>1 secondo</source>
+        <translation>1秒</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n secondi</source>
+        <translation><numerusform>%n秒</numerusform></translation>
+    </message>
+    <message>
+        <source>Manca 1 minuto.</source>
+        <translation>还剩1分钟。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n minuti.</source>
+        <translation><numerusform>还剩%n分钟。</numerusform></translation>
+    </message>
+    <message>
+        <source>Manca 1 secondo.</source>
+        <translation>还剩1秒。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n secondi.</source>
+        <translation><numerusform>还剩%n秒。</numerusform></translation>
+    </message>
+    <message>
+        <source>Tempo scaduto.</source>
+        <translation>时间到了。</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>mostra il tastierino accanto al calcolo anche senza schermo tattile</source>
+        <translation>即使没有触摸屏，也在算式旁显示数字键盘</translation>
+    </message>
+    <message>
+        <source>apre i risultati della classe invece di una gara</source>
+        <translation>打开全班的成绩，而不是开始比赛</translation>
+    </message>
+    <message>
+        <source>codice</source>
+        <translation>代码</translation>
+    </message>
+    <message>
+        <source>parla questa lingua invece di quella del computer</source>
+        <translation>使用这种语言，而不是电脑的语言</translation>
+    </message>
+    <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>显示此帮助并退出</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>显示版本并退出</translation>
+    </message>
+    <message>
+        <source>Uso: corvalesta [opzioni]
+Una gara di cinque minuti: quanto fa un numero più 1?
+
+Opzioni:
+</source>
+        <translation>用法：corvalesta [选项]
+五分钟比赛：一个数加1等于几？
+
+选项：
+</translation>
+    </message>
+    <message>
+        <source>Lingue: %1</source>
+        <translation>语言：%1</translation>
+    </message>
+    <message>
+        <source>Per l'elenco delle opzioni: corvalesta --help</source>
+        <translation>查看选项列表：corvalesta --help</translation>
+    </message>
+    <message>
+        <source>Manca il valore di un'opzione.</source>
+        <translation>有一个选项缺少值。</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1</source>
+        <translation>未知选项：%1</translation>
+    </message>
+    <message>
+        <source>Argomento non previsto: %1</source>
+        <translation>多余的参数：%1</translation>
+    </message>
+    <message>
+        <source>Lingua sconosciuta: %1. Le lingue sono: %2.</source>
+        <translation>未知语言：%1。可用的语言有：%2。</translation>
+    </message>
+    <message>
+        <source>Valore non valido per --ms-al-secondo: %1</source>
+        <translation>--ms-al-secondo 的值无效：%1</translation>
+    </message>
+</context>
+<context>
+    <name>Contest</name>
+    <message>
+        <source>Errore: troppe risposte da contare (overflow).</source>
+        <translation>错误：答案太多，数不过来了（溢出）。</translation>
+    </message>
+    <message>
+        <source>Come ti chiami?</source>
+        <translation>你叫什么名字？</translation>
+    </message>
+    <message>
+        <source> %1 vediamo se sei un vero campione  </source>
+        <translation>%1，看看你是不是真正的冠军！</translation>
+    </message>
+    <message>
+        <source>Quanto fa %1 più 1?</source>
+        <translation>%1加1等于几？</translation>
+    </message>
+    <message>
+        <source>Esatto! %1 sei forte!</source>
+        <translation>答对了！%1，你真棒！</translation>
+    </message>
+    <message>
+        <source>Sbagliato!! %1</source>
+        <translation>差一点！答案是%1</translation>
+    </message>
+    <message>
+        <source>Risposte esatte: %1, errate: %2, totali: %3.</source>
+        <translation>答对：%1，答错：%2，一共：%3。</translation>
+    </message>
+    <message>
+        <source>Non c'è ancora un record.</source>
+        <translation>还没有纪录。</translation>
+    </message>
+    <message>
+        <source>1 punto</source>
+        <translation>1分</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n punti</source>
+        <translation><numerusform>%n分</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 punti</source>
+        <translation>%1分</translation>
+    </message>
+    <message>
+        <source>Il record è di %1.</source>
+        <translation>纪录是%1。</translation>
+    </message>
+    <message>
+        <source>Il record è di %1, di %2.</source>
+        <translation>纪录是%1，由%2创造。</translation>
+    </message>
+    <message>
+        <source>INIZIAMO UNA NUOVA GARA  ?</source>
+        <translation>我们开始新的比赛吗？</translation>
+    </message>
+    <message>
+        <source>INIZIARE NUOVA GARA</source>
+        <translation>开始新的比赛</translation>
+    </message>
+    <message>
+        <source>Tavola pitagorica fino al numero? </source>
+        <translation>乘法表要到哪个数？</translation>
+    </message>
+    <message>
+        <source> %1 siccome non hai scelto arriviamo fino al 10.</source>
+        <translation>%1，你没有选，那我们就到10。</translation>
+    </message>
+    <message>
+        <source>Tempo scaduto! %1</source>
+        <translation>时间到了！%1</translation>
+    </message>
+</context>
+<context>
+    <name>Keypad</name>
+    <message>
+        <source>Cancella</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Invio</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Tastierino</source>
+        <translation>数字键盘</translation>
+    </message>
+    <message>
+        <source>Tasti grandi per lo schermo a tocco</source>
+        <translation>触摸屏用的大按键</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Risposta</source>
+        <translation>答案</translation>
+    </message>
+    <message>
+        <source>Nuovo calcolo</source>
+        <translation>下一题</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Realizzato dalle maestre e dai maestri</source>
+        <translation>由老师们制作</translation>
+    </message>
+    <message>
+        <source>Scuola Primaria Girasole</source>
+        <translation>向日葵小学</translation>
+    </message>
+    <message>
+        <source>nuovo</source>
+        <translation>新</translation>
+    </message>
+    <message>
+        <source>Per le bambine e i bambini della quinta</source>
+        <translation>献给五年级的女孩和男孩们</translation>
+    </message>
+    <message>
+        <source>Schermo intero</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>Tastierino</source>
+        <translation>数字键盘</translation>
+    </message>
+    <message>
+        <source>Tempo e record</source>
+        <translation>时间和纪录</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>&amp;Sì</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>否(&amp;N)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsChart</name>
+    <message>
+        <source>Grafico delle risposte esatte</source>
+        <translation>答对题数图表</translation>
+    </message>
+    <message>
+        <source>Risposte esatte di %1</source>
+        <translation>%1的答对题数</translation>
+    </message>
+    <message>
+        <source>Scegli una riga per vedere il grafico</source>
+        <translation>选择一行来查看图表</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsModel</name>
+    <message>
+        <source>Data</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>名字</translation>
+    </message>
+    <message>
+        <source>Esatte</source>
+        <translation>答对</translation>
+    </message>
+    <message>
+        <source>Errate</source>
+        <translation>答错</translation>
+    </message>
+    <message>
+        <source>Totali</source>
+        <translation>总数</translation>
+    </message>
+    <message>
+        <source>Durata</source>
+        <translation>用时</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>纪录</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>账户</translation>
+    </message>
+    <message>
+        <source>sì</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Risultati della classe</source>
+        <translation>全班成绩</translation>
+    </message>
+    <message>
+        <source>Lettura…</source>
+        <translation>正在读取…</translation>
+    </message>
+    <message>
+        <source>&amp;Nome:</source>
+        <translation>名字(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Filtra per nome</source>
+        <translation>按名字筛选</translation>
+    </message>
+    <message>
+        <source>&amp;Periodo:</source>
+        <translation>时间段(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>Periodo</source>
+        <translation>时间段</translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <translation>今天</translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <translation>本周</translation>
+    </message>
+    <message>
+        <source>tutto</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta…</source>
+        <translation>导出(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>Esporta le righe mostrate</source>
+        <translation>导出显示的行</translation>
+    </message>
+    <message>
+        <source>Gare mostrate</source>
+        <translation>显示的比赛</translation>
+    </message>
+    <message>
+        <source>Gare della classe</source>
+        <translation>全班的比赛</translation>
+    </message>
+    <message>
+        <source>Tabella dei risultati</source>
+        <translation>成绩表</translation>
+    </message>
+    <message>
+        <source>Esporta i risultati</source>
+        <translation>导出成绩</translation>
+    </message>
+    <message>
+        <source>Non riesco a salvare i risultati in
+%1</source>
+        <translation>无法把成绩保存到
+%1</translation>
+    </message>
+    <message>
+        <source>Non riesco a leggere i risultati: %1</source>
+        <translation>无法读取成绩：%1</translation>
+    </message>
+    <message>
+        <source>1 gara</source>
+        <translation>1场比赛</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gare</source>
+        <translation><numerusform>%n场比赛</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>contest</name>
+    <message>
+        <source>Ciao, alla prossima sfida. </source>
+        <translation>再见，下次挑战见！</translation>
+    </message>
+    <message>
+        <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
+        <translation>好的！我保存了你的纪录，冠 军！</translation>
+    </message>
+</context>
+<context>
+    <name>design</name>
+    <message>
+        <source>Numero da completare</source>
+        <translation>要补全的数</translation>
+    </message>
+    <message>
+        <source>Segno più</source>
+        <translation>加号</translation>
+    </message>
+    <message>
+        <source>Numero da aggiungere</source>
+        <translation>要加的数</translation>
+    </message>
+    <message>
+        <source>Segno uguale</source>
+        <translation>等号</translation>
+    </message>
+    <message>
+        <source>Inserisci il risultato e  premi il tasto  Invio</source>
+        <translation>写出答案，然后按回车键</translation>
+    </message>
+    <message>
+        <source>Scrivi qui il risultato e premi Invio</source>
+        <translation>在这里写出答案，然后按回车键</translation>
+    </message>
+    <message>
+        <source>Numero nascosto</source>
+        <translation>隐藏的数</translation>
+    </message>
+    <message>
+        <source>Risposta del gioco</source>
+        <translation>游戏的回答</translation>
+    </message>
+    <message>
+        <source>Riga vuota</source>
+        <translation>空行</translation>
+    </message>
+    <message>
+        <source>Risposte esatte</source>
+        <translation>答对的题</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte esatte</source>
+        <translation>答对题数的标题</translation>
+    </message>
+    <message>
+        <source>Questo è il tuo punteggio. Forza con il  record</source>
+        <translation>这是你的分数。向纪录冲刺吧！</translation>
+    </message>
+    <message>
+        <source>Risposte errate</source>
+        <translation>答错的题</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte errate</source>
+        <translation>答错题数的标题</translation>
+    </message>
+    <message>
+        <source>Risposte totali</source>
+        <translation>全部答题</translation>
+    </message>
+    <message>
+        <source>Titolo delle risposte totali</source>
+        <translation>全部答题的标题</translation>
+    </message>
+    <message>
+        <source>Tempo restante</source>
+        <translation>剩余时间</translation>
+    </message>
+    <message>
+        <source>Titolo del tempo</source>
+        <translation>时间的标题</translation>
+    </message>
+    <message>
+        <source>Clicca sotto di me per impostare il Timer</source>
+        <translation>点击我下面来设置计时器</translation>
+    </message>
+    <message>
+        <source>Orologio</source>
+        <translation>时钟</translation>
+    </message>
+    <message>
+        <source>Sfidante</source>
+        <translation>挑战者</translation>
+    </message>
+    <message>
+        <source>Titolo del nome del giocatore</source>
+        <translation>玩家名字的标题</translation>
+    </message>
+    <message>
+        <source>Nome del giocatore</source>
+        <translation>玩家的名字</translation>
+    </message>
+    <message>
+        <source>Il record  è di </source>
+        <translation>纪录是</translation>
+    </message>
+    <message>
+        <source>Il record è di</source>
+        <translation>纪录是</translation>
+    </message>
+    <message>
+        <source>Nome di chi ha il record</source>
+        <translation>纪录保持者的名字</translation>
+    </message>
+    <message>
+        <source>con punti</source>
+        <translation>分数</translation>
+    </message>
+    <message>
+        <source>Punti del record</source>
+        <translation>纪录的分数</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo calcolo</source>
+        <translation>下一题(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>出发</translation>
+    </message>
+    <message>
+        <source>Passa al prossimo calcolo</source>
+        <translation>进入下一题</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
+        <translation>再待一会儿吧，也许你能打破纪录！</translation>
+    </message>
+    <message>
+        <source>Esci dal gioco e registra il record</source>
+        <translation>退出游戏并保存纪录</translation>
+    </message>
+    <message>
+        <source>Pulsante senza azione</source>
+        <translation>没有功能的按钮</translation>
+    </message>
+    <message>
+        <source>Ventobaldo- Arrivo fino a 10000</source>
+        <translation>Ventobaldo - 数到10000</translation>
+    </message>
+</context>
+<context>
+    <name>records</name>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>磁盘已满</translation>
+    </message>
+    <message>
+        <source>non ho il permesso di usarlo</source>
+        <translation>我没有使用它的权限</translation>
+    </message>
+    <message>
+        <source>è di sola lettura</source>
+        <translation>它是只读的</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>磁盘错误</translation>
+    </message>
+    <message>
+        <source>un'altra copia del gioco sta salvando il record</source>
+        <translation>游戏的另一个副本正在保存纪录</translation>
+    </message>
+    <message>
+        <source>non è una cartella</source>
+        <translation>它不是文件夹</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <source>la cartella non c'è</source>
+        <translation>文件夹不存在</translation>
+    </message>
+    <message>
+        <source>il file non c'è</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>ci sono troppi file aperti</source>
+        <translation>打开的文件太多</translation>
+    </message>
+    <message>
+        <source>la memoria è esaurita</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>ha un altro nome: è un collegamento fisso</source>
+        <translation>它还有别的名字：它是硬链接</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record non è in funzione: chi amministra il computer lo avvia con «sudo systemctl enable --now corvalesta-record.socket»</source>
+        <translation>保存纪录的服务没有运行：电脑管理员可以用«sudo systemctl enable --now corvalesta-record.socket»启动它</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record non ha risposto</source>
+        <translation>保存纪录的服务没有回应</translation>
+    </message>
+    <message>
+        <source>Non riesco a usare la cartella del record
+%1
+
+Motivo: %2</source>
+        <translation>无法使用纪录的文件夹
+%1
+
+原因：%2</translation>
+    </message>
+    <message>
+        <source>Non riesco a usare il file del record
+%1
+
+Motivo: %2</source>
+        <translation>无法使用纪录的文件
+%1
+
+原因：%2</translation>
+    </message>
+    <message>
+        <source>errore imprevisto (codice %1)</source>
+        <translation>意外错误（代码 %1）</translation>
+    </message>
+    <message>
+        <source>(cartella dei record)</source>
+        <translation>（纪录文件夹）</translation>
+    </message>
+    <message>
+        <source>la cartella non è nota</source>
+        <translation>不知道是哪个文件夹</translation>
+    </message>
+    <message>
+        <source>il nome è troppo lungo</source>
+        <translation>名字太长了</translation>
+    </message>
+    <message>
+        <source>il servizio che registra il record ha rifiutato la richiesta (codice %1)</source>
+        <translation>保存纪录的服务拒绝了请求（代码 %1）</translation>
+    </message>
+</context>
+</TS>
