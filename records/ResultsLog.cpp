@@ -18,6 +18,8 @@ bool formulaStart(std::string_view text)
     return !text.empty() && std::strchr("=+-@\t\r'", text[0]) != nullptr;
 }
 
+} // namespace
+
 std::string field(std::string_view text)
 {
     const bool formula = formulaStart(text);
@@ -28,6 +30,8 @@ std::string field(std::string_view text)
         quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + '"';
 }
+
+namespace {
 
 // The fields of one line as field() writes them: a quoted field may hold
 // commas and doubled quotes, and loses the apostrophe put in front of it.
@@ -74,12 +78,13 @@ int number(std::string_view text)
     return value <= 32767 ? value : -1;
 }
 
-std::string line(const Entry& entry)
+std::string line(const Entry& entry, std::string_view yes, std::string_view no)
 {
     char numbers[96];
-    std::snprintf(numbers, sizeof numbers, ",%d,%d,%d,%d,%s,", entry.right, entry.wrong,
-                  entry.right + entry.wrong, entry.seconds, entry.record ? "sì" : "no");
-    return field(entry.when) + ',' + field(entry.name) + numbers + field(entry.account) + "\r\n";
+    std::snprintf(numbers, sizeof numbers, ",%d,%d,%d,%d,", entry.right, entry.wrong,
+                  entry.right + entry.wrong, entry.seconds);
+    return field(entry.when) + ',' + field(entry.name) + numbers +
+           field(entry.record ? yes : no) + ',' + field(entry.account) + "\r\n";
 }
 
 std::optional<Entry> parse(std::string_view text)

@@ -40,7 +40,10 @@ int number(std::string_view text);
 // end is quoted; one a spreadsheet would take for a formula (it begins with
 // =, +, -, @, tab or CR), or that begins with an apostrophe, is quoted with
 // an apostrophe in front, so that it stays text.
-std::string line(const Entry& entry);
+// The record column says yes and no in the log's words unless told others.
+std::string line(const Entry& entry, std::string_view yes = "sì", std::string_view no = "no");
+// One field as line() writes it.
+std::string field(std::string_view text);
 // The entry of one line (without its line end), exactly as line() wrote it,
 // or of an older copy's line without the account; nothing for the header or
 // a line that is no contest.

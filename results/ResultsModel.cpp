@@ -4,6 +4,7 @@
 #include "RecordStore.h"
 #include "ResultsLog.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QThread>
 
@@ -62,7 +63,19 @@ QList<ResultsModel::Row> ResultsModel::parse(const QByteArray& bytes)
 
 QByteArray ResultsModel::header()
 {
-    return records::results::Header;
+    // In Italian, the log's own header.
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("ResultsCsv", "data"),    QT_TRANSLATE_NOOP("ResultsCsv", "nome"),
+        QT_TRANSLATE_NOOP("ResultsCsv", "esatte"),  QT_TRANSLATE_NOOP("ResultsCsv", "errate"),
+        QT_TRANSLATE_NOOP("ResultsCsv", "totali"),  QT_TRANSLATE_NOOP("ResultsCsv", "secondi"),
+        QT_TRANSLATE_NOOP("ResultsCsv", "record"),  QT_TRANSLATE_NOOP("ResultsCsv", "utente")};
+    std::string line;
+    for (const char* name : names) {
+        line += line.empty() ? "" : ",";
+        line += records::results::field(
+            QCoreApplication::translate("ResultsCsv", name).toUtf8().toStdString());
+    }
+    return QByteArray::fromStdString(line + "\r\n");
 }
 
 QByteArray ResultsModel::csvLine(const Row& row)
@@ -74,7 +87,8 @@ QByteArray ResultsModel::csvLine(const Row& row)
                                         row.seconds,
                                         row.record,
                                         row.account.toStdString()};
-    return QByteArray::fromStdString(records::results::line(entry));
+    return QByteArray::fromStdString(records::results::line(
+        entry, tr("sì").toUtf8().toStdString(), tr("no").toUtf8().toStdString()));
 }
 
 QByteArray ResultsModel::readLog(const QString& path, QString& error)

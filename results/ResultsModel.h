@@ -40,7 +40,8 @@ public:
     // The rows of a log's bytes: whole lines only (a torn tail is left out),
     // the header and lines that are not a contest skipped.
     static QList<Row> parse(const QByteArray& bytes);
-    // One CSV line, as the log writes it (RFC 4180, CR LF).
+    // One CSV line, as the log writes it (RFC 4180, CR LF), but for the
+    // record's yes and no, and the header, which are in the language installed.
     static QByteArray csvLine(const Row& row);
     static QByteArray header();
 

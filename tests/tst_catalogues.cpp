@@ -6,8 +6,12 @@
 #include "Game.h"
 #include "Languages.h"
 #include "MainWindow.h"
+#include "ResultsLog.h"
+#include "ResultsModel.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QTimeZone>
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -172,9 +176,7 @@ void TestCatalogues::languageIsChosenAsDebianDoes()
 // English; the record's files as ever.
 void TestCatalogues::aRoundInEnglish()
 {
-    QTranslator english;
-    QVERIFY(english.load(QStringLiteral(CORVALESTA_QM_DIR "/corvalesta_en.qm")));
-    QCoreApplication::installTranslator(&english);
+    speak("en");
     Game game;
     game.start("Anna", 3, 41);
     QCOMPARE(game.platform.inputPrompts, QStringList{"What's your name?"});
@@ -189,8 +191,18 @@ void TestCatalogues::aRoundInEnglish()
     QCOMPARE(labelOf(*game.window(), "Label6")->caption(), QString("Right answers"));
     QCOMPARE(game.window()->windowTitle(), QString("Ventobaldo - Counting up to 10000"));
     QCOMPARE(contest::translated(contest::Goodbye), QString("Bye, see you at the next challenge!"));
-    QCoreApplication::removeTranslator(&english);
+    // The teacher's export: the header and the record column in English.
+    QCOMPARE(ResultsModel::header(), QByteArray("date,name,right,wrong,total,seconds,record,account\r\n"));
+    ResultsModel::Row row;
+    row.when = QDateTime(QDate(2026, 12, 9), QTime(9, 30), Qt::UTC);
+    row.name = "Anna";
+    row.right = 1234; // never "1,234"
+    row.record = true;
+    QCOMPARE(ResultsModel::csvLine(row),
+             QByteArray("2026-12-09T09:30:00Z,Anna,1234,0,1234,0,yes,\r\n"));
+    speak("it");
     QCOMPARE(contest::translated(contest::Goodbye), contest::Goodbye);
+    QCOMPARE(ResultsModel::header(), QByteArray(records::results::Header));
 }
 
 QTEST_MAIN(TestCatalogues)

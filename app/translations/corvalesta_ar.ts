@@ -282,6 +282,41 @@ Opzioni:
     </message>
 </context>
 <context>
+    <name>ResultsCsv</name>
+    <message>
+        <source>data</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>nome</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>esatte</source>
+        <translation>صحيحة</translation>
+    </message>
+    <message>
+        <source>errate</source>
+        <translation>خاطئة</translation>
+    </message>
+    <message>
+        <source>totali</source>
+        <translation>المجموع</translation>
+    </message>
+    <message>
+        <source>secondi</source>
+        <translation>الثواني</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>رقم قياسي</translation>
+    </message>
+    <message>
+        <source>utente</source>
+        <translation>الحساب</translation>
+    </message>
+</context>
+<context>
     <name>ResultsModel</name>
     <message>
         <source>Data</source>

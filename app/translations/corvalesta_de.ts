@@ -282,6 +282,41 @@ Optionen:
     </message>
 </context>
 <context>
+    <name>ResultsCsv</name>
+    <message>
+        <source>data</source>
+        <translation>datum</translation>
+    </message>
+    <message>
+        <source>nome</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>esatte</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>errate</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>totali</source>
+        <translation>gesamt</translation>
+    </message>
+    <message>
+        <source>secondi</source>
+        <translation>sekunden</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>rekord</translation>
+    </message>
+    <message>
+        <source>utente</source>
+        <translation>konto</translation>
+    </message>
+</context>
+<context>
     <name>ResultsModel</name>
     <message>
         <source>Data</source>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en" sourcelanguage="it_IT">
 <context>
     <name>Clock</name>
@@ -13,10 +12,7 @@
     </message>
     <message numerus="yes">
         <source>%n minuti</source>
-        <translation>
-            <numerusform>%n minute</numerusform>
-            <numerusform>%n minutes</numerusform>
-        </translation>
+        <translation><numerusform>%n minute</numerusform><numerusform>%n minutes</numerusform></translation>
     </message>
     <message>
         <source>1 secondo</source>
@@ -24,10 +20,7 @@
     </message>
     <message numerus="yes">
         <source>%n secondi</source>
-        <translation>
-            <numerusform>%n second</numerusform>
-            <numerusform>%n seconds</numerusform>
-        </translation>
+        <translation><numerusform>%n second</numerusform><numerusform>%n seconds</numerusform></translation>
     </message>
     <message>
         <source>Manca 1 minuto.</source>
@@ -35,10 +28,7 @@
     </message>
     <message numerus="yes">
         <source>Mancano %n minuti.</source>
-        <translation>
-            <numerusform>%n minute left.</numerusform>
-            <numerusform>%n minutes left.</numerusform>
-        </translation>
+        <translation><numerusform>%n minute left.</numerusform><numerusform>%n minutes left.</numerusform></translation>
     </message>
     <message>
         <source>Manca 1 secondo.</source>
@@ -46,14 +36,11 @@
     </message>
     <message numerus="yes">
         <source>Mancano %n secondi.</source>
-        <translation>
-            <numerusform>%n second left.</numerusform>
-            <numerusform>%n seconds left.</numerusform>
-        </translation>
+        <translation><numerusform>%n second left.</numerusform><numerusform>%n seconds left.</numerusform></translation>
     </message>
     <message>
         <source>Tempo scaduto.</source>
-        <translation>Time&apos;s up.</translation>
+        <translation>Time's up.</translation>
     </message>
 </context>
 <context>
@@ -64,7 +51,7 @@
     </message>
     <message>
         <source>apre i risultati della classe invece di una gara</source>
-        <translation>opens the class&apos;s results instead of a contest</translation>
+        <translation>opens the class's results instead of a contest</translation>
     </message>
     <message>
         <source>codice</source>
@@ -72,7 +59,7 @@
     </message>
     <message>
         <source>parla questa lingua invece di quella del computer</source>
-        <translation>speaks this language instead of the computer&apos;s</translation>
+        <translation>speaks this language instead of the computer's</translation>
     </message>
     <message>
         <source>mostra questo aiuto ed esce</source>
@@ -83,7 +70,7 @@
         <translation>shows the version and quits</translation>
     </message>
     <message>
-        <source>Manca il valore di un&apos;opzione.</source>
+        <source>Manca il valore di un'opzione.</source>
         <translation>An option is missing its value.</translation>
     </message>
     <message>
@@ -119,7 +106,7 @@ Options:
         <translation>Languages: %1</translation>
     </message>
     <message>
-        <source>Per l&apos;elenco delle opzioni: corvalesta --help</source>
+        <source>Per l'elenco delle opzioni: corvalesta --help</source>
         <translation>For the list of options: corvalesta --help</translation>
     </message>
 </context>
@@ -131,11 +118,11 @@ Options:
     </message>
     <message>
         <source>Come ti chiami?</source>
-        <translation>What&apos;s your name?</translation>
+        <translation>What's your name?</translation>
     </message>
     <message>
         <source> %1 vediamo se sei un vero campione  </source>
-        <translation>%1, let&apos;s see if you&apos;re a real champion!</translation>
+        <translation>%1, let's see if you're a real champion!</translation>
     </message>
     <message>
         <source>Quanto fa %1 più 1?</source>
@@ -143,18 +130,18 @@ Options:
     </message>
     <message>
         <source>Esatto! %1 sei forte!</source>
-        <translation>Right! %1, you&apos;re great!</translation>
+        <translation>Right! %1, you're great!</translation>
     </message>
     <message>
         <source>Sbagliato!! %1</source>
-        <translation>Not quite! It&apos;s %1</translation>
+        <translation>Not quite! It's %1</translation>
     </message>
     <message>
         <source>Risposte esatte: %1, errate: %2, totali: %3.</source>
         <translation>Right answers: %1, wrong: %2, in all: %3.</translation>
     </message>
     <message>
-        <source>Non c&apos;è ancora un record.</source>
+        <source>Non c'è ancora un record.</source>
         <translation>There is no record yet.</translation>
     </message>
     <message>
@@ -163,10 +150,7 @@ Options:
     </message>
     <message numerus="yes">
         <source>%n punti</source>
-        <translation>
-            <numerusform>%n point</numerusform>
-            <numerusform>%n points</numerusform>
-        </translation>
+        <translation><numerusform>%n point</numerusform><numerusform>%n points</numerusform></translation>
     </message>
     <message>
         <source>%1 punti</source>
@@ -194,11 +178,11 @@ Options:
     </message>
     <message>
         <source> %1 siccome non hai scelto arriviamo fino al 10.</source>
-        <translation>%1, you didn&apos;t choose, so we&apos;ll go up to 10.</translation>
+        <translation>%1, you didn't choose, so we'll go up to 10.</translation>
     </message>
     <message>
         <source>Tempo scaduto! %1</source>
-        <translation>Time&apos;s up! %1</translation>
+        <translation>Time's up! %1</translation>
     </message>
 </context>
 <context>
@@ -298,6 +282,41 @@ Options:
     </message>
 </context>
 <context>
+    <name>ResultsCsv</name>
+    <message>
+        <source>data</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>nome</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>esatte</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>errate</source>
+        <translation>wrong</translation>
+    </message>
+    <message>
+        <source>totali</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>secondi</source>
+        <translation>seconds</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>record</translation>
+    </message>
+    <message>
+        <source>utente</source>
+        <translation>account</translation>
+    </message>
+</context>
+<context>
     <name>ResultsModel</name>
     <message>
         <source>Data</source>
@@ -392,7 +411,7 @@ Options:
     </message>
     <message>
         <source>Gare della classe</source>
-        <translation>The class&apos;s contests</translation>
+        <translation>The class's contests</translation>
     </message>
     <message>
         <source>Tabella dei risultati</source>
@@ -418,10 +437,7 @@ Options:
     </message>
     <message numerus="yes">
         <source>%n gare</source>
-        <translation>
-            <numerusform>%n contest</numerusform>
-            <numerusform>%n contests</numerusform>
-        </translation>
+        <translation><numerusform>%n contest</numerusform><numerusform>%n contests</numerusform></translation>
     </message>
 </context>
 <context>
@@ -432,7 +448,7 @@ Options:
     </message>
     <message>
         <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
-        <translation>OK! I&apos;ve saved your record, C H A M P I O N</translation>
+        <translation>OK! I've saved your record, C H A M P I O N</translation>
     </message>
 </context>
 <context>
@@ -467,7 +483,7 @@ Options:
     </message>
     <message>
         <source>Risposta del gioco</source>
-        <translation>The game&apos;s answer</translation>
+        <translation>The game's answer</translation>
     </message>
     <message>
         <source>Riga vuota</source>
@@ -523,11 +539,11 @@ Options:
     </message>
     <message>
         <source>Titolo del nome del giocatore</source>
-        <translation>Title of the player&apos;s name</translation>
+        <translation>Title of the player's name</translation>
     </message>
     <message>
         <source>Nome del giocatore</source>
-        <translation>Player&apos;s name</translation>
+        <translation>Player's name</translation>
     </message>
     <message>
         <source>Il record  è di </source>
@@ -567,7 +583,7 @@ Options:
     </message>
     <message>
         <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
-        <translation>Please stay a little longer, maybe you&apos;ll beat the record!</translation>
+        <translation>Please stay a little longer, maybe you'll beat the record!</translation>
     </message>
     <message>
         <source>Esci dal gioco e registra il record</source>
@@ -601,7 +617,7 @@ Options:
         <translation>disk error</translation>
     </message>
     <message>
-        <source>un&apos;altra copia del gioco sta salvando il record</source>
+        <source>un'altra copia del gioco sta salvando il record</source>
         <translation>another copy of the game is saving the record</translation>
     </message>
     <message>
@@ -613,11 +629,11 @@ Options:
         <translation>it is not a regular file</translation>
     </message>
     <message>
-        <source>la cartella non c&apos;è</source>
+        <source>la cartella non c'è</source>
         <translation>the folder is missing</translation>
     </message>
     <message>
-        <source>il file non c&apos;è</source>
+        <source>il file non c'è</source>
         <translation>the file is missing</translation>
     </message>
     <message>
@@ -634,7 +650,7 @@ Options:
     </message>
     <message>
         <source>il servizio che registra il record non è in funzione: chi amministra il computer lo avvia con «sudo systemctl enable --now corvalesta-record.socket»</source>
-        <translation>the service that saves the record is not running: the computer&apos;s administrator starts it with «sudo systemctl enable --now corvalesta-record.socket»</translation>
+        <translation>the service that saves the record is not running: the computer's administrator starts it with «sudo systemctl enable --now corvalesta-record.socket»</translation>
     </message>
     <message>
         <source>il servizio che registra il record non ha risposto</source>
@@ -645,7 +661,7 @@ Options:
 %1
 
 Motivo: %2</source>
-        <translation>I cannot use the record&apos;s folder
+        <translation>I cannot use the record's folder
 %1
 
 Reason: %2</translation>
@@ -655,7 +671,7 @@ Reason: %2</translation>
 %1
 
 Motivo: %2</source>
-        <translation>I cannot use the record&apos;s file
+        <translation>I cannot use the record's file
 %1
 
 Reason: %2</translation>

@@ -282,6 +282,41 @@ Opciones:
     </message>
 </context>
 <context>
+    <name>ResultsCsv</name>
+    <message>
+        <source>data</source>
+        <translation>fecha</translation>
+    </message>
+    <message>
+        <source>nome</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>esatte</source>
+        <translation>correctas</translation>
+    </message>
+    <message>
+        <source>errate</source>
+        <translation>incorrectas</translation>
+    </message>
+    <message>
+        <source>totali</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>secondi</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>récord</translation>
+    </message>
+    <message>
+        <source>utente</source>
+        <translation>usuario</translation>
+    </message>
+</context>
+<context>
     <name>ResultsModel</name>
     <message>
         <source>Data</source>

@@ -282,6 +282,41 @@ Options :
     </message>
 </context>
 <context>
+    <name>ResultsCsv</name>
+    <message>
+        <source>data</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>nome</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>esatte</source>
+        <translation>bonnes</translation>
+    </message>
+    <message>
+        <source>errate</source>
+        <translation>erreurs</translation>
+    </message>
+    <message>
+        <source>totali</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>secondi</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>record</translation>
+    </message>
+    <message>
+        <source>utente</source>
+        <translation>compte</translation>
+    </message>
+</context>
+<context>
     <name>ResultsModel</name>
     <message>
         <source>Data</source>

@@ -282,6 +282,41 @@ Opțiuni:
     </message>
 </context>
 <context>
+    <name>ResultsCsv</name>
+    <message>
+        <source>data</source>
+        <translation>data</translation>
+    </message>
+    <message>
+        <source>nome</source>
+        <translation>nume</translation>
+    </message>
+    <message>
+        <source>esatte</source>
+        <translation>corecte</translation>
+    </message>
+    <message>
+        <source>errate</source>
+        <translation>greșite</translation>
+    </message>
+    <message>
+        <source>totali</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>secondi</source>
+        <translation>secunde</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>record</translation>
+    </message>
+    <message>
+        <source>utente</source>
+        <translation>cont</translation>
+    </message>
+</context>
+<context>
     <name>ResultsModel</name>
     <message>
         <source>Data</source>

@@ -282,6 +282,41 @@ Opsione:
     </message>
 </context>
 <context>
+    <name>ResultsCsv</name>
+    <message>
+        <source>data</source>
+        <translation>data</translation>
+    </message>
+    <message>
+        <source>nome</source>
+        <translation>emri</translation>
+    </message>
+    <message>
+        <source>esatte</source>
+        <translation>të sakta</translation>
+    </message>
+    <message>
+        <source>errate</source>
+        <translation>të gabuara</translation>
+    </message>
+    <message>
+        <source>totali</source>
+        <translation>gjithsej</translation>
+    </message>
+    <message>
+        <source>secondi</source>
+        <translation>sekonda</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>rekord</translation>
+    </message>
+    <message>
+        <source>utente</source>
+        <translation>llogaria</translation>
+    </message>
+</context>
+<context>
     <name>ResultsModel</name>
     <message>
         <source>Data</source>

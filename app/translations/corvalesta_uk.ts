@@ -282,6 +282,41 @@ Opzioni:
     </message>
 </context>
 <context>
+    <name>ResultsCsv</name>
+    <message>
+        <source>data</source>
+        <translation>дата</translation>
+    </message>
+    <message>
+        <source>nome</source>
+        <translation>ім'я</translation>
+    </message>
+    <message>
+        <source>esatte</source>
+        <translation>правильні</translation>
+    </message>
+    <message>
+        <source>errate</source>
+        <translation>неправильні</translation>
+    </message>
+    <message>
+        <source>totali</source>
+        <translation>усього</translation>
+    </message>
+    <message>
+        <source>secondi</source>
+        <translation>секунди</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>рекорд</translation>
+    </message>
+    <message>
+        <source>utente</source>
+        <translation>обліковий запис</translation>
+    </message>
+</context>
+<context>
     <name>ResultsModel</name>
     <message>
         <source>Data</source>

@@ -282,6 +282,41 @@ Opzioni:
     </message>
 </context>
 <context>
+    <name>ResultsCsv</name>
+    <message>
+        <source>data</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>nome</source>
+        <translation>名字</translation>
+    </message>
+    <message>
+        <source>esatte</source>
+        <translation>答对</translation>
+    </message>
+    <message>
+        <source>errate</source>
+        <translation>答错</translation>
+    </message>
+    <message>
+        <source>totali</source>
+        <translation>总数</translation>
+    </message>
+    <message>
+        <source>secondi</source>
+        <translation>秒数</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>纪录</translation>
+    </message>
+    <message>
+        <source>utente</source>
+        <translation>账户</translation>
+    </message>
+</context>
+<context>
     <name>ResultsModel</name>
     <message>
         <source>Data</source>
