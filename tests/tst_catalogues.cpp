@@ -90,6 +90,7 @@ QSet<QString> placeholders(const QString& text)
 
 void TestCatalogues::everyTextIsTranslated_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("catalogue");
     // The fonts the package brings that draw its texts: Liberation for the
     // Latin and Cyrillic letters, the digits and the program's name.
@@ -101,12 +102,13 @@ void TestCatalogues::everyTextIsTranslated_data()
         if (script.contains(language))
             families << script[language];
         QTest::newRow(qPrintable(language))
-            << QStringLiteral(CORVALESTA_TS_DIR "/corvalesta_%1.ts").arg(language) << families;
+            << language << QStringLiteral(CORVALESTA_TS_DIR "/corvalesta_%1.ts").arg(language) << families;
     }
 }
 
 void TestCatalogues::everyTextIsTranslated()
 {
+    QFETCH(QString, language);
     QFETCH(QString, catalogue);
     QFETCH(QStringList, families);
     const QList<Message> all = messages(catalogue);
@@ -131,6 +133,19 @@ void TestCatalogues::everyTextIsTranslated()
                 QVERIFY2(drawn(c), qPrintable(where + u' ' + c));
         }
     }
+    // The desktop entry and the AppStream data as installed: the name, the
+    // comment, the keywords and the action's name; the summary, the three
+    // paragraphs and the six keywords.
+    const auto read = [](const char* name) {
+        QFile file(QStringLiteral(CORVALESTA_QM_DIR "/desktop/") + QLatin1String(name));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    const QString entry = read("org.example.corvalesta.desktop");
+    for (const char* key : {"GenericName", "Comment", "Keywords", "Name"})
+        QCOMPARE(entry.count(QStringLiteral("\n%1[%2]=").arg(QLatin1String(key), language)), 1);
+    QCOMPARE(read("org.example.corvalesta.metainfo.xml")
+                 .count(QStringLiteral(" xml:lang=\"%1\">").arg(language)),
+             10);
 }
 
 void TestCatalogues::languageIsChosenAsDebianDoes_data()

@@ -599,6 +599,65 @@ Opzioni:
     </message>
 </context>
 <context>
+    <name>desktop</name>
+    <message>
+        <source>Gara di calcolo</source>
+        <translation>لعبة الحساب</translation>
+    </message>
+    <message>
+        <source>Quale numero viene dopo? Una gara di cinque minuti per la scuola primaria</source>
+        <translation>ما العدد التالي؟ مسابقة مدتها خمس دقائق للمدرسة الابتدائية</translation>
+    </message>
+    <message>
+        <source>matematica;numeri;addizione;contare;scuola;bambini;</source>
+        <translation>رياضيات;أعداد;جمع;عد;مدرسة;أطفال;</translation>
+    </message>
+    <message>
+        <source>Risultati della classe</source>
+        <translation>نتائج الصف</translation>
+    </message>
+    <message>
+        <source>Gara di calcolo per la scuola primaria</source>
+        <translation>لعبة حساب للمدرسة الابتدائية</translation>
+    </message>
+    <message>
+        <source>Ogni turno mostra un numero da 0 a 9999 e il segno «+ 1 =»: il bambino scrive il numero che viene dopo e preme Invio. Il gioco lo loda per nome o mostra la risposta giusta, suona, conta le risposte esatte, errate e totali e colora lo sfondo in modo nuovo a ogni turno.</source>
+        <translation>تعرض كل جولة عددًا من 0 إلى 9999 والعلامة «+ 1 =»: يكتب الطفل العدد التالي ويضغط إدخال. تمدح اللعبة الطفل باسمه أو تعرض الجواب الصحيح، وتصدر صوتًا، وتعد الإجابات الصحيحة والخاطئة والمجموع، وتلوّن الخلفية من جديد في كل جولة.</translation>
+    </message>
+    <message>
+        <source>Una gara dura cinque minuti. Il record del computer e il nome di chi lo ha fatto restano salvati per la gara successiva.</source>
+        <translation>تستمر المسابقة خمس دقائق. يبقى الرقم القياسي للحاسوب واسم من سجّله محفوظين للمسابقة التالية.</translation>
+    </message>
+    <message>
+        <source>Per l'insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l'andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
+        <translation>للمعلم، تبقى كل مسابقة منتهية في نتائج الصف: تعرض نافذة «نتائج الصف» التاريخ والاسم والإجابات الصحيحة والخاطئة والمجموع، وتصفّي حسب الاسم والفترة، وترتّب حسب العمود، وترسم تقدّم كل طفل، وتصدّر الصفوف إلى ملف CSV يُفتح ببرنامج LibreOffice Calc. مع قارئ الشاشة تقول اللعبة كل عملية وكل جواب، وعلى شاشة اللمس تعرض لوحة أرقام.</translation>
+    </message>
+    <message>
+        <source>matematica</source>
+        <translation>رياضيات</translation>
+    </message>
+    <message>
+        <source>numeri</source>
+        <translation>أعداد</translation>
+    </message>
+    <message>
+        <source>addizione</source>
+        <translation>جمع</translation>
+    </message>
+    <message>
+        <source>contare</source>
+        <translation>عد</translation>
+    </message>
+    <message>
+        <source>scuola primaria</source>
+        <translation>المدرسة الابتدائية</translation>
+    </message>
+    <message>
+        <source>risultati della classe</source>
+        <translation>نتائج الصف</translation>
+    </message>
+</context>
+<context>
     <name>records</name>
     <message>
         <source>il disco è pieno</source>

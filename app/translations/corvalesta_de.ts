@@ -599,6 +599,65 @@ Optionen:
     </message>
 </context>
 <context>
+    <name>desktop</name>
+    <message>
+        <source>Gara di calcolo</source>
+        <translation>Rechenspiel</translation>
+    </message>
+    <message>
+        <source>Quale numero viene dopo? Una gara di cinque minuti per la scuola primaria</source>
+        <translation>Welche Zahl kommt danach? Ein Spiel von fünf Minuten für die Grundschule</translation>
+    </message>
+    <message>
+        <source>matematica;numeri;addizione;contare;scuola;bambini;</source>
+        <translation>Mathe;Zahlen;Addition;Zählen;Schule;Kinder;</translation>
+    </message>
+    <message>
+        <source>Risultati della classe</source>
+        <translation>Ergebnisse der Klasse</translation>
+    </message>
+    <message>
+        <source>Gara di calcolo per la scuola primaria</source>
+        <translation>Rechenspiel für die Grundschule</translation>
+    </message>
+    <message>
+        <source>Ogni turno mostra un numero da 0 a 9999 e il segno «+ 1 =»: il bambino scrive il numero che viene dopo e preme Invio. Il gioco lo loda per nome o mostra la risposta giusta, suona, conta le risposte esatte, errate e totali e colora lo sfondo in modo nuovo a ogni turno.</source>
+        <translation>Jede Runde zeigt eine Zahl von 0 bis 9999 und das Zeichen «+ 1 =»: Das Kind schreibt die Zahl, die danach kommt, und drückt die Eingabetaste. Das Spiel lobt es mit seinem Namen oder zeigt die richtige Antwort, spielt einen Ton, zählt richtige, falsche und alle Antworten und färbt den Hintergrund in jeder Runde neu.</translation>
+    </message>
+    <message>
+        <source>Una gara dura cinque minuti. Il record del computer e il nome di chi lo ha fatto restano salvati per la gara successiva.</source>
+        <translation>Ein Spiel dauert fünf Minuten. Der Rekord des Computers und der Name dessen, der ihn aufgestellt hat, bleiben für das nächste Spiel gespeichert.</translation>
+    </message>
+    <message>
+        <source>Per l'insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l'andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
+        <translation>Für die Lehrkraft bleibt jedes beendete Spiel in den Ergebnissen der Klasse: Das Fenster «Ergebnisse der Klasse» zeigt Datum, Name, richtige, falsche und alle Antworten, filtert nach Name und Zeitraum, sortiert nach Spalten, zeichnet den Verlauf jedes Kindes und exportiert die Zeilen in eine CSV-Datei, die sich mit LibreOffice Calc öffnen lässt. Mit einem Bildschirmleser sagt das Spiel jede Aufgabe und jede Antwort; auf einem Touchscreen zeigt es ein Zahlenfeld.</translation>
+    </message>
+    <message>
+        <source>matematica</source>
+        <translation>Mathe</translation>
+    </message>
+    <message>
+        <source>numeri</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>addizione</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>contare</source>
+        <translation>Zählen</translation>
+    </message>
+    <message>
+        <source>scuola primaria</source>
+        <translation>Grundschule</translation>
+    </message>
+    <message>
+        <source>risultati della classe</source>
+        <translation>Ergebnisse der Klasse</translation>
+    </message>
+</context>
+<context>
     <name>records</name>
     <message>
         <source>il disco è pieno</source>

@@ -599,6 +599,65 @@ Options:
     </message>
 </context>
 <context>
+    <name>desktop</name>
+    <message>
+        <source>Gara di calcolo</source>
+        <translation>Counting game</translation>
+    </message>
+    <message>
+        <source>Quale numero viene dopo? Una gara di cinque minuti per la scuola primaria</source>
+        <translation>Which number comes next? A five-minute contest for primary school</translation>
+    </message>
+    <message>
+        <source>matematica;numeri;addizione;contare;scuola;bambini;</source>
+        <translation>math;numbers;addition;counting;school;children;</translation>
+    </message>
+    <message>
+        <source>Risultati della classe</source>
+        <translation>Class results</translation>
+    </message>
+    <message>
+        <source>Gara di calcolo per la scuola primaria</source>
+        <translation>Counting game for primary school</translation>
+    </message>
+    <message>
+        <source>Ogni turno mostra un numero da 0 a 9999 e il segno «+ 1 =»: il bambino scrive il numero che viene dopo e preme Invio. Il gioco lo loda per nome o mostra la risposta giusta, suona, conta le risposte esatte, errate e totali e colora lo sfondo in modo nuovo a ogni turno.</source>
+        <translation>Each round shows a number from 0 to 9999 and the sign «+ 1 =»: the child types the number that comes next and presses Enter. The game praises the child by name or shows the right answer, plays a sound, counts the right, wrong and total answers and colours the background anew every round.</translation>
+    </message>
+    <message>
+        <source>Una gara dura cinque minuti. Il record del computer e il nome di chi lo ha fatto restano salvati per la gara successiva.</source>
+        <translation>A contest lasts five minutes. The computer's record and the name of whoever set it are kept for the next contest.</translation>
+    </message>
+    <message>
+        <source>Per l'insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l'andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
+        <translation>For the teacher, every finished contest stays in the class's results: the «Class results» window shows date, name, right, wrong and total answers, filters by name and period, sorts by column, charts each child's progress and exports the rows to a CSV file that opens in LibreOffice Calc. With a screen reader the game says every sum and every answer; on a touch screen it shows a keypad.</translation>
+    </message>
+    <message>
+        <source>matematica</source>
+        <translation>maths</translation>
+    </message>
+    <message>
+        <source>numeri</source>
+        <translation>numbers</translation>
+    </message>
+    <message>
+        <source>addizione</source>
+        <translation>addition</translation>
+    </message>
+    <message>
+        <source>contare</source>
+        <translation>counting</translation>
+    </message>
+    <message>
+        <source>scuola primaria</source>
+        <translation>primary school</translation>
+    </message>
+    <message>
+        <source>risultati della classe</source>
+        <translation>class results</translation>
+    </message>
+</context>
+<context>
     <name>records</name>
     <message>
         <source>il disco è pieno</source>

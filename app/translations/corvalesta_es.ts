@@ -599,6 +599,65 @@ Opciones:
     </message>
 </context>
 <context>
+    <name>desktop</name>
+    <message>
+        <source>Gara di calcolo</source>
+        <translation>Juego de cálculo</translation>
+    </message>
+    <message>
+        <source>Quale numero viene dopo? Una gara di cinque minuti per la scuola primaria</source>
+        <translation>¿Qué número viene después? Una partida de cinco minutos para primaria</translation>
+    </message>
+    <message>
+        <source>matematica;numeri;addizione;contare;scuola;bambini;</source>
+        <translation>matemáticas;números;suma;contar;escuela;niños;</translation>
+    </message>
+    <message>
+        <source>Risultati della classe</source>
+        <translation>Resultados de la clase</translation>
+    </message>
+    <message>
+        <source>Gara di calcolo per la scuola primaria</source>
+        <translation>Juego de cálculo para primaria</translation>
+    </message>
+    <message>
+        <source>Ogni turno mostra un numero da 0 a 9999 e il segno «+ 1 =»: il bambino scrive il numero che viene dopo e preme Invio. Il gioco lo loda per nome o mostra la risposta giusta, suona, conta le risposte esatte, errate e totali e colora lo sfondo in modo nuovo a ogni turno.</source>
+        <translation>Cada turno muestra un número del 0 al 9999 y el signo «+ 1 =»: el niño escribe el número que viene después y pulsa Intro. El juego lo felicita por su nombre o muestra la respuesta correcta, hace un sonido, cuenta las respuestas correctas, incorrectas y totales y cambia el color del fondo en cada turno.</translation>
+    </message>
+    <message>
+        <source>Una gara dura cinque minuti. Il record del computer e il nome di chi lo ha fatto restano salvati per la gara successiva.</source>
+        <translation>Una partida dura cinco minutos. El récord del ordenador y el nombre de quien lo consiguió se guardan para la partida siguiente.</translation>
+    </message>
+    <message>
+        <source>Per l'insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l'andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
+        <translation>Para el maestro, cada partida terminada queda en los resultados de la clase: la ventana «Resultados de la clase» muestra fecha, nombre, respuestas correctas, incorrectas y totales, filtra por nombre y por periodo, ordena por columna, dibuja el progreso de cada niño y exporta las filas a un archivo CSV que se abre con LibreOffice Calc. Con un lector de pantalla el juego dice cada cuenta y cada respuesta; en una pantalla táctil muestra un teclado numérico.</translation>
+    </message>
+    <message>
+        <source>matematica</source>
+        <translation>matemáticas</translation>
+    </message>
+    <message>
+        <source>numeri</source>
+        <translation>números</translation>
+    </message>
+    <message>
+        <source>addizione</source>
+        <translation>suma</translation>
+    </message>
+    <message>
+        <source>contare</source>
+        <translation>contar</translation>
+    </message>
+    <message>
+        <source>scuola primaria</source>
+        <translation>escuela primaria</translation>
+    </message>
+    <message>
+        <source>risultati della classe</source>
+        <translation>resultados de la clase</translation>
+    </message>
+</context>
+<context>
     <name>records</name>
     <message>
         <source>il disco è pieno</source>

@@ -599,6 +599,65 @@ Options :
     </message>
 </context>
 <context>
+    <name>desktop</name>
+    <message>
+        <source>Gara di calcolo</source>
+        <translation>Jeu de calcul</translation>
+    </message>
+    <message>
+        <source>Quale numero viene dopo? Una gara di cinque minuti per la scuola primaria</source>
+        <translation>Quel nombre vient après ? Une partie de cinq minutes pour l'école primaire</translation>
+    </message>
+    <message>
+        <source>matematica;numeri;addizione;contare;scuola;bambini;</source>
+        <translation>mathématiques;nombres;addition;compter;école;enfants;</translation>
+    </message>
+    <message>
+        <source>Risultati della classe</source>
+        <translation>Résultats de la classe</translation>
+    </message>
+    <message>
+        <source>Gara di calcolo per la scuola primaria</source>
+        <translation>Jeu de calcul pour l'école primaire</translation>
+    </message>
+    <message>
+        <source>Ogni turno mostra un numero da 0 a 9999 e il segno «+ 1 =»: il bambino scrive il numero che viene dopo e preme Invio. Il gioco lo loda per nome o mostra la risposta giusta, suona, conta le risposte esatte, errate e totali e colora lo sfondo in modo nuovo a ogni turno.</source>
+        <translation>Chaque tour montre un nombre de 0 à 9999 et le signe «+ 1 =» : l'enfant écrit le nombre qui vient après et appuie sur Entrée. Le jeu le félicite par son prénom ou montre la bonne réponse, joue un son, compte les bonnes réponses, les erreurs et le total, et change la couleur du fond à chaque tour.</translation>
+    </message>
+    <message>
+        <source>Una gara dura cinque minuti. Il record del computer e il nome di chi lo ha fatto restano salvati per la gara successiva.</source>
+        <translation>Une partie dure cinq minutes. Le record de l'ordinateur et le nom de celui qui l'a établi sont gardés pour la partie suivante.</translation>
+    </message>
+    <message>
+        <source>Per l'insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l'andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
+        <translation>Pour l'enseignant, chaque partie terminée reste dans les résultats de la classe : la fenêtre «Résultats de la classe» montre la date, le nom, les bonnes réponses, les erreurs et le total, filtre par nom et par période, trie par colonne, trace les progrès de chaque enfant et exporte les lignes dans un fichier CSV qui s'ouvre avec LibreOffice Calc. Avec un lecteur d'écran, le jeu dit chaque calcul et chaque réponse ; sur un écran tactile, il montre un pavé numérique.</translation>
+    </message>
+    <message>
+        <source>matematica</source>
+        <translation>mathématiques</translation>
+    </message>
+    <message>
+        <source>numeri</source>
+        <translation>nombres</translation>
+    </message>
+    <message>
+        <source>addizione</source>
+        <translation>addition</translation>
+    </message>
+    <message>
+        <source>contare</source>
+        <translation>compter</translation>
+    </message>
+    <message>
+        <source>scuola primaria</source>
+        <translation>école primaire</translation>
+    </message>
+    <message>
+        <source>risultati della classe</source>
+        <translation>résultats de la classe</translation>
+    </message>
+</context>
+<context>
     <name>records</name>
     <message>
         <source>il disco è pieno</source>

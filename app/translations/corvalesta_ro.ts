@@ -599,6 +599,65 @@ Opțiuni:
     </message>
 </context>
 <context>
+    <name>desktop</name>
+    <message>
+        <source>Gara di calcolo</source>
+        <translation>Joc de calcul</translation>
+    </message>
+    <message>
+        <source>Quale numero viene dopo? Una gara di cinque minuti per la scuola primaria</source>
+        <translation>Ce număr vine după? Un joc de cinci minute pentru școala primară</translation>
+    </message>
+    <message>
+        <source>matematica;numeri;addizione;contare;scuola;bambini;</source>
+        <translation>matematică;numere;adunare;numărare;școală;copii;</translation>
+    </message>
+    <message>
+        <source>Risultati della classe</source>
+        <translation>Rezultatele clasei</translation>
+    </message>
+    <message>
+        <source>Gara di calcolo per la scuola primaria</source>
+        <translation>Joc de calcul pentru școala primară</translation>
+    </message>
+    <message>
+        <source>Ogni turno mostra un numero da 0 a 9999 e il segno «+ 1 =»: il bambino scrive il numero che viene dopo e preme Invio. Il gioco lo loda per nome o mostra la risposta giusta, suona, conta le risposte esatte, errate e totali e colora lo sfondo in modo nuovo a ogni turno.</source>
+        <translation>Fiecare tură arată un număr de la 0 la 9999 și semnul «+ 1 =»: copilul scrie numărul care vine după și apasă Enter. Jocul îl laudă pe nume sau arată răspunsul corect, scoate un sunet, numără răspunsurile corecte, greșite și totale și colorează fundalul din nou la fiecare tură.</translation>
+    </message>
+    <message>
+        <source>Una gara dura cinque minuti. Il record del computer e il nome di chi lo ha fatto restano salvati per la gara successiva.</source>
+        <translation>Un joc durează cinci minute. Recordul calculatorului și numele celui care l-a stabilit rămân salvate pentru jocul următor.</translation>
+    </message>
+    <message>
+        <source>Per l'insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l'andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
+        <translation>Pentru învățător, fiecare joc terminat rămâne în rezultatele clasei: fereastra «Rezultatele clasei» arată data, numele, răspunsurile corecte, greșite și totale, filtrează după nume și perioadă, sortează după coloană, desenează progresul fiecărui copil și exportă rândurile într-un fișier CSV care se deschide cu LibreOffice Calc. Cu un cititor de ecran, jocul spune fiecare calcul și fiecare răspuns; pe un ecran tactil arată o tastatură numerică.</translation>
+    </message>
+    <message>
+        <source>matematica</source>
+        <translation>matematică</translation>
+    </message>
+    <message>
+        <source>numeri</source>
+        <translation>numere</translation>
+    </message>
+    <message>
+        <source>addizione</source>
+        <translation>adunare</translation>
+    </message>
+    <message>
+        <source>contare</source>
+        <translation>numărare</translation>
+    </message>
+    <message>
+        <source>scuola primaria</source>
+        <translation>școală primară</translation>
+    </message>
+    <message>
+        <source>risultati della classe</source>
+        <translation>rezultatele clasei</translation>
+    </message>
+</context>
+<context>
     <name>records</name>
     <message>
         <source>il disco è pieno</source>

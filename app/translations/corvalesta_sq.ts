@@ -599,6 +599,65 @@ Opsione:
     </message>
 </context>
 <context>
+    <name>desktop</name>
+    <message>
+        <source>Gara di calcolo</source>
+        <translation>Lojë llogaritjeje</translation>
+    </message>
+    <message>
+        <source>Quale numero viene dopo? Una gara di cinque minuti per la scuola primaria</source>
+        <translation>Cili numër vjen pas? Një lojë pesë minutëshe për shkollën fillore</translation>
+    </message>
+    <message>
+        <source>matematica;numeri;addizione;contare;scuola;bambini;</source>
+        <translation>matematikë;numra;mbledhje;numërim;shkollë;fëmijë;</translation>
+    </message>
+    <message>
+        <source>Risultati della classe</source>
+        <translation>Rezultatet e klasës</translation>
+    </message>
+    <message>
+        <source>Gara di calcolo per la scuola primaria</source>
+        <translation>Lojë llogaritjeje për shkollën fillore</translation>
+    </message>
+    <message>
+        <source>Ogni turno mostra un numero da 0 a 9999 e il segno «+ 1 =»: il bambino scrive il numero che viene dopo e preme Invio. Il gioco lo loda per nome o mostra la risposta giusta, suona, conta le risposte esatte, errate e totali e colora lo sfondo in modo nuovo a ogni turno.</source>
+        <translation>Çdo raund tregon një numër nga 0 deri në 9999 dhe shenjën «+ 1 =»: fëmija shkruan numrin që vjen pas dhe shtyp Enter. Loja e lavdëron me emër ose tregon përgjigjen e saktë, lëshon një tingull, numëron përgjigjet e sakta, të gabuara dhe gjithsej dhe ngjyros sfondin ndryshe në çdo raund.</translation>
+    </message>
+    <message>
+        <source>Una gara dura cinque minuti. Il record del computer e il nome di chi lo ha fatto restano salvati per la gara successiva.</source>
+        <translation>Një lojë zgjat pesë minuta. Rekordi i kompjuterit dhe emri i atij që e vendosi ruhen për lojën tjetër.</translation>
+    </message>
+    <message>
+        <source>Per l'insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l'andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
+        <translation>Për mësuesin, çdo lojë e mbaruar mbetet në rezultatet e klasës: dritarja «Rezultatet e klasës» tregon datën, emrin, përgjigjet e sakta, të gabuara dhe gjithsej, filtron sipas emrit dhe periudhës, rendit sipas kolonës, vizaton ecurinë e çdo fëmije dhe eksporton rreshtat në një skedar CSV që hapet me LibreOffice Calc. Me një lexues ekrani loja thotë çdo llogari dhe çdo përgjigje; në një ekran me prekje tregon një tastierë me numra.</translation>
+    </message>
+    <message>
+        <source>matematica</source>
+        <translation>matematikë</translation>
+    </message>
+    <message>
+        <source>numeri</source>
+        <translation>numra</translation>
+    </message>
+    <message>
+        <source>addizione</source>
+        <translation>mbledhje</translation>
+    </message>
+    <message>
+        <source>contare</source>
+        <translation>numërim</translation>
+    </message>
+    <message>
+        <source>scuola primaria</source>
+        <translation>shkollë fillore</translation>
+    </message>
+    <message>
+        <source>risultati della classe</source>
+        <translation>rezultatet e klasës</translation>
+    </message>
+</context>
+<context>
     <name>records</name>
     <message>
         <source>il disco è pieno</source>

@@ -599,6 +599,65 @@ Opzioni:
     </message>
 </context>
 <context>
+    <name>desktop</name>
+    <message>
+        <source>Gara di calcolo</source>
+        <translation>Гра з рахунку</translation>
+    </message>
+    <message>
+        <source>Quale numero viene dopo? Una gara di cinque minuti per la scuola primaria</source>
+        <translation>Яке число йде далі? Гра на п'ять хвилин для початкової школи</translation>
+    </message>
+    <message>
+        <source>matematica;numeri;addizione;contare;scuola;bambini;</source>
+        <translation>математика;числа;додавання;лічба;школа;діти;</translation>
+    </message>
+    <message>
+        <source>Risultati della classe</source>
+        <translation>Результати класу</translation>
+    </message>
+    <message>
+        <source>Gara di calcolo per la scuola primaria</source>
+        <translation>Гра з рахунку для початкової школи</translation>
+    </message>
+    <message>
+        <source>Ogni turno mostra un numero da 0 a 9999 e il segno «+ 1 =»: il bambino scrive il numero che viene dopo e preme Invio. Il gioco lo loda per nome o mostra la risposta giusta, suona, conta le risposte esatte, errate e totali e colora lo sfondo in modo nuovo a ogni turno.</source>
+        <translation>Кожен раунд показує число від 0 до 9999 і знак «+ 1 =»: дитина пише число, яке йде далі, і натискає Enter. Гра хвалить її на ім'я або показує правильну відповідь, грає звук, рахує правильні, неправильні й усі відповіді та щоразу по-новому розфарбовує тло.</translation>
+    </message>
+    <message>
+        <source>Una gara dura cinque minuti. Il record del computer e il nome di chi lo ha fatto restano salvati per la gara successiva.</source>
+        <translation>Гра триває п'ять хвилин. Рекорд комп'ютера та ім'я того, хто його встановив, зберігаються для наступної гри.</translation>
+    </message>
+    <message>
+        <source>Per l'insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l'andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
+        <translation>Для вчителя кожна завершена гра лишається в результатах класу: вікно «Результати класу» показує дату, ім'я, правильні, неправильні й усі відповіді, фільтрує за ім'ям і періодом, сортує за стовпцями, малює поступ кожної дитини й експортує рядки у файл CSV, який відкривається в LibreOffice Calc. З екранним читачем гра вимовляє кожен приклад і кожну відповідь; на сенсорному екрані показує цифрову клавіатуру.</translation>
+    </message>
+    <message>
+        <source>matematica</source>
+        <translation>математика</translation>
+    </message>
+    <message>
+        <source>numeri</source>
+        <translation>числа</translation>
+    </message>
+    <message>
+        <source>addizione</source>
+        <translation>додавання</translation>
+    </message>
+    <message>
+        <source>contare</source>
+        <translation>лічба</translation>
+    </message>
+    <message>
+        <source>scuola primaria</source>
+        <translation>початкова школа</translation>
+    </message>
+    <message>
+        <source>risultati della classe</source>
+        <translation>результати класу</translation>
+    </message>
+</context>
+<context>
     <name>records</name>
     <message>
         <source>il disco è pieno</source>

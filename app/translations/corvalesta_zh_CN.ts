@@ -599,6 +599,65 @@ Opzioni:
     </message>
 </context>
 <context>
+    <name>desktop</name>
+    <message>
+        <source>Gara di calcolo</source>
+        <translation>算术游戏</translation>
+    </message>
+    <message>
+        <source>Quale numero viene dopo? Una gara di cinque minuti per la scuola primaria</source>
+        <translation>下一个数是几？小学生的五分钟比赛</translation>
+    </message>
+    <message>
+        <source>matematica;numeri;addizione;contare;scuola;bambini;</source>
+        <translation>数学;数字;加法;数数;学校;儿童;</translation>
+    </message>
+    <message>
+        <source>Risultati della classe</source>
+        <translation>全班成绩</translation>
+    </message>
+    <message>
+        <source>Gara di calcolo per la scuola primaria</source>
+        <translation>小学算术游戏</translation>
+    </message>
+    <message>
+        <source>Ogni turno mostra un numero da 0 a 9999 e il segno «+ 1 =»: il bambino scrive il numero che viene dopo e preme Invio. Il gioco lo loda per nome o mostra la risposta giusta, suona, conta le risposte esatte, errate e totali e colora lo sfondo in modo nuovo a ogni turno.</source>
+        <translation>每一轮显示一个0到9999之间的数和符号«+ 1 =»：孩子写出下一个数，然后按回车键。游戏会叫着孩子的名字表扬，或者显示正确答案，播放声音，统计答对、答错和总的题数，并且每一轮都换一种背景颜色。</translation>
+    </message>
+    <message>
+        <source>Una gara dura cinque minuti. Il record del computer e il nome di chi lo ha fatto restano salvati per la gara successiva.</source>
+        <translation>一场比赛五分钟。电脑上的纪录和创造纪录的人的名字会保存到下一场比赛。</translation>
+    </message>
+    <message>
+        <source>Per l'insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l'andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
+        <translation>对老师来说，每场结束的比赛都留在全班成绩里：«全班成绩»窗口显示日期、名字、答对、答错和总的题数，可以按名字和时间段筛选、按列排序，画出每个孩子的进步，并把这些行导出为可以用LibreOffice Calc打开的CSV文件。使用读屏软件时，游戏会读出每道题和每个回答；在触摸屏上会显示数字键盘。</translation>
+    </message>
+    <message>
+        <source>matematica</source>
+        <translation>数学</translation>
+    </message>
+    <message>
+        <source>numeri</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>addizione</source>
+        <translation>加法</translation>
+    </message>
+    <message>
+        <source>contare</source>
+        <translation>数数</translation>
+    </message>
+    <message>
+        <source>scuola primaria</source>
+        <translation>小学</translation>
+    </message>
+    <message>
+        <source>risultati della classe</source>
+        <translation>全班成绩</translation>
+    </message>
+</context>
+<context>
     <name>records</name>
     <message>
         <source>il disco è pieno</source>

@@ -31,8 +31,9 @@ hardening-check --nocfprotection "$out/tree/usr/lib/corvalesta/corvalesta-record
 lintian --tag-display-limit 0 "$deb" 2>&1 | grep -v "root privileges" >"$out/lintian.log"
 cat "$out/lintian.log"
 grep -q "^[EW]:" "$out/lintian.log" && status=1
-appstreamcli validate --no-net "$source/app/desktop/org.example.corvalesta.metainfo.xml" || status=1
-desktop-file-validate "$source/app/desktop/org.example.corvalesta.desktop" 2>&1 |
+# As installed, with every language's texts.
+appstreamcli validate --no-net "$out/tree/usr/share/metainfo/org.example.corvalesta.metainfo.xml" || status=1
+desktop-file-validate "$out/tree/usr/share/applications/org.example.corvalesta.desktop" 2>&1 |
     grep -v "more than one main category" | grep . && status=1
 [ "$status" = 0 ] && echo "PASS: $(basename "$deb")"
 exit $status

@@ -182,4 +182,31 @@ TEXTS = {
     "the name is too long": "الاسم طويل جدًا",
     "the service that saves the record refused the request (code %1)":
         "الخدمة التي تحفظ الرقم القياسي رفضت الطلب (الرمز %1)",
+    # The desktop entry and the AppStream data.
+    "Counting game":
+        "لعبة الحساب",
+    "Which number comes next? A five-minute contest for primary school":
+        "ما العدد التالي؟ مسابقة مدتها خمس دقائق للمدرسة الابتدائية",
+    "math;numbers;addition;counting;school;children;":
+        "رياضيات;أعداد;جمع;عد;مدرسة;أطفال;",
+    "Counting game for primary school":
+        "لعبة حساب للمدرسة الابتدائية",
+    "Each round shows a number from 0 to 9999 and the sign «+ 1 =»: the child types the number that comes next and presses Enter. The game praises the child by name or shows the right answer, plays a sound, counts the right, wrong and total answers and colours the background anew every round.":
+        "تعرض كل جولة عددًا من 0 إلى 9999 والعلامة «+ 1 =»: يكتب الطفل العدد التالي ويضغط إدخال. تمدح اللعبة الطفل باسمه أو تعرض الجواب الصحيح، وتصدر صوتًا، وتعد الإجابات الصحيحة والخاطئة والمجموع، وتلوّن الخلفية من جديد في كل جولة.",
+    "A contest lasts five minutes. The computer's record and the name of whoever set it are kept for the next contest.":
+        "تستمر المسابقة خمس دقائق. يبقى الرقم القياسي للحاسوب واسم من سجّله محفوظين للمسابقة التالية.",
+    "For the teacher, every finished contest stays in the class's results: the «Class results» window shows date, name, right, wrong and total answers, filters by name and period, sorts by column, charts each child's progress and exports the rows to a CSV file that opens in LibreOffice Calc. With a screen reader the game says every sum and every answer; on a touch screen it shows a keypad.":
+        "للمعلم، تبقى كل مسابقة منتهية في نتائج الصف: تعرض نافذة «نتائج الصف» التاريخ والاسم والإجابات الصحيحة والخاطئة والمجموع، وتصفّي حسب الاسم والفترة، وترتّب حسب العمود، وترسم تقدّم كل طفل، وتصدّر الصفوف إلى ملف CSV يُفتح ببرنامج LibreOffice Calc. مع قارئ الشاشة تقول اللعبة كل عملية وكل جواب، وعلى شاشة اللمس تعرض لوحة أرقام.",
+    "maths":
+        "رياضيات",
+    "numbers":
+        "أعداد",
+    "addition":
+        "جمع",
+    "counting":
+        "عد",
+    "primary school":
+        "المدرسة الابتدائية",
+    "class results":
+        "نتائج الصف",
 }

@@ -179,4 +179,31 @@ TEXTS = {
     "the name is too long": "der Name ist zu lang",
     "the service that saves the record refused the request (code %1)":
         "der Dienst, der den Rekord speichert, hat die Anfrage abgelehnt (Code %1)",
+    # The desktop entry and the AppStream data.
+    "Counting game":
+        "Rechenspiel",
+    "Which number comes next? A five-minute contest for primary school":
+        "Welche Zahl kommt danach? Ein Spiel von fünf Minuten für die Grundschule",
+    "math;numbers;addition;counting;school;children;":
+        "Mathe;Zahlen;Addition;Zählen;Schule;Kinder;",
+    "Counting game for primary school":
+        "Rechenspiel für die Grundschule",
+    "Each round shows a number from 0 to 9999 and the sign «+ 1 =»: the child types the number that comes next and presses Enter. The game praises the child by name or shows the right answer, plays a sound, counts the right, wrong and total answers and colours the background anew every round.":
+        "Jede Runde zeigt eine Zahl von 0 bis 9999 und das Zeichen «+ 1 =»: Das Kind schreibt die Zahl, die danach kommt, und drückt die Eingabetaste. Das Spiel lobt es mit seinem Namen oder zeigt die richtige Antwort, spielt einen Ton, zählt richtige, falsche und alle Antworten und färbt den Hintergrund in jeder Runde neu.",
+    "A contest lasts five minutes. The computer's record and the name of whoever set it are kept for the next contest.":
+        "Ein Spiel dauert fünf Minuten. Der Rekord des Computers und der Name dessen, der ihn aufgestellt hat, bleiben für das nächste Spiel gespeichert.",
+    "For the teacher, every finished contest stays in the class's results: the «Class results» window shows date, name, right, wrong and total answers, filters by name and period, sorts by column, charts each child's progress and exports the rows to a CSV file that opens in LibreOffice Calc. With a screen reader the game says every sum and every answer; on a touch screen it shows a keypad.":
+        "Für die Lehrkraft bleibt jedes beendete Spiel in den Ergebnissen der Klasse: Das Fenster «Ergebnisse der Klasse» zeigt Datum, Name, richtige, falsche und alle Antworten, filtert nach Name und Zeitraum, sortiert nach Spalten, zeichnet den Verlauf jedes Kindes und exportiert die Zeilen in eine CSV-Datei, die sich mit LibreOffice Calc öffnen lässt. Mit einem Bildschirmleser sagt das Spiel jede Aufgabe und jede Antwort; auf einem Touchscreen zeigt es ein Zahlenfeld.",
+    "maths":
+        "Mathe",
+    "numbers":
+        "Zahlen",
+    "addition":
+        "Addition",
+    "counting":
+        "Zählen",
+    "primary school":
+        "Grundschule",
+    "class results":
+        "Ergebnisse der Klasse",
 }

@@ -183,4 +183,33 @@ TEXTS = {
     ("records",
      "il servizio che registra il record ha rifiutato la richiesta (codice %1)"):
         "the service that saves the record refused the request (code %1)",
+    # The desktop entry and the AppStream data.
+    ("desktop", "Gara di calcolo"):
+        "Counting game",
+    ("desktop", "Quale numero viene dopo? Una gara di cinque minuti per la scuola primaria"):
+        "Which number comes next? A five-minute contest for primary school",
+    ("desktop", "matematica;numeri;addizione;contare;scuola;bambini;"):
+        "math;numbers;addition;counting;school;children;",
+    ("desktop", "Risultati della classe"):
+        "Class results",
+    ("desktop", "Gara di calcolo per la scuola primaria"):
+        "Counting game for primary school",
+    ("desktop", "Ogni turno mostra un numero da 0 a 9999 e il segno «+ 1 =»: il bambino scrive il numero che viene dopo e preme Invio. Il gioco lo loda per nome o mostra la risposta giusta, suona, conta le risposte esatte, errate e totali e colora lo sfondo in modo nuovo a ogni turno."):
+        "Each round shows a number from 0 to 9999 and the sign «+ 1 =»: the child types the number that comes next and presses Enter. The game praises the child by name or shows the right answer, plays a sound, counts the right, wrong and total answers and colours the background anew every round.",
+    ("desktop", "Una gara dura cinque minuti. Il record del computer e il nome di chi lo ha fatto restano salvati per la gara successiva."):
+        "A contest lasts five minutes. The computer's record and the name of whoever set it are kept for the next contest.",
+    ("desktop", "Per l'insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l'andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino."):
+        "For the teacher, every finished contest stays in the class's results: the «Class results» window shows date, name, right, wrong and total answers, filters by name and period, sorts by column, charts each child's progress and exports the rows to a CSV file that opens in LibreOffice Calc. With a screen reader the game says every sum and every answer; on a touch screen it shows a keypad.",
+    ("desktop", "matematica"):
+        "maths",
+    ("desktop", "numeri"):
+        "numbers",
+    ("desktop", "addizione"):
+        "addition",
+    ("desktop", "contare"):
+        "counting",
+    ("desktop", "scuola primaria"):
+        "primary school",
+    ("desktop", "risultati della classe"):
+        "class results",
 }

@@ -179,4 +179,31 @@ TEXTS = {
     "the name is too long": "el nombre es demasiado largo",
     "the service that saves the record refused the request (code %1)":
         "el servicio que guarda el récord ha rechazado la petición (código %1)",
+    # The desktop entry and the AppStream data.
+    "Counting game":
+        "Juego de cálculo",
+    "Which number comes next? A five-minute contest for primary school":
+        "¿Qué número viene después? Una partida de cinco minutos para primaria",
+    "math;numbers;addition;counting;school;children;":
+        "matemáticas;números;suma;contar;escuela;niños;",
+    "Counting game for primary school":
+        "Juego de cálculo para primaria",
+    "Each round shows a number from 0 to 9999 and the sign «+ 1 =»: the child types the number that comes next and presses Enter. The game praises the child by name or shows the right answer, plays a sound, counts the right, wrong and total answers and colours the background anew every round.":
+        "Cada turno muestra un número del 0 al 9999 y el signo «+ 1 =»: el niño escribe el número que viene después y pulsa Intro. El juego lo felicita por su nombre o muestra la respuesta correcta, hace un sonido, cuenta las respuestas correctas, incorrectas y totales y cambia el color del fondo en cada turno.",
+    "A contest lasts five minutes. The computer's record and the name of whoever set it are kept for the next contest.":
+        "Una partida dura cinco minutos. El récord del ordenador y el nombre de quien lo consiguió se guardan para la partida siguiente.",
+    "For the teacher, every finished contest stays in the class's results: the «Class results» window shows date, name, right, wrong and total answers, filters by name and period, sorts by column, charts each child's progress and exports the rows to a CSV file that opens in LibreOffice Calc. With a screen reader the game says every sum and every answer; on a touch screen it shows a keypad.":
+        "Para el maestro, cada partida terminada queda en los resultados de la clase: la ventana «Resultados de la clase» muestra fecha, nombre, respuestas correctas, incorrectas y totales, filtra por nombre y por periodo, ordena por columna, dibuja el progreso de cada niño y exporta las filas a un archivo CSV que se abre con LibreOffice Calc. Con un lector de pantalla el juego dice cada cuenta y cada respuesta; en una pantalla táctil muestra un teclado numérico.",
+    "maths":
+        "matemáticas",
+    "numbers":
+        "números",
+    "addition":
+        "suma",
+    "counting":
+        "contar",
+    "primary school":
+        "escuela primaria",
+    "class results":
+        "resultados de la clase",
 }

@@ -180,4 +180,31 @@ TEXTS = {
     "the name is too long": "le nom est trop long",
     "the service that saves the record refused the request (code %1)":
         "le service qui enregistre le record a refusé la demande (code %1)",
+    # The desktop entry and the AppStream data.
+    "Counting game":
+        "Jeu de calcul",
+    "Which number comes next? A five-minute contest for primary school":
+        "Quel nombre vient après ? Une partie de cinq minutes pour l'école primaire",
+    "math;numbers;addition;counting;school;children;":
+        "mathématiques;nombres;addition;compter;école;enfants;",
+    "Counting game for primary school":
+        "Jeu de calcul pour l'école primaire",
+    "Each round shows a number from 0 to 9999 and the sign «+ 1 =»: the child types the number that comes next and presses Enter. The game praises the child by name or shows the right answer, plays a sound, counts the right, wrong and total answers and colours the background anew every round.":
+        "Chaque tour montre un nombre de 0 à 9999 et le signe «+ 1 =» : l'enfant écrit le nombre qui vient après et appuie sur Entrée. Le jeu le félicite par son prénom ou montre la bonne réponse, joue un son, compte les bonnes réponses, les erreurs et le total, et change la couleur du fond à chaque tour.",
+    "A contest lasts five minutes. The computer's record and the name of whoever set it are kept for the next contest.":
+        "Une partie dure cinq minutes. Le record de l'ordinateur et le nom de celui qui l'a établi sont gardés pour la partie suivante.",
+    "For the teacher, every finished contest stays in the class's results: the «Class results» window shows date, name, right, wrong and total answers, filters by name and period, sorts by column, charts each child's progress and exports the rows to a CSV file that opens in LibreOffice Calc. With a screen reader the game says every sum and every answer; on a touch screen it shows a keypad.":
+        "Pour l'enseignant, chaque partie terminée reste dans les résultats de la classe : la fenêtre «Résultats de la classe» montre la date, le nom, les bonnes réponses, les erreurs et le total, filtre par nom et par période, trie par colonne, trace les progrès de chaque enfant et exporte les lignes dans un fichier CSV qui s'ouvre avec LibreOffice Calc. Avec un lecteur d'écran, le jeu dit chaque calcul et chaque réponse ; sur un écran tactile, il montre un pavé numérique.",
+    "maths":
+        "mathématiques",
+    "numbers":
+        "nombres",
+    "addition":
+        "addition",
+    "counting":
+        "compter",
+    "primary school":
+        "école primaire",
+    "class results":
+        "résultats de la classe",
 }

@@ -179,4 +179,31 @@ TEXTS = {
     "the name is too long": "numele este prea lung",
     "the service that saves the record refused the request (code %1)":
         "serviciul care salvează recordul a refuzat cererea (cod %1)",
+    # The desktop entry and the AppStream data.
+    "Counting game":
+        "Joc de calcul",
+    "Which number comes next? A five-minute contest for primary school":
+        "Ce număr vine după? Un joc de cinci minute pentru școala primară",
+    "math;numbers;addition;counting;school;children;":
+        "matematică;numere;adunare;numărare;școală;copii;",
+    "Counting game for primary school":
+        "Joc de calcul pentru școala primară",
+    "Each round shows a number from 0 to 9999 and the sign «+ 1 =»: the child types the number that comes next and presses Enter. The game praises the child by name or shows the right answer, plays a sound, counts the right, wrong and total answers and colours the background anew every round.":
+        "Fiecare tură arată un număr de la 0 la 9999 și semnul «+ 1 =»: copilul scrie numărul care vine după și apasă Enter. Jocul îl laudă pe nume sau arată răspunsul corect, scoate un sunet, numără răspunsurile corecte, greșite și totale și colorează fundalul din nou la fiecare tură.",
+    "A contest lasts five minutes. The computer's record and the name of whoever set it are kept for the next contest.":
+        "Un joc durează cinci minute. Recordul calculatorului și numele celui care l-a stabilit rămân salvate pentru jocul următor.",
+    "For the teacher, every finished contest stays in the class's results: the «Class results» window shows date, name, right, wrong and total answers, filters by name and period, sorts by column, charts each child's progress and exports the rows to a CSV file that opens in LibreOffice Calc. With a screen reader the game says every sum and every answer; on a touch screen it shows a keypad.":
+        "Pentru învățător, fiecare joc terminat rămâne în rezultatele clasei: fereastra «Rezultatele clasei» arată data, numele, răspunsurile corecte, greșite și totale, filtrează după nume și perioadă, sortează după coloană, desenează progresul fiecărui copil și exportă rândurile într-un fișier CSV care se deschide cu LibreOffice Calc. Cu un cititor de ecran, jocul spune fiecare calcul și fiecare răspuns; pe un ecran tactil arată o tastatură numerică.",
+    "maths":
+        "matematică",
+    "numbers":
+        "numere",
+    "addition":
+        "adunare",
+    "counting":
+        "numărare",
+    "primary school":
+        "școală primară",
+    "class results":
+        "rezultatele clasei",
 }

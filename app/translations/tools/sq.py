@@ -179,4 +179,31 @@ TEXTS = {
     "the name is too long": "emri është shumë i gjatë",
     "the service that saves the record refused the request (code %1)":
         "shërbimi që ruan rekordin e refuzoi kërkesën (kodi %1)",
+    # The desktop entry and the AppStream data.
+    "Counting game":
+        "Lojë llogaritjeje",
+    "Which number comes next? A five-minute contest for primary school":
+        "Cili numër vjen pas? Një lojë pesë minutëshe për shkollën fillore",
+    "math;numbers;addition;counting;school;children;":
+        "matematikë;numra;mbledhje;numërim;shkollë;fëmijë;",
+    "Counting game for primary school":
+        "Lojë llogaritjeje për shkollën fillore",
+    "Each round shows a number from 0 to 9999 and the sign «+ 1 =»: the child types the number that comes next and presses Enter. The game praises the child by name or shows the right answer, plays a sound, counts the right, wrong and total answers and colours the background anew every round.":
+        "Çdo raund tregon një numër nga 0 deri në 9999 dhe shenjën «+ 1 =»: fëmija shkruan numrin që vjen pas dhe shtyp Enter. Loja e lavdëron me emër ose tregon përgjigjen e saktë, lëshon një tingull, numëron përgjigjet e sakta, të gabuara dhe gjithsej dhe ngjyros sfondin ndryshe në çdo raund.",
+    "A contest lasts five minutes. The computer's record and the name of whoever set it are kept for the next contest.":
+        "Një lojë zgjat pesë minuta. Rekordi i kompjuterit dhe emri i atij që e vendosi ruhen për lojën tjetër.",
+    "For the teacher, every finished contest stays in the class's results: the «Class results» window shows date, name, right, wrong and total answers, filters by name and period, sorts by column, charts each child's progress and exports the rows to a CSV file that opens in LibreOffice Calc. With a screen reader the game says every sum and every answer; on a touch screen it shows a keypad.":
+        "Për mësuesin, çdo lojë e mbaruar mbetet në rezultatet e klasës: dritarja «Rezultatet e klasës» tregon datën, emrin, përgjigjet e sakta, të gabuara dhe gjithsej, filtron sipas emrit dhe periudhës, rendit sipas kolonës, vizaton ecurinë e çdo fëmije dhe eksporton rreshtat në një skedar CSV që hapet me LibreOffice Calc. Me një lexues ekrani loja thotë çdo llogari dhe çdo përgjigje; në një ekran me prekje tregon një tastierë me numra.",
+    "maths":
+        "matematikë",
+    "numbers":
+        "numra",
+    "addition":
+        "mbledhje",
+    "counting":
+        "numërim",
+    "primary school":
+        "shkollë fillore",
+    "class results":
+        "rezultatet e klasës",
 }

@@ -179,4 +179,31 @@ TEXTS = {
     "the name is too long": "ім'я задовге",
     "the service that saves the record refused the request (code %1)":
         "служба, що зберігає рекорд, відхилила запит (код %1)",
+    # The desktop entry and the AppStream data.
+    "Counting game":
+        "Гра з рахунку",
+    "Which number comes next? A five-minute contest for primary school":
+        "Яке число йде далі? Гра на п'ять хвилин для початкової школи",
+    "math;numbers;addition;counting;school;children;":
+        "математика;числа;додавання;лічба;школа;діти;",
+    "Counting game for primary school":
+        "Гра з рахунку для початкової школи",
+    "Each round shows a number from 0 to 9999 and the sign «+ 1 =»: the child types the number that comes next and presses Enter. The game praises the child by name or shows the right answer, plays a sound, counts the right, wrong and total answers and colours the background anew every round.":
+        "Кожен раунд показує число від 0 до 9999 і знак «+ 1 =»: дитина пише число, яке йде далі, і натискає Enter. Гра хвалить її на ім'я або показує правильну відповідь, грає звук, рахує правильні, неправильні й усі відповіді та щоразу по-новому розфарбовує тло.",
+    "A contest lasts five minutes. The computer's record and the name of whoever set it are kept for the next contest.":
+        "Гра триває п'ять хвилин. Рекорд комп'ютера та ім'я того, хто його встановив, зберігаються для наступної гри.",
+    "For the teacher, every finished contest stays in the class's results: the «Class results» window shows date, name, right, wrong and total answers, filters by name and period, sorts by column, charts each child's progress and exports the rows to a CSV file that opens in LibreOffice Calc. With a screen reader the game says every sum and every answer; on a touch screen it shows a keypad.":
+        "Для вчителя кожна завершена гра лишається в результатах класу: вікно «Результати класу» показує дату, ім'я, правильні, неправильні й усі відповіді, фільтрує за ім'ям і періодом, сортує за стовпцями, малює поступ кожної дитини й експортує рядки у файл CSV, який відкривається в LibreOffice Calc. З екранним читачем гра вимовляє кожен приклад і кожну відповідь; на сенсорному екрані показує цифрову клавіатуру.",
+    "maths":
+        "математика",
+    "numbers":
+        "числа",
+    "addition":
+        "додавання",
+    "counting":
+        "лічба",
+    "primary school":
+        "початкова школа",
+    "class results":
+        "результати класу",
 }

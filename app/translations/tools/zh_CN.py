@@ -167,4 +167,31 @@ TEXTS = {
     "the name is too long": "名字太长了",
     "the service that saves the record refused the request (code %1)":
         "保存纪录的服务拒绝了请求（代码 %1）",
+    # The desktop entry and the AppStream data.
+    "Counting game":
+        "算术游戏",
+    "Which number comes next? A five-minute contest for primary school":
+        "下一个数是几？小学生的五分钟比赛",
+    "math;numbers;addition;counting;school;children;":
+        "数学;数字;加法;数数;学校;儿童;",
+    "Counting game for primary school":
+        "小学算术游戏",
+    "Each round shows a number from 0 to 9999 and the sign «+ 1 =»: the child types the number that comes next and presses Enter. The game praises the child by name or shows the right answer, plays a sound, counts the right, wrong and total answers and colours the background anew every round.":
+        "每一轮显示一个0到9999之间的数和符号«+ 1 =»：孩子写出下一个数，然后按回车键。游戏会叫着孩子的名字表扬，或者显示正确答案，播放声音，统计答对、答错和总的题数，并且每一轮都换一种背景颜色。",
+    "A contest lasts five minutes. The computer's record and the name of whoever set it are kept for the next contest.":
+        "一场比赛五分钟。电脑上的纪录和创造纪录的人的名字会保存到下一场比赛。",
+    "For the teacher, every finished contest stays in the class's results: the «Class results» window shows date, name, right, wrong and total answers, filters by name and period, sorts by column, charts each child's progress and exports the rows to a CSV file that opens in LibreOffice Calc. With a screen reader the game says every sum and every answer; on a touch screen it shows a keypad.":
+        "对老师来说，每场结束的比赛都留在全班成绩里：«全班成绩»窗口显示日期、名字、答对、答错和总的题数，可以按名字和时间段筛选、按列排序，画出每个孩子的进步，并把这些行导出为可以用LibreOffice Calc打开的CSV文件。使用读屏软件时，游戏会读出每道题和每个回答；在触摸屏上会显示数字键盘。",
+    "maths":
+        "数学",
+    "numbers":
+        "数字",
+    "addition":
+        "加法",
+    "counting":
+        "数数",
+    "primary school":
+        "小学",
+    "class results":
+        "全班成绩",
 }
