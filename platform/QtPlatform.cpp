@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QSoundEffect>
+#include <QTextBoundaryFinder>
 #include <QUrl>
 
 #include <cstdio>
@@ -45,6 +46,40 @@ private:
     QPointer<QWidget> m_focus;
 };
 
+// A word too long for any screen (a name of sixty letters without a blank, a
+// long path) may break between any two letters, so that a box shows it whole
+// on more lines rather than cut at its edge; a zero-width space marks where,
+// unseen and unspoken. Shorter words break only at blanks, as ever.
+QString breakable(const QString& text)
+{
+    constexpr qsizetype LongWord = 16;
+    QString out;
+    for (qsizetype i = 0; i < text.size();) {
+        if (text[i].isSpace()) {
+            out += text[i++];
+            continue;
+        }
+        qsizetype end = i;
+        while (end < text.size() && !text[end].isSpace())
+            ++end;
+        const QString word = text.mid(i, end - i);
+        i = end;
+        if (word.size() <= LongWord) {
+            out += word;
+            continue;
+        }
+        QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, word);
+        qsizetype from = 0;
+        for (qsizetype to = letters.toNextBoundary(); to > 0; to = letters.toNextBoundary()) {
+            if (from > 0)
+                out += QChar(0x200B);
+            out += word.mid(from, to - from);
+            from = to;
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 QtPlatform::QtPlatform() : m_random(clockSeed()) {}
@@ -60,7 +95,7 @@ int QtPlatform::messageBox(const QString& prompt, int buttons, const QString& ti
     box.setWindowTitle(title.isEmpty() ? applicationTitle() : title);
     // Names come from the keyboard: never let them be read as markup.
     box.setTextFormat(Qt::PlainText);
-    box.setText(prompt);
+    box.setText(breakable(prompt));
     if (buttons == YesNoQuestionDefaultNo) {
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

@@ -9,7 +9,9 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QScopeGuard>
 #include <QSet>
 #include <QSoundEffect>
@@ -80,6 +82,15 @@ void TestPlatform::messageBoxShowsTextAndTitle_data()
     QTest::newRow("titled") << "Ciao"
                             << "Titolo"
                             << "Titolo";
+    // Sixty letters with no blank, the widest there are, or in Chinese.
+    QTest::newRow("a name of sixty letters")
+        << " " + QString("WMWMWMWMWM").repeated(6) + " vediamo se sei un vero campione  "
+        << ""
+        << "Corvalesta";
+    QTest::newRow("sixty Chinese characters")
+        << " " + QString(60, QChar(0x738B)) + " vediamo se sei un vero campione  "
+        << ""
+        << "Corvalesta";
 }
 
 void TestPlatform::messageBoxShowsTextAndTitle()
@@ -91,15 +102,25 @@ void TestPlatform::messageBoxShowsTextAndTitle()
     QString seenText, seenTitle;
     Qt::TextFormat seenFormat = Qt::RichText;
     int buttons = 0;
+    QString cut;
     whenBoxOpens([&](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
-        seenText = box->text();
+        // Whole on the screen: the box within it, every line within the box.
+        auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+        const QRect needed = label->fontMetrics().boundingRect(
+            QRect(0, 0, label->width(), 100000), Qt::TextWordWrap, label->text());
+        if (!box->screen()->availableGeometry().contains(box->frameGeometry()) ||
+            needed.width() > label->width() || needed.height() > label->height() ||
+            !box->rect().contains(label->geometry()))
+            cut = QString("%1 in %2").arg(needed.width()).arg(label->width());
+        seenText = box->text().remove(QChar(0x200B));
         seenTitle = box->windowTitle();
         seenFormat = box->textFormat();
         buttons = int(box->buttons().size());
         QTest::keyClick(box, Qt::Key_Return);
     });
     QCOMPARE(platform.messageBox(prompt, Platform::OkOnly, title), Platform::AnswerOk);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut));
     QCOMPARE(seenText, prompt);
     QCOMPARE(seenTitle, shownTitle);
     QCOMPARE(seenFormat, Qt::PlainText);
