@@ -10,6 +10,8 @@
 #                                 so described, one a line
 #   screen.py dock HEIGHT         a panel along the bottom of the screen that
 #                                 keeps HEIGHT pixels for itself (a strut)
+#   screen.py box                 the texts of the box open now (a dialog or
+#                                 an alert), one a line, unseen breaks left out
 import sys
 import time
 
@@ -53,6 +55,18 @@ def cells(description):
             for cell in controls(control):
                 if cell is not control and cell.get_name():
                     print(cell.get_name())
+            return
+    sys.exit(1)
+
+
+def box():
+    app, Atspi = game()
+    for window in controls(app):
+        if window.get_role() in (Atspi.Role.DIALOG, Atspi.Role.ALERT) and window.get_state_set(
+        ).contains(Atspi.StateType.SHOWING):
+            for control in controls(window):
+                if control.get_role() == Atspi.Role.LABEL and control.get_name():
+                    print(control.get_name().replace("\u200b", ""))
             return
     sys.exit(1)
 
@@ -115,5 +129,7 @@ if __name__ == "__main__":
         focused()
     elif command == "where":
         where(sys.argv[2], sys.argv[3] if len(sys.argv) > 3 else None)
+    elif command == "box":
+        box()
     elif command == "dock":
         dock(int(sys.argv[2]))
