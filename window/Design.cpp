@@ -207,7 +207,11 @@ QFont font(const char* face, double points, bool bold, bool italic, double zoom)
         {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
     };
     const QString name = QString::fromLatin1(face);
-    QFont f(families.value(name, QStringLiteral("Liberation Sans")));
+    QFont f;
+    // Letters Liberation lacks come from the fonts the package brings for
+    // them, not from whatever the computer has.
+    f.setFamilies({families.value(name, QStringLiteral("Liberation Sans")),
+                   QStringLiteral("Noto Sans Arabic UI"), QStringLiteral("WenQuanYi Micro Hei")});
     f.setPixelSize(std::max(1, int(std::lround(points * 96.0 / 72.0 * zoom))));
     f.setWeight(name == QLatin1String("Arial Black") ? QFont::Black
                 : bold                               ? QFont::Bold
