@@ -213,6 +213,11 @@ void TestWriter::gameEndsThroughTheService_data()
         << QByteArray("12\r\n") << ""
         << "=1+1"
         << "13" << QStringList{saved} << QByteArray("13\r\n") << ",\"'=1+1\",13,0,13,300,sì" + me;
+    // Kept whole beside the record, and logged whole.
+    row("a name in Cyrillic") << QByteArray("12\r\n") << ""
+                              << QString::fromUtf8("Андрій") << "13" << QStringList{saved}
+                              << QByteArray("13\r\n")
+                              << QByteArray(",Андрій,13,0,13,300,sì") + me;
     // The service owns the folder now: it makes a missing file itself.
     row("score file missing") << QByteArray("12\r\n") << "missing"
                               << "Bea"
@@ -293,6 +298,7 @@ void TestWriter::gameEndsThroughTheService()
     if (plant.isEmpty()) {
         const records::Record next = records::startUp(Folder, Socket);
         QCOMPARE(next.score, QString(scoreAfter));
+        QCOMPARE(next.holder, (boxes.isEmpty() ? QString("Anna") : name) + "\r\n");
     }
 }
 
