@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSoundEffect>
@@ -96,6 +97,10 @@ int QtPlatform::messageBox(const QString& prompt, int buttons, const QString& ti
     // Names come from the keyboard: never let them be read as markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(breakable(prompt));
+    // A screen reader reads the text as typed: unseen breaks would have it
+    // spell a long name letter by letter.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        label->setAccessibleName(prompt);
     if (buttons == YesNoQuestionDefaultNo) {
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
