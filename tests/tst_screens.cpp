@@ -307,6 +307,12 @@ void TestScreens::translationsFit()
         QCoreApplication::processEvents();
         game.answer("1");
         QCOMPARE(w.layoutDirection(), language == "ar" ? Qt::RightToLeft : Qt::LeftToRight);
+        // The sum reads "9999 + 1 =" and then the answer, from the left, in
+        // Western digits, whichever way the language reads.
+        QCOMPARE(labelOf(w, "lblNum1")->text(), QString("9999"));
+        const char* sum[] = {"lblNum1", "Label2", "Label7", "Label4", "txtAnswer"};
+        for (int i = 1; i < 5; ++i)
+            QVERIFY(w.findChild<QWidget*>(sum[i - 1])->x() < w.findChild<QWidget*>(sum[i])->x());
         const QString fault = faultIn(w);
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
