@@ -111,6 +111,8 @@ int QtPlatform::messageBox(const QString& prompt, int buttons, const QString& ti
         return box.exec() == QMessageBox::Yes ? AnswerYes : AnswerNo;
     }
     box.setStandardButtons(QMessageBox::Ok);
+    // Qt has no catalogue of its own for every language the game speaks.
+    box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("QtPlatform", "OK"));
     box.exec();
     return AnswerOk;
 }
