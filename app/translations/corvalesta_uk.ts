@@ -519,7 +519,7 @@ Opzioni:
     </message>
     <message>
         <source>Tempo restante</source>
-        <translation>Залишилося часу</translation>
+        <translation>Залишилося</translation>
     </message>
     <message>
         <source>Titolo del tempo</source>

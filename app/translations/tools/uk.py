@@ -129,7 +129,7 @@ TEXTS = {
     "Title of the wrong answers": "Заголовок неправильних відповідей",
     "All answers": "Усі відповіді",
     "Title of all answers": "Заголовок усіх відповідей",
-    "Time left": "Залишилося часу",
+    "Time left": "Залишилося",
     "Title of the time": "Заголовок часу",
     "Click below me to set the timer": "Натисни під мною, щоб налаштувати таймер",
     "Clock": "Годинник",
