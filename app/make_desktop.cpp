@@ -75,13 +75,6 @@ QStringList translations(const QString& source)
     return out;
 }
 
-QString escaped(QString text)
-{
-    return text.replace(u'&', QLatin1String("&amp;"))
-        .replace(u'<', QLatin1String("&lt;"))
-        .replace(u'>', QLatin1String("&gt;"));
-}
-
 // Name (in an action), GenericName, Comment and Keywords get a line for
 // each language; the program's own name is the same in all.
 QStringList desktopEntry(const QStringList& lines)
@@ -122,7 +115,7 @@ QStringList appStream(const QStringList& lines)
                 for (std::size_t i = 0; i < languages.size(); ++i)
                     out << QStringLiteral("%1<%2 xml:lang=\"%3\">%4</%2>")
                                .arg(indent, QLatin1String(tag), languages[i].code,
-                                    escaped(texts[qsizetype(i)]));
+                                    texts[qsizetype(i)].toHtmlEscaped());
             }
         }
         if (trimmed == QLatin1String("<p>")) {
@@ -133,7 +126,7 @@ QStringList appStream(const QStringList& lines)
             const QStringList texts = translations(paragraph.simplified());
             for (std::size_t i = 0; i < languages.size(); ++i)
                 out << QStringLiteral("%1<p xml:lang=\"%2\">%3</p>")
-                           .arg(indent, languages[i].code, escaped(texts[qsizetype(i)]));
+                           .arg(indent, languages[i].code, texts[qsizetype(i)].toHtmlEscaped());
         } else if (inParagraph) {
             paragraph += u' ' + trimmed;
         }

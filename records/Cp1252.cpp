@@ -1,6 +1,7 @@
 #include "Cp1252.h"
 
 #include "Cp1252Table.h"
+#include "NameFile.h"
 
 #include <memory>
 #include <unicode/translit.h>
@@ -47,13 +48,7 @@ QString inLatin(const QString& run)
 
 QString decode(const QByteArray& bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
-    for (char b : bytes) {
-        const auto byte = static_cast<unsigned char>(b);
-        text += byte >= 0x80 && byte <= 0x9F ? QChar(High[byte - 0x80]) : QChar(byte);
-    }
-    return text;
+    return QString::fromStdString(records::names::utf8(bytes.toStdString()));
 }
 
 QByteArray encode(const QString& text)
@@ -74,13 +69,16 @@ QByteArray closest(const QString& text, int maxChars)
 {
     // Runs the code page lacks go through the transliterator whole, so that
     // a word keeps its sense of where syllables part.
+    const auto lacks = [&text](qsizetype at) {
+        return text[at] != QChar(0) && byteOf(text[at].unicode()) == 0;
+    };
     QString spelled;
     for (qsizetype i = 0; i < text.size();) {
         qsizetype end = i;
-        while (end < text.size() && (byteOf(text[end].unicode()) == 0) == (byteOf(text[i].unicode()) == 0))
+        while (end < text.size() && lacks(end) == lacks(i))
             ++end;
         const QString run = text.mid(i, end - i);
-        spelled += byteOf(text[i].unicode()) == 0 && text[i] != QChar(0) ? inLatin(run) : run;
+        spelled += lacks(i) ? inLatin(run) : run;
         i = end;
     }
     if (spelled.size() > maxChars) {

@@ -46,16 +46,14 @@ namespace {
 
 std::string encode(const Pair& pair, bool withName)
 {
-    char line[96];
+    const std::uint64_t sum = withName ? checksum({&pair.score, &pair.holder, &pair.name})
+                                       : checksum({&pair.score, &pair.holder});
+    std::string sizes = std::to_string(pair.score.size()) + ' ' + std::to_string(pair.holder.size());
     if (withName)
-        std::snprintf(line, sizeof line, "%zu %zu %zu %016llx\n", pair.score.size(),
-                      pair.holder.size(), pair.name.size(),
-                      static_cast<unsigned long long>(
-                          checksum({&pair.score, &pair.holder, &pair.name})));
-    else
-        std::snprintf(line, sizeof line, "%zu %zu %016llx\n", pair.score.size(), pair.holder.size(),
-                      static_cast<unsigned long long>(checksum({&pair.score, &pair.holder})));
-    return (withName ? Magic : Magic1) + std::string(line) + pair.score + pair.holder +
+        sizes += ' ' + std::to_string(pair.name.size());
+    char hex[24];
+    std::snprintf(hex, sizeof hex, " %016llx\n", static_cast<unsigned long long>(sum));
+    return (withName ? Magic : Magic1) + sizes + hex + pair.score + pair.holder +
            (withName ? pair.name : std::string());
 }
 

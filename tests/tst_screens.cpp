@@ -66,6 +66,14 @@ void zoomTo(MainWindow& w, double zoom)
     QCoreApplication::processEvents();
 }
 
+// A record in the game's folder before it starts.
+void recorded(Game& game, const QByteArray& score, const QByteArray& holder)
+{
+    QVERIFY(QDir().mkpath(game.platform.recordDir));
+    QVERIFY(put(game.platform.recordDir + "/suc0000.txt", score));
+    QVERIFY(put(game.platform.recordDir + "/suc00000.txt", holder));
+}
+
 QString name(int length, bool widest)
 {
     // A long name as a class writes it, or the widest letters there are.
@@ -295,9 +303,7 @@ void TestScreens::translationsFit()
     speak(language);
     {
         Game game(Plain);
-        QVERIFY(QDir().mkpath(game.platform.recordDir));
-        QVERIFY(put(game.platform.recordDir + "/suc0000.txt", "32767\r\n"));
-        QVERIFY(put(game.platform.recordDir + "/suc00000.txt", "Maria Vittor\r\n"));
+        recorded(game, "32767\r\n", "Maria Vittor\r\n");
         game.start("Maria Vittor", 3, 9999);
         MainWindow& w = *game.window();
         if (window.isValid())
@@ -380,9 +386,7 @@ void TestScreens::designSizeIsUnchanged()
     if (!language.isEmpty())
         speak(language);
     Game game(Plain);
-    QVERIFY(QDir().mkpath(game.platform.recordDir));
-    QVERIFY(put(game.platform.recordDir + "/suc0000.txt", "12\r\n"));
-    QVERIFY(put(game.platform.recordDir + "/suc00000.txt", "Bea\r\n"));
+    recorded(game, "12\r\n", "Bea\r\n");
     game.start("Anna", 3, 713);
     QCOMPARE(game.window()->centralWidget()->size(), QSize(792, 554));
     const auto differing = [&](const char* golden) {
