@@ -35,10 +35,6 @@ QString RecordError::message() const
                      .arg(where, reason);
 }
 
-namespace {
-
-} // namespace
-
 QString reasonText(Cause cause, int error, bool folder)
 {
     if (cause == Cause::Other)
@@ -77,7 +73,7 @@ std::string bytesOf(const QString& path)
 
 QString decoded(const std::string& bytes)
 {
-    return cp1252::decode(QByteArray::fromStdString(bytes));
+    return QString::fromStdString(names::utf8(bytes));
 }
 
 // The service's outcome, or the reason it gave none.
