@@ -5,6 +5,7 @@
 #include "EndOfContest.h"
 #include "GameRules.h"
 #include "MainWindow.h"
+#include "NameRule.h"
 #include "Numbers.h"
 #include "Platform.h"
 #include "Unheard.h"
@@ -93,6 +94,8 @@ void Contest::startUp()
     try {
         m_state.recordDir = records::GetSystemDir(m_platform.recordDirectory());
         m_record = records::startUp(m_state.recordDir, m_platform.recordService());
+        records::begin(m_platform.recordService(),
+                       records::pendingFolder(m_platform.accountDirectory()));
         m_window->showRecord(m_record.score, m_record.holder);
     } catch (const records::RecordError& error) {
         fail(error.message());
@@ -103,20 +106,9 @@ void Contest::startUp()
 
 QString Contest::playerName(const QString& typed)
 {
-    QString name;
-    name.reserve(typed.size());
-    for (const QChar c : typed) {
-        if (c == u'\r' || c == u'\n' || c == u'\t')
-            name += u' ';
-        else if (!rules::isControl(c.unicode()))
-            name += c;
-    }
-    // Kept whole by both the record and the class's results.
-    qsizetype end = 0;
-    for (std::size_t kept = 0; end < name.size() && kept < rules::MaxNameChars; ++kept)
-        end += name[end].isHighSurrogate() && end + 1 < name.size() ? 2 : 1;
-    name.truncate(end);
-    return name;
+    // The record service's own rule, so that what the child sees greeted is
+    // what is stored; kept whole by both the record and the class's results.
+    return QString::fromStdString(records::names::clean(typed.toStdString()));
 }
 
 void Contest::dealRound()

@@ -18,9 +18,18 @@ void endContest(Platform& platform, const QString& recordDir, bool goodbye, cons
     const records::Outcome outcome = records::finish(
         recordDir,
         {played.right, played.holder, played.wrong, played.seconds, numbers::val(played.record)},
-        platform.recordService());
+        platform.recordService(), records::pendingFolder(platform.accountDirectory()));
     if (outcome.recorded)
         platform.messageBox(translated(Saved));
+    if (outcome.pending)
+        platform.messageBox(QCoreApplication::translate(
+            "contest", "Il servizio che registra il record ora non risponde: la tua gara è "
+                       "conservata su questo computer e sarà registrata appena il servizio torna "
+                       "in funzione."));
+    if (outcome.unverified)
+        platform.messageBox(QCoreApplication::translate(
+            "contest", "La tua gara è tra i risultati della classe, ma non può valere come "
+                       "record: il servizio che registra il record non ne ha visto l'inizio."));
     // The record first: a results line that cannot be written never costs it.
     if (outcome.error) {
         platform.messageBox(outcome.error->message());

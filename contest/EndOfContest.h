@@ -31,6 +31,9 @@ struct Played {
 // when the score is strictly greater, the confirmation, the line in the class's
 // results, then the program's end. Always ends the program; a failed write
 // ends it with a message and status 1, a failed results line after the record.
+// A contest the record service could not take now waits in the account's
+// own folder, and the child is told so in words, as when it could not set
+// the record.
 void endContest(Platform& platform, const QString& recordDir, bool goodbye, const Played& played);
 
 } // namespace contest

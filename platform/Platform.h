@@ -29,6 +29,9 @@ public:
 
     // Where the record files live, without a trailing separator.
     virtual QString recordDirectory() = 0;
+    // The account's own folder, without a trailing separator: its record
+    // when there is no shared one, and what waits for the record service.
+    virtual QString accountDirectory() = 0;
     // The socket of the service that saves the record when that folder is
     // the computer's shared one, which the game may not write itself; empty
     // otherwise.

@@ -164,6 +164,11 @@ QString QtPlatform::recordDirectory()
     // account keeps its own.
     if (sharedFolderInstalled(programFolder()))
         return QStringLiteral(CORVALESTA_SHARED_DIR);
+    return accountDirectory();
+}
+
+QString QtPlatform::accountDirectory()
+{
     // The same folder wherever the game is started from: a relative
     // XDG_DATA_HOME is ignored, as the XDG rules say, and so is a relative HOME.
     const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");

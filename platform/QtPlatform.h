@@ -20,6 +20,7 @@ public:
     double random() override;
     void reseed() override;
     QString recordDirectory() override;
+    QString accountDirectory() override;
     QString recordService() override;
     QString programFolder() override;
     void playWave(const QString& path) override;

@@ -139,6 +139,15 @@ std::string peerAccount(int fd)
     return ownAccount();
 }
 
+uid_t peerUid(int fd)
+{
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    if (getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0)
+        return credentials.uid;
+    return getuid();
+}
+
 std::string ownAccount()
 {
     return accountName(getuid());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <sys/types.h>
 
 // Both ends of a connection to the record service, in plain POSIX: the game
 // asks, the service reads the request and answers.
@@ -26,6 +27,8 @@ bool send(int fd, const std::string& text, int waitMs);
 // the kernel's credentials; of the process itself when fd is no socket (the
 // program run by hand, with no more rights than whoever runs it).
 std::string peerAccount(int fd);
+// The number of that account.
+uid_t peerUid(int fd);
 // The login name of this process's account; its number when it has none.
 std::string ownAccount();
 

@@ -29,8 +29,8 @@ icu::Transliterator* latin()
 {
     static const std::unique_ptr<icu::Transliterator> made = [] {
         UErrorCode status = U_ZERO_ERROR;
-        std::unique_ptr<icu::Transliterator> t(icu::Transliterator::createInstance(
-            "Any-Latin; Latin-ASCII", UTRANS_FORWARD, status));
+        std::unique_ptr<icu::Transliterator> t(
+            icu::Transliterator::createInstance("Any-Latin; Latin-ASCII", UTRANS_FORWARD, status));
         return U_SUCCESS(status) ? std::move(t) : nullptr;
     }();
     return made.get();

@@ -48,7 +48,8 @@ std::string encode(const Pair& pair, bool withName)
 {
     const std::uint64_t sum = withName ? checksum({&pair.score, &pair.holder, &pair.name})
                                        : checksum({&pair.score, &pair.holder});
-    std::string sizes = std::to_string(pair.score.size()) + ' ' + std::to_string(pair.holder.size());
+    std::string sizes =
+        std::to_string(pair.score.size()) + ' ' + std::to_string(pair.holder.size());
     if (withName)
         sizes += ' ' + std::to_string(pair.name.size());
     char hex[24];

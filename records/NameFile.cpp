@@ -2,6 +2,9 @@
 
 #include "Cp1252Table.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace records::names {
 
 namespace {
@@ -39,18 +42,42 @@ std::string utf8(const std::string& cp1252)
     return out;
 }
 
-std::string text(const std::string& score, const std::string& holder, const std::string& name)
+std::string text(const std::string& score, const std::string& holder, const std::string& name,
+                 const std::string& account)
 {
-    return name + '\n' + line(score) + '\n' + utf8(line(holder)) + '\n';
+    const std::string three = name + '\n' + line(score) + '\n' + utf8(line(holder)) + '\n';
+    return account.empty() ? three : three + account + '\n';
 }
 
-std::string whole(const Pair& pair)
+namespace {
+
+// The name file's whole name and account, when it goes with the pair.
+std::pair<std::string, std::string> parts(const Pair& pair)
 {
     const std::size_t first = pair.name.find('\n');
     if (first == 0 || first == std::string::npos)
         return {};
     const std::string name = pair.name.substr(0, first);
-    return text(pair.score, pair.holder, name) == pair.name ? name : std::string();
+    const std::string three = text(pair.score, pair.holder, name);
+    if (pair.name == three)
+        return {name, {}};
+    const std::string rest = pair.name.substr(std::min(three.size(), pair.name.size()));
+    if (pair.name.compare(0, three.size(), three) != 0 || rest.size() < 2 ||
+        rest.find('\n') != rest.size() - 1)
+        return {};
+    return {name, rest.substr(0, rest.size() - 1)};
+}
+
+} // namespace
+
+std::string whole(const Pair& pair)
+{
+    return parts(pair).first;
+}
+
+std::string account(const Pair& pair)
+{
+    return parts(pair).second;
 }
 
 } // namespace records::names

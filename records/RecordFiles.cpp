@@ -3,6 +3,8 @@
 #include "Connection.h"
 #include "Cp1252.h"
 #include "NameFile.h"
+#include "NameRule.h"
+#include "Pending.h"
 #include "Reason.h"
 #include "RecordStore.h"
 #include "ResultsLog.h"
@@ -18,14 +20,19 @@
 
 namespace records {
 
-RecordError::RecordError(const QString& f, const QString& r)
-    : std::runtime_error((f + QStringLiteral(": ") + r).toStdString()), file(f), reason(r)
+RecordError::RecordError(const QString& f, const QString& r, bool refusedData)
+    : std::runtime_error((f + QStringLiteral(": ") + r).toStdString()), file(f), reason(r),
+      refused(refusedData)
 {
 }
 
 QString RecordError::message() const
 {
     const QString where = QDir::toNativeSeparators(file);
+    if (refused)
+        return QCoreApplication::translate("records",
+                                           "Non posso registrare questa gara.\n\nMotivo: %1")
+            .arg(reason);
     return file.endsWith(u'/')
                ? QCoreApplication::translate(
                      "records", "Non riesco a usare la cartella del record\n%1\n\nMotivo: %2")
@@ -76,12 +83,15 @@ QString decoded(const std::string& bytes)
     return QString::fromStdString(names::utf8(bytes));
 }
 
+// How long a start waits for the service: the child is about to play.
+constexpr int StartWaitMs = 1000;
+
 // The service's outcome, or the reason it gave none.
-writer::Outcome ask(const QString& service, const writer::Contest& contest)
+writer::Outcome ask(const QString& service, const std::string& request)
 {
     std::string reply;
-    const int error = connection::ask(QFile::encodeName(service).toStdString(),
-                                      writer::request(contest), connection::AnswerWaitMs, reply);
+    const int error = connection::ask(QFile::encodeName(service).toStdString(), request,
+                                      connection::AnswerWaitMs, reply);
     auto outcome = error == 0 ? writer::parseReply(reply) : std::nullopt;
     if (outcome)
         return *outcome;
@@ -134,48 +144,103 @@ Record startUp(const QString& recordDir, const QString& service)
         // as the label shows it.
         const std::string whole = names::whole(pair);
         const std::size_t end = std::min(pair.holder.find_first_of("\r\n"), pair.holder.size());
-        return {decoded(pair.score), whole.empty() ? decoded(pair.holder)
-                                                   : QString::fromStdString(whole) +
-                                                         decoded(pair.holder.substr(end))};
+        return {decoded(pair.score),
+                whole.empty() ? decoded(pair.holder)
+                              : QString::fromStdString(whole) + decoded(pair.holder.substr(end)),
+                QString::fromStdString(names::account(pair))};
     } catch (const StoreError& error) {
         throw told(recordDir, error);
     }
 }
 
-Outcome finish(const QString& recordDir, const Ending& ending, const QString& service)
+namespace {
+
+// Why the service refused a contest, in words.
+QString refusalReason(int status)
 {
+    switch (status) {
+    case writer::TooSoon:
+        return QCoreApplication::translate(
+            "records",
+            "dice di aver giocato più secondi di quanti ne siano passati dal suo inizio");
+    case writer::DailyLimit:
+        //: %1 is the most contests one account may end in a day (300).
+        return QCoreApplication::translate("records",
+                                           "con questo utente oggi si sono già giocate %1 gare, "
+                                           "il massimo per un giorno")
+            .arg(Ledger::DailyContests);
+    case writer::Refused:
+        return QCoreApplication::translate("records", "i suoi dati non sono validi");
+    default:
+        return QCoreApplication::translate("records", "errore imprevisto (codice %1)").arg(status);
+    }
+}
+
+} // namespace
+
+Outcome finish(const QString& recordDir, const Ending& ending, const QString& service,
+               const QString& pendingDir)
+{
+    const QString name = QString::fromStdString(names::clean(ending.holder.toStdString()));
     const writer::Contest contest{ending.right,
                                   ending.wrong,
                                   ending.seconds,
                                   ending.right > ending.startUpRecord,
-                                  cp1252::closest(ending.holder, rules::MaxNameChars).toStdString(),
-                                  ending.holder.toUtf8().toStdString()};
+                                  cp1252::closest(name, rules::MaxNameChars).toStdString(),
+                                  name.toUtf8().toStdString()};
     writer::Outcome done;
+    const std::string request = writer::request(contest);
     if (!service.isEmpty()) {
-        done = ask(service, contest);
+        done = ask(service, request);
+        const bool away =
+            done.failure.error == NoServiceError || done.failure.error == NoAnswerError;
+        if (away && !pendingDir.isEmpty() && pending::keep(pendingDir, request))
+            return {false, std::nullopt, true, false};
     } else {
         // The service's own checks, on the game's own request.
         writer::Status refusal = writer::Refused;
-        if (writer::parse(writer::request(contest), &refusal))
+        if (writer::parse(request, &refusal))
             done = writer::carryOut(contest, bytesOf(recordDir), RecordStore::Mode::Account,
                                     connection::ownAccount(), std::time(nullptr));
         else
             done.status = refusal;
     }
-    Outcome outcome{done.recorded, std::nullopt};
+    Outcome outcome{done.recorded, std::nullopt, false, done.status == writer::Unverified};
     if (done.status == writer::NameTooLong)
         outcome.error =
             RecordError(recordDir + HolderFile,
                         QCoreApplication::translate("records", "il nome è troppo lungo"));
     else if (done.status >= writer::Failed)
         outcome.error = told(recordDir, done.failure.name, done.failure.error);
-    else if (done.status != writer::Written && done.status != writer::NotKept)
-        outcome.error = RecordError(
-            recordDir,
-            QCoreApplication::translate("records", "il servizio che registra il record ha "
-                                                   "rifiutato la richiesta (codice %1)")
-                .arg(done.status));
+    else if (done.status != writer::Written && done.status != writer::NotKept &&
+             done.status != writer::Unverified)
+        outcome.error = RecordError(recordDir, refusalReason(done.status), true);
     return outcome;
+}
+
+void begin(const QString& service, const QString& pendingDir)
+{
+    if (service.isEmpty())
+        return;
+    if (!pendingDir.isEmpty())
+        pending::sendAll(pendingDir, service, StartWaitMs);
+    std::string reply;
+    connection::ask(QFile::encodeName(service).toStdString(), writer::startRequest(), StartWaitMs,
+                    reply);
+}
+
+Record current(const QString& recordDir)
+{
+    try {
+        return startUp(recordDir, QStringLiteral("(sola lettura)"));
+    } catch (const RecordError&) {
+        return {};
+    }
+}
+
+QString pendingFolder(const QString& accountDir)
+{
+    return accountDir.isEmpty() ? QString() : accountDir + QStringLiteral("/in-attesa");
 }
 
 } // namespace records

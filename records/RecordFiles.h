@@ -2,6 +2,8 @@
 
 #include "RecordStore.h"
 
+#include "Ledger.h"
+
 #include <QString>
 #include <optional>
 #include <stdexcept>
@@ -15,10 +17,12 @@ inline const QString HolderFile = QString::fromLatin1(HolderName);
 
 // A record file or folder that cannot be read or written.
 struct RecordError : std::runtime_error {
-    // A path ending in a separator names a folder.
-    RecordError(const QString& path, const QString& reason);
+    // A path ending in a separator names a folder. Refused: the contest's
+    // own data were refused, not the file.
+    RecordError(const QString& path, const QString& reason, bool refused = false);
     QString file;
     QString reason;
+    bool refused = false;
     // An Italian sentence for the message box, naming the file and the reason.
     QString message() const;
 };
@@ -36,9 +40,14 @@ QString GetSystemDir(const QString& directory);
 QString Leggifiletxt(const QString& nomefile);
 
 struct Record {
-    QString score;  // the whole text of the score file
-    QString holder; // the whole text of the holder file, or the whole name beside it
+    QString score;        // the whole text of the score file
+    QString holder;       // the whole text of the holder file, or the whole name beside it
+    QString account = {}; // who set it, when the shared folder's record says
 };
+
+// The record as it stands, read without a lock and without writing; empty
+// when it cannot be read. For the teacher's window.
+Record current(const QString& recordDir);
 
 // Finishes a save cut short (in an account's own folder, when the lock can
 // be had at once), creates missing files with 0 bytes there, and returns the
@@ -58,12 +67,27 @@ struct Ending {
 struct Outcome {
     bool recorded = false; // the score is the new record, with the holder's name
     std::optional<RecordError> error;
+    // Kept in the account's own folder for the service, which did not answer.
+    bool pending = false;
+    // Counted, but it could not set the record: the service saw no start.
+    bool unverified = false;
 };
 // The record, when the score beats both the one shown at start-up and the one
 // stored now (another copy may have saved meanwhile), both files or neither,
 // synced to disk; then the contest's line in the class's results. One request
 // under one lock: in the shared folder the record service carries it out.
 // A results line that cannot be written never costs the record.
-Outcome finish(const QString& recordDir, const Ending& ending, const QString& service = QString());
+// When the service cannot be reached or gives no answer, the request waits in
+// the account's own folder (pendingDir) for the next start.
+Outcome finish(const QString& recordDir, const Ending& ending, const QString& service = QString(),
+               const QString& pendingDir = QString());
+
+// A contest starts: the service is given the requests that waited for it in
+// pendingDir, oldest first, then told of this start. Each waits a short time
+// at most; a service away costs the child nothing but the record.
+void begin(const QString& service, const QString& pendingDir);
+
+// The folder in an account's own one where requests wait for the service.
+QString pendingFolder(const QString& accountDir);
 
 } // namespace records

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Journal.h"
+#include "Ledger.h"
 
 #include <string>
 
@@ -99,6 +100,11 @@ public:
     // in at once. False when the
     // shared folder keeps no log (its administrator deleted it).
     bool appendResult(const std::string& line);
+    // The service's ledger of contests, and the ledger kept in its place (the
+    // service's alone: 0600). A ledger that cannot be read is empty. Under
+    // the lock only.
+    Ledger ledger() const;
+    void keep(const Ledger& ledger);
     // Shared folder, for its administrator: puts the lock file back as the
     // package makes it, takes the lock, replaces whatever stands in the place
     // of a record file, the journal, the scratch file or the results log that

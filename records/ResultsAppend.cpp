@@ -50,10 +50,10 @@ std::size_t wholeLines(const Fd& log, std::size_t size)
 
 bool headedByOlderCopy(const Fd& log, std::size_t whole)
 {
-    std::string head(std::strlen(OldHeader), '\0');
+    std::string head(std::min<std::size_t>(whole, 128), '\0');
     if (sys::readAt(log.get(), head.data(), head.size(), 0) < 0)
         fail(Name);
-    return whole >= head.size() && head == OldHeader;
+    return olderHeader(head.substr(0, head.find('\n') + 1));
 }
 
 // The lines kept go into the scratch file, which then takes the log's name.

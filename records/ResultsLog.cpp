@@ -11,7 +11,8 @@ namespace records::results {
 
 namespace {
 
-constexpr std::size_t Columns = 8;
+// Today's lines, 1.1.0's with the account, 1.0.0's without.
+constexpr std::size_t Columns = 9;
 
 bool formulaStart(std::string_view text)
 {
@@ -22,10 +23,7 @@ bool formulaStart(std::string_view text)
 
 std::string field(std::string_view text)
 {
-    const bool formula = formulaStart(text);
-    if (!formula && text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = formula ? "\"'" : "\"";
+    std::string quoted = formulaStart(text) ? "\"'" : "\"";
     for (char c : text)
         quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + '"';
@@ -83,25 +81,28 @@ std::string line(const Entry& entry, std::string_view yes, std::string_view no)
     char numbers[96];
     std::snprintf(numbers, sizeof numbers, ",%d,%d,%d,%d,", entry.right, entry.wrong,
                   entry.right + entry.wrong, entry.seconds);
-    return field(entry.when) + ',' + field(entry.name) + numbers +
-           field(entry.record ? yes : no) + ',' + field(entry.account) + "\r\n";
+    return field(entry.when) + ',' + field(entry.name) + numbers + field(entry.record ? yes : no) +
+           ',' + field(entry.account) + ',' + field(entry.verified ? yes : no) + "\r\n";
 }
 
 std::optional<Entry> parse(std::string_view text)
 {
     const std::vector<std::string> f = fields(text);
-    if (f.size() != Columns && f.size() != Columns - 1)
+    if (f.size() < Columns - 2 || f.size() > Columns)
         return std::nullopt;
+    const auto yesNo = [](const std::string& cell) { return cell == "sì" || cell == "no"; };
     Entry entry{f[0],
                 f[1],
                 number(f[2]),
                 number(f[3]),
                 number(f[5]),
                 f[6] == "sì",
-                f.size() == Columns ? f[7] : std::string()};
+                f.size() >= Columns - 1 ? f[7] : std::string(),
+                f.size() < Columns || f[8] == "sì"};
     const bool digits = entry.when.size() >= 19 && entry.when[0] >= '0' && entry.when[0] <= '9';
     if (!digits || entry.right < 0 || entry.wrong < 0 || entry.seconds < 0 ||
-        number(f[4]) != entry.right + entry.wrong || (f[6] != "sì" && f[6] != "no"))
+        number(f[4]) != entry.right + entry.wrong || !yesNo(f[6]) ||
+        (f.size() == Columns && !yesNo(f[8])))
         return std::nullopt;
     return entry;
 }
@@ -158,13 +159,20 @@ std::size_t characters(std::string_view text)
 
 bool playable(int right, int wrong, int seconds)
 {
-    // A few answers of slack: the first sum is on screen as the clock starts.
-    return seconds >= 0 && seconds <= rules::ContestSeconds && right + wrong <= 2 * seconds + 3;
+    // Two answers a second at most, and one: the first sum is on screen as
+    // the clock starts.
+    return seconds >= 0 && seconds <= rules::ContestSeconds && right + wrong <= 2 * seconds + 1;
+}
+
+bool olderHeader(std::string_view text)
+{
+    return text == AccountHeader || text == OldHeader;
 }
 
 std::string withLine(std::string_view log, const std::string& added)
 {
-    for (std::string_view header : {std::string_view(Header), std::string_view(OldHeader)}) {
+    for (std::string_view header :
+         {std::string_view(Header), std::string_view(AccountHeader), std::string_view(OldHeader)}) {
         if (log.substr(0, header.size()) == header) {
             log.remove_prefix(header.size());
             break;
@@ -187,16 +195,23 @@ std::string withLine(std::string_view log, const std::string& added)
             const auto entry = parse(l.substr(0, l.find_last_not_of("\r\n") + 1));
             return entry ? entry->account : std::string();
         };
+        // Each account's lines, oldest first, and its bytes, the new line's
+        // included; the older copies' lines are the account "".
         std::map<std::string, std::deque<std::size_t>> oldestFirst;
         std::map<std::string, std::size_t> bytes;
-        for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+        for (std::size_t i = 0; i < lines.size(); ++i) {
             const std::string account = accountOf(lines[i]);
-            oldestFirst[account].push_back(i);
+            if (i + 1 < lines.size())
+                oldestFirst[account].push_back(i);
             bytes[account] += lines[i].size();
         }
+        const std::size_t share = (MaxBytes - std::strlen(Header)) / bytes.size();
         std::set<std::pair<std::size_t, std::string>> biggest;
-        for (const auto& [account, held] : bytes)
-            biggest.insert({held, account});
+        for (const auto& [account, held] : bytes) {
+            if (held > share && !oldestFirst[account].empty())
+                biggest.insert({held, account});
+        }
+        // The biggest share first, each down to an equal share at most.
         for (std::size_t need = total - (MaxBytes - Room); need > 0 && !biggest.empty();) {
             auto [held, account] = *biggest.rbegin();
             biggest.erase(std::prev(biggest.end()));
@@ -204,8 +219,9 @@ std::string withLine(std::string_view log, const std::string& added)
             oldestFirst[account].pop_front();
             dropped[i] = true;
             need -= std::min(need, lines[i].size());
-            if (!oldestFirst[account].empty())
-                biggest.insert({held - lines[i].size(), account});
+            held -= lines[i].size();
+            if (held > share && !oldestFirst[account].empty())
+                biggest.insert({held, account});
         }
     }
     std::string out = Header;

@@ -19,8 +19,12 @@ inline constexpr std::size_t MaxBytes = 10 * 1024 * 1024;
 // A full log loses this much at once, so that the appends that follow are
 // plain appends again instead of a rewrite each.
 inline constexpr std::size_t Room = 1024 * 1024;
-inline constexpr char Header[] = "data,nome,esatte,errate,totali,secondi,record,utente\r\n";
-// Written by older copies, before lines said which account played them.
+inline constexpr char Header[] =
+    "\"data\",\"nome\",\"esatte\",\"errate\",\"totali\",\"secondi\",\"record\",\"utente\","
+    "\"verificata\"\r\n";
+// Written by older copies: before lines said whether the service saw the
+// contest start, and before they said which account played them.
+inline constexpr char AccountHeader[] = "data,nome,esatte,errate,totali,secondi,record,utente\r\n";
 inline constexpr char OldHeader[] = "data,nome,esatte,errate,totali,secondi,record\r\n";
 
 struct Entry {
@@ -31,22 +35,26 @@ struct Entry {
     int seconds = 0; // of the contest's five minutes, played
     bool record = false;
     std::string account; // who played it; empty in lines of older copies
+    // The record service saw the contest start (always, in an account's own
+    // folder, and in older copies' lines, which did not ask).
+    bool verified = true;
 };
 
 // A count of 0 to 32767 in plain digits, no sign, no leading zero; -1 for
 // anything else.
 int number(std::string_view text);
-// The entry's line, CR LF included. A field with a comma, a quote or a line
-// end is quoted; one a spreadsheet would take for a formula (it begins with
-// =, +, -, @, tab or CR), or that begins with an apostrophe, is quoted with
-// an apostrophe in front, so that it stays text.
-// The record column says yes and no in the log's words unless told others.
+// The entry's line, CR LF included. Every field but the counts is quoted, so
+// that a spreadsheet splitting on semicolons or trimming blanks keeps it
+// whole; one a spreadsheet would take for a formula (it begins with =, +, -,
+// @, tab or CR), or that begins with an apostrophe, has an apostrophe in
+// front, so that it stays text.
+// The yes and no columns say it in the log's words unless told others.
 std::string line(const Entry& entry, std::string_view yes = "sì", std::string_view no = "no");
-// One field as line() writes it.
+// One text field as line() writes it.
 std::string field(std::string_view text);
 // The entry of one line (without its line end), exactly as line() wrote it,
-// or of an older copy's line without the account; nothing for the header or
-// a line that is no contest.
+// or of an older copy's line, unquoted and with fewer columns; nothing for a
+// header or a line that is no contest.
 std::optional<Entry> parse(std::string_view line);
 // A moment in local time: 2026-12-08T09:30:00+01:00.
 std::string timestamp(std::time_t moment);
@@ -57,11 +65,14 @@ std::size_t characters(std::string_view text);
 // Whether a contest of this many answers could have been played in this time.
 bool playable(int right, int wrong, int seconds);
 
+// Whether the text is one of the headers older copies wrote.
+bool olderHeader(std::string_view text);
 // The log that follows from this one (its whole lines) and the new line:
 // the header of today and every line, the new one last. When that would pass
-// MaxBytes, lines go until Room is free: always the oldest of the account
-// that holds the most bytes, so that one account's flood costs only its own
-// lines while another's bigger share remains.
+// MaxBytes, lines go until Room is free, the oldest first, and only of an
+// account that holds more than an equal share of the log (the lines of older
+// copies, which name no account, count as one more share): an account's
+// flood costs its own lines, never another's.
 std::string withLine(std::string_view log, const std::string& line);
 
 } // namespace records::results

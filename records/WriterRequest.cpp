@@ -2,6 +2,7 @@
 
 #include "LeadingNumber.h"
 #include "NameFile.h"
+#include "NameRule.h"
 #include "ResultsLog.h"
 
 #include <algorithm>
@@ -47,6 +48,11 @@ std::string request(const Contest& c)
            '\n' + c.name + '\n';
 }
 
+std::string startRequest()
+{
+    return std::string(StartMarker) + '\n';
+}
+
 std::optional<Contest> parse(std::string_view input, Status* refusal)
 {
     const auto refuse = [refusal](Status status) {
@@ -76,6 +82,29 @@ std::optional<Contest> parse(std::string_view input, Status* refusal)
     return c;
 }
 
+bool settle(Contest& c)
+{
+    c.name = names::clean(c.name);
+    if (const auto own = names::spelling(c.name)) {
+        c.holder = *own;
+        return true;
+    }
+    // A spelling in Latin letters: plain ASCII, or letters of the name itself.
+    const std::string spelled = names::clean(names::utf8(c.holder));
+    if (spelled.empty() || !names::spelling(spelled))
+        return false;
+    for (std::size_t i = 0; i < spelled.size();) {
+        std::size_t length = 1;
+        while (i + length < spelled.size() && (spelled[i + length] & 0xC0) == 0x80)
+            ++length;
+        if (length > 1 && c.name.find(spelled.substr(i, length)) == std::string::npos)
+            return false;
+        i += length;
+    }
+    c.holder = *names::spelling(spelled);
+    return true;
+}
+
 std::string reply(const Outcome& o)
 {
     return std::to_string(o.status) + (o.recorded ? " 1\n" : " 0\n") + o.failure.name + '\n' +
@@ -101,26 +130,82 @@ std::optional<Outcome> parseReply(std::string_view text)
     return o;
 }
 
+namespace {
+
+// The end of a contest in a store already locked.
+// The record keeps the account that set it in the shared folder, where many
+// play.
+void carryOutLocked(RecordStore& store, const Contest& contest, const std::string& account,
+                    bool shared, std::time_t now, bool verified, Outcome& outcome)
+{
+    store.recover();
+    const bool beats =
+        contest.candidate && contest.right > numbers::leadingNumber(store.read(false).score);
+    if (beats && verified) {
+        const std::string score = std::to_string(contest.right) + "\r\n";
+        const std::string holder = contest.holder + "\r\n";
+        store.save({score, holder,
+                    names::text(score, holder, contest.name, shared ? account : std::string())});
+        outcome.recorded = true;
+    }
+    const results::Entry entry{
+        results::timestamp(now), contest.name,     contest.right, contest.wrong,
+        contest.seconds,         outcome.recorded, account,       verified};
+    const bool kept = store.appendResult(results::line(entry));
+    outcome.status = beats && !verified ? Unverified : kept ? Written : NotKept;
+}
+
+} // namespace
+
 Outcome carryOut(const Contest& contest, const std::string& folder, RecordStore::Mode mode,
-                 const std::string& account, std::time_t now)
+                 const std::string& account, std::time_t now, bool verified)
 {
     Outcome outcome;
     return guarded(outcome, [&] {
         RecordStore store(folder, mode);
         store.lock();
-        store.recover();
-        if (contest.candidate && contest.right > numbers::leadingNumber(store.read(false).score)) {
-            const std::string score = std::to_string(contest.right) + "\r\n";
-            const std::string holder = contest.holder + "\r\n";
-            store.save({score, holder, names::text(score, holder, contest.name)});
-            outcome.recorded = true;
-        }
-        const results::Entry entry{
-            results::timestamp(now), contest.name,     contest.right, contest.wrong,
-            contest.seconds,         outcome.recorded, account};
-        outcome.status = store.appendResult(results::line(entry)) ? Written : NotKept;
+        carryOutLocked(store, contest, account, mode == RecordStore::Mode::Shared, now, verified,
+                       outcome);
         store.close();
     });
+}
+
+std::string answer(std::string_view input, const std::string& folder, uid_t uid,
+                   const std::string& account, std::time_t now)
+{
+    Outcome outcome;
+    Status refusal = Refused;
+    const bool start = input == startRequest();
+    std::optional<Contest> contest = start ? std::nullopt : parse(input, &refusal);
+    if (contest && !settle(*contest))
+        contest.reset();
+    if (!start && !contest) {
+        outcome.status = refusal;
+        return reply(outcome);
+    }
+    guarded(outcome, [&] {
+        RecordStore store(folder, RecordStore::Mode::Shared);
+        store.lock();
+        Ledger ledger = store.ledger();
+        if (start) {
+            ledger.start(uid, now);
+            store.keep(ledger);
+        } else {
+            const Ledger::Verdict verdict = ledger.end(uid, contest->seconds, now);
+            if (verdict == Ledger::Verdict::TooSoon) {
+                outcome.status = TooSoon;
+            } else if (verdict == Ledger::Verdict::DailyLimit) {
+                outcome.status = DailyLimit;
+            } else {
+                // The contest closed first: a forger cannot end it twice.
+                store.keep(ledger);
+                carryOutLocked(store, *contest, account, true, now,
+                               verdict == Ledger::Verdict::Verified, outcome);
+            }
+        }
+        store.close();
+    });
+    return reply(outcome);
 }
 
 int reset(const std::string& folder, Failure& failure)

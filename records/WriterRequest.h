@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 // The end of a contest on disk: the record, when the contest beat it, and
 // the contest's line in the class's results, under one lock. The game does
@@ -31,10 +32,26 @@ struct Contest {
     std::string name;
 };
 
+// The request that tells the service a contest starts, on one line.
+inline constexpr std::string_view StartMarker = "corvalesta inizio 1";
+
 // The status. On an error it is Failed plus the cause, and the failure says
 // which file (empty for the folder) and the system's error number.
-// NotKept: the shared folder keeps no results log.
-enum Status { Written = 0, Refused = 2, NameTooLong = 3, NotKept = 4, Failed = 10 };
+// NotKept: the shared folder keeps no results log. TooSoon: the end claims
+// more seconds than have passed since its start. DailyLimit: the account
+// ended Ledger::DailyContests contests today already. Unverified: the line is
+// kept, but the score, which beat the record, cannot set it: the service saw
+// no start of this contest.
+enum Status {
+    Written = 0,
+    Refused = 2,
+    NameTooLong = 3,
+    NotKept = 4,
+    TooSoon = 5,
+    DailyLimit = 6,
+    Unverified = 7,
+    Failed = 10
+};
 // A request is never longer: the marker and the numbers, a name of one byte a
 // character and one of up to four. The rest is not read.
 inline constexpr std::size_t MaxRequest = 64 + 5 * rules::MaxNameChars;
@@ -51,21 +68,33 @@ struct Outcome {
 };
 
 std::string request(const Contest& contest);
+std::string startRequest();
 // Nothing when the input is anything but a request; refusal then tells
 // whether only a name was too long.
 std::optional<Contest> parse(std::string_view input, Status* refusal = nullptr);
+// The names as the service keeps them: cleaned (names::clean), the holder
+// the name's own spelling in the code page when it has one, else a spelling
+// in plain Latin letters that the game made for it. False when the holder
+// cannot be the name's.
+bool settle(Contest& contest);
 
 // The service's answer: "status recorded", the failure's file and error.
 std::string reply(const Outcome& outcome);
 std::optional<Outcome> parseReply(std::string_view text);
 
 // Under the folder's lock: finishes a save cut short, saves the score as the
-// new record when it is a candidate and strictly better than the one stored
-// now, then appends the contest's line, stamped now and signed by account.
-// Nothing escapes, not even running out of memory: every failure is in the
-// outcome.
+// new record when it is a candidate, verified, and strictly better than the
+// one stored now, then appends the contest's line, stamped now and signed by
+// account. Nothing escapes, not even running out of memory: every failure is
+// in the outcome.
 Outcome carryOut(const Contest& contest, const std::string& folder, RecordStore::Mode mode,
-                 const std::string& account, std::time_t now);
+                 const std::string& account, std::time_t now, bool verified = true);
+
+// The service's whole work on one request from the account uid: a start is
+// noted in the ledger; an end is checked (parse, settle, the ledger's
+// verdict) and carried out. The reply to send back.
+std::string answer(std::string_view input, const std::string& folder, uid_t uid,
+                   const std::string& account, std::time_t now);
 
 // The administrator's reset: the record emptied, every file put back as the
 // package makes it (RecordStore::reset). Written or Failed plus the cause.

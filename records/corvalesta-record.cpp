@@ -1,14 +1,18 @@
 // corvalesta-record: the record service of the computer's shared folder.
-// systemd starts one for each connection to corvalesta-record.socket, as an
-// account of its own that owns the folder, with the connection on standard
-// input and output. It reads the whole request within a short time before it
+// systemd starts it once, as an account of its own that owns the folder, on
+// the first connection to corvalesta-record.socket, and hands it the socket;
+// it serves every account's connections itself (Service.h) and ends after a
+// quiet while. Each request is read whole within a short time before it
 // touches anything, so a caller that sends nothing, or is stopped half-way,
-// holds nothing; it learns who called from the socket's credentials, carries
-// out the end of the contest (WriterRequest.h) and answers.
+// holds nothing; the caller is known from the socket's credentials; the
+// request is carried out by WriterRequest.h's answer().
+// Started with a single connection on standard input and output instead, it
+// serves that one request.
 // Run by root, --reset empties the record and repairs the folder's files.
 #include "Connection.h"
 #include "Reason.h"
 #include "RecordStore.h"
+#include "Service.h"
 #include "WriterRequest.h"
 
 #include <cstdio>
@@ -45,21 +49,43 @@ int resetAsRoot(const char* self)
     return status;
 }
 
-int serve()
+std::string answer(std::string_view request, uid_t uid, const std::string& account)
+{
+    std::time_t now = std::time(nullptr);
+#ifdef CORVALESTA_TEST_WRITER
+    // The tests' service only: a contest starts an hour back, so that a test
+    // ends one without playing it for minutes.
+    if (request == writer::startRequest())
+        now -= 3600;
+#endif
+    return writer::answer(request, Folder, uid, account, now);
+}
+
+// The one request on standard input, answered on standard output.
+int serveOne()
 {
     std::string input;
-    writer::Outcome outcome;
-    writer::Status refusal = writer::Refused;
-    std::optional<writer::Contest> contest;
-    if (connection::receive(STDIN_FILENO, writer::MaxRequest, connection::RequestWaitMs, input))
-        contest = writer::parse(input, &refusal);
-    if (contest)
-        outcome = writer::carryOut(*contest, Folder, RecordStore::Mode::Shared,
-                                   connection::peerAccount(STDIN_FILENO), std::time(nullptr));
-    else
-        outcome.status = refusal;
-    connection::send(STDOUT_FILENO, writer::reply(outcome), connection::RequestWaitMs);
-    return outcome.status;
+    std::string reply;
+    if (connection::receive(STDIN_FILENO, writer::MaxRequest, connection::RequestWaitMs, input)) {
+        reply =
+            answer(input, connection::peerUid(STDIN_FILENO), connection::peerAccount(STDIN_FILENO));
+    } else {
+        writer::Outcome refused;
+        refused.status = writer::Refused;
+        reply = writer::reply(refused);
+    }
+    connection::send(STDOUT_FILENO, reply, connection::RequestWaitMs);
+    const auto outcome = writer::parseReply(reply);
+    return outcome ? outcome->status : writer::Refused;
+}
+
+// The socket systemd passed (sd_listen_fds(3): descriptor 3), else none.
+int passedSocket(const char* pid, const char* count)
+{
+    constexpr int First = 3;
+    const bool ours = pid && count && std::strtol(pid, nullptr, 10) == long(getpid()) &&
+                      std::strcmp(count, "1") == 0;
+    return ours && service::listening(First) ? First : -1;
 }
 
 #ifdef CORVALESTA_TEST_WRITER
@@ -80,6 +106,7 @@ int show()
 
 int main(int argc, char** argv)
 {
+    const int passed = passedSocket(std::getenv("LISTEN_PID"), std::getenv("LISTEN_FDS"));
     clearenv();
     umask(022); // the files readable by every account, written by the service alone
 
@@ -93,5 +120,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Uso: sudo %s --reset\n", argv[0]);
         return writer::Refused;
     }
-    return serve();
+    if (passed >= 0)
+        return service::run(passed, answer, connection::RequestWaitMs);
+    if (service::listening(STDIN_FILENO))
+        return service::run(STDIN_FILENO, answer, connection::RequestWaitMs);
+    return serveOne();
 }

@@ -14,10 +14,12 @@
 namespace {
 
 const char* const Titles[] = {
-    QT_TRANSLATE_NOOP("ResultsModel", "Data"),   QT_TRANSLATE_NOOP("ResultsModel", "Nome"),
+    QT_TRANSLATE_NOOP("ResultsModel", "Data"), QT_TRANSLATE_NOOP("ResultsModel", "Nome"),
     QT_TRANSLATE_NOOP("ResultsModel", "Esatte"), QT_TRANSLATE_NOOP("ResultsModel", "Errate"),
     QT_TRANSLATE_NOOP("ResultsModel", "Totali"), QT_TRANSLATE_NOOP("ResultsModel", "Durata"),
-    QT_TRANSLATE_NOOP("ResultsModel", "Record"), QT_TRANSLATE_NOOP("ResultsModel", "Utente")};
+    QT_TRANSLATE_NOOP("ResultsModel", "Record"), QT_TRANSLATE_NOOP("ResultsModel", "Utente"),
+    //: Column: whether the record service saw the contest start (sì/no).
+    QT_TRANSLATE_NOOP("ResultsModel", "Verificata")};
 // Read past the log's bound: a log an older copy let grow a little longer.
 constexpr std::size_t Margin = 1024 * 1024;
 
@@ -54,7 +56,8 @@ QList<ResultsModel::Row> ResultsModel::parse(const QByteArray& bytes)
                 entry->right + entry->wrong,
                 entry->seconds,
                 entry->record,
-                QString::fromStdString(entry->account)};
+                QString::fromStdString(entry->account),
+                entry->verified};
         if (row.when.isValid())
             rows << row;
     }
@@ -65,10 +68,11 @@ QByteArray ResultsModel::header()
 {
     // In Italian, the log's own header.
     static const char* const names[] = {
-        QT_TRANSLATE_NOOP("ResultsCsv", "data"),    QT_TRANSLATE_NOOP("ResultsCsv", "nome"),
-        QT_TRANSLATE_NOOP("ResultsCsv", "esatte"),  QT_TRANSLATE_NOOP("ResultsCsv", "errate"),
-        QT_TRANSLATE_NOOP("ResultsCsv", "totali"),  QT_TRANSLATE_NOOP("ResultsCsv", "secondi"),
-        QT_TRANSLATE_NOOP("ResultsCsv", "record"),  QT_TRANSLATE_NOOP("ResultsCsv", "utente")};
+        QT_TRANSLATE_NOOP("ResultsCsv", "data"),      QT_TRANSLATE_NOOP("ResultsCsv", "nome"),
+        QT_TRANSLATE_NOOP("ResultsCsv", "esatte"),    QT_TRANSLATE_NOOP("ResultsCsv", "errate"),
+        QT_TRANSLATE_NOOP("ResultsCsv", "totali"),    QT_TRANSLATE_NOOP("ResultsCsv", "secondi"),
+        QT_TRANSLATE_NOOP("ResultsCsv", "record"),    QT_TRANSLATE_NOOP("ResultsCsv", "utente"),
+        QT_TRANSLATE_NOOP("ResultsCsv", "verificata")};
     std::string line;
     for (const char* name : names) {
         line += line.empty() ? "" : ",";
@@ -86,9 +90,10 @@ QByteArray ResultsModel::csvLine(const Row& row)
                                         row.wrong,
                                         row.seconds,
                                         row.record,
-                                        row.account.toStdString()};
-    return QByteArray::fromStdString(records::results::line(
-        entry, tr("sì").toUtf8().toStdString(), tr("no").toUtf8().toStdString()));
+                                        row.account.toStdString(),
+                                        row.verified};
+    return QByteArray::fromStdString(records::results::line(entry, tr("sì").toUtf8().toStdString(),
+                                                            tr("no").toUtf8().toStdString()));
 }
 
 QByteArray ResultsModel::readLog(const QString& path, QString& error)
@@ -177,6 +182,8 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         return r.record ? tr("sì") : tr("no");
     case Account:
         return r.account;
+    case Verified:
+        return r.verified ? tr("sì") : tr("no");
     }
     return {};
 }

@@ -11,7 +11,7 @@ class QThread;
 class ResultsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Date, Name, Right, Wrong, Total, Duration, Record, Account, Columns };
+    enum Column { Date, Name, Right, Wrong, Total, Duration, Record, Account, Verified, Columns };
 
     struct Row {
         QDateTime when;
@@ -21,7 +21,8 @@ public:
         int total = 0;
         int seconds = 0;
         bool record = false;
-        QString account; // empty in lines of older copies
+        QString account;      // empty in lines of older copies
+        bool verified = true; // the record service saw it start
     };
 
     explicit ResultsModel(QObject* parent = nullptr);

@@ -1,5 +1,7 @@
 #include "ResultsWindow.h"
 
+#include "RecordFiles.h"
+
 #include "ResultsChart.h"
 #include "ResultsModel.h"
 
@@ -8,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -69,6 +72,7 @@ ResultsWindow::ResultsWindow(const QString& log, const QDateTime& now, QWidget* 
     layout->addWidget(buildTable(central), 1);
     m_chart = new ResultsChart(central);
     layout->addWidget(m_chart);
+    layout->addWidget(buildRecordLine(central, QFileInfo(log).path()));
     setCentralWidget(central);
     connect(m_model, &ResultsModel::loaded, this, [this] {
         updateCount();
@@ -122,6 +126,24 @@ QLayout* ResultsWindow::buildFilterBar(QWidget* central)
     });
     connect(exportButton, &QPushButton::clicked, this, &ResultsWindow::askAndExport);
     return bar;
+}
+
+QLabel* ResultsWindow::buildRecordLine(QWidget* central, const QString& folder)
+{
+    // Who set the computer's record: a record nobody played shows its author.
+    const records::Record record = records::current(folder);
+    const QString score = record.score.section(u'\r', 0, 0).section(u'\n', 0, 0).trimmed();
+    const QString holder = record.holder.section(u'\r', 0, 0).section(u'\n', 0, 0).trimmed();
+    auto* label = new QLabel(central);
+    label->setObjectName(QStringLiteral("recordComputer"));
+    if (!score.isEmpty())
+        label->setText(record.account.isEmpty()
+                           ? tr("Record del computer: %1, di %2").arg(score, holder)
+                           //: %3 is the login name of the account that set the record.
+                           : tr("Record del computer: %1, di %2 (utente %3)")
+                                 .arg(score, holder, record.account));
+    label->setTextFormat(Qt::PlainText);
+    return label;
 }
 
 QTableView* ResultsWindow::buildTable(QWidget* central)

@@ -56,6 +56,7 @@ signals:
 private:
     QLayout* buildFilterBar(QWidget* central);
     QTableView* buildTable(QWidget* central);
+    QLabel* buildRecordLine(QWidget* central, const QString& folder);
     void addShortcuts();
     void askAndExport();
     void chooseName(const QString& name);

@@ -1,6 +1,10 @@
 #include "FakePlatform.h"
 
-FakePlatform::FakePlatform() : recordDir(dataDir.filePath(QStringLiteral("corvalesta"))) {}
+FakePlatform::FakePlatform()
+    : recordDir(dataDir.filePath(QStringLiteral("corvalesta"))),
+      accountDir(dataDir.filePath(QStringLiteral("corvalesta")))
+{
+}
 
 QStringList FakePlatform::boxPrompts() const
 {

@@ -43,8 +43,9 @@ public:
     int exitStatus = -1;
 
     QTemporaryDir dataDir;
-    QString recordDir; // inside dataDir unless a test points it elsewhere
-    QString service;   // the record service's socket for a shared folder; none by default
+    QString recordDir;  // inside dataDir unless a test points it elsewhere
+    QString service;    // the record service's socket for a shared folder; none by default
+    QString accountDir; // the account's own folder, inside dataDir
 
     // The random number that makes a round show this number.
     static double forNumber(int number) { return (number + 0.5) / 10000.0; }
@@ -64,6 +65,7 @@ public:
     }
     QString recordDirectory() override { return recordDir; }
     QString recordService() override { return service; }
+    QString accountDirectory() override { return accountDir; }
     QString programFolder() override { return QStringLiteral("/opt/corvalesta"); }
     void playWave(const QString& path) override { sounds << path; }
     void endProgram(int status) override;

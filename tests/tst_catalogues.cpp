@@ -11,13 +11,13 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QTimeZone>
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QMap>
 #include <QSet>
 #include <QTest>
+#include <QTimeZone>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -102,7 +102,8 @@ void TestCatalogues::everyTextIsTranslated_data()
         if (script.contains(language))
             families << script[language];
         QTest::newRow(qPrintable(language))
-            << language << QStringLiteral(CORVALESTA_TS_DIR "/corvalesta_%1.ts").arg(language) << families;
+            << language << QStringLiteral(CORVALESTA_TS_DIR "/corvalesta_%1.ts").arg(language)
+            << families;
     }
 }
 
@@ -207,14 +208,17 @@ void TestCatalogues::aRoundInEnglish()
     QCOMPARE(game.window()->windowTitle(), QString("Ventobaldo - Counting up to 10000"));
     QCOMPARE(contest::translated(contest::Goodbye), QString("Bye, see you at the next challenge!"));
     // The teacher's export: the header and the record column in English.
-    QCOMPARE(ResultsModel::header(), QByteArray("date,name,right,wrong,total,seconds,record,account\r\n"));
+    QCOMPARE(ResultsModel::header(),
+             QByteArray("\"date\",\"name\",\"right\",\"wrong\",\"total\",\"seconds\",\"record\","
+                        "\"account\",\"verified\"\r\n"));
     ResultsModel::Row row;
     row.when = QDateTime(QDate(2026, 12, 9), QTime(9, 30), Qt::UTC);
     row.name = "Anna";
     row.right = 1234; // never "1,234"
     row.record = true;
-    QCOMPARE(ResultsModel::csvLine(row),
-             QByteArray("2026-12-09T09:30:00Z,Anna,1234,0,1234,0,yes,\r\n"));
+    QCOMPARE(
+        ResultsModel::csvLine(row),
+        QByteArray("\"2026-12-09T09:30:00Z\",\"Anna\",1234,0,1234,0,\"yes\",\"\",\"yes\"\r\n"));
     speak("it");
     QCOMPARE(contest::translated(contest::Goodbye), contest::Goodbye);
     QCOMPARE(ResultsModel::header(), QByteArray(records::results::Header));

@@ -47,9 +47,18 @@ void TestPlay::startUpAsksTheNameAndGreets_data()
     QTest::newRow("cancelled") << ""
                                << ""
                                << "  vediamo se sei un vero campione  ";
-    QTest::newRow("blanks kept") << "  Luca "
-                                 << "  Luca "
-                                 << "   Luca  vediamo se sei un vero campione  ";
+    // A blank or an invisible character in front would hide a formula from
+    // the spreadsheet's check.
+    QTest::newRow("blanks trimmed") << "  Luca "
+                                    << "Luca"
+                                    << " Luca vediamo se sei un vero campione  ";
+    QTest::newRow("invisible and format characters go")
+        << QStringLiteral("\u00A0\u200B\uFEFF\u202E=1+1\u2066 Rossi\u00AD\u3000")
+        << QStringLiteral("=1+1 Rossi")
+        << QStringLiteral(" =1+1 Rossi vediamo se sei un vero campione  ");
+    QTest::newRow("other spaces become blanks")
+        << QStringLiteral("Anna\u00A0Maria\u2009Rossi") << "Anna Maria Rossi"
+        << " Anna Maria Rossi vediamo se sei un vero campione  ";
     QTest::newRow("markup stays text") << "<b>Eva</b>"
                                        << "<b>Eva</b>"
                                        << " <b>Eva</b> vediamo se sei un vero campione  ";
@@ -59,9 +68,8 @@ void TestPlay::startUpAsksTheNameAndGreets_data()
         << "Bea  Rossi V."
         << " Bea  Rossi V. vediamo se sei un vero campione  ";
     QTest::newRow("other control characters go")
-        << QStringLiteral("\u0001Ni\u001bcc\u007fol\u0000ò\u0080")
-        << QStringLiteral("Niccolò\u0080")
-        << QStringLiteral(" Niccolò\u0080 vediamo se sei un vero campione  ");
+        << QStringLiteral("\u0001Ni\u001bcc\u007fol\u0000ò\u0080") << QStringLiteral("Niccolò")
+        << QStringLiteral(" Niccolò vediamo se sei un vero campione  ");
 }
 
 void TestPlay::startUpAsksTheNameAndGreets()

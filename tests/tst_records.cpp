@@ -1,11 +1,11 @@
 // The record files: their bytes, start-up, the end of a contest, and the
 // faults that must never cost a record.
 #include "Cp1252.h"
-#include "NameFile.h"
 #include "EndOfContest.h"
 #include "FakePlatform.h"
 #include "Files.h"
 #include "Journal.h"
+#include "NameFile.h"
 #include "RecordFiles.h"
 #include "RecordStore.h"
 #include "ResultsLog.h"
@@ -133,7 +133,8 @@ void TestRecords::startUpReadsAndNeverChanges_data()
     QTest::newRow("one missing") << QByteArray("12\r\n") << QByteArray("(missing)") << "12\r\n"
                                  << "" << QByteArray("(missing)");
     QTest::newRow("Anna 12") << QByteArray("12\r\n") << QByteArray("Anna\r\n") << "12\r\n"
-                             << "Anna\r\n" << QByteArray("(missing)");
+                             << "Anna\r\n"
+                             << QByteArray("(missing)");
     QTest::newRow("hand-edited second line")
         << QByteArray("7\r\nbravo\r\n") << QByteArray("Bea") << "7\r\nbravo\r\n"
         << "Bea" << QByteArray("(missing)");
@@ -142,10 +143,12 @@ void TestRecords::startUpReadsAndNeverChanges_data()
         << QString::fromUtf8("Niccolò\r\n") << QByteArray("(missing)");
     QTest::newRow("NUL and unassigned bytes")
         << QByteArray("1\0\x81\xFF", 4) << QByteArray("\0\0", 2)
-        << QString::fromUtf16(u"1\u0000\u0081\u00FF", 4) << QString(2, QChar(0)) << QByteArray("(missing)");
+        << QString::fromUtf16(u"1\u0000\u0081\u00FF", 4) << QString(2, QChar(0))
+        << QByteArray("(missing)");
     // A corrupted giant: only its beginning is read, and quickly.
     QTest::newRow("oversized") << QByteArray(5 * 1024 * 1024, '7') << QByteArray("Anna\r\n")
-                               << QString(records::MaxRead, u'7') << "Anna\r\n" << QByteArray("(missing)");
+                               << QString(records::MaxRead, u'7') << "Anna\r\n"
+                               << QByteArray("(missing)");
     // The whole name, when its file goes with the pair; an older copy's save
     // since then leaves it behind, and the holder file is the name again.
     const QByteArray andrij = QByteArray("Андрій\n12\nAndrij\n");
@@ -154,16 +157,19 @@ void TestRecords::startUpReadsAndNeverChanges_data()
         << QString::fromUtf8("Андрій\r\n") << andrij;
     QTest::newRow("older copy's record since, same name")
         << QByteArray("15\r\n") << QByteArray("Andrij\r\n") << "15\r\n"
-        << "Andrij\r\n" << andrij;
+        << "Andrij\r\n"
+        << andrij;
     QTest::newRow("older copy's record since, same score")
         << QByteArray("12\r\n") << QByteArray("Anna\r\n") << "12\r\n"
-        << "Anna\r\n" << andrij;
+        << "Anna\r\n"
+        << andrij;
     QTest::newRow("holder in the code page, whole name beside")
         << QByteArray("3\r\n") << QByteArray("Niccol\xF2 wang\r\n") << "3\r\n"
         << QString::fromUtf8("Niccolò 王\r\n") << QByteArray("Niccolò 王\n3\nNiccolò wang\n");
     QTest::newRow("name file of another kind")
         << QByteArray("12\r\n") << QByteArray("Anna\r\n") << "12\r\n"
-        << "Anna\r\n" << QByteArray("Anna Maria\r\n");
+        << "Anna\r\n"
+        << QByteArray("Anna Maria\r\n");
 }
 
 void TestRecords::startUpReadsAndNeverChanges()
@@ -216,10 +222,10 @@ void TestRecords::writtenBytes_data()
                              << QByteArray("77616e67207869616f206d696e670d0a")
                              << QString::fromUtf8("王小明\n9\nwang xiao ming\n");
     // What the code page has stays: only "Ș" changes.
-    QTest::newRow("mixed scripts") << "10" << QString::fromUtf8("Zoë Ștefan Андрій")
-                                   << QByteArray("31300d0a")
-                                   << QByteArray("5a6feb2053746566616e20416e6472696a0d0a")
-                                   << QString::fromUtf8("Zoë Ștefan Андрій\n10\nZoë Stefan Andrij\n");
+    QTest::newRow("mixed scripts")
+        << "10" << QString::fromUtf8("Zoë Ștefan Андрій") << QByteArray("31300d0a")
+        << QByteArray("5a6feb2053746566616e20416e6472696a0d0a")
+        << QString::fromUtf8("Zoë Ștefan Андрій\n10\nZoë Stefan Andrij\n");
     // Sixty Chinese characters spell out longer: the holder file keeps 60.
     QTest::newRow("sixty Chinese characters")
         << "11" << QString(60, QChar(0x4E00)) << QByteArray("31310d0a")
@@ -245,7 +251,8 @@ void TestRecords::writtenBytes()
     QCOMPARE(QString::fromUtf8(bytesOf(dir + records::names::Name)), nameFile);
     // Shown back whole, and logged whole.
     QCOMPARE(records::startUp(dir).holder, holder + "\r\n");
-    QVERIFY(QString::fromUtf8(bytesOf(dir + records::results::Name)).contains("," + holder + ","));
+    QVERIFY(
+        QString::fromUtf8(bytesOf(dir + records::results::Name)).contains(",\"" + holder + "\","));
     // Nothing left behind beside the three files, the journal at rest, the
     // class's results and the lock, which only this account may open.
     QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden),
@@ -307,7 +314,7 @@ void TestRecords::endOfContest_data()
         << QByteArray("7\r\nciao\r\n") << "8" << false << QStringList{saved} << QByteArray("8\r\n")
         << QByteArray("Bea\r\n");
     QTest::newRow("huge number nobody beats")
-        << QByteArray("1e400\r\n") << "603" << false << QStringList{} << QByteArray("1e400\r\n")
+        << QByteArray("1e400\r\n") << "601" << false << QStringList{} << QByteArray("1e400\r\n")
         << QByteArray("Anna\r\n");
     QTest::newRow("blanks before the number")
         << QByteArray("  2 0\r\n") << "20" << false << QStringList{} << QByteArray("  2 0\r\n")
@@ -485,19 +492,30 @@ void TestRecords::resultsLinesRoundTrip_data()
     QTest::addColumn<QByteArray>("line"); // after the stamp
     const auto row = [](const char* tag, const QByteArray& name, const QByteArray& account,
                         const QByteArray& line) { QTest::newRow(tag) << name << account << line; };
-    row("plain", "Anna", "anna", ",Anna,12,3,15,300,sì,anna\r\n");
-    row("Niccolò in UTF-8", "Niccol\xC3\xB2", "nico", ",Niccol\xC3\xB2,12,3,15,300,sì,nico\r\n");
+    // Every field but a count quoted: a spreadsheet splitting on semicolons
+    // or trimming blanks keeps each whole.
+    row("plain", "Anna", "anna", "\",\"Anna\",12,3,15,300,\"sì\",\"anna\",\"sì\"\r\n");
+    row("Niccolò in UTF-8", "Niccol\xC3\xB2", "nico",
+        "\",\"Niccol\xC3\xB2\",12,3,15,300,\"sì\",\"nico\",\"sì\"\r\n");
     row("a comma and quotes", "Bea \"la\", Rossi", "bea",
-        ",\"Bea \"\"la\"\", Rossi\",12,3,15,300,sì,bea\r\n");
-    row("equals", "=1+1", "eve", ",\"'=1+1\",12,3,15,300,sì,eve\r\n");
-    row("plus", "+1+1", "eve", ",\"'+1+1\",12,3,15,300,sì,eve\r\n");
-    row("minus", "-1+1", "eve", ",\"'-1+1\",12,3,15,300,sì,eve\r\n");
-    row("at", "@SUM(1;2)", "eve", ",\"'@SUM(1;2)\",12,3,15,300,sì,eve\r\n");
+        "\",\"Bea \"\"la\"\", Rossi\",12,3,15,300,\"sì\",\"bea\",\"sì\"\r\n");
+    row("equals", "=1+1", "eve", "\",\"'=1+1\",12,3,15,300,\"sì\",\"eve\",\"sì\"\r\n");
+    row("plus", "+1+1", "eve", "\",\"'+1+1\",12,3,15,300,\"sì\",\"eve\",\"sì\"\r\n");
+    row("minus", "-1+1", "eve", "\",\"'-1+1\",12,3,15,300,\"sì\",\"eve\",\"sì\"\r\n");
+    row("at", "@SUM(1;2)", "eve", "\",\"'@SUM(1;2)\",12,3,15,300,\"sì\",\"eve\",\"sì\"\r\n");
     row("a link formula", "=HYPERLINK(\"http://x\",\"y\")", "eve",
-        ",\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",12,3,15,300,sì,eve\r\n");
-    row("an apostrophe of its own", "'Anna", "anna", ",\"''Anna\",12,3,15,300,sì,anna\r\n");
-    row("an account that starts with a minus", "Ugo", "-ugo", ",Ugo,12,3,15,300,sì,\"'-ugo\"\r\n");
-    row("an account the system cannot name", "Ugo", "1234", ",Ugo,12,3,15,300,sì,1234\r\n");
+        "\",\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",12,3,15,300,\"sì\",\"eve\",\"sì\"\r\n");
+    row("an apostrophe of its own", "'Anna", "anna",
+        "\",\"''Anna\",12,3,15,300,\"sì\",\"anna\",\"sì\"\r\n");
+    row("an account that starts with a minus", "Ugo", "-ugo",
+        "\",\"Ugo\",12,3,15,300,\"sì\",\"'-ugo\",\"sì\"\r\n");
+    row("an account the system cannot name", "Ugo", "1234",
+        "\",\"Ugo\",12,3,15,300,\"sì\",\"1234\",\"sì\"\r\n");
+    // What would split a line on an Italian spreadsheet's semicolon.
+    row("a semicolon formula", "Sara;=1+1", "sara",
+        "\",\"Sara;=1+1\",12,3,15,300,\"sì\",\"sara\",\"sì\"\r\n");
+    row("another account's contest inside", "Anna;13;0;13;300;si;eve", "sara",
+        "\",\"Anna;13;0;13;300;si;eve\",12,3,15,300,\"sì\",\"sara\",\"sì\"\r\n");
 }
 
 void TestRecords::resultsLinesRoundTrip()
@@ -509,7 +527,7 @@ void TestRecords::resultsLinesRoundTrip()
     const records::results::Entry entry{when, name.toStdString(),   12, 3, 300,
                                         true, account.toStdString()};
     const QByteArray written = QByteArray::fromStdString(records::results::line(entry));
-    QCOMPARE(written, when + line);
+    QCOMPARE(written, '"' + QByteArray(when) + line);
     const auto read = records::results::parse(written.chopped(2).toStdString());
     QVERIFY(read);
     QCOMPARE(QByteArray::fromStdString(read->name), name);
@@ -517,21 +535,30 @@ void TestRecords::resultsLinesRoundTrip()
     QCOMPARE(read->right, 12);
     QCOMPARE(read->wrong, 3);
     QVERIFY(read->record);
-    // An older copy's line, without the account, reads as no one's.
+    // Older copies' lines, unquoted, without the account or the check, read
+    // as no one's and as checked; a line the service could not check says so.
     const auto old = records::results::parse("2026-12-07T10:00:00+01:00,Anna,12,0,12,300,sì");
-    QVERIFY(old && old->account.empty() && old->name == "Anna");
-    for (const char* junk :
-         {records::results::Header, "ciao", "2026-12-07T10:00:00+01:00,A,1,0,2,3,no"})
+    QVERIFY(old && old->account.empty() && old->name == "Anna" && old->verified);
+    const auto v11 = records::results::parse("2026-12-07T10:00:00+01:00,Anna,12,0,12,300,sì,anna");
+    QVERIFY(v11 && v11->account == "anna" && v11->verified);
+    const auto unchecked = records::results::parse(
+        "\"2026-12-07T10:00:00+01:00\",\"Anna\",12,0,12,300,\"no\",\"anna\",\"no\"");
+    QVERIFY(unchecked && unchecked->account == "anna" && !unchecked->verified);
+    for (const char* junk : {records::results::Header, records::results::AccountHeader, "ciao",
+                             "2026-12-07T10:00:00+01:00,A,1,0,2,3,no",
+                             "2026-12-07T10:00:00+01:00,A,1,0,1,3,no,a,forse"})
         QVERIFY2(!records::results::parse(junk), junk);
 }
 
 namespace {
 
-// A line of exactly 100 bytes by this account; n in the name tells lines apart.
+// A line of exactly 100 bytes by this account, or an older copy's without
+// one; n in the name tells lines apart.
 std::string lineOf(const std::string& account, int n)
 {
     const std::string head = "2026-12-07T10:00:00+01:00,",
-                      tail = ",1,0,1,300,no," + account + "\r\n";
+                      tail = account.empty() ? ",1,0,1,300,no\r\n"
+                                             : ",1,0,1,300,no," + account + "\r\n";
     std::string name = std::to_string(n);
     name += std::string(100 - head.size() - tail.size() - name.size(), 'x');
     return head + name + tail;
@@ -539,38 +566,55 @@ std::string lineOf(const std::string& account, int n)
 
 } // namespace
 
-// Past 10 MiB a block of lines goes at once, always the oldest of whoever
-// holds the most: a flood costs the flooder's own lines. Lines are 100 bytes,
-// the header 54; 9 MiB (9,437,184 bytes) is what stays at most.
+// Past 10 MiB a block of lines goes at once, the oldest first, and only of
+// an account above an equal share of the log, the lines of older copies (no
+// account) counting as one share: a flood costs the flooder's own lines.
+// Lines are 100 bytes, the header 83; 9 MiB (9,437,184 bytes) is what stays
+// at most; a share is (10,485,760 - 83) / shares.
 void TestRecords::fullLogCostsTheBiggestShare_data()
 {
-    QTest::addColumn<int>("anna");      // lines in the log, oldest first
-    QTest::addColumn<int>("eve");       // after Anna's
+    QTest::addColumn<int>("older");     // lines of older copies, first in the log
+    QTest::addColumn<int>("anna");      // then Anna's
+    QTest::addColumn<int>("eve");       // then Eve's
     QTest::addColumn<QString>("adder"); // whose line is added
+    QTest::addColumn<int>("olderAfter");
     QTest::addColumn<int>("annaAfter");
     QTest::addColumn<int>("eveAfter");
     QTest::addColumn<int>("firstEve"); // the oldest of Eve's lines kept
-    // 54 + 100 × 104,858 = 10,485,854 > 10 MiB: 1,048,670 bytes must go,
-    // 10,487 lines, all Eve's.
-    QTest::newRow("Eve floods, Anna plays") << 5 << 104852 << "anna" << 6 << 94365 << 10487;
-    // 54 + 100 × 105,001: 10,630 lines go. Anna's 1,000 more go first, then
-    // one each, Eve first on a tie: 4,815 more each.
-    QTest::newRow("two big shares, Bob plays") << 53000 << 52000 << "bob" << 47185 << 47185 << 4815;
-    // 54 + 100 × 104,857 = 10,485,754 fits: nothing goes.
-    QTest::newRow("full to the byte") << 5 << 104851 << "anna" << 6 << 104851 << 0;
+    // 83 + 100 x 104,858 = 10,485,883 > 10 MiB: 1,048,699 bytes must go,
+    // 10,487 lines, all Eve's, far above her share of 5,242,838.
+    QTest::newRow("Eve floods, Anna plays")
+        << 0 << 5 << 104852 << "anna" << 0 << 6 << 94365 << 10487;
+    // 83 + 100 x 105,001: 10,630 lines go. Anna's 1,000 more go first, then
+    // one each, Eve first on a tie: 4,815 more each; both stay above a
+    // share of 3,495,225.
+    QTest::newRow("two big shares, Bob plays")
+        << 0 << 53000 << 52000 << "bob" << 0 << 47185 << 47185 << 4815;
+    // 83 + 100 x 104,856 = 10,485,683 fits: nothing goes.
+    QTest::newRow("full to the byte") << 0 << 5 << 104850 << "anna" << 0 << 6 << 104850 << 0;
+    // 83 + 100 x 104,858 again, in three shares of 3,495,225: Eve, with the
+    // new line 4,485,800, gives lines only while above hers, 9,906 of them
+    // (to 3,495,200), short of the 10,487 the block would take; Anna and the
+    // older copies' lines keep all theirs. Eve keeps 34,951 and the new one.
+    QTest::newRow("Eve above her share, the older lines one of their own")
+        << 30000 << 30000 << 44857 << "eve" << 30000 << 30000 << 34952 << 9906;
 }
 
 void TestRecords::fullLogCostsTheBiggestShare()
 {
+    QFETCH(int, older);
     QFETCH(int, anna);
     QFETCH(int, eve);
     QFETCH(QString, adder);
+    QFETCH(int, olderAfter);
     QFETCH(int, annaAfter);
     QFETCH(int, eveAfter);
     QFETCH(int, firstEve);
     FakePlatform platform;
     const QString dir = records::GetSystemDir(platform.recordDirectory());
     std::string log = records::results::OldHeader; // as an older copy left it
+    for (int i = 0; i < older; ++i)
+        log += lineOf("", i);
     for (int i = 0; i < anna; ++i)
         log += lineOf("anna", i);
     for (int i = 0; i < eve; ++i)
@@ -583,16 +627,19 @@ void TestRecords::fullLogCostsTheBiggestShare()
     QVERIFY(after.startsWith(records::results::Header));
     QVERIFY(after.endsWith(QByteArray::fromStdString(lineOf(adder.toStdString(), -1))));
     QVERIFY(after.size() <= int(records::results::MaxBytes));
-    int counts[2] = {0, 0}, first = -1;
+    int counts[3] = {0, 0, 0}, first = -1;
     for (const QByteArray& l : after.split('\n')) {
         const auto e = records::results::parse(l.chopped(l.endsWith('\r')).toStdString());
-        if (e && e->account == "anna")
+        if (e && e->account.empty())
             ++counts[0];
-        if (e && e->account == "eve" && counts[1]++ == 0)
+        if (e && e->account == "anna")
+            ++counts[1];
+        if (e && e->account == "eve" && counts[2]++ == 0)
             first = std::atoi(e->name.c_str());
     }
-    QCOMPARE(counts[0], annaAfter);
-    QCOMPARE(counts[1], eveAfter);
+    QCOMPARE(counts[0], olderAfter);
+    QCOMPARE(counts[1], annaAfter);
+    QCOMPARE(counts[2], eveAfter);
     QCOMPARE(first, firstEve);
     // The old log, swapped out, takes no room.
     QCOMPARE(bytesOf(dir + records::results::Scratch), QByteArray());

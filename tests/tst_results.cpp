@@ -99,12 +99,16 @@ void TestResults::filtersSortingAndExport()
     QVERIFY(window.exportTo(exported));
     QFile file(exported);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    // Lines of an older copy: no account.
-    QCOMPARE(file.readAll(),
-             QByteArray("data,nome,esatte,errate,totali,secondi,record,utente\r\n"
-                        "2026-12-09T12:00:00+01:00,\"Zoe, \"\"Z\"\"\",39,4,43,300,no,\r\n"
-                        "2026-12-09T11:59:00+01:00,\"Zoe, \"\"Z\"\"\",38,3,41,300,no,\r\n"
-                        "2026-12-09T11:58:00+01:00,\"Zoe, \"\"Z\"\"\",37,2,39,300,no,\r\n"));
+    // Lines of an older copy: no account, and not asked whether the service
+    // saw them start; every text field quoted.
+    QCOMPARE(
+        file.readAll(),
+        QByteArray(
+            "\"data\",\"nome\",\"esatte\",\"errate\",\"totali\",\"secondi\",\"record\","
+            "\"utente\",\"verificata\"\r\n"
+            "\"2026-12-09T12:00:00+01:00\",\"Zoe, \"\"Z\"\"\",39,4,43,300,\"no\",\"\",\"sì\"\r\n"
+            "\"2026-12-09T11:59:00+01:00\",\"Zoe, \"\"Z\"\"\",38,3,41,300,\"no\",\"\",\"sì\"\r\n"
+            "\"2026-12-09T11:58:00+01:00\",\"Zoe, \"\"Z\"\"\",37,2,39,300,\"no\",\"\",\"sì\"\r\n"));
     // Nowhere to write: the window says so instead of nothing.
     QVERIFY(!window.exportTo(m_dir.path()));
 }

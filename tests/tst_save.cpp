@@ -5,8 +5,8 @@
 #include "FakePlatform.h"
 #include "Files.h"
 #include "Journal.h"
-#include "RecordFiles.h"
 #include "NameFile.h"
+#include "RecordFiles.h"
 #include "RecordStore.h"
 #include "ResultsLog.h"
 #include "SysCalls.h"
@@ -126,9 +126,9 @@ int logOutcome(const QString& dir)
     if (now == OldLog || now == kept)
         return 0;
     const QByteArray added = now.mid(kept.size());
-    const QByteArray rest = ",Bea,13,1,14,300,sì," + account() + "\r\n";
+    const QByteArray rest = "\",\"Bea\",13,1,14,300,\"sì\",\"" + account() + "\",\"sì\"\r\n";
     const bool one = now.startsWith(kept) && added.endsWith(rest) && added.count('\n') == 1 &&
-                     added.size() == 25 + rest.size(); // a stamp, the rest
+                     added.size() == 26 + rest.size(); // a quoted stamp, the rest
     return one ? 1 : -1;
 }
 

@@ -38,6 +38,10 @@ private slots:
     void resetRepairsTheFolder();
     void startUpShowsAPendingSaveWithoutWriting();
     void nothingEscapesTheService();
+    void contestMustBePlayed_data();
+    void contestMustBePlayed();
+    void holderIsTheNamesOwnSpelling_data();
+    void holderIsTheNamesOwnSpelling();
 
 private:
     QProcess m_service;
@@ -96,8 +100,8 @@ QByteArray account()
 
 } // namespace
 
-// The service listens as systemd would make it: one process per connection,
-// the connection on its standard input and output.
+// The service listens as systemd would make it: one process, handed the
+// listening socket, for every connection.
 void TestWriter::initTestCase()
 {
     const QString activate = QStandardPaths::findExecutable("systemd-socket-activate");
@@ -108,7 +112,7 @@ void TestWriter::initTestCase()
     // It tells of every connection: unread, that would fill the pipe and stop it.
     m_service.setStandardOutputFile(QProcess::nullDevice());
     m_service.setStandardErrorFile(QProcess::nullDevice());
-    m_service.start(activate, {"--accept", "--inetd", "-l", Socket, Writer});
+    m_service.start(activate, {"-l", Socket, Writer});
     QVERIFY(m_service.waitForStarted(60000));
     const QDeadlineTimer deadline(60000);
     while (!QFileInfo::exists(Socket) && !deadline.hasExpired())
@@ -139,8 +143,8 @@ void TestWriter::requestIsCheckedStrictly_data()
           "3\n1\n300\n1\n\x80\x8A\x9F\n\xE2\x82\xAC\xC5\xA0\xC5\xB8\n");
     taken("60 characters", "3\n1\n300\n1\n" + QByteArray(60, 'a') + "\n" +
                                QByteArray("\xE2\x82\xAC").repeated(60) + "\n");
-    taken("two answers a second, and three", "603\n0\n300\n1\nEva\nEva\n");
-    taken("three answers before the first second", "2\n1\n0\n1\nEva\nEva\n");
+    taken("two answers a second, and one", "601\n0\n300\n1\nEva\nEva\n");
+    taken("one answer before the first second", "1\n0\n0\n1\nEva\nEva\n");
     const auto refused = [&](const char* name, const QByteArray& input,
                              int status = records::writer::Refused) {
         QTest::newRow(name) << input << status;
@@ -149,8 +153,9 @@ void TestWriter::requestIsCheckedStrictly_data()
     refused("an older copy's record", "12\nAnna\n");
     refused("an older copy's result", "risultato\nAnna\n12\n3\n15\n300\n0\n");
     refused("another version", "corvalesta fine 2\n12\n3\n300\n1\nAnna\nAnna\n");
-    refused("more answers than the time allows", begin + "604\n0\n300\n1\nEva\nEva\n");
-    refused("four answers in no time", begin + "2\n2\n0\n1\nEva\nEva\n");
+    refused("more answers than the time allows", begin + "602\n0\n300\n1\nEva\nEva\n");
+    refused("three answers in no time", begin + "3\n0\n0\n1\nEva\nEva\n");
+    refused("a start with more", "corvalesta inizio 1\n3\n");
     refused("past five minutes", begin + "3\n1\n301\n0\nEva\nEva\n");
     refused("a sign", begin + "-1\n1\n300\n0\nEva\nEva\n");
     refused("a leading zero", begin + "03\n1\n300\n0\nEva\nEva\n");
@@ -194,35 +199,42 @@ void TestWriter::gameEndsThroughTheService_data()
     QTest::addColumn<QByteArray>("scoreAfter");
     QTest::addColumn<QByteArray>("line"); // the log's last line after its stamp; empty: none
     const QString saved = contest::Saved;
-    const QByteArray me = "," + account() + "\r\n";
+    const QByteArray me = ",\"" + account() + "\",\"sì\"\r\n";
     const auto row = [](const char* tag) -> QTestData& { return QTest::newRow(tag); };
     row("beaten") << QByteArray("12\r\n") << ""
                   << "Bea"
                   << "13" << QStringList{saved} << QByteArray("13\r\n")
-                  << ",Bea,13,0,13,300,sì" + me;
+                  << ",\"Bea\",13,0,13,300,\"sì\"" + me;
     row("first record") << QByteArray() << ""
                         << "Bea"
                         << "1" << QStringList{saved} << QByteArray("1\r\n")
-                        << ",Bea,1,0,1,300,sì" + me;
+                        << ",\"Bea\",1,0,1,300,\"sì\"" + me;
     // Another account saved 20 since this game started with 12.
     row("not better than the stored one")
         << QByteArray("20\r\n") << ""
         << "Bea"
-        << "15" << QStringList{} << QByteArray("20\r\n") << ",Bea,15,0,15,300,no" + me;
-    row("a name a spreadsheet would run")
-        << QByteArray("12\r\n") << ""
-        << "=1+1"
-        << "13" << QStringList{saved} << QByteArray("13\r\n") << ",\"'=1+1\",13,0,13,300,sì" + me;
+        << "15" << QStringList{} << QByteArray("20\r\n") << ",\"Bea\",15,0,15,300,\"no\"" + me;
+    row("a name a spreadsheet would run") << QByteArray("12\r\n") << ""
+                                          << "=1+1"
+                                          << "13" << QStringList{saved} << QByteArray("13\r\n")
+                                          << ",\"'=1+1\",13,0,13,300,\"sì\"" + me;
     // Kept whole beside the record, and logged whole.
-    row("a name in Cyrillic") << QByteArray("12\r\n") << ""
-                              << QString::fromUtf8("Андрій") << "13" << QStringList{saved}
-                              << QByteArray("13\r\n")
-                              << QByteArray(",Андрій,13,0,13,300,sì") + me;
+    row("a name in Cyrillic") << QByteArray("12\r\n") << "" << QString::fromUtf8("Андрій") << "13"
+                              << QStringList{saved} << QByteArray("13\r\n")
+                              << QByteArray(",\"Андрій\",13,0,13,300,\"sì\"") + me;
     // The service owns the folder now: it makes a missing file itself.
     row("score file missing") << QByteArray("12\r\n") << "missing"
                               << "Bea"
                               << "13" << QStringList{saved} << QByteArray("13\r\n")
-                              << ",Bea,13,0,13,300,sì" + me;
+                              << ",\"Bea\",13,0,13,300,\"sì\"" + me;
+    // The service was away at the start: counted, marked, no record.
+    row("no start seen") << QByteArray("12\r\n") << "no start"
+                         << "Bea"
+                         << "13"
+                         << QStringList{"non può valere come record: il servizio che registra il "
+                                        "record non ne ha visto l'inizio."}
+                         << QByteArray("12\r\n")
+                         << ",\"Bea\",13,0,13,300,\"no\",\"" + account() + "\",\"no\"\r\n";
     row("results not kept") << QByteArray("12\r\n") << "no log"
                             << "Bea"
                             << "13" << QStringList{saved} << QByteArray("13\r\n") << QByteArray();
@@ -235,13 +247,13 @@ void TestWriter::gameEndsThroughTheService_data()
                                 << "13"
                                 << QStringList{"suc0000.txt\n\nMotivo: non è un file normale"}
                                 << QByteArray("(pipe)") << QByteArray();
+    // The contest waits in the account's own folder for the next start.
     row("the service not running")
         << QByteArray("12\r\n") << "no service"
         << "Bea"
         << "13"
-        << QStringList{"Motivo: il servizio che registra il record non è in funzione: chi "
-                       "amministra il computer lo avvia con «sudo systemctl enable --now "
-                       "corvalesta-record.socket»"}
+        << QStringList{"la tua gara è conservata su questo computer e sarà registrata appena il "
+                       "servizio torna in funzione."}
         << QByteArray("12\r\n") << QByteArray();
 }
 
@@ -271,10 +283,13 @@ void TestWriter::gameEndsThroughTheService()
     }
     FakePlatform platform;
     platform.service = plant == "no service" ? Folder + "nessuno.sock" : Socket;
+    if (plant != "no start")
+        records::begin(platform.service, QString());
     // The record this game saw at its start: 12, or none on a first run.
     const QString seen = stored.isEmpty() ? QString() : QStringLiteral("12\r\n");
     contest::endContest(platform, Folder, false, {seen, score.toInt(), name, {}, 0, 300});
-    QCOMPARE(platform.exitStatus, line.isEmpty() && plant != "no log" ? 1 : 0);
+    QCOMPARE(platform.exitStatus,
+             line.isEmpty() && plant != "no log" && plant != "no service" ? 1 : 0);
     QCOMPARE(platform.boxPrompts().size(), boxes.size());
     for (int i = 0; i < boxes.size(); ++i)
         QVERIFY2(platform.boxPrompts()[i].endsWith(boxes[i]), qPrintable(platform.boxPrompts()[i]));
@@ -286,12 +301,26 @@ void TestWriter::gameEndsThroughTheService()
     } else {
         QVERIFY(log.startsWith(records::results::Header));
         const QByteArray added = log.mid(int(strlen(records::results::Header)));
-        // 2026-12-08T09:30:00+01:00: a stamp of 25 characters.
-        QVERIFY2(QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d:\\d\\d$")
-                     .match(QString::fromLatin1(added.left(25)))
-                     .hasMatch(),
-                 added.constData());
-        QCOMPARE(added.mid(25), line);
+        // "2026-12-08T09:30:00+01:00": a quoted stamp of 25 characters.
+        QVERIFY2(
+            QRegularExpression("^\"\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d:\\d\\d\"$")
+                .match(QString::fromLatin1(added.left(27)))
+                .hasMatch(),
+            added.constData());
+        QCOMPARE(added.mid(27), line);
+    }
+    if (plant == "no service") {
+        // The next start, with the service back, hands it over: its line is
+        // kept, marked, and it sets no record, the service having seen no
+        // start of it.
+        const QString waiting = records::pendingFolder(platform.accountDirectory());
+        QCOMPARE(QDir(waiting).entryList(QDir::Files).size(), 1);
+        records::begin(Socket, waiting);
+        QCOMPARE(QDir(waiting).entryList(QDir::Files).size(), 0);
+        QVERIFY2(bytesOf(Folder + LogFile)
+                     .endsWith(",\"Bea\",13,0,13,300,\"no\",\"" + account() + "\",\"no\"\r\n"),
+                 bytesOf(Folder + LogFile).constData());
+        QCOMPARE(bytesOf(Folder + records::ScoreFile), QByteArray("12\r\n"));
     }
     QCOMPARE(bytesOf(target), QByteArray("99\r\n")); // never written through a link
     // Whoever starts next reads what is there, without writing anything.
@@ -347,6 +376,7 @@ void TestWriter::onlySingleFilesAreWritten()
         platform.recordDir = folder;
     } else {
         platform.service = Socket;
+        records::begin(Socket, QString());
     }
     const QString elsewhere = victim();
     QVERIFY(plant(folder + name, target == "(victim)" ? elsewhere : folder + target, hard));
@@ -410,8 +440,8 @@ void TestWriter::resetRepairsTheFolder()
     else if (wrong == "pipe")
         QVERIFY(QFile::remove(path) && mkfifo(QFile::encodeName(path).constData(), 0664) == 0);
     else if (wrong == "pending")
-        QVERIFY(put(path,
-                    QByteArray::fromStdString(records::journal::encode({"14\r\n", "Carlo\r\n", ""}))));
+        QVERIFY(put(path, QByteArray::fromStdString(
+                              records::journal::encode({"14\r\n", "Carlo\r\n", ""}))));
     else if (wrong == "missing")
         QVERIFY(QFile::remove(path));
     else
@@ -428,9 +458,8 @@ void TestWriter::resetRepairsTheFolder()
     QCOMPARE(status, int(records::writer::Written));
     struct stat folder;
     QCOMPARE(stat(QFile::encodeName(Folder).constData(), &folder), 0);
-    for (const QString& file :
-         {records::ScoreFile, records::HolderFile, NameFile, JournalFile, LockFile, ScratchFile,
-          LogFile}) {
+    for (const QString& file : {records::ScoreFile, records::HolderFile, NameFile, JournalFile,
+                                LockFile, ScratchFile, LogFile}) {
         struct stat st;
         if (file == LogFile && name == LogFile && wrong == "missing") {
             QVERIFY(lstat(QFile::encodeName(Folder + file).constData(), &st) != 0);
@@ -468,6 +497,7 @@ void TestWriter::startUpShowsAPendingSaveWithoutWriting()
     QCOMPARE(bytesOf(Folder + JournalFile), pending);
     FakePlatform platform;
     platform.service = Socket;
+    records::begin(Socket, QString());
     contest::endContest(platform, Folder, false, {"12\r\n", 14, "Bea", {}, 0, 300});
     QCOMPARE(platform.boxPrompts(), QStringList{});
     QCOMPARE(bytesOf(Folder + records::ScoreFile), QByteArray("14\r\n"));
@@ -504,6 +534,113 @@ void TestWriter::nothingEscapesTheService()
     }
     sys::setHook(nullptr);
     QVERIFY(at > 10);
+}
+
+// An end counts only when this account's start came before it, long enough
+// before for the seconds it claims (and one of slack), once, and within the
+// day's number of contests. Times are seconds from 2026-12-09 00:00 UTC + 10 h.
+void TestWriter::contestMustBePlayed_data()
+{
+    QTest::addColumn<QString>("script");      // "s UID AT" starts, "e UID AT SECONDS" ends
+    QTest::addColumn<QList<int>>("statuses"); // of the ends, in order
+    QTest::addColumn<QByteArray>("score");    // after
+    using namespace records::writer;
+    QTest::newRow("played as long as it says")
+        << "s 1 0;e 1 300 300" << QList<int>{Written} << QByteArray("13\r\n");
+    QTest::newRow("a second of slack")
+        << "s 1 0;e 1 299 300" << QList<int>{Written} << QByteArray("13\r\n");
+    QTest::newRow("more seconds than have passed")
+        << "s 1 0;e 1 298 300" << QList<int>{TooSoon} << QByteArray("12\r\n");
+    QTest::newRow("no start") << "e 1 300 300" << QList<int>{Unverified} << QByteArray("12\r\n");
+    QTest::newRow("another account's start")
+        << "s 2 0;e 1 300 300" << QList<int>{Unverified} << QByteArray("12\r\n");
+    QTest::newRow("ended twice") << "s 1 0;e 1 300 300;e 1 301 300 14"
+                                 << QList<int>{Written, Unverified} << QByteArray("13\r\n");
+    // One open contest an account: a new start gives the old one up.
+    QTest::newRow("started again")
+        << "s 1 0;s 1 200;e 1 300 300" << QList<int>{TooSoon} << QByteArray("12\r\n");
+}
+
+void TestWriter::contestMustBePlayed()
+{
+    QFETCH(QString, script);
+    QFETCH(QList<int>, statuses);
+    QFETCH(QByteArray, score);
+    installed("12\r\n", "Anna\r\n");
+    const std::time_t base = 1796810400; // 2026-12-09T10:00:00Z
+    QList<int> seen;
+    for (const QString& step : script.split(u';')) {
+        const QStringList f = step.split(u' ');
+        const auto uid = uid_t(f[1].toInt());
+        const std::time_t at = base + f[2].toInt();
+        if (f[0] == "s") {
+            records::writer::answer(records::writer::startRequest(), Folder.toStdString(), uid,
+                                    "eva", at);
+            continue;
+        }
+        const std::string request = "corvalesta fine 1\n" + f.value(4, "13").toStdString() +
+                                    "\n0\n" + f[3].toStdString() + "\n1\nBea\nBea\n";
+        const auto reply = records::writer::parseReply(
+            records::writer::answer(request, Folder.toStdString(), uid, "eva", at));
+        QVERIFY(reply);
+        seen << reply->status;
+    }
+    QCOMPARE(seen, statuses);
+    QCOMPARE(bytesOf(Folder + records::ScoreFile), score);
+}
+
+// What the service keeps of the names it is sent: cleaned as the prompt
+// cleans them, the holder the name's own spelling whatever was sent; a
+// spelling in Latin letters is taken only for a name the code page lacks.
+void TestWriter::holderIsTheNamesOwnSpelling_data()
+{
+    QTest::addColumn<QByteArray>("holder"); // sent, in the code page
+    QTest::addColumn<QByteArray>("name");   // sent, UTF-8
+    QTest::addColumn<QByteArray>("stored"); // the holder file; empty: refused
+    QTest::addColumn<QByteArray>("logged"); // the name in the log's line
+    QTest::newRow("a classmate's name as holder")
+        << QByteArray("Bea") << QByteArray("Anna") << QByteArray("Anna\r\n")
+        << QByteArray("\"Anna\"");
+    QTest::newRow("Zoë spelled without her letter")
+        << QByteArray("Zoe") << QByteArray("Zo\xC3\xAB") << QByteArray("Zo\xEB\r\n")
+        << QByteArray("\"Zo\xC3\xAB\"");
+    QTest::newRow("Cyrillic in Latin letters")
+        << QByteArray("Andrij") << QByteArray("\xD0\x90\xD0\xBD\xD0\xB4\xD1\x80\xD1\x96\xD0\xB9")
+        << QByteArray("Andrij\r\n")
+        << QByteArray("\"\xD0\x90\xD0\xBD\xD0\xB4\xD1\x80\xD1\x96\xD0\xB9\"");
+    QTest::newRow("Cyrillic with a holder of other letters")
+        << QByteArray("Bj\xF6rn") << QByteArray("\xD0\x90\xD0\xBD") << QByteArray() << QByteArray();
+    // U+200B before a formula, U+00A0 and U+202E inside: what a prompt drops.
+    QTest::newRow("invisible characters from a client")
+        << QByteArray("=1+1") << QByteArray("\xE2\x80\x8B=1+1\xC2\xA0\xE2\x80\xAE ")
+        << QByteArray("=1+1\r\n") << QByteArray("\"'=1+1\"");
+}
+
+void TestWriter::holderIsTheNamesOwnSpelling()
+{
+    QFETCH(QByteArray, holder);
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, logged);
+    installed("12\r\n", "Anna\r\n");
+    const std::time_t at = 1796810400;
+    records::writer::answer(records::writer::startRequest(), Folder.toStdString(), 7, "eva", at);
+    const std::string request = "corvalesta fine 1\n13\n0\n300\n1\n" + holder.toStdString() + "\n" +
+                                name.toStdString() + "\n";
+    const auto reply = records::writer::parseReply(
+        records::writer::answer(request, Folder.toStdString(), 7, "eva", at + 300));
+    QVERIFY(reply);
+    QCOMPARE(reply->status,
+             int(stored.isEmpty() ? records::writer::Refused : records::writer::Written));
+    QCOMPARE(bytesOf(Folder + records::HolderFile),
+             stored.isEmpty() ? QByteArray("Anna\r\n") : stored);
+    if (!stored.isEmpty()) {
+        QVERIFY2(bytesOf(Folder + LogFile)
+                     .contains("," + logged + ",13,0,13,300,\"sì\",\"eva\",\"sì\"\r\n"),
+                 bytesOf(Folder + LogFile).constData());
+        // The record keeps who set it, beside the whole name.
+        QVERIFY(bytesOf(Folder + NameFile).endsWith("\neva\n"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestWriter)

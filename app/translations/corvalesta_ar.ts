@@ -315,6 +315,10 @@ Opzioni:
         <source>utente</source>
         <translation>الحساب</translation>
     </message>
+    <message>
+        <source>verificata</source>
+        <translation>متحقَّق منها</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
@@ -357,6 +361,11 @@ Opzioni:
     <message>
         <source>no</source>
         <translation>لا</translation>
+    </message>
+    <message>
+        <source>Verificata</source>
+        <extracomment>Column: whether the record service saw the contest start (sì/no).</extracomment>
+        <translation>متحقَّق منها</translation>
     </message>
 </context>
 <context>
@@ -439,6 +448,14 @@ Opzioni:
         <source>%n gare</source>
         <translation><numerusform>%n مسابقة</numerusform><numerusform>%n مسابقة</numerusform><numerusform>%n مسابقتان</numerusform><numerusform>%n مسابقات</numerusform><numerusform>%n مسابقة</numerusform><numerusform>%n مسابقة</numerusform></translation>
     </message>
+    <message>
+        <source>Record del computer: %1, di %2</source>
+        <translation>رقم الحاسوب القياسي: %1، لـ %2</translation>
+    </message>
+    <message>
+        <source>Record del computer: %1, di %2 (utente %3)</source>
+        <translation>رقم الحاسوب القياسي: %1، لـ %2 (الحساب %3)</translation>
+    </message>
 </context>
 <context>
     <name>contest</name>
@@ -449,6 +466,14 @@ Opzioni:
     <message>
         <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
         <translation>حسنًا! حفظت رقمك القياسي يا ب ط ل</translation>
+    </message>
+    <message>
+        <source>Il servizio che registra il record ora non risponde: la tua gara è conservata su questo computer e sarà registrata appena il servizio torna in funzione.</source>
+        <translation>الخدمة التي تحفظ الرقم القياسي لا تجيب الآن: مسابقتك محفوظة على هذا الحاسوب وستُسجَّل حين تعود الخدمة.</translation>
+    </message>
+    <message>
+        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l'inizio.</source>
+        <translation>مسابقتك ضمن نتائج الصف، لكنها لا تُحتسب رقمًا قياسيًا: الخدمة التي تحفظ الرقم القياسي لم ترَ بدايتها.</translation>
     </message>
 </context>
 <context>
@@ -752,8 +777,25 @@ Motivo: %2</source>
         <translation>الاسم طويل جدًا</translation>
     </message>
     <message>
-        <source>il servizio che registra il record ha rifiutato la richiesta (codice %1)</source>
-        <translation>الخدمة التي تحفظ الرقم القياسي رفضت الطلب (الرمز %1)</translation>
+        <source>Non posso registrare questa gara.
+
+Motivo: %1</source>
+        <translation>لا أستطيع تسجيل هذه المسابقة.
+
+السبب: %1</translation>
+    </message>
+    <message>
+        <source>dice di aver giocato più secondi di quanti ne siano passati dal suo inizio</source>
+        <translation>تذكر ثواني لعب أكثر مما مضى منذ بدايتها</translation>
+    </message>
+    <message>
+        <source>con questo utente oggi si sono già giocate %1 gare, il massimo per un giorno</source>
+        <extracomment>%1 is the most contests one account may end in a day (300).</extracomment>
+        <translation>لُعبت اليوم %1 مسابقة بهذا الحساب، وهذا أقصى عدد في اليوم</translation>
+    </message>
+    <message>
+        <source>i suoi dati non sono validi</source>
+        <translation>بياناتها غير صالحة</translation>
     </message>
 </context>
 </TS>

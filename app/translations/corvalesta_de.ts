@@ -315,6 +315,10 @@ Optionen:
         <source>utente</source>
         <translation>konto</translation>
     </message>
+    <message>
+        <source>verificata</source>
+        <translation>geprüft</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
@@ -357,6 +361,11 @@ Optionen:
     <message>
         <source>no</source>
         <translation>nein</translation>
+    </message>
+    <message>
+        <source>Verificata</source>
+        <extracomment>Column: whether the record service saw the contest start (sì/no).</extracomment>
+        <translation>Geprüft</translation>
     </message>
 </context>
 <context>
@@ -439,6 +448,14 @@ Optionen:
         <source>%n gare</source>
         <translation><numerusform>%n Spiel</numerusform><numerusform>%n Spiele</numerusform></translation>
     </message>
+    <message>
+        <source>Record del computer: %1, di %2</source>
+        <translation>Rekord des Computers: %1, von %2</translation>
+    </message>
+    <message>
+        <source>Record del computer: %1, di %2 (utente %3)</source>
+        <translation>Rekord des Computers: %1, von %2 (Konto %3)</translation>
+    </message>
 </context>
 <context>
     <name>contest</name>
@@ -449,6 +466,14 @@ Optionen:
     <message>
         <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
         <translation>Gut! Ich habe deinen Rekord gespeichert, C H A M P I O N</translation>
+    </message>
+    <message>
+        <source>Il servizio che registra il record ora non risponde: la tua gara è conservata su questo computer e sarà registrata appena il servizio torna in funzione.</source>
+        <translation>Der Dienst, der den Rekord speichert, antwortet gerade nicht: Dein Spiel ist auf diesem Computer aufbewahrt und wird gespeichert, sobald der Dienst wieder läuft.</translation>
+    </message>
+    <message>
+        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l'inizio.</source>
+        <translation>Dein Spiel steht in den Ergebnissen der Klasse, kann aber nicht als Rekord zählen: Der Dienst, der den Rekord speichert, hat seinen Anfang nicht gesehen.</translation>
     </message>
 </context>
 <context>
@@ -752,8 +777,25 @@ Grund: %2</translation>
         <translation>der Name ist zu lang</translation>
     </message>
     <message>
-        <source>il servizio che registra il record ha rifiutato la richiesta (codice %1)</source>
-        <translation>der Dienst, der den Rekord speichert, hat die Anfrage abgelehnt (Code %1)</translation>
+        <source>Non posso registrare questa gara.
+
+Motivo: %1</source>
+        <translation>Ich kann dieses Spiel nicht speichern.
+
+Grund: %1</translation>
+    </message>
+    <message>
+        <source>dice di aver giocato più secondi di quanti ne siano passati dal suo inizio</source>
+        <translation>es gibt mehr Sekunden Spielzeit an, als seit seinem Anfang vergangen sind</translation>
+    </message>
+    <message>
+        <source>con questo utente oggi si sono già giocate %1 gare, il massimo per un giorno</source>
+        <extracomment>%1 is the most contests one account may end in a day (300).</extracomment>
+        <translation>mit diesem Konto wurden heute schon %1 Spiele gespielt, das Höchste für einen Tag</translation>
+    </message>
+    <message>
+        <source>i suoi dati non sono validi</source>
+        <translation>seine Daten sind nicht gültig</translation>
     </message>
 </context>
 </TS>

@@ -315,6 +315,10 @@ Options:
         <source>utente</source>
         <translation>account</translation>
     </message>
+    <message>
+        <source>verificata</source>
+        <translation>verified</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
@@ -357,6 +361,11 @@ Options:
     <message>
         <source>no</source>
         <translation>no</translation>
+    </message>
+    <message>
+        <source>Verificata</source>
+        <extracomment>Column: whether the record service saw the contest start (sì/no).</extracomment>
+        <translation>Verified</translation>
     </message>
 </context>
 <context>
@@ -439,6 +448,14 @@ Options:
         <source>%n gare</source>
         <translation><numerusform>%n contest</numerusform><numerusform>%n contests</numerusform></translation>
     </message>
+    <message>
+        <source>Record del computer: %1, di %2</source>
+        <translation>Computer's record: %1, by %2</translation>
+    </message>
+    <message>
+        <source>Record del computer: %1, di %2 (utente %3)</source>
+        <translation>Computer's record: %1, by %2 (account %3)</translation>
+    </message>
 </context>
 <context>
     <name>contest</name>
@@ -449,6 +466,14 @@ Options:
     <message>
         <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
         <translation>OK! I've saved your record, C H A M P I O N</translation>
+    </message>
+    <message>
+        <source>Il servizio che registra il record ora non risponde: la tua gara è conservata su questo computer e sarà registrata appena il servizio torna in funzione.</source>
+        <translation>The service that saves the record is not answering now: your contest is kept on this computer and will be saved as soon as the service is back.</translation>
+    </message>
+    <message>
+        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l'inizio.</source>
+        <translation>Your contest is in the class's results, but it cannot count as the record: the service that saves the record did not see it start.</translation>
     </message>
 </context>
 <context>
@@ -752,8 +777,25 @@ Reason: %2</translation>
         <translation>the name is too long</translation>
     </message>
     <message>
-        <source>il servizio che registra il record ha rifiutato la richiesta (codice %1)</source>
-        <translation>the service that saves the record refused the request (code %1)</translation>
+        <source>Non posso registrare questa gara.
+
+Motivo: %1</source>
+        <translation>I cannot save this contest.
+
+Reason: %1</translation>
+    </message>
+    <message>
+        <source>dice di aver giocato più secondi di quanti ne siano passati dal suo inizio</source>
+        <translation>it claims more seconds of play than have passed since it started</translation>
+    </message>
+    <message>
+        <source>con questo utente oggi si sono già giocate %1 gare, il massimo per un giorno</source>
+        <extracomment>%1 is the most contests one account may end in a day (300).</extracomment>
+        <translation>%1 contests have been played on this account today already, the most for one day</translation>
+    </message>
+    <message>
+        <source>i suoi dati non sono validi</source>
+        <translation>its data are not valid</translation>
     </message>
 </context>
 </TS>

@@ -315,6 +315,10 @@ Opciones:
         <source>utente</source>
         <translation>usuario</translation>
     </message>
+    <message>
+        <source>verificata</source>
+        <translation>verificada</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
@@ -357,6 +361,11 @@ Opciones:
     <message>
         <source>no</source>
         <translation>no</translation>
+    </message>
+    <message>
+        <source>Verificata</source>
+        <extracomment>Column: whether the record service saw the contest start (sì/no).</extracomment>
+        <translation>Verificada</translation>
     </message>
 </context>
 <context>
@@ -439,6 +448,14 @@ Opciones:
         <source>%n gare</source>
         <translation><numerusform>%n partida</numerusform><numerusform>%n partidas</numerusform></translation>
     </message>
+    <message>
+        <source>Record del computer: %1, di %2</source>
+        <translation>Récord del ordenador: %1, de %2</translation>
+    </message>
+    <message>
+        <source>Record del computer: %1, di %2 (utente %3)</source>
+        <translation>Récord del ordenador: %1, de %2 (usuario %3)</translation>
+    </message>
 </context>
 <context>
     <name>contest</name>
@@ -449,6 +466,14 @@ Opciones:
     <message>
         <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
         <translation>¡Vale! He guardado tu récord, C A M P E Ó N</translation>
+    </message>
+    <message>
+        <source>Il servizio che registra il record ora non risponde: la tua gara è conservata su questo computer e sarà registrata appena il servizio torna in funzione.</source>
+        <translation>El servicio que guarda el récord no responde ahora: tu partida se conserva en este ordenador y se guardará en cuanto el servicio vuelva.</translation>
+    </message>
+    <message>
+        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l'inizio.</source>
+        <translation>Tu partida está en los resultados de la clase, pero no puede valer como récord: el servicio que guarda el récord no vio su comienzo.</translation>
     </message>
 </context>
 <context>
@@ -752,8 +777,25 @@ Motivo: %2</translation>
         <translation>el nombre es demasiado largo</translation>
     </message>
     <message>
-        <source>il servizio che registra il record ha rifiutato la richiesta (codice %1)</source>
-        <translation>el servicio que guarda el récord ha rechazado la petición (código %1)</translation>
+        <source>Non posso registrare questa gara.
+
+Motivo: %1</source>
+        <translation>No puedo guardar esta partida.
+
+Motivo: %1</translation>
+    </message>
+    <message>
+        <source>dice di aver giocato più secondi di quanti ne siano passati dal suo inizio</source>
+        <translation>dice haber jugado más segundos de los que han pasado desde su comienzo</translation>
+    </message>
+    <message>
+        <source>con questo utente oggi si sono già giocate %1 gare, il massimo per un giorno</source>
+        <extracomment>%1 is the most contests one account may end in a day (300).</extracomment>
+        <translation>hoy ya se han jugado %1 partidas con este usuario, el máximo para un día</translation>
+    </message>
+    <message>
+        <source>i suoi dati non sono validi</source>
+        <translation>sus datos no son válidos</translation>
     </message>
 </context>
 </TS>

@@ -315,6 +315,10 @@ Options :
         <source>utente</source>
         <translation>compte</translation>
     </message>
+    <message>
+        <source>verificata</source>
+        <translation>vérifiée</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
@@ -357,6 +361,11 @@ Options :
     <message>
         <source>no</source>
         <translation>non</translation>
+    </message>
+    <message>
+        <source>Verificata</source>
+        <extracomment>Column: whether the record service saw the contest start (sì/no).</extracomment>
+        <translation>Vérifiée</translation>
     </message>
 </context>
 <context>
@@ -439,6 +448,14 @@ Options :
         <source>%n gare</source>
         <translation><numerusform>%n partie</numerusform><numerusform>%n parties</numerusform></translation>
     </message>
+    <message>
+        <source>Record del computer: %1, di %2</source>
+        <translation>Record de l'ordinateur : %1, par %2</translation>
+    </message>
+    <message>
+        <source>Record del computer: %1, di %2 (utente %3)</source>
+        <translation>Record de l'ordinateur : %1, par %2 (compte %3)</translation>
+    </message>
 </context>
 <context>
     <name>contest</name>
@@ -449,6 +466,14 @@ Options :
     <message>
         <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
         <translation>D'accord ! J'ai enregistré ton record, C H A M P I O N</translation>
+    </message>
+    <message>
+        <source>Il servizio che registra il record ora non risponde: la tua gara è conservata su questo computer e sarà registrata appena il servizio torna in funzione.</source>
+        <translation>Le service qui enregistre le record ne répond pas pour l'instant : ta partie est gardée sur cet ordinateur et sera enregistrée dès que le service sera de retour.</translation>
+    </message>
+    <message>
+        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l'inizio.</source>
+        <translation>Ta partie est dans les résultats de la classe, mais elle ne peut pas compter comme record : le service qui enregistre le record ne l'a pas vue commencer.</translation>
     </message>
 </context>
 <context>
@@ -752,8 +777,25 @@ Raison : %2</translation>
         <translation>le nom est trop long</translation>
     </message>
     <message>
-        <source>il servizio che registra il record ha rifiutato la richiesta (codice %1)</source>
-        <translation>le service qui enregistre le record a refusé la demande (code %1)</translation>
+        <source>Non posso registrare questa gara.
+
+Motivo: %1</source>
+        <translation>Je ne peux pas enregistrer cette partie.
+
+Raison : %1</translation>
+    </message>
+    <message>
+        <source>dice di aver giocato più secondi di quanti ne siano passati dal suo inizio</source>
+        <translation>elle indique plus de secondes de jeu qu'il ne s'en est écoulé depuis son début</translation>
+    </message>
+    <message>
+        <source>con questo utente oggi si sono già giocate %1 gare, il massimo per un giorno</source>
+        <extracomment>%1 is the most contests one account may end in a day (300).</extracomment>
+        <translation>%1 parties ont déjà été jouées sur ce compte aujourd'hui, le maximum pour une journée</translation>
+    </message>
+    <message>
+        <source>i suoi dati non sono validi</source>
+        <translation>ses données ne sont pas valables</translation>
     </message>
 </context>
 </TS>

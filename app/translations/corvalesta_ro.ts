@@ -315,6 +315,10 @@ Opțiuni:
         <source>utente</source>
         <translation>cont</translation>
     </message>
+    <message>
+        <source>verificata</source>
+        <translation>verificat</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
@@ -357,6 +361,11 @@ Opțiuni:
     <message>
         <source>no</source>
         <translation>nu</translation>
+    </message>
+    <message>
+        <source>Verificata</source>
+        <extracomment>Column: whether the record service saw the contest start (sì/no).</extracomment>
+        <translation>Verificat</translation>
     </message>
 </context>
 <context>
@@ -439,6 +448,14 @@ Opțiuni:
         <source>%n gare</source>
         <translation><numerusform>%n joc</numerusform><numerusform>%n jocuri</numerusform><numerusform>%n de jocuri</numerusform></translation>
     </message>
+    <message>
+        <source>Record del computer: %1, di %2</source>
+        <translation>Recordul calculatorului: %1, al lui %2</translation>
+    </message>
+    <message>
+        <source>Record del computer: %1, di %2 (utente %3)</source>
+        <translation>Recordul calculatorului: %1, al lui %2 (utilizator %3)</translation>
+    </message>
 </context>
 <context>
     <name>contest</name>
@@ -449,6 +466,14 @@ Opțiuni:
     <message>
         <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
         <translation>Gata! Ți-am salvat recordul, C A M P I O N U L E</translation>
+    </message>
+    <message>
+        <source>Il servizio che registra il record ora non risponde: la tua gara è conservata su questo computer e sarà registrata appena il servizio torna in funzione.</source>
+        <translation>Serviciul care salvează recordul nu răspunde acum: jocul tău este păstrat pe acest calculator și va fi salvat imediat ce serviciul revine.</translation>
+    </message>
+    <message>
+        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l'inizio.</source>
+        <translation>Jocul tău este în rezultatele clasei, dar nu poate conta ca record: serviciul care salvează recordul nu i-a văzut începutul.</translation>
     </message>
 </context>
 <context>
@@ -752,8 +777,25 @@ Motiv: %2</translation>
         <translation>numele este prea lung</translation>
     </message>
     <message>
-        <source>il servizio che registra il record ha rifiutato la richiesta (codice %1)</source>
-        <translation>serviciul care salvează recordul a refuzat cererea (cod %1)</translation>
+        <source>Non posso registrare questa gara.
+
+Motivo: %1</source>
+        <translation>Nu pot salva acest joc.
+
+Motiv: %1</translation>
+    </message>
+    <message>
+        <source>dice di aver giocato più secondi di quanti ne siano passati dal suo inizio</source>
+        <translation>spune că a jucat mai multe secunde decât au trecut de la începutul lui</translation>
+    </message>
+    <message>
+        <source>con questo utente oggi si sono già giocate %1 gare, il massimo per un giorno</source>
+        <extracomment>%1 is the most contests one account may end in a day (300).</extracomment>
+        <translation>astăzi s-au jucat deja %1 jocuri cu acest utilizator, maximul pentru o zi</translation>
+    </message>
+    <message>
+        <source>i suoi dati non sono validi</source>
+        <translation>datele lui nu sunt valide</translation>
     </message>
 </context>
 </TS>

@@ -315,6 +315,10 @@ Opsione:
         <source>utente</source>
         <translation>llogaria</translation>
     </message>
+    <message>
+        <source>verificata</source>
+        <translation>e verifikuar</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
@@ -357,6 +361,11 @@ Opsione:
     <message>
         <source>no</source>
         <translation>jo</translation>
+    </message>
+    <message>
+        <source>Verificata</source>
+        <extracomment>Column: whether the record service saw the contest start (sì/no).</extracomment>
+        <translation>E verifikuar</translation>
     </message>
 </context>
 <context>
@@ -439,6 +448,14 @@ Opsione:
         <source>%n gare</source>
         <translation><numerusform>%n lojë</numerusform><numerusform>%n lojëra</numerusform></translation>
     </message>
+    <message>
+        <source>Record del computer: %1, di %2</source>
+        <translation>Rekordi i kompjuterit: %1, nga %2</translation>
+    </message>
+    <message>
+        <source>Record del computer: %1, di %2 (utente %3)</source>
+        <translation>Rekordi i kompjuterit: %1, nga %2 (përdoruesi %3)</translation>
+    </message>
 </context>
 <context>
     <name>contest</name>
@@ -449,6 +466,14 @@ Opsione:
     <message>
         <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
         <translation>Në rregull! E ruajta rekordin tënd, K A M P I O N</translation>
+    </message>
+    <message>
+        <source>Il servizio che registra il record ora non risponde: la tua gara è conservata su questo computer e sarà registrata appena il servizio torna in funzione.</source>
+        <translation>Shërbimi që ruan rekordin nuk po përgjigjet tani: loja jote ruhet në këtë kompjuter dhe do të regjistrohet sapo shërbimi të kthehet.</translation>
+    </message>
+    <message>
+        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l'inizio.</source>
+        <translation>Loja jote është në rezultatet e klasës, por nuk mund të vlejë si rekord: shërbimi që ruan rekordin nuk e pa fillimin e saj.</translation>
     </message>
 </context>
 <context>
@@ -752,8 +777,25 @@ Arsyeja: %2</translation>
         <translation>emri është shumë i gjatë</translation>
     </message>
     <message>
-        <source>il servizio che registra il record ha rifiutato la richiesta (codice %1)</source>
-        <translation>shërbimi që ruan rekordin e refuzoi kërkesën (kodi %1)</translation>
+        <source>Non posso registrare questa gara.
+
+Motivo: %1</source>
+        <translation>Nuk mund ta regjistroj këtë lojë.
+
+Arsyeja: %1</translation>
+    </message>
+    <message>
+        <source>dice di aver giocato più secondi di quanti ne siano passati dal suo inizio</source>
+        <translation>thotë se është luajtur më shumë sekonda se sa kanë kaluar nga fillimi i saj</translation>
+    </message>
+    <message>
+        <source>con questo utente oggi si sono già giocate %1 gare, il massimo per un giorno</source>
+        <extracomment>%1 is the most contests one account may end in a day (300).</extracomment>
+        <translation>sot me këtë përdorues janë luajtur tashmë %1 lojëra, maksimumi për një ditë</translation>
+    </message>
+    <message>
+        <source>i suoi dati non sono validi</source>
+        <translation>të dhënat e saj nuk janë të vlefshme</translation>
     </message>
 </context>
 </TS>

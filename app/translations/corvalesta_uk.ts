@@ -315,6 +315,10 @@ Opzioni:
         <source>utente</source>
         <translation>обліковий запис</translation>
     </message>
+    <message>
+        <source>verificata</source>
+        <translation>перевірено</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
@@ -357,6 +361,11 @@ Opzioni:
     <message>
         <source>no</source>
         <translation>ні</translation>
+    </message>
+    <message>
+        <source>Verificata</source>
+        <extracomment>Column: whether the record service saw the contest start (sì/no).</extracomment>
+        <translation>Перевірено</translation>
     </message>
 </context>
 <context>
@@ -439,6 +448,14 @@ Opzioni:
         <source>%n gare</source>
         <translation><numerusform>%n гра</numerusform><numerusform>%n гри</numerusform><numerusform>%n ігор</numerusform></translation>
     </message>
+    <message>
+        <source>Record del computer: %1, di %2</source>
+        <translation>Рекорд комп'ютера: %1, від %2</translation>
+    </message>
+    <message>
+        <source>Record del computer: %1, di %2 (utente %3)</source>
+        <translation>Рекорд комп'ютера: %1, від %2 (обліковий запис %3)</translation>
+    </message>
 </context>
 <context>
     <name>contest</name>
@@ -449,6 +466,14 @@ Opzioni:
     <message>
         <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
         <translation>Гаразд! Я зберіг твій рекорд, Ч Е М П І О Н Е</translation>
+    </message>
+    <message>
+        <source>Il servizio che registra il record ora non risponde: la tua gara è conservata su questo computer e sarà registrata appena il servizio torna in funzione.</source>
+        <translation>Служба, що зберігає рекорд, зараз не відповідає: твою гру збережено на цьому комп'ютері, і її буде записано, щойно служба запрацює знову.</translation>
+    </message>
+    <message>
+        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l'inizio.</source>
+        <translation>Твоя гра є серед результатів класу, але не може зарахуватися як рекорд: служба, що зберігає рекорд, не бачила її початку.</translation>
     </message>
 </context>
 <context>
@@ -752,8 +777,25 @@ Motivo: %2</source>
         <translation>ім'я задовге</translation>
     </message>
     <message>
-        <source>il servizio che registra il record ha rifiutato la richiesta (codice %1)</source>
-        <translation>служба, що зберігає рекорд, відхилила запит (код %1)</translation>
+        <source>Non posso registrare questa gara.
+
+Motivo: %1</source>
+        <translation>Не можу записати цю гру.
+
+Причина: %1</translation>
+    </message>
+    <message>
+        <source>dice di aver giocato più secondi di quanti ne siano passati dal suo inizio</source>
+        <translation>у ній зазначено більше секунд гри, ніж минуло від її початку</translation>
+    </message>
+    <message>
+        <source>con questo utente oggi si sono già giocate %1 gare, il massimo per un giorno</source>
+        <extracomment>%1 is the most contests one account may end in a day (300).</extracomment>
+        <translation>сьогодні з цього облікового запису вже зіграно %1 ігор, найбільше за один день</translation>
+    </message>
+    <message>
+        <source>i suoi dati non sono validi</source>
+        <translation>її дані недійсні</translation>
     </message>
 </context>
 </TS>

@@ -315,6 +315,10 @@ Opzioni:
         <source>utente</source>
         <translation>账户</translation>
     </message>
+    <message>
+        <source>verificata</source>
+        <translation>已核实</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
@@ -357,6 +361,11 @@ Opzioni:
     <message>
         <source>no</source>
         <translation>否</translation>
+    </message>
+    <message>
+        <source>Verificata</source>
+        <extracomment>Column: whether the record service saw the contest start (sì/no).</extracomment>
+        <translation>已核实</translation>
     </message>
 </context>
 <context>
@@ -439,6 +448,14 @@ Opzioni:
         <source>%n gare</source>
         <translation><numerusform>%n场比赛</numerusform></translation>
     </message>
+    <message>
+        <source>Record del computer: %1, di %2</source>
+        <translation>电脑的纪录：%1，由 %2 创造</translation>
+    </message>
+    <message>
+        <source>Record del computer: %1, di %2 (utente %3)</source>
+        <translation>电脑的纪录：%1，由 %2 创造（账户 %3）</translation>
+    </message>
 </context>
 <context>
     <name>contest</name>
@@ -449,6 +466,14 @@ Opzioni:
     <message>
         <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
         <translation>好的！我保存了你的纪录，冠 军！</translation>
+    </message>
+    <message>
+        <source>Il servizio che registra il record ora non risponde: la tua gara è conservata su questo computer e sarà registrata appena il servizio torna in funzione.</source>
+        <translation>保存纪录的服务现在没有响应：你的比赛已保存在这台电脑上，服务恢复后就会登记。</translation>
+    </message>
+    <message>
+        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l'inizio.</source>
+        <translation>你的比赛已列入全班成绩，但不能算作纪录：保存纪录的服务没有看到它开始。</translation>
     </message>
 </context>
 <context>
@@ -752,8 +777,25 @@ Motivo: %2</source>
         <translation>名字太长了</translation>
     </message>
     <message>
-        <source>il servizio che registra il record ha rifiutato la richiesta (codice %1)</source>
-        <translation>保存纪录的服务拒绝了请求（代码 %1）</translation>
+        <source>Non posso registrare questa gara.
+
+Motivo: %1</source>
+        <translation>无法登记这场比赛。
+
+原因：%1</translation>
+    </message>
+    <message>
+        <source>dice di aver giocato più secondi di quanti ne siano passati dal suo inizio</source>
+        <translation>它声称的游戏秒数比开始以来经过的时间还多</translation>
+    </message>
+    <message>
+        <source>con questo utente oggi si sono già giocate %1 gare, il massimo per un giorno</source>
+        <extracomment>%1 is the most contests one account may end in a day (300).</extracomment>
+        <translation>这个账户今天已经进行了 %1 场比赛，这是一天的上限</translation>
+    </message>
+    <message>
+        <source>i suoi dati non sono validi</source>
+        <translation>它的数据无效</translation>
     </message>
 </context>
 </TS>

@@ -20,7 +20,7 @@ dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "FAIL: no Qt from 
 # The record service and its units; no file set-user-id or set-group-id.
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/lib/corvalesta/corvalesta-record ./usr/games/corvalesta \
-    ./lib/systemd/system/corvalesta-record.socket ./lib/systemd/system/corvalesta-record@.service; do
+    ./lib/systemd/system/corvalesta-record.socket ./lib/systemd/system/corvalesta-record.service; do
     printf '%s\n' "$contents" | grep -q " $file$" || { echo "FAIL: no $file"; status=1; }
 done
 printf '%s\n' "$contents" | grep -E '^-..[sS]|^-.....[sS]' && { echo "FAIL: a set-id file"; status=1; }

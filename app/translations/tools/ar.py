@@ -180,8 +180,6 @@ TEXTS = {
     "(record folder)": "(مجلد الرقم القياسي)",
     "the folder is not known": "المجلد غير معروف",
     "the name is too long": "الاسم طويل جدًا",
-    "the service that saves the record refused the request (code %1)":
-        "الخدمة التي تحفظ الرقم القياسي رفضت الطلب (الرمز %1)",
     # The desktop entry and the AppStream data.
     "Counting game":
         "لعبة الحساب",
@@ -209,4 +207,24 @@ TEXTS = {
         "المدرسة الابتدائية",
     "class results":
         "نتائج الصف",
+    "The service that saves the record is not answering now: your contest is kept on this computer and will be saved as soon as the service is back.":
+        "الخدمة التي تحفظ الرقم القياسي لا تجيب الآن: مسابقتك محفوظة على هذا الحاسوب وستُسجَّل حين تعود الخدمة.",
+    "Your contest is in the class's results, but it cannot count as the record: the service that saves the record did not see it start.":
+        "مسابقتك ضمن نتائج الصف، لكنها لا تُحتسب رقمًا قياسيًا: الخدمة التي تحفظ الرقم القياسي لم ترَ بدايتها.",
+    "I cannot save this contest.\n\nReason: %1":
+        "لا أستطيع تسجيل هذه المسابقة.\n\nالسبب: %1",
+    "it claims more seconds of play than have passed since it started":
+        "تذكر ثواني لعب أكثر مما مضى منذ بدايتها",
+    "%1 contests have been played on this account today already, the most for one day":
+        "لُعبت اليوم %1 مسابقة بهذا الحساب، وهذا أقصى عدد في اليوم",
+    "its data are not valid":
+        "بياناتها غير صالحة",
+    "verified":
+        "متحقَّق منها",
+    "Verified":
+        "متحقَّق منها",
+    "Computer's record: %1, by %2":
+        "رقم الحاسوب القياسي: %1، لـ %2",
+    "Computer's record: %1, by %2 (account %3)":
+        "رقم الحاسوب القياسي: %1، لـ %2 (الحساب %3)",
 }

@@ -177,8 +177,6 @@ TEXTS = {
     "(record folder)": "(Ordner des Rekords)",
     "the folder is not known": "der Ordner ist nicht bekannt",
     "the name is too long": "der Name ist zu lang",
-    "the service that saves the record refused the request (code %1)":
-        "der Dienst, der den Rekord speichert, hat die Anfrage abgelehnt (Code %1)",
     # The desktop entry and the AppStream data.
     "Counting game":
         "Rechenspiel",
@@ -206,4 +204,24 @@ TEXTS = {
         "Grundschule",
     "class results":
         "Ergebnisse der Klasse",
+    "The service that saves the record is not answering now: your contest is kept on this computer and will be saved as soon as the service is back.":
+        "Der Dienst, der den Rekord speichert, antwortet gerade nicht: Dein Spiel ist auf diesem Computer aufbewahrt und wird gespeichert, sobald der Dienst wieder läuft.",
+    "Your contest is in the class's results, but it cannot count as the record: the service that saves the record did not see it start.":
+        "Dein Spiel steht in den Ergebnissen der Klasse, kann aber nicht als Rekord zählen: Der Dienst, der den Rekord speichert, hat seinen Anfang nicht gesehen.",
+    "I cannot save this contest.\n\nReason: %1":
+        "Ich kann dieses Spiel nicht speichern.\n\nGrund: %1",
+    "it claims more seconds of play than have passed since it started":
+        "es gibt mehr Sekunden Spielzeit an, als seit seinem Anfang vergangen sind",
+    "%1 contests have been played on this account today already, the most for one day":
+        "mit diesem Konto wurden heute schon %1 Spiele gespielt, das Höchste für einen Tag",
+    "its data are not valid":
+        "seine Daten sind nicht gültig",
+    "verified":
+        "geprüft",
+    "Verified":
+        "Geprüft",
+    "Computer's record: %1, by %2":
+        "Rekord des Computers: %1, von %2",
+    "Computer's record: %1, by %2 (account %3)":
+        "Rekord des Computers: %1, von %2 (Konto %3)",
 }

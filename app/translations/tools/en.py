@@ -180,9 +180,6 @@ TEXTS = {
     ("records", "(cartella dei record)"): "(record folder)",
     ("records", "la cartella non è nota"): "the folder is not known",
     ("records", "il nome è troppo lungo"): "the name is too long",
-    ("records",
-     "il servizio che registra il record ha rifiutato la richiesta (codice %1)"):
-        "the service that saves the record refused the request (code %1)",
     # The desktop entry and the AppStream data.
     ("desktop", "Gara di calcolo"):
         "Counting game",
@@ -212,4 +209,24 @@ TEXTS = {
         "primary school",
     ("desktop", "risultati della classe"):
         "class results",
+    ("contest", "Il servizio che registra il record ora non risponde: la tua gara è conservata su questo computer e sarà registrata appena il servizio torna in funzione."):
+        "The service that saves the record is not answering now: your contest is kept on this computer and will be saved as soon as the service is back.",
+    ("contest", "La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l'inizio."):
+        "Your contest is in the class's results, but it cannot count as the record: the service that saves the record did not see it start.",
+    ("records", "Non posso registrare questa gara.\n\nMotivo: %1"):
+        "I cannot save this contest.\n\nReason: %1",
+    ("records", "dice di aver giocato più secondi di quanti ne siano passati dal suo inizio"):
+        "it claims more seconds of play than have passed since it started",
+    ("records", "con questo utente oggi si sono già giocate %1 gare, il massimo per un giorno"):
+        "%1 contests have been played on this account today already, the most for one day",
+    ("records", "i suoi dati non sono validi"):
+        "its data are not valid",
+    ("ResultsCsv", "verificata"):
+        "verified",
+    ("ResultsModel", "Verificata"):
+        "Verified",
+    ("ResultsWindow", "Record del computer: %1, di %2"):
+        "Computer's record: %1, by %2",
+    ("ResultsWindow", "Record del computer: %1, di %2 (utente %3)"):
+        "Computer's record: %1, by %2 (account %3)",
 }

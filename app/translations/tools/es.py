@@ -177,8 +177,6 @@ TEXTS = {
     "(record folder)": "(carpeta del récord)",
     "the folder is not known": "no se conoce la carpeta",
     "the name is too long": "el nombre es demasiado largo",
-    "the service that saves the record refused the request (code %1)":
-        "el servicio que guarda el récord ha rechazado la petición (código %1)",
     # The desktop entry and the AppStream data.
     "Counting game":
         "Juego de cálculo",
@@ -206,4 +204,24 @@ TEXTS = {
         "escuela primaria",
     "class results":
         "resultados de la clase",
+    "The service that saves the record is not answering now: your contest is kept on this computer and will be saved as soon as the service is back.":
+        "El servicio que guarda el récord no responde ahora: tu partida se conserva en este ordenador y se guardará en cuanto el servicio vuelva.",
+    "Your contest is in the class's results, but it cannot count as the record: the service that saves the record did not see it start.":
+        "Tu partida está en los resultados de la clase, pero no puede valer como récord: el servicio que guarda el récord no vio su comienzo.",
+    "I cannot save this contest.\n\nReason: %1":
+        "No puedo guardar esta partida.\n\nMotivo: %1",
+    "it claims more seconds of play than have passed since it started":
+        "dice haber jugado más segundos de los que han pasado desde su comienzo",
+    "%1 contests have been played on this account today already, the most for one day":
+        "hoy ya se han jugado %1 partidas con este usuario, el máximo para un día",
+    "its data are not valid":
+        "sus datos no son válidos",
+    "verified":
+        "verificada",
+    "Verified":
+        "Verificada",
+    "Computer's record: %1, by %2":
+        "Récord del ordenador: %1, de %2",
+    "Computer's record: %1, by %2 (account %3)":
+        "Récord del ordenador: %1, de %2 (usuario %3)",
 }

@@ -178,8 +178,6 @@ TEXTS = {
     "(record folder)": "(dossier du record)",
     "the folder is not known": "le dossier n'est pas connu",
     "the name is too long": "le nom est trop long",
-    "the service that saves the record refused the request (code %1)":
-        "le service qui enregistre le record a refusé la demande (code %1)",
     # The desktop entry and the AppStream data.
     "Counting game":
         "Jeu de calcul",
@@ -207,4 +205,24 @@ TEXTS = {
         "école primaire",
     "class results":
         "résultats de la classe",
+    "The service that saves the record is not answering now: your contest is kept on this computer and will be saved as soon as the service is back.":
+        "Le service qui enregistre le record ne répond pas pour l'instant : ta partie est gardée sur cet ordinateur et sera enregistrée dès que le service sera de retour.",
+    "Your contest is in the class's results, but it cannot count as the record: the service that saves the record did not see it start.":
+        "Ta partie est dans les résultats de la classe, mais elle ne peut pas compter comme record : le service qui enregistre le record ne l'a pas vue commencer.",
+    "I cannot save this contest.\n\nReason: %1":
+        "Je ne peux pas enregistrer cette partie.\n\nRaison : %1",
+    "it claims more seconds of play than have passed since it started":
+        "elle indique plus de secondes de jeu qu'il ne s'en est écoulé depuis son début",
+    "%1 contests have been played on this account today already, the most for one day":
+        "%1 parties ont déjà été jouées sur ce compte aujourd'hui, le maximum pour une journée",
+    "its data are not valid":
+        "ses données ne sont pas valables",
+    "verified":
+        "vérifiée",
+    "Verified":
+        "Vérifiée",
+    "Computer's record: %1, by %2":
+        "Record de l'ordinateur : %1, par %2",
+    "Computer's record: %1, by %2 (account %3)":
+        "Record de l'ordinateur : %1, par %2 (compte %3)",
 }

@@ -177,8 +177,6 @@ TEXTS = {
     "(record folder)": "(dosarul recordului)",
     "the folder is not known": "dosarul nu este cunoscut",
     "the name is too long": "numele este prea lung",
-    "the service that saves the record refused the request (code %1)":
-        "serviciul care salvează recordul a refuzat cererea (cod %1)",
     # The desktop entry and the AppStream data.
     "Counting game":
         "Joc de calcul",
@@ -206,4 +204,24 @@ TEXTS = {
         "școală primară",
     "class results":
         "rezultatele clasei",
+    "The service that saves the record is not answering now: your contest is kept on this computer and will be saved as soon as the service is back.":
+        "Serviciul care salvează recordul nu răspunde acum: jocul tău este păstrat pe acest calculator și va fi salvat imediat ce serviciul revine.",
+    "Your contest is in the class's results, but it cannot count as the record: the service that saves the record did not see it start.":
+        "Jocul tău este în rezultatele clasei, dar nu poate conta ca record: serviciul care salvează recordul nu i-a văzut începutul.",
+    "I cannot save this contest.\n\nReason: %1":
+        "Nu pot salva acest joc.\n\nMotiv: %1",
+    "it claims more seconds of play than have passed since it started":
+        "spune că a jucat mai multe secunde decât au trecut de la începutul lui",
+    "%1 contests have been played on this account today already, the most for one day":
+        "astăzi s-au jucat deja %1 jocuri cu acest utilizator, maximul pentru o zi",
+    "its data are not valid":
+        "datele lui nu sunt valide",
+    "verified":
+        "verificat",
+    "Verified":
+        "Verificat",
+    "Computer's record: %1, by %2":
+        "Recordul calculatorului: %1, al lui %2",
+    "Computer's record: %1, by %2 (account %3)":
+        "Recordul calculatorului: %1, al lui %2 (utilizator %3)",
 }

@@ -177,8 +177,6 @@ TEXTS = {
     "(record folder)": "(dosja e rekordit)",
     "the folder is not known": "dosja nuk dihet",
     "the name is too long": "emri është shumë i gjatë",
-    "the service that saves the record refused the request (code %1)":
-        "shërbimi që ruan rekordin e refuzoi kërkesën (kodi %1)",
     # The desktop entry and the AppStream data.
     "Counting game":
         "Lojë llogaritjeje",
@@ -206,4 +204,24 @@ TEXTS = {
         "shkollë fillore",
     "class results":
         "rezultatet e klasës",
+    "The service that saves the record is not answering now: your contest is kept on this computer and will be saved as soon as the service is back.":
+        "Shërbimi që ruan rekordin nuk po përgjigjet tani: loja jote ruhet në këtë kompjuter dhe do të regjistrohet sapo shërbimi të kthehet.",
+    "Your contest is in the class's results, but it cannot count as the record: the service that saves the record did not see it start.":
+        "Loja jote është në rezultatet e klasës, por nuk mund të vlejë si rekord: shërbimi që ruan rekordin nuk e pa fillimin e saj.",
+    "I cannot save this contest.\n\nReason: %1":
+        "Nuk mund ta regjistroj këtë lojë.\n\nArsyeja: %1",
+    "it claims more seconds of play than have passed since it started":
+        "thotë se është luajtur më shumë sekonda se sa kanë kaluar nga fillimi i saj",
+    "%1 contests have been played on this account today already, the most for one day":
+        "sot me këtë përdorues janë luajtur tashmë %1 lojëra, maksimumi për një ditë",
+    "its data are not valid":
+        "të dhënat e saj nuk janë të vlefshme",
+    "verified":
+        "e verifikuar",
+    "Verified":
+        "E verifikuar",
+    "Computer's record: %1, by %2":
+        "Rekordi i kompjuterit: %1, nga %2",
+    "Computer's record: %1, by %2 (account %3)":
+        "Rekordi i kompjuterit: %1, nga %2 (përdoruesi %3)",
 }

@@ -177,8 +177,6 @@ TEXTS = {
     "(record folder)": "(тека рекорду)",
     "the folder is not known": "тека невідома",
     "the name is too long": "ім'я задовге",
-    "the service that saves the record refused the request (code %1)":
-        "служба, що зберігає рекорд, відхилила запит (код %1)",
     # The desktop entry and the AppStream data.
     "Counting game":
         "Гра з рахунку",
@@ -206,4 +204,24 @@ TEXTS = {
         "початкова школа",
     "class results":
         "результати класу",
+    "The service that saves the record is not answering now: your contest is kept on this computer and will be saved as soon as the service is back.":
+        "Служба, що зберігає рекорд, зараз не відповідає: твою гру збережено на цьому комп'ютері, і її буде записано, щойно служба запрацює знову.",
+    "Your contest is in the class's results, but it cannot count as the record: the service that saves the record did not see it start.":
+        "Твоя гра є серед результатів класу, але не може зарахуватися як рекорд: служба, що зберігає рекорд, не бачила її початку.",
+    "I cannot save this contest.\n\nReason: %1":
+        "Не можу записати цю гру.\n\nПричина: %1",
+    "it claims more seconds of play than have passed since it started":
+        "у ній зазначено більше секунд гри, ніж минуло від її початку",
+    "%1 contests have been played on this account today already, the most for one day":
+        "сьогодні з цього облікового запису вже зіграно %1 ігор, найбільше за один день",
+    "its data are not valid":
+        "її дані недійсні",
+    "verified":
+        "перевірено",
+    "Verified":
+        "Перевірено",
+    "Computer's record: %1, by %2":
+        "Рекорд комп'ютера: %1, від %2",
+    "Computer's record: %1, by %2 (account %3)":
+        "Рекорд комп'ютера: %1, від %2 (обліковий запис %3)",
 }

@@ -165,8 +165,6 @@ TEXTS = {
     "(record folder)": "（纪录文件夹）",
     "the folder is not known": "不知道是哪个文件夹",
     "the name is too long": "名字太长了",
-    "the service that saves the record refused the request (code %1)":
-        "保存纪录的服务拒绝了请求（代码 %1）",
     # The desktop entry and the AppStream data.
     "Counting game":
         "算术游戏",
@@ -194,4 +192,24 @@ TEXTS = {
         "小学",
     "class results":
         "全班成绩",
+    "The service that saves the record is not answering now: your contest is kept on this computer and will be saved as soon as the service is back.":
+        "保存纪录的服务现在没有响应：你的比赛已保存在这台电脑上，服务恢复后就会登记。",
+    "Your contest is in the class's results, but it cannot count as the record: the service that saves the record did not see it start.":
+        "你的比赛已列入全班成绩，但不能算作纪录：保存纪录的服务没有看到它开始。",
+    "I cannot save this contest.\n\nReason: %1":
+        "无法登记这场比赛。\n\n原因：%1",
+    "it claims more seconds of play than have passed since it started":
+        "它声称的游戏秒数比开始以来经过的时间还多",
+    "%1 contests have been played on this account today already, the most for one day":
+        "这个账户今天已经进行了 %1 场比赛，这是一天的上限",
+    "its data are not valid":
+        "它的数据无效",
+    "verified":
+        "已核实",
+    "Verified":
+        "已核实",
+    "Computer's record: %1, by %2":
+        "电脑的纪录：%1，由 %2 创造",
+    "Computer's record: %1, by %2 (account %3)":
+        "电脑的纪录：%1，由 %2 创造（账户 %3）",
 }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// What a name may hold, in one place for the name prompt, the record service
+// and the class's results: a name stays the letters a child typed, so that a
+// spreadsheet sees its real first character and nothing hides in it.
+namespace records::names {
+
+// The name with every invisible or format character (Unicode Cc and Cf) and
+// every byte that is not UTF-8 dropped, line breaks, tabs and other spaces
+// made plain blanks (U+0020), blanks trimmed at both ends, and at most
+// rules::MaxNameChars characters kept.
+std::string clean(std::string_view utf8);
+// The name in the holder file's code page (Windows-1252), when it holds every
+// character of it.
+std::optional<std::string> spelling(std::string_view utf8);
+
+} // namespace records::names

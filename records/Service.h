@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+// The record service's own loop, in plain POSIX: one process for every
+// account, serving the connections of a listening socket that systemd made.
+namespace records::service {
+
+// At most this many connections of one account are open at once; the rest
+// are closed as they come, so that no account can take another's turn.
+inline constexpr int PerAccount = 2;
+// And of all accounts: far fewer than the descriptors a service may hold.
+inline constexpr int Total = 512;
+// A quiet while after which the service ends; the socket starts it again.
+inline constexpr int QuietMs = 120000;
+
+// The reply to one whole request from the account uid, named account.
+using Handler =
+    std::function<std::string(std::string_view request, uid_t uid, const std::string& account)>;
+
+// Accepts and serves until quietMs pass with no connection open. Each
+// connection's request is read within requestWaitMs of its arrival, and
+// whole requests are carried out in the order they became whole. Returns
+// the exit status: 0, or 1 when the socket itself failed.
+int run(int listening, const Handler& handle, int requestWaitMs, int quietMs = QuietMs);
+
+// Whether fd is a socket that listens.
+bool listening(int fd);
+
+} // namespace records::service
