@@ -1,8 +1,9 @@
 // Saving the record pair and reading it at start-up, in a folder on the
-// machine's own disk (the save syncs, so the disk sets the pace); a save in
-// the shared folder through the record service, beside one through a process
-// started for each save, as the set-group-id writer was; the results log at
-// its bound.
+// machine's own disk (the save syncs, so the disk sets the pace); a contest's
+// start and end in the shared folder through the long-lived record service,
+// beside a service started for each connection (the units of 1.1.0) and a
+// process started for each request, as the set-group-id writer was; the
+// results log at its bound.
 #include "Journal.h"
 #include "Measure.h"
 #include "RecordFiles.h"
@@ -37,8 +38,46 @@ records::Ending ending(int i)
     return {i, QStringLiteral("Anna"), 0, 300, 0};
 }
 
-// Saves in the shared folder: through the service, as systemd starts it, and
-// through a process started for each save with the request on its input.
+// A service run by systemd-socket-activate with these arguments, until the
+// object goes; its socket listening.
+class Activated {
+public:
+    Activated(const QString& activate, QStringList arguments, const QString& socket)
+        : m_socket(socket)
+    {
+        QFile::remove(socket);
+        // It tells of every connection: unread, that would fill the pipe and stop it.
+        m_service.setStandardOutputFile(QProcess::nullDevice());
+        m_service.setStandardErrorFile(QProcess::nullDevice());
+        m_service.start(activate, arguments << "-l" << socket << CORVALESTA_BENCH_SERVICE);
+        const QDeadlineTimer deadline(60000);
+        while (!QFileInfo::exists(socket) && !deadline.hasExpired())
+            QThread::msleep(10);
+    }
+    ~Activated()
+    {
+        m_service.terminate();
+        m_service.waitForFinished(60000);
+        QFile::remove(m_socket);
+    }
+
+private:
+    QProcess m_service;
+    QString m_socket;
+};
+
+// One request to a process of its own, on its standard input.
+int asked(const std::string& request)
+{
+    QProcess writer;
+    writer.start(CORVALESTA_BENCH_SERVICE, {});
+    writer.write(request.data(), qint64(request.size()));
+    writer.closeWriteChannel();
+    return writer.waitForFinished(60000) ? writer.exitCode() : -1;
+}
+
+// A contest's start and end in the shared folder, each end a new record (the
+// benchmark's service is the tests', whose contests start an hour back).
 void sharedSaves()
 {
     const QString activate = QStandardPaths::findExecutable("systemd-socket-activate");
@@ -51,35 +90,33 @@ void sharedSaves()
     QDir(folder).removeRecursively();
     QDir().mkpath(folder);
     put(folder + QString::fromLatin1(records::results::Name), "");
-    QFile::remove(socket);
-    QProcess service;
-    // It tells of every connection: unread, that would fill the pipe and stop it.
-    service.setStandardOutputFile(QProcess::nullDevice());
-    service.setStandardErrorFile(QProcess::nullDevice());
-    service.start(activate, {"--accept", "--inetd", "-l", socket, CORVALESTA_BENCH_SERVICE});
-    const QDeadlineTimer deadline(60000);
-    while (!QFileInfo::exists(socket) && !deadline.hasExpired())
-        QThread::msleep(10);
-    header("Shared folder, a contest's end with a record (median of 200)");
+    header("Shared folder, a contest's start and its end with a record (median of 200)");
     const double process = medianMicroseconds(200, [&](int i) {
-        const std::string request = records::writer::request({i + 1, 0, 300, true, "Anna", "Anna"});
-        QProcess writer;
-        writer.start(CORVALESTA_BENCH_SERVICE, {});
-        writer.write(request.data(), qint64(request.size()));
-        writer.closeWriteChannel();
-        if (!writer.waitForFinished(60000) || writer.exitCode() != records::writer::Written)
+        const std::string end = records::writer::request({i + 1, 0, 300, true, "Anna", "Anna"});
+        if (asked(records::writer::startRequest()) != records::writer::Written ||
+            asked(end) != records::writer::Written)
             std::abort();
     });
-    row("a process started for the save", process, "us");
-    const double through = medianMicroseconds(200, [&](int i) {
-        if (!records::finish(folder, ending(201 + i), socket).recorded)
-            std::abort();
-    });
-    row("through the service", through, "us");
-    row("service / process", through / process, "x");
-    service.terminate();
-    service.waitForFinished(60000);
-    QFile::remove(socket);
+    row("a process started for each request", process, "us");
+    const auto throughService = [&](int first) {
+        return medianMicroseconds(200, [&](int i) {
+            records::begin(socket, QString());
+            if (!records::finish(folder, ending(first + i), socket).recorded)
+                std::abort();
+        });
+    };
+    double perConnection = 0, longLived = 0;
+    {
+        const Activated service(activate, {"--accept", "--inetd"}, socket);
+        perConnection = throughService(201);
+    }
+    row("a service for each connection", perConnection, "us");
+    {
+        const Activated service(activate, {}, socket);
+        longLived = throughService(401);
+    }
+    row("one long-lived service", longLived, "us");
+    row("long-lived / for each connection", longLived / perConnection, "x");
 }
 
 } // namespace

@@ -88,6 +88,8 @@ std::string clean(std::string_view utf8)
     for (const char32_t c : decode(utf8)) {
         if (within(Spaces, c))
             kept.push_back(U' ');
+        else if (c == U';')
+            kept.push_back(U',');
         else if (c != 0 && !rules::isControl(unsigned(c)) && !within(Invisible, c))
             kept.push_back(c);
     }

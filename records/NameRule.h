@@ -12,7 +12,9 @@ namespace records::names {
 // The name with every invisible or format character (Unicode Cc and Cf) and
 // every byte that is not UTF-8 dropped, line breaks, tabs and other spaces
 // made plain blanks (U+0020), blanks trimmed at both ends, and at most
-// rules::MaxNameChars characters kept.
+// rules::MaxNameChars characters kept. A semicolon becomes a comma: a
+// spreadsheet that splits on semicolons (an Italian one) splits inside
+// quotes too, and would take what follows for cells of their own.
 std::string clean(std::string_view utf8);
 // The name in the holder file's code page (Windows-1252), when it holds every
 // character of it.

@@ -56,6 +56,9 @@ void TestPlay::startUpAsksTheNameAndGreets_data()
         << QStringLiteral("\u00A0\u200B\uFEFF\u202E=1+1\u2066 Rossi\u00AD\u3000")
         << QStringLiteral("=1+1 Rossi")
         << QStringLiteral(" =1+1 Rossi vediamo se sei un vero campione  ");
+    QTest::newRow("a semicolon becomes a comma") << "Sara;=1+1"
+                                                 << "Sara,=1+1"
+                                                 << " Sara,=1+1 vediamo se sei un vero campione  ";
     QTest::newRow("other spaces become blanks")
         << QStringLiteral("Anna\u00A0Maria\u2009Rossi") << "Anna Maria Rossi"
         << " Anna Maria Rossi vediamo se sei un vero campione  ";

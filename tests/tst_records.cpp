@@ -6,15 +6,20 @@
 #include "Files.h"
 #include "Journal.h"
 #include "NameFile.h"
+#include "NameRule.h"
 #include "RecordFiles.h"
 #include "RecordStore.h"
 #include "ResultsLog.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <QScopeGuard>
 
@@ -42,6 +47,8 @@ private slots:
     void staleLockIsTakenOver();
     void resultsLinesRoundTrip_data();
     void resultsLinesRoundTrip();
+    void spreadsheetKeepsNamesText_data();
+    void spreadsheetKeepsNamesText();
     void fullLogCostsTheBiggestShare_data();
     void fullLogCostsTheBiggestShare();
     void readOnlyPlacesKeepTheRecord_data();
@@ -548,6 +555,117 @@ void TestRecords::resultsLinesRoundTrip()
                              "2026-12-07T10:00:00+01:00,A,1,0,2,3,no",
                              "2026-12-07T10:00:00+01:00,A,1,0,1,3,no,a,forse"})
         QVERIFY2(!records::results::parse(junk), junk);
+}
+
+namespace {
+
+struct Cell {
+    QString type; // office:value-type
+    bool formula = false;
+    QString text;
+};
+
+// The cells of each row of a flat OpenDocument spreadsheet, empty ones at
+// the end of a row left out.
+QList<QList<Cell>> rowsOf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader xml(&file);
+    QList<QList<Cell>> rows;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == u"table-row") {
+            rows.append(QList<Cell>());
+        } else if (xml.name() == u"table-cell" && !rows.isEmpty()) {
+            const auto a = xml.attributes();
+            Cell cell{a.value("office:value-type").toString(), a.hasAttribute("table:formula"), {}};
+            // The file is indented: the blanks around a text are not the cell's.
+            cell.text = xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+            const int repeated = qMax(1, a.value("table:number-columns-repeated").toInt());
+            for (int i = 0; i < repeated && (!cell.text.isEmpty() || !cell.type.isEmpty()); ++i)
+                rows.last().append(cell);
+        }
+    }
+    while (!rows.isEmpty() && rows.last().isEmpty())
+        rows.removeLast();
+    return rows;
+}
+
+} // namespace
+
+// The class's results opened as a teacher opens them: LibreOffice's CSV
+// import with a comma and with a semicolon (an Italian spreadsheet's list
+// separator), blanks trimmed and formulas evaluated, read back as cells.
+// With the comma each name is one text cell and each count a number; with
+// the semicolon each line stays one text cell; never a formula.
+void TestRecords::spreadsheetKeepsNamesText_data()
+{
+    QTest::addColumn<int>("separator");
+    QTest::newRow("comma") << int(',');
+    QTest::newRow("semicolon") << int(';');
+}
+
+void TestRecords::spreadsheetKeepsNamesText()
+{
+    QFETCH(int, separator);
+    const QString office = QStandardPaths::findExecutable("soffice");
+    if (office.isEmpty())
+        QSKIP("LibreOffice is not installed (libreoffice-calc-nogui)");
+    const QStringList typed = {"Sara;=1+1",
+                               "Anna;13;0;13;300;si;eve",
+                               " =1+1",
+                               u"\u00A0=1+1"_qs,
+                               u"\u200B=1+1"_qs,
+                               u"\uFEFF@SUM(1;2)"_qs,
+                               u"\u202E-1+1"_qs,
+                               "\t+1+1",
+                               "'Anna",
+                               "Bea \"la\", Rossi",
+                               "=HYPERLINK(\"http://x\";\"y\")"};
+    QTemporaryDir dir;
+    std::string log = records::results::Header;
+    QStringList stored;
+    for (const QString& name : typed) {
+        stored << QString::fromStdString(records::names::clean(name.toStdString()));
+        log += records::results::line(
+            {"2026-12-07T10:00:00+01:00", stored.last().toStdString(), 12, 3, 300, true, "eve"});
+    }
+    QVERIFY(put(dir.filePath("risultati.csv"), QByteArray::fromStdString(log)));
+    QProcess convert;
+    convert.setProcessChannelMode(QProcess::MergedChannels);
+    convert.start(
+        office,
+        {"--headless", "--norestore", "-env:UserInstallation=file://" + dir.filePath("profilo"),
+         QString("--infilter=CSV:%1,34,76,1,,0,false,true,false,false,true,0,true").arg(separator),
+         "--convert-to", "fods", "--outdir", dir.path(), dir.filePath("risultati.csv")});
+    QVERIFY(convert.waitForFinished(300000));
+    const QList<QList<Cell>> rows = rowsOf(dir.filePath("risultati.fods"));
+    QVERIFY2(rows.size() == typed.size() + 1, convert.readAll().constData());
+    for (int r = 0; r < rows.size(); ++r) {
+        const QList<Cell>& row = rows[r];
+        for (const Cell& cell : row)
+            QVERIFY2(!cell.formula, qPrintable(cell.text));
+        if (separator == ';') {
+            QCOMPARE(row.size(), 1);
+            QCOMPARE(row[0].type, QString("string"));
+            continue;
+        }
+        QCOMPARE(row.size(), 9);
+        if (r == 0)
+            continue;
+        // The apostrophe that keeps a formula text shows as typed here.
+        const QString name = stored[r - 1];
+        const bool marked = QString("=+-@'").contains(name.left(1));
+        QCOMPARE(row[1].type, QString("string"));
+        QCOMPARE(row[1].text, marked ? u'\'' + name : name);
+        for (int c : {2, 3, 4, 5})
+            QCOMPARE(row[c].type, QString("float"));
+        QCOMPARE(row[7].text, QString("eve"));
+    }
 }
 
 namespace {
