@@ -61,6 +61,13 @@ void TestResults::initTestCase()
     m_log = m_dir.filePath("risultati.csv");
     QFile file(m_log);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(log) == log.size());
+    // The computer's record beside it, set by the account eva.
+    for (const auto& [name, bytes] : {std::pair{"suc0000.txt", "13\r\n"},
+                                      {"suc00000.txt", "Anna\r\n"},
+                                      {"nome-record.txt", "Anna\n13\nAnna\neva\n"}}) {
+        QFile record(m_dir.filePath(name));
+        QVERIFY(record.open(QIODevice::WriteOnly) && record.write(bytes) > 0);
+    }
 }
 
 void TestResults::filtersSortingAndExport()
@@ -70,6 +77,9 @@ void TestResults::filtersSortingAndExport()
     window.show();
     QVERIFY(loaded.wait(600000)); // Valgrind on a busy machine: minutes
     QCOMPARE(window.model()->rowCount(), 100000);
+    // Who set the record: a record nobody played names its author.
+    QCOMPARE(window.findChild<QLabel*>("recordComputer")->text(),
+             QString("Record del computer: 13, di Anna (utente eva)"));
     ResultsFilter* shown = window.filter();
     // Newest first.
     QCOMPARE(shown->index(0, ResultsModel::Name).data().toString(), QString("Zoe, \"Z\""));

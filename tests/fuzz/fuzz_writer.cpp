@@ -1,10 +1,11 @@
-// Any bytes as a request to the record service: it takes only the end of a
-// contest it could have been, with names of at most 60 characters without a
-// control character, exactly as the game writes one, and carries that out in
-// a shared folder (in memory, under /dev/shm): the record files then hold the
-// score and the name with CR LF when it beat no record, the journal is at
-// rest, the log ends in the contest's whole line, and nothing is written
-// anywhere else, in the folder or beside it.
+// Any bytes as a request to the record service, after a start five minutes
+// back: it takes only the end of a contest it could have been, with names of
+// at most 60 characters without a control character, exactly as the game
+// writes one, and carries that out in a shared folder (in memory, under
+// /dev/shm): the record files then hold the score and the name's own
+// spelling with CR LF when it beat no record, the journal is at rest, the log
+// ends in the contest's whole line, and nothing is written anywhere else, in
+// the folder or beside it.
 #include "WriterRequest.h"
 
 #include <algorithm>
@@ -49,8 +50,9 @@ void put(const std::string& path, const std::string& bytes)
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-const std::set<std::string> Expected = {"corvalesta.journal", "corvalesta.lock", "risultati.csv",
-                                        "risultati.tmp",      "suc0000.txt",     "suc00000.txt"};
+const std::set<std::string> Expected = {"corvalesta.gare", "corvalesta.journal", "corvalesta.lock",
+                                        "nome-record.txt", "risultati.csv",      "risultati.tmp",
+                                        "suc0000.txt",     "suc00000.txt"};
 
 // The shared folder as the package makes it, with no record yet.
 const std::string& folder()
@@ -62,8 +64,7 @@ const std::string& folder()
         const std::string made = std::string(base) + "/corvalesta";
         if (mkdir(made.c_str(), 0775) != 0)
             std::abort();
-        for (const char* name : {"suc0000.txt", "suc00000.txt", "corvalesta.journal",
-                                 "corvalesta.lock", "risultati.csv", "risultati.tmp"})
+        for (const std::string& name : Expected)
             put(made + "/" + name, "");
         return made;
     }();
@@ -85,18 +86,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace records;
     const std::string input(reinterpret_cast<const char*>(data), size);
-    const auto request = writer::parse(input);
-    if (!request)
-        return 0;
-    if (writer::request(*request) != input) // one spelling of each request
-        std::abort();
     const std::string& shared = folder();
     put(shared + "/suc0000.txt", ""); // no record: any score above 0 is one
     put(shared + "/risultati.csv", "");
+    put(shared + "/corvalesta.gare", ""); // no contest ended today yet
+    constexpr std::time_t Started = 1765000000;
+    writer::answer(writer::startRequest(), shared, 1000, "-fuzz", Started);
     const auto outcome =
-        writer::carryOut(*request, shared, RecordStore::Mode::Shared, "-fuzz", 1765000000);
+        writer::parseReply(writer::answer(input, shared, 1000, "-fuzz", Started + 300));
+    if (!outcome)
+        std::abort();
+    auto request = writer::parse(input);
+    if (request && writer::request(*request) != input) // one spelling of each request
+        std::abort();
+    if (!request || !writer::settle(*request)) {
+        if (outcome->status != writer::Refused && outcome->status != writer::NameTooLong)
+            std::abort();
+        return 0;
+    }
     const bool better = request->candidate && request->right > 0;
-    if (outcome.status != writer::Written || outcome.recorded != better)
+    if (outcome->status != writer::Written || outcome->recorded != better)
         std::abort();
     if (names(shared) != Expected || names(shared + "/..") != std::set<std::string>{"corvalesta"})
         std::abort();
@@ -112,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     const auto entry = results::parse(log.substr(header.size(), log.size() - header.size() - 2));
     if (!entry || entry->name != request->name || entry->account != "-fuzz" ||
-        entry->right != request->right || entry->record != better)
+        entry->right != request->right || entry->record != better || !entry->verified)
         std::abort();
     return 0;
 }
