@@ -1,6 +1,7 @@
 #include "NameFile.h"
 
 #include "Cp1252Table.h"
+#include "NameRule.h"
 
 #include <algorithm>
 #include <utility>
@@ -15,20 +16,6 @@ std::string line(const std::string& bytes)
     return bytes.substr(0, bytes.find_first_of("\r\n"));
 }
 
-void append(std::string& out, char16_t c)
-{
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
 } // namespace
 
 std::string utf8(const std::string& cp1252)
@@ -37,7 +24,7 @@ std::string utf8(const std::string& cp1252)
     out.reserve(cp1252.size());
     for (char b : cp1252) {
         const auto byte = static_cast<unsigned char>(b);
-        append(out, byte >= 0x80 && byte <= 0x9F ? cp1252::High[byte - 0x80] : char16_t(byte));
+        appendUtf8(out, byte >= 0x80 && byte <= 0x9F ? cp1252::High[byte - 0x80] : char16_t(byte));
     }
     return out;
 }

@@ -61,7 +61,9 @@ std::vector<char32_t> decode(std::string_view text)
     return out;
 }
 
-void append(std::string& out, char32_t c)
+} // namespace
+
+void appendUtf8(std::string& out, char32_t c)
 {
     if (c < 0x80) {
         out += char(c);
@@ -80,8 +82,6 @@ void append(std::string& out, char32_t c)
     }
 }
 
-} // namespace
-
 std::string clean(std::string_view utf8)
 {
     std::vector<char32_t> kept;
@@ -99,7 +99,7 @@ std::string clean(std::string_view utf8)
     std::string out;
     std::size_t count = 0;
     for (auto it = first; it < last.base() && count < rules::MaxNameChars; ++it, ++count)
-        append(out, *it);
+        appendUtf8(out, *it);
     // A cut may leave a blank at the end.
     while (!out.empty() && out.back() == ' ')
         out.pop_back();

@@ -16,6 +16,8 @@ namespace records::names {
 // spreadsheet that splits on semicolons (an Italian one) splits inside
 // quotes too, and would take what follows for cells of their own.
 std::string clean(std::string_view utf8);
+// Appends the character in UTF-8.
+void appendUtf8(std::string& out, char32_t c);
 // The name in the holder file's code page (Windows-1252), when it holds every
 // character of it.
 std::optional<std::string> spelling(std::string_view utf8);
