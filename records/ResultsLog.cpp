@@ -205,7 +205,9 @@ std::string withLine(std::string_view log, const std::string& added)
                 oldestFirst[account].push_back(i);
             bytes[account] += lines[i].size();
         }
-        const std::size_t share = (MaxBytes - std::strlen(Header)) / bytes.size();
+        // A share of what the log keeps: above it all is taken at once, so
+        // that the appends that follow are plain appends again.
+        const std::size_t share = (MaxBytes - Room - std::strlen(Header)) / bytes.size();
         std::set<std::pair<std::size_t, std::string>> biggest;
         for (const auto& [account, held] : bytes) {
             if (held > share && !oldestFirst[account].empty())

@@ -70,9 +70,9 @@ bool olderHeader(std::string_view text);
 // The log that follows from this one (its whole lines) and the new line:
 // the header of today and every line, the new one last. When that would pass
 // MaxBytes, lines go until Room is free, the oldest first, and only of an
-// account that holds more than an equal share of the log (the lines of older
-// copies, which name no account, count as one more share): an account's
-// flood costs its own lines, never another's.
+// account that holds more than an equal share of the MaxBytes - Room kept
+// (the lines of older copies, which name no account, count as one share):
+// an account's flood costs its own lines, never another's.
 std::string withLine(std::string_view log, const std::string& line);
 
 } // namespace records::results

@@ -685,10 +685,10 @@ std::string lineOf(const std::string& account, int n)
 } // namespace
 
 // Past 10 MiB a block of lines goes at once, the oldest first, and only of
-// an account above an equal share of the log, the lines of older copies (no
-// account) counting as one share: a flood costs the flooder's own lines.
-// Lines are 100 bytes, the header 83; 9 MiB (9,437,184 bytes) is what stays
-// at most; a share is (10,485,760 - 83) / shares.
+// an account above an equal share of the 9 MiB kept, the lines of older
+// copies (no account) counting as one share: a flood costs the flooder's
+// own lines. Lines are 100 bytes, the header 83; a share is
+// (9,437,184 - 83) / shares.
 void TestRecords::fullLogCostsTheBiggestShare_data()
 {
     QTest::addColumn<int>("older");     // lines of older copies, first in the log
@@ -700,22 +700,25 @@ void TestRecords::fullLogCostsTheBiggestShare_data()
     QTest::addColumn<int>("eveAfter");
     QTest::addColumn<int>("firstEve"); // the oldest of Eve's lines kept
     // 83 + 100 x 104,858 = 10,485,883 > 10 MiB: 1,048,699 bytes must go,
-    // 10,487 lines, all Eve's, far above her share of 5,242,838.
+    // 10,487 lines, all Eve's, far above her share of 4,718,550.
     QTest::newRow("Eve floods, Anna plays")
         << 0 << 5 << 104852 << "anna" << 0 << 6 << 94365 << 10487;
     // 83 + 100 x 105,001: 10,630 lines go. Anna's 1,000 more go first, then
     // one each, Eve first on a tie: 4,815 more each; both stay above a
-    // share of 3,495,225.
+    // share of 3,145,700.
     QTest::newRow("two big shares, Bob plays")
         << 0 << 53000 << 52000 << "bob" << 0 << 47185 << 47185 << 4815;
+    // Eve alone: her share is the 9,437,101 kept, so the whole block of
+    // 10,487 lines goes at once, not a line an append.
+    QTest::newRow("one account alone") << 0 << 0 << 104857 << "eve" << 0 << 0 << 94371 << 10487;
     // 83 + 100 x 104,856 = 10,485,683 fits: nothing goes.
     QTest::newRow("full to the byte") << 0 << 5 << 104850 << "anna" << 0 << 6 << 104850 << 0;
-    // 83 + 100 x 104,858 again, in three shares of 3,495,225: Eve, with the
-    // new line 4,485,800, gives lines only while above hers, 9,906 of them
-    // (to 3,495,200), short of the 10,487 the block would take; Anna and the
-    // older copies' lines keep all theirs. Eve keeps 34,951 and the new one.
-    QTest::newRow("Eve above her share, the older lines one of their own")
-        << 30000 << 30000 << 44857 << "eve" << 30000 << 30000 << 34952 << 9906;
+    // 83 + 100 x 104,858 again, 10,487 lines to go, in three shares of
+    // 3,145,700: Eve's 4,485,800 (the new line hers) down to Anna's
+    // 4,000,000 (4,858 lines), then one each, Eve first: 2,815 of hers and
+    // 2,814 of Anna's. The older copies' 2,000,000, under a share, stay.
+    QTest::newRow("two above their share, the older lines a share of their own")
+        << 20000 << 40000 << 44857 << "eve" << 20000 << 37186 << 37185 << 7673;
 }
 
 void TestRecords::fullLogCostsTheBiggestShare()
