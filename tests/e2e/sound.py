@@ -42,6 +42,23 @@ for i, on in enumerate(loud + [False] * 10):
             sounds.append((start / 100, (end - start) / 100, pitch))
             start, quiet = None, 0
 
+# A busy machine starves the sound server: a sound stalls and resumes later,
+# whole, leaving a fragment shorter than either sound before the gap. Such a
+# fragment and what follows within a second are one sound: its loud parts'
+# length, the longer part's pitch. A sound cut short has no continuation.
+FRAGMENT, STALL = 0.2, 1.0
+joined = []
+for at, length, pitch in sounds:
+    if joined and joined[-1][3] < FRAGMENT and at - (joined[-1][0] + joined[-1][4]) < STALL:
+        first, total, best, last, span = joined[-1]
+        joined[-1] = (first, total + length, pitch if length > last else best, length,
+                      at + length - first)
+    else:
+        joined.append((at, length, pitch, length, length))
+if len(joined) != len(sounds):
+    print(f"{len(sounds) - len(joined)} stalled fragments joined to their sounds")
+sounds = [(at, length, pitch) for at, length, pitch, _, _ in joined]
+
 print(f"recorded {len(samples) / RATE:.2f} s")
 for at, length, pitch in sounds:
     print(f"sound at {at:.2f} s for {length:.2f} s, about {pitch:.0f} Hz")
