@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -40,15 +41,19 @@ bool keep(const QString& folder, const std::string& request)
 void sendAll(const QString& folder, const QString& service, int waitMs)
 {
     const QDir dir(folder);
+    const QDeadlineTimer deadline(waitMs);
     for (const QString& name : waiting(dir)) {
+        if (deadline.hasExpired())
+            return;
         QFile file(dir.filePath(name));
         if (!file.open(QIODevice::ReadOnly))
             continue;
         const QByteArray request = file.read(qint64(writer::MaxRequest) + 1);
         file.close();
         std::string reply;
-        const int error = connection::ask(QFile::encodeName(service).toStdString(),
-                                          request.toStdString(), waitMs, reply);
+        const int error =
+            connection::ask(QFile::encodeName(service).toStdString(), request.toStdString(),
+                            int(qMax<qint64>(1, deadline.remainingTime())), reply);
         if (error != 0 || !writer::parseReply(reply))
             return; // still away: the rest wait too
         // Answered, whatever it said: the service has decided.

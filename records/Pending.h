@@ -12,8 +12,9 @@ inline constexpr int MaxWaiting = 200;
 
 // False when it could not be kept.
 bool keep(const QString& folder, const std::string& request);
-// Sends each, oldest first, within waitMs each, and removes those the service
-// answered; stops at the first it does not.
+// Sends each, oldest first, all within waitMs, and removes those the service
+// answered; stops at the first it does not, and at the deadline: the rest
+// wait for the next start.
 void sendAll(const QString& folder, const QString& service, int waitMs);
 
 } // namespace records::pending
