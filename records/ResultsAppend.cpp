@@ -34,9 +34,11 @@ void checkSingle(int dir, const struct stat& st)
 }
 
 // Where the log's whole lines end: a tail left by an append cut short is
-// not one of them.
-std::size_t wholeLines(const Fd& log, std::size_t size)
+// not one of them. A tail longer than any line the game writes is no such
+// thing: it stays, and unended says that a line end must follow it.
+std::size_t wholeLines(const Fd& log, std::size_t size, bool& unended)
 {
+    unended = false;
     if (size == 0)
         return 0;
     std::string tail(std::min<std::size_t>(size, 1 << 16), '\0');
@@ -45,7 +47,8 @@ std::size_t wholeLines(const Fd& log, std::size_t size)
     const std::size_t end = tail.rfind('\n');
     if (end != std::string::npos)
         return size - tail.size() + end + 1;
-    return size > tail.size() ? size : 0; // a line longer than any the game writes: leave it
+    unended = size > tail.size();
+    return unended ? size : 0;
 }
 
 bool headedByOlderCopy(const Fd& log, std::size_t whole)
@@ -91,8 +94,9 @@ bool RecordStore::appendResult(const std::string& line)
     const struct stat st = statOf(log, Name);
     checkSingle(m_dir, st);
     const std::size_t size = std::size_t(st.st_size);
-    const std::size_t whole = wholeLines(log, size);
-    const std::string added = whole == 0 ? Header + line : line;
+    bool unended = false;
+    const std::size_t whole = wholeLines(log, size, unended);
+    const std::string added = whole == 0 ? Header + line : unended ? "\r\n" + line : line;
     // Full, or headed as an older copy wrote it: rewritten once.
     if (headedByOlderCopy(log, whole) || whole + added.size() > MaxBytes) {
         rewriteWith(m_dir, log, whole, line);

@@ -216,8 +216,10 @@ std::string withLine(std::string_view log, const std::string& added)
         lines.push_back(log.substr(at, next - at));
         at = next;
     }
+    // A last line without its end gets one: the new line must not join it.
+    const bool unended = !lines.empty() && lines.back().back() != '\n';
     lines.push_back(added);
-    std::size_t total = std::strlen(Header);
+    std::size_t total = std::strlen(Header) + (unended ? 2 : 0);
     for (std::string_view l : lines)
         total += l.size();
     std::vector<bool> dropped(lines.size(), false);
@@ -258,6 +260,8 @@ std::string withLine(std::string_view log, const std::string& added)
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (!dropped[i])
             out += lines[i];
+        if (!dropped[i] && unended && i + 2 == lines.size())
+            out += "\r\n";
     }
     return out;
 }

@@ -47,6 +47,8 @@ private slots:
     void staleLockIsTakenOver();
     void resultsLinesRoundTrip_data();
     void resultsLinesRoundTrip();
+    void appendNeverJoinsALine_data();
+    void appendNeverJoinsALine();
     void spreadsheetKeepsNamesText_data();
     void spreadsheetKeepsNamesText();
     void fullLogCostsTheBiggestShare_data();
@@ -555,6 +557,42 @@ void TestRecords::resultsLinesRoundTrip()
                              "2026-12-07T10:00:00+01:00,A,1,0,2,3,no",
                              "2026-12-07T10:00:00+01:00,A,1,0,1,3,no,a,forse"})
         QVERIFY2(!records::results::parse(junk), junk);
+}
+
+// A new line always starts a line of its own: a tail cut short (shorter than
+// any line) goes first; a tail longer than any line the game writes is not
+// one of its own, and stays, ended.
+void TestRecords::appendNeverJoinsALine_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after"); // before the new line
+    const QByteArray header = records::results::Header;
+    const QByteArray anna =
+        "\"2026-12-07T10:00:00+01:00\",\"Anna\",12,0,12,300,\"sì\",\"anna\",\"sì\"\r\n";
+    const QByteArray old = "2026-12-07T10:00:00+01:00,Anna,12,0,12,300,sì\r\n";
+    const QByteArray junk(70000, 'x');
+    QTest::newRow("whole lines") << header + anna << header + anna;
+    QTest::newRow("a tail cut short") << header + anna + "\"2026-12-07T10:1" << header + anna;
+    QTest::newRow("a tail of 70,000 bytes")
+        << header + anna + junk << header + anna + junk + "\r\n";
+    // Rewritten under today's header.
+    QTest::newRow("an older copy's, with a tail of 70,000 bytes")
+        << records::results::OldHeader + old + junk << header + old + junk + "\r\n";
+}
+
+void TestRecords::appendNeverJoinsALine()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    FakePlatform platform;
+    const QString dir = records::GetSystemDir(platform.recordDirectory());
+    QVERIFY(put(dir + records::results::Name, before));
+    const QByteArray bea =
+        "\"2026-12-09T10:00:00+01:00\",\"Bea\",1,0,1,300,\"no\",\"bea\",\"sì\"\r\n";
+    records::RecordStore store(QFile::encodeName(dir).toStdString());
+    store.lock();
+    QVERIFY(store.appendResult(bea.toStdString()));
+    QCOMPARE(bytesOf(dir + records::results::Name), after + bea);
 }
 
 namespace {
