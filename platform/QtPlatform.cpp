@@ -141,16 +141,22 @@ void QtPlatform::reseed()
 }
 
 namespace {
-// Installed with the package beside the program; systemd starts it for each
-// connection to the socket.
+// Installed with the package beside the program; systemd starts it on the
+// first connection to its socket.
 const QString ServiceName = QStringLiteral("corvalesta-record");
 
 bool sharedFolderInstalled(const QString& program)
 {
-    return QFileInfo(QStringLiteral(CORVALESTA_SHARED_DIR)).isDir() &&
+    return QtPlatform::packaged(program) &&
+           QFileInfo(QStringLiteral(CORVALESTA_SHARED_DIR)).isDir() &&
            QFileInfo(program + u'/' + ServiceName).isExecutable();
 }
 } // namespace
+
+bool QtPlatform::packaged(const QString& programFolder)
+{
+    return QDir::cleanPath(programFolder) == QStringLiteral(CORVALESTA_PACKAGE_DIR);
+}
 
 QString QtPlatform::recordService()
 {

@@ -30,6 +30,10 @@ public:
     void preloadWave(const QString& path);
 
     static QString applicationTitle() { return QStringLiteral("Corvalesta"); }
+    // Whether a program in this folder is the package's: only that one uses
+    // the computer's shared folder; a build or an unpackaged copy keeps the
+    // account's own record even where the package is installed.
+    static bool packaged(const QString& programFolder);
 
 private:
     QSoundEffect* effect(const QString& path);

@@ -4,16 +4,16 @@
 #include "QtPlatform.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QAccessible>
-#include <QLabel>
 #include <QMessageBox>
-#include <QScreen>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSet>
 #include <QSoundEffect>
 #include <QTemporaryDir>
@@ -33,6 +33,8 @@ private slots:
     void inputBoxReturnsWhatWasTyped_data();
     void inputBoxReturnsWhatWasTyped();
     void focusComesBackAfterABox();
+    void onlyThePackagedProgramUsesTheSharedFolder_data();
+    void onlyThePackagedProgramUsesTheSharedFolder();
     void recordDirectoryIsTheSameWhereverTheGameStarts_data();
     void recordDirectoryIsTheSameWhereverTheGameStarts();
     void randomNumbersCoverTheRange();
@@ -108,8 +110,8 @@ void TestPlatform::messageBoxShowsTextAndTitle()
         auto* box = qobject_cast<QMessageBox*>(w);
         // Whole on the screen: the box within it, every line within the box.
         auto* label = box->findChild<QLabel*>("qt_msgbox_label");
-        const QRect needed = label->fontMetrics().boundingRect(
-            QRect(0, 0, label->width(), 100000), Qt::TextWordWrap, label->text());
+        const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 100000),
+                                                               Qt::TextWordWrap, label->text());
         if (!box->screen()->availableGeometry().contains(box->frameGeometry()) ||
             needed.width() > label->width() || needed.height() > label->height() ||
             !box->rect().contains(label->geometry()))
@@ -210,6 +212,26 @@ void TestPlatform::focusComesBackAfterABox()
     platform.messageBox("Ciao", Platform::OkOnly, QString());
     QTRY_COMPARE(QApplication::activeWindow(), &window);
     QTRY_COMPARE(QApplication::focusWidget(), edit);
+}
+
+// A build, or a copy installed without the package, keeps the account's own
+// record even on a computer where the package is installed.
+void TestPlatform::onlyThePackagedProgramUsesTheSharedFolder_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("packaged");
+    QTest::newRow("the package's") << "/usr/lib/corvalesta" << true;
+    QTest::newRow("the package's, a separator after") << "/usr/lib/corvalesta/" << true;
+    QTest::newRow("a build") << "/root/corvalesta/build/default/bin" << false;
+    QTest::newRow("installed without the package") << "/home/anna/.local/lib/corvalesta" << false;
+    QTest::newRow("beside the package's") << "/usr/lib/corvalesta-vecchio" << false;
+}
+
+void TestPlatform::onlyThePackagedProgramUsesTheSharedFolder()
+{
+    QFETCH(QString, folder);
+    QFETCH(bool, packaged);
+    QCOMPARE(QtPlatform::packaged(folder), packaged);
 }
 
 void TestPlatform::recordDirectoryIsTheSameWhereverTheGameStarts_data()
