@@ -6,10 +6,12 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QScopeGuard>
 #include <QThread>
 
 #include <cerrno>
 #include <new>
+#include <sys/prctl.h>
 
 namespace {
 
@@ -119,6 +121,9 @@ void ResultsModel::load(const QString& path)
     // The rows come back as a queued call on this model, which Qt drops if
     // the model is gone by then; the destructor waits for the thread itself.
     m_reader = QThread::create([this, path] {
+        // The name goes with the work: the thread takes a moment longer to
+        // leave, and a reading done must not look like one still running.
+        const auto done = qScopeGuard([] { prctl(PR_SET_NAME, "risultati-fine"); });
         QString error;
         QList<Row> rows = parse(readLog(path, error));
         QMetaObject::invokeMethod(
