@@ -34,8 +34,9 @@ template <std::size_t N> bool within(const Range (&ranges)[N], char32_t c)
                        [c](const Range& r) { return c >= r.first && c <= r.last; });
 }
 
-// The code points of UTF-8 text; a byte that starts no valid sequence is 0.
-std::vector<char32_t> decode(std::string_view text)
+} // namespace
+
+std::vector<char32_t> codePoints(std::string_view text)
 {
     std::vector<char32_t> out;
     for (std::size_t i = 0; i < text.size();) {
@@ -61,8 +62,6 @@ std::vector<char32_t> decode(std::string_view text)
     return out;
 }
 
-} // namespace
-
 void appendUtf8(std::string& out, char32_t c)
 {
     if (c < 0x80) {
@@ -85,7 +84,7 @@ void appendUtf8(std::string& out, char32_t c)
 std::string clean(std::string_view utf8)
 {
     std::vector<char32_t> kept;
-    for (const char32_t c : decode(utf8)) {
+    for (const char32_t c : codePoints(utf8)) {
         if (within(Spaces, c))
             kept.push_back(U' ');
         else if (c == U';')
@@ -109,7 +108,7 @@ std::string clean(std::string_view utf8)
 std::optional<std::string> spelling(std::string_view utf8)
 {
     std::string out;
-    for (const char32_t c : decode(utf8)) {
+    for (const char32_t c : codePoints(utf8)) {
         const auto high = std::find(cp1252::High.begin(), cp1252::High.end(), c);
         if (c != 0 && (c < 0x80 || (c >= 0xA0 && c <= 0xFF)))
             out += char(c);

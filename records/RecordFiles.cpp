@@ -126,9 +126,13 @@ QString Leggifiletxt(const QString& nomefile)
     }
 }
 
-Record startUp(const QString& recordDir, const QString& service)
+namespace {
+
+// The record's texts; writing: in an account's own folder, with missing
+// files made and a save cut short finished.
+Record readRecord(const QString& recordDir, bool writing)
 {
-    const bool shared = !service.isEmpty();
+    const bool shared = !writing;
     try {
         RecordStore store(bytesOf(recordDir),
                           shared ? RecordStore::Mode::Shared : RecordStore::Mode::Account);
@@ -151,6 +155,13 @@ Record startUp(const QString& recordDir, const QString& service)
     } catch (const StoreError& error) {
         throw told(recordDir, error);
     }
+}
+
+} // namespace
+
+Record startUp(const QString& recordDir, const QString& service)
+{
+    return readRecord(recordDir, service.isEmpty());
 }
 
 namespace {
@@ -232,7 +243,7 @@ void begin(const QString& service, const QString& pendingDir)
 Record current(const QString& recordDir)
 {
     try {
-        return startUp(recordDir, QStringLiteral("(sola lettura)"));
+        return readRecord(recordDir, false);
     } catch (const RecordError&) {
         return {};
     }

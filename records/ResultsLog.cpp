@@ -1,5 +1,8 @@
 #include "ResultsLog.h"
 
+#include "NameRule.h"
+
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <deque>
@@ -122,31 +125,9 @@ std::string timestamp(std::time_t moment)
 
 bool plainName(std::string_view name)
 {
-    for (std::size_t i = 0; i < name.size();) {
-        const auto c = static_cast<unsigned char>(name[i]);
-        if (rules::isControl(c))
-            return false;
-        // The length of the sequence this byte starts, and its least value.
-        const int length = c < 0x80             ? 1
-                           : (c & 0xE0) == 0xC0 ? 2
-                           : (c & 0xF0) == 0xE0 ? 3
-                           : (c & 0xF8) == 0xF0 ? 4
-                                                : 0;
-        if (length == 0 || i + std::size_t(length) > name.size())
-            return false;
-        unsigned value = length == 1 ? c : c & (0x7F >> length);
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(name[i + std::size_t(k)]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            value = (value << 6) | (next & 0x3F);
-        }
-        static constexpr unsigned least[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (value < least[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-            return false;
-        i += std::size_t(length);
-    }
-    return true;
+    const std::vector<char32_t> codes = names::codePoints(name);
+    return std::none_of(codes.begin(), codes.end(),
+                        [](char32_t c) { return c == 0 || rules::isControl(unsigned(c)); });
 }
 
 std::size_t characters(std::string_view text)

@@ -86,7 +86,7 @@ public:
         return fds;
     }
 
-    // Until the next deadline; -1: none.
+    // Until the first deadline, or the quiet time left when none is open.
     int timeout(int quiet) const
     {
         if (m_peers.empty())
@@ -119,7 +119,7 @@ private:
     // Served when whole; refused when late, too long or broken.
     void finish(Peer& p, bool whole)
     {
-        std::string reply = refusal();
+        std::string reply = writer::refusal();
         if (whole) {
             std::string& name = m_names[p.uid];
             if (name.empty())
@@ -132,13 +132,6 @@ private:
         close(p.fd);
         if (--m_open[p.uid] == 0)
             m_open.erase(p.uid);
-    }
-
-    static std::string refusal()
-    {
-        writer::Outcome refused;
-        refused.status = writer::Refused;
-        return writer::reply(refused);
     }
 
     const int m_listening;

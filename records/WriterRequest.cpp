@@ -93,13 +93,10 @@ bool settle(Contest& c)
     const std::string spelled = names::clean(names::utf8(c.holder));
     if (spelled.empty() || !names::spelling(spelled))
         return false;
-    for (std::size_t i = 0; i < spelled.size();) {
-        std::size_t length = 1;
-        while (i + length < spelled.size() && (spelled[i + length] & 0xC0) == 0x80)
-            ++length;
-        if (length > 1 && c.name.find(spelled.substr(i, length)) == std::string::npos)
+    const std::vector<char32_t> own = names::codePoints(c.name);
+    for (const char32_t letter : names::codePoints(spelled)) {
+        if (letter >= 0x80 && std::find(own.begin(), own.end(), letter) == own.end())
             return false;
-        i += length;
     }
     c.holder = *names::spelling(spelled);
     return true;
@@ -109,6 +106,13 @@ std::string reply(const Outcome& o)
 {
     return std::to_string(o.status) + (o.recorded ? " 1\n" : " 0\n") + o.failure.name + '\n' +
            std::to_string(o.failure.error) + '\n';
+}
+
+std::string refusal()
+{
+    Outcome refused;
+    refused.status = Refused;
+    return reply(refused);
 }
 
 std::optional<Outcome> parseReply(std::string_view text)

@@ -81,6 +81,8 @@ bool settle(Contest& contest);
 // The service's answer: "status recorded", the failure's file and error.
 std::string reply(const Outcome& outcome);
 std::optional<Outcome> parseReply(std::string_view text);
+// The reply to what is no request: late, too long, broken.
+std::string refusal();
 
 // Under the folder's lock: finishes a save cut short, saves the score as the
 // new record when it is a candidate, verified, and strictly better than the

@@ -70,9 +70,7 @@ int serveOne()
         reply =
             answer(input, connection::peerUid(STDIN_FILENO), connection::peerAccount(STDIN_FILENO));
     } else {
-        writer::Outcome refused;
-        refused.status = writer::Refused;
-        reply = writer::reply(refused);
+        reply = writer::refusal();
     }
     connection::send(STDOUT_FILENO, reply, connection::RequestWaitMs);
     const auto outcome = writer::parseReply(reply);
