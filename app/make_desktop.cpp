@@ -14,12 +14,14 @@
 namespace {
 
 // Every text of the two templates that a person reads; the build stops on
-// one that is not here, so that none goes untranslated.
+// one that is not here, so that none escapes the translators.
 const char* const Texts[] = {
     QT_TRANSLATE_NOOP("desktop", "Gara di calcolo"),
     QT_TRANSLATE_NOOP("desktop",
                       "Quale numero viene dopo? Una gara di cinque minuti per la scuola primaria"),
+    //: Search words for the desktop's menu: each ends with a semicolon.
     QT_TRANSLATE_NOOP("desktop", "matematica;numeri;addizione;contare;scuola;bambini;"),
+    //: The menu item that opens the teacher's window.
     QT_TRANSLATE_NOOP("desktop", "Risultati della classe"),
     QT_TRANSLATE_NOOP("desktop", "Gara di calcolo per la scuola primaria"),
     QT_TRANSLATE_NOOP("desktop",
@@ -37,6 +39,7 @@ const char* const Texts[] = {
                       "l'andamento di ogni bambino ed esporta le righe in un file CSV che si apre "
                       "con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e "
                       "ogni risposta; su uno schermo a tocco mostra un tastierino."),
+    //: The six search words of the software centre, one each.
     QT_TRANSLATE_NOOP("desktop", "matematica"),
     QT_TRANSLATE_NOOP("desktop", "numeri"),
     QT_TRANSLATE_NOOP("desktop", "addizione"),
@@ -53,10 +56,11 @@ struct Language {
 std::vector<Language> languages;
 bool failed = false;
 
-// The text in each language, in the order given.
-QStringList translations(const QString& source)
+// The text in each language that has it, in the order given: one that has
+// not falls back to the template's own Italian.
+std::vector<std::pair<QString, QString>> translations(const QString& source)
 {
-    QStringList out;
+    std::vector<std::pair<QString, QString>> out;
     if (std::none_of(std::begin(Texts), std::end(Texts),
                      [&](const char* t) { return source == QString::fromUtf8(t); })) {
         std::fprintf(stderr, "make_desktop: not among the texts to translate: %s\n",
@@ -65,12 +69,11 @@ QStringList translations(const QString& source)
     }
     for (const Language& l : languages) {
         const QString text = l.catalogue->translate("desktop", source.toUtf8().constData());
-        if (text.isEmpty()) {
-            std::fprintf(stderr, "make_desktop: no %s for: %s\n", qPrintable(l.code),
+        if (text.isEmpty())
+            std::fprintf(stderr, "make_desktop: warning: no %s yet for: %s\n", qPrintable(l.code),
                          qPrintable(source));
-            failed = true;
-        }
-        out << text;
+        else
+            out.emplace_back(l.code, text);
     }
     return out;
 }
@@ -88,9 +91,8 @@ QStringList desktopEntry(const QStringList& lines)
         const QString key = line.section(u'=', 0, 0);
         if (key == QLatin1String("GenericName") || key == QLatin1String("Comment") ||
             key == QLatin1String("Keywords") || (action && key == QLatin1String("Name"))) {
-            const QStringList texts = translations(line.section(u'=', 1));
-            for (std::size_t i = 0; i < languages.size(); ++i)
-                out << QStringLiteral("%1[%2]=%3").arg(key, languages[i].code, texts[qsizetype(i)]);
+            for (const auto& [code, text] : translations(line.section(u'=', 1)))
+                out << QStringLiteral("%1[%2]=%3").arg(key, code, text);
         }
     }
     return out;
@@ -111,11 +113,9 @@ QStringList appStream(const QStringList& lines)
             const QString open = QStringLiteral("<%1>").arg(QLatin1String(tag));
             if (trimmed.startsWith(open)) {
                 const QString text = trimmed.mid(open.size()).section(u'<', 0, 0);
-                const QStringList texts = translations(text);
-                for (std::size_t i = 0; i < languages.size(); ++i)
+                for (const auto& [code, translated] : translations(text))
                     out << QStringLiteral("%1<%2 xml:lang=\"%3\">%4</%2>")
-                               .arg(indent, QLatin1String(tag), languages[i].code,
-                                    texts[qsizetype(i)].toHtmlEscaped());
+                               .arg(indent, QLatin1String(tag), code, translated.toHtmlEscaped());
             }
         }
         if (trimmed == QLatin1String("<p>")) {
@@ -123,10 +123,9 @@ QStringList appStream(const QStringList& lines)
             paragraph.clear();
         } else if (trimmed == QLatin1String("</p>")) {
             inParagraph = false;
-            const QStringList texts = translations(paragraph.simplified());
-            for (std::size_t i = 0; i < languages.size(); ++i)
+            for (const auto& [code, translated] : translations(paragraph.simplified()))
                 out << QStringLiteral("%1<p xml:lang=\"%2\">%3</p>")
-                           .arg(indent, languages[i].code, texts[qsizetype(i)].toHtmlEscaped());
+                           .arg(indent, code, translated.toHtmlEscaped());
         } else if (inParagraph) {
             paragraph += u' ' + trimmed;
         }

@@ -82,14 +82,13 @@ QString Clock::spoken(std::int16_t minutes, float seconds)
     // Whole sentences, so that each language may say them its own way.
     const int wholeSeconds = int(seconds);
     if (minutes > 0 && wholeSeconds > 0)
+        //: %1 is "%n minuti", %2 is "%n secondi", both translated below.
         return tr("Mancano %1 e %2.")
-            .arg(minutes == 1 ? tr("1 minuto") : tr("%n minuti", nullptr, minutes),
-                 wholeSeconds == 1 ? tr("1 secondo") : tr("%n secondi", nullptr, wholeSeconds));
+            .arg(tr("%n minuti", nullptr, minutes), tr("%n secondi", nullptr, wholeSeconds));
     if (minutes > 0)
-        return minutes == 1 ? tr("Manca 1 minuto.") : tr("Mancano %n minuti.", nullptr, minutes);
+        return tr("Mancano %n minuti.", nullptr, minutes);
     if (wholeSeconds > 0)
-        return wholeSeconds == 1 ? tr("Manca 1 secondo.")
-                                 : tr("Mancano %n secondi.", nullptr, wholeSeconds);
+        return tr("Mancano %n secondi.", nullptr, wholeSeconds);
     return tr("Tempo scaduto.");
 }
 

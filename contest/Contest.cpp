@@ -87,6 +87,7 @@ void Contest::startUp()
     m_state.correctCount = 0;
     m_state.wrongCount = 0;
     m_state.playerName = playerName(m_platform.inputBox(tr("Come ti chiami?")));
+    //: %1 is the child's name; the blanks are the design's.
     m_platform.messageBox(tr(" %1 vediamo se sei un vero campione  ").arg(m_state.playerName));
     buildWindow();
     m_window->showPlayer(m_state.playerName);
@@ -121,6 +122,7 @@ void Contest::dealRound()
     const auto number = std::int16_t(std::floor(m_platform.random() * 10000));
     m_state.expectedAnswer = std::int16_t(number + 1);
     const QString shown = numbers::format(number, u"#0");
+    //: Spoken: %1 is the number shown.
     const QString sum = tr("Quanto fa %1 più 1?").arg(shown);
     m_window->showRound(m_state.tintFactor, shown,
                         m_firstRound ? recordSpoken() + u' ' + sum : sum);
@@ -153,7 +155,9 @@ void Contest::checkAnswer()
         return;
     }
     const QString message =
+        //: %1 is the child's name.
         right ? tr("Esatto! %1 sei forte!").arg(m_state.playerName)
+              //: %1 is the right answer.
               : tr("Sbagliato!! %1").arg(numbers::format(m_state.expectedAnswer, u"####0"));
     m_window->showVerdict({message, !right, numbers::format(m_state.correctCount, u"####0"),
                            numbers::format(m_state.wrongCount, u"###0"),
@@ -163,6 +167,7 @@ void Contest::checkAnswer()
 
 QString Contest::countersSpoken() const
 {
+    //: Spoken: the right, wrong and total answers.
     return tr("Risposte esatte: %1, errate: %2, totali: %3.")
         .arg(numbers::format(m_state.correctCount, u"####0"),
              numbers::format(m_state.wrongCount, u"###0"),
@@ -176,11 +181,13 @@ QString Contest::recordSpoken() const
     if (points <= 0)
         return tr("Non c'è ancora un record.");
     // A whole count under a billion has its language's plural forms.
-    const QString count = points == 1 ? tr("1 punto")
-                          : points < 1e9 && points == std::floor(points)
+    const QString count = points < 1e9 && points == std::floor(points)
                               ? tr("%n punti", nullptr, int(points))
+                              //: A score that is not a whole number, as 2.5.
                               : tr("%1 punti").arg(points, 0, 'g', 15);
+    //: Spoken: %1 is the record's points ("%n punti").
     return holder.isEmpty() ? tr("Il record è di %1.").arg(count)
+                            //: Spoken: %1 is the record's points, %2 its holder's name.
                             : tr("Il record è di %1, di %2.").arg(count, holder);
 }
 
@@ -215,6 +222,7 @@ void Contest::newContest()
         return;
     if (m_state.tableLimitText.isEmpty()) {
         m_platform.messageBox(
+            //: %1 is the child's name; the blank before it is the design's.
             tr(" %1 siccome non hai scelto arriviamo fino al 10.").arg(m_state.playerName));
         if (m_ended || m_ending)
             return;
@@ -259,6 +267,7 @@ void Contest::finish(bool goodbye)
     m_ending = true;
     const contest::Played played{
         m_record.score,     m_state.correctCount,
+        //: %1 is the sentence with the right, wrong and total answers.
         m_state.playerName, tr("Tempo scaduto! %1").arg(countersSpoken()),
         m_state.wrongCount, rules::ContestSeconds - m_clock->secondsLeft()};
     contest::endContest(m_platform, m_state.recordDir, goodbye, played);

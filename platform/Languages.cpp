@@ -9,12 +9,15 @@
 
 namespace languages {
 
-QStringList available()
+QStringList available(const QString& folder)
 {
     QStringList codes{Italian};
     for (const QString& file :
-         QDir(BuiltIn).entryList({QStringLiteral("corvalesta_*.qm")}, QDir::Files, QDir::Name))
-        codes << file.mid(11, file.size() - 14);
+         QDir(folder).entryList({QStringLiteral("corvalesta_*.qm")}, QDir::Files, QDir::Name)) {
+        const QString code = file.mid(11, file.size() - 14);
+        if (code != Italian) // Italian's holds only its plural forms
+            codes << code;
+    }
     return codes;
 }
 
@@ -70,8 +73,6 @@ void install(const QString& language, const QString& folder)
         delete qt;
     if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         gui->setLayoutDirection(QLocale(language).textDirection());
-    if (language == Italian)
-        return;
     auto* game = new QTranslator(QCoreApplication::instance());
     if (game->load(QStringLiteral("corvalesta_") + language, folder))
         add(game);

@@ -23,6 +23,7 @@ void ResultsChart::show(const QString& name, QList<Point> points)
     for (const Point& p : std::as_const(m_points))
         values << QString::number(p.right);
     setAccessibleName(name.isEmpty() ? tr("Grafico delle risposte esatte")
+                                     //: %1 is the child's name.
                                      : tr("Risposte esatte di %1").arg(name));
     setAccessibleDescription(values.join(QStringLiteral(", ")));
     update();
@@ -36,6 +37,7 @@ void ResultsChart::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(rect().adjusted(8, 2, -8, 0), Qt::AlignTop | Qt::AlignLeft,
                      m_name.isEmpty() ? tr("Scegli una riga per vedere il grafico")
+                                      //: %1 is the child's name.
                                       : tr("Risposte esatte di %1").arg(m_name));
     if (m_points.isEmpty())
         return;

@@ -138,8 +138,10 @@ QLabel* ResultsWindow::buildRecordLine(QWidget* central, const QString& folder)
     label->setObjectName(QStringLiteral("recordComputer"));
     if (!score.isEmpty())
         label->setText(record.account.isEmpty()
+                           //: %1 is the record's points, %2 its holder's name.
                            ? tr("Record del computer: %1, di %2").arg(score, holder)
                            //: %3 is the login name of the account that set the record.
+                           //: %1 is the record's points, %2 its holder's name, %3 the computer account that set it.
                            : tr("Record del computer: %1, di %2 (utente %3)")
                                  .arg(score, holder, record.account));
     label->setTextFormat(Qt::PlainText);
@@ -190,6 +192,7 @@ void ResultsWindow::askAndExport()
     if (!path.isEmpty() && !exportTo(path))
         QMessageBox::warning(
             this, tr("Esporta i risultati"),
+            //: %1 is the file's path.
             tr("Non riesco a salvare i risultati in\n%1").arg(QDir::toNativeSeparators(path)));
 }
 
@@ -215,11 +218,12 @@ void ResultsWindow::zoom(int steps)
 void ResultsWindow::updateCount()
 {
     if (!m_model->error().isEmpty()) {
+        //: %1 is the system's reason.
         m_count->setText(tr("Non riesco a leggere i risultati: %1").arg(m_model->error()));
         return;
     }
     const int shown = m_filter->rowCount();
-    m_count->setText(shown == 1 ? tr("1 gara") : tr("%n gare", nullptr, shown));
+    m_count->setText(tr("%n gare", nullptr, shown));
 }
 
 bool ResultsWindow::exportTo(const QString& path) const

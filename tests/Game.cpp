@@ -19,6 +19,20 @@ void speak(const QString& language)
     languages::install(language, QStringLiteral(CORVALESTA_QM_DIR));
 }
 
+QStringList spokenLanguages()
+{
+    return languages::available(QStringLiteral(CORVALESTA_QM_DIR));
+}
+
+namespace {
+// Italian as the program speaks it, with the forms of what it counts.
+void speakItalian()
+{
+    speak(languages::Italian);
+}
+} // namespace
+Q_COREAPP_STARTUP_FUNCTION(speakItalian)
+
 Game::Game(const GameOptions& options) : contest(platform, options)
 {
     MainWindow::prepareApplication();

@@ -14,8 +14,11 @@ class PictureButton;
 DesignLabel* labelOf(const MainWindow& window, const char* name);
 
 // The game's catalogue for the language, as built for the program, and Qt's;
-// "it" for none. Until the next call.
+// "it" for the program's own texts. Until the next call; every test starts
+// in Italian.
 void speak(const QString& language);
+// Italian and the languages built for the program.
+QStringList spokenLanguages();
 
 // A game on the fake platform, its window offscreen, with helpers to play it
 // from the keyboard.

@@ -38,6 +38,7 @@ struct Message {
     QString source;
     QStringList forms; // the translation, or its plural forms
     bool finished = false;
+    bool counts = false; // has plural forms
 };
 
 QList<Message> messages(const QString& path)
@@ -55,7 +56,8 @@ QList<Message> messages(const QString& path)
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (xml.name() == QLatin1String("message")) {
-            found.append({context, {}, {}, false});
+            found.append({context, {}, {}, false,
+                          xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes")});
         } else if (xml.name() == QLatin1String("source")) {
             found.last().source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
@@ -97,7 +99,8 @@ void TestCatalogues::everyTextIsTranslated_data()
     QTest::addColumn<QStringList>("families");
     const QMap<QString, QString> script{{"ar", "Noto Sans Arabic UI"},
                                         {"zh_CN", "WenQuanYi Micro Hei"}};
-    for (const QString& language : QStringLiteral(CORVALESTA_LANGUAGES).split(u',')) {
+    // Italian's own catalogue has only the forms of the texts that count.
+    for (const QString& language : (QStringLiteral("it," CORVALESTA_LANGUAGES)).split(u',')) {
         QStringList families{"Liberation Sans"};
         if (script.contains(language))
             families << script[language];
@@ -113,7 +116,8 @@ void TestCatalogues::everyTextIsTranslated()
     QFETCH(QString, catalogue);
     QFETCH(QStringList, families);
     const QList<Message> all = messages(catalogue);
-    QVERIFY(all.size() > 100);
+    const bool italian = language == QLatin1String("it");
+    QVERIFY(italian ? all.size() == 6 : all.size() > 100);
     QList<QFontMetrics> fonts;
     for (const QString& family : families) {
         // Installed, not stood in for by another.
@@ -127,9 +131,14 @@ void TestCatalogues::everyTextIsTranslated()
     for (const Message& m : all) {
         const QString where = m.context + u'/' + m.source;
         QVERIFY2(m.finished && !m.forms.isEmpty(), qPrintable(where));
+        QVERIFY2(!italian || (m.counts && m.forms.size() == 2), qPrintable(where));
         for (const QString& form : m.forms) {
             QVERIFY2(!form.trimmed().isEmpty(), qPrintable(where));
-            QCOMPARE(placeholders(form), placeholders(m.source));
+            // A form for exactly one may say it in words ("دقيقة واحدة").
+            QSet<QString> expected = placeholders(m.source);
+            if (m.forms.size() > 1 && !form.contains(QLatin1String("%n")))
+                expected.remove(QStringLiteral("%n"));
+            QCOMPARE(placeholders(form), expected);
             for (const QChar c : form)
                 QVERIFY2(drawn(c), qPrintable(where + u' ' + c));
         }
@@ -141,6 +150,8 @@ void TestCatalogues::everyTextIsTranslated()
         QFile file(QStringLiteral(CORVALESTA_QM_DIR "/desktop/") + QLatin1String(name));
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     };
+    if (italian)
+        return; // the templates' own texts
     const QString entry = read("org.example.corvalesta.desktop");
     for (const char* key : {"GenericName", "Comment", "Keywords", "Name"})
         QCOMPARE(entry.count(QStringLiteral("\n%1[%2]=").arg(QLatin1String(key), language)), 1);

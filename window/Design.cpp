@@ -42,6 +42,7 @@ const std::vector<Control> table = {
      .left = 8160, .top = 0, .width = 3375, .height = 1770,
      .face = "Arial", .points = 72, .bold = Y, .foreground = Blue, .background = Yellow,
      .opaque = Y,
+     //: The answer box's tooltip; the double blanks are the design's.
      .tabIndex = 8, .toolTip = QT_TRANSLATE_NOOP("design", "Inserisci il risultato e  premi il tasto  Invio"), .description = QT_TRANSLATE_NOOP("design", "Scrivi qui il risultato e premi Invio")},
     {.name = "lblNum2", .kind = K::Label, .caption = "",
      .left = 4440, .top = 1680, .width = 585, .height = 825,
@@ -59,6 +60,7 @@ const std::vector<Control> table = {
      .left = 2040, .top = 2160, .width = 6615, .height = 615,
      .face = SansSerif, .points = 24, .bold = Y, .italic = Y, .foreground = Red,
      .centred = Y,
+     //: An empty line under the game's reply, which a screen reader meets.
      .tabIndex = 17, .description = QT_TRANSLATE_NOOP("design", "Riga vuota"), .iconPointer = Y},
     {.name = "Label6", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("design", "Risposte esatte"),
      .left = 240, .top = 3360, .width = 2565, .height = 495,
@@ -69,7 +71,8 @@ const std::vector<Control> table = {
      .left = 1080, .top = 4080, .width = 555, .height = 885,
      .face = "Times New Roman", .points = 36, .bold = Y, .foreground = ButtonTextColour,
      .bordered = Y, .centred = Y, .autoSize = Y,
-     .tabIndex = 4, .toolTip = QT_TRANSLATE_NOOP("design", "Questo è il tuo punteggio. Forza con il  record"), .description = QT_TRANSLATE_NOOP("design", "Risposte esatte")},
+     //: The score's tooltip: "try to beat the record"; the double blank is the design's.
+     .tabIndex = 4, .toolTip = QT_TRANSLATE_NOOP("design", "Questo è il tuo punteggio. Forza con il  record"), .description = QT_TRANSLATE_NOOP3("design", "Risposte esatte", "description")},
     {.name = "Label1", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("design", "Risposte errate"),
      .left = 3840, .top = 3360, .width = 2520, .height = 495,
      .face = SansSerif, .points = 18, .foreground = Red,
@@ -79,7 +82,7 @@ const std::vector<Control> table = {
      .left = 4830, .top = 4080, .width = 540, .height = 885,
      .face = "Times New Roman", .points = 36, .bold = Y, .foreground = Red,
      .bordered = Y, .centred = Y, .autoSize = Y,
-     .tabIndex = 3, .description = QT_TRANSLATE_NOOP("design", "Risposte errate")},
+     .tabIndex = 3, .description = QT_TRANSLATE_NOOP3("design", "Risposte errate", "description")},
     {.name = "Label3", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("design", "Risposte totali"),
      .left = 7440, .top = 3360, .width = 2340, .height = 495,
      .face = SansSerif, .points = 18, .foreground = Blue,
@@ -89,7 +92,7 @@ const std::vector<Control> table = {
      .left = 8310, .top = 4080, .width = 555, .height = 885,
      .face = "Times New Roman", .points = 36, .bold = Y, .foreground = Blue,
      .bordered = Y, .centred = Y, .autoSize = Y,
-     .tabIndex = 11, .description = QT_TRANSLATE_NOOP("design", "Risposte totali")},
+     .tabIndex = 11, .description = QT_TRANSLATE_NOOP3("design", "Risposte totali", "description")},
     {.name = "Label11", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("design", "Tempo restante"),
      .left = 0, .top = 1320, .width = 1575, .height = 375,
      .face = SansSerif, .points = 9.75, .foreground = Yellow,
@@ -102,7 +105,7 @@ const std::vector<Control> table = {
      .left = 0, .top = 2280, .width = 1575, .height = 495,
      .face = "Arial Black", .points = 12, .bold = Y, .foreground = Yellow,
      .bordered = Y,
-     .tabIndex = 16, .description = QT_TRANSLATE_NOOP("design", "Tempo restante")},
+     .tabIndex = 16, .description = QT_TRANSLATE_NOOP3("design", "Tempo restante", "description")},
     {.name = "Label14", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("design", "Sfidante"),
      .left = 720, .top = 5520, .width = 1425, .height = 420,
      .face = SansSerif, .points = 13.5, .foreground = Cyan,
@@ -114,6 +117,7 @@ const std::vector<Control> table = {
      .bordered = Y, .autoSize = Y,
      .tabIndex = 19, .description = QT_TRANSLATE_NOOP("design", "Nome del giocatore"),
      .room = {.toEdge = Y}},
+    //: Runs on into the holder's name; the blanks are the design's.
     {.name = "Label12", .kind = K::Label, .caption = QT_TRANSLATE_NOOP("design", "Il record  è di "),
      .left = 120, .top = 7560, .width = 3255, .height = 615,
      .face = SansSerif, .points = 24, .foreground = Yellow,
@@ -128,22 +132,26 @@ const std::vector<Control> table = {
      .left = 7680, .top = 7560, .width = 1965, .height = 555,
      .face = SansSerif, .points = 24, .foreground = Yellow,
      .autoSize = Y,
-     .tabIndex = 22, .description = QT_TRANSLATE_NOOP("design", "con punti")},
+     .tabIndex = 22, .description = QT_TRANSLATE_NOOP3("design", "con punti", "description")},
     {.name = "lblpunti", .kind = K::Label, .caption = "0",
      .left = 10080, .top = 7560, .width = 270, .height = 555,
      .face = SansSerif, .points = 24, .foreground = Yellow,
      .autoSize = Y,
      .tabIndex = 23, .description = QT_TRANSLATE_NOOP("design", "Punti del record")},
+    //: The button for the next sum; & marks the letter that works with Alt.
     {.name = "cmdNext", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("design", "&Nuovo calcolo"),
      .left = 4200, .top = 5280, .width = 1815, .height = 1095,
      .face = SansSerif, .points = 8.25, .bold = Y, .background = Teal,
      .opaque = Y, .centred = Y, .enabled = N,
+     //: The next button's tooltip: the design has it in English.
      .tabIndex = 2, .toolTip = QT_TRANSLATE_NOOP("design", "Go"), .description = QT_TRANSLATE_NOOP("design", "Passa al prossimo calcolo"), .iconPointer = Y,
      .picture = "avanti", .pictureDisabled = "avanti-spento", .picturePressed = "avanti-premuto"},
+    //: The button that ends the game, in English in the design; & marks the letter that works with Alt.
     {.name = "cmdExit", .kind = K::Button, .caption = QT_TRANSLATE_NOOP("design", "E&xit"),
      .left = 7680, .top = 5280, .width = 2055, .height = 1095,
      .face = SansSerif, .points = 8.25, .bold = Y, .background = Purple,
      .opaque = Y, .centred = Y,
+     //: The exit button teases the child; the blank at the end is the design's.
      .tabIndex = 0, .toolTip = QT_TRANSLATE_NOOP("design", "Ti prego resta ancora, forse riuscirai a farmi uscire "), .description = QT_TRANSLATE_NOOP("design", "Esci dal gioco e registra il record"),
      .picture = "uscita"},
     {.name = "Command1", .kind = K::Button, .caption = "Command1",
@@ -160,8 +168,14 @@ QString text(const char* source)
     return QCoreApplication::translate("design", source);
 }
 
+QString text(const Description& description)
+{
+    return QCoreApplication::translate("design", description.source, description.disambiguation);
+}
+
 QString windowCaption()
 {
+    //: The window's title: the game's name, then "I count up to 10000".
     return text(QT_TRANSLATE_NOOP("design", "Ventobaldo- Arrivo fino a 10000"));
 }
 

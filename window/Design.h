@@ -36,6 +36,16 @@ constexpr int Teal = 0x00C0C000;
 constexpr int Purple = 0x00C000C0;
 
 // One control as designed; what a row leaves out is the default below.
+// What a screen reader says a control is. Where it reads as a caption
+// does, the disambiguation lets a language word the two differently.
+struct Description {
+    const char* source = "";
+    const char* disambiguation = nullptr;
+    constexpr Description() = default;
+    constexpr Description(const char* text) : source(text) {}
+    constexpr Description(const char* text, const char* which) : source(text), disambiguation(which) {}
+};
+
 struct Control {
     const char* name;
     Kind kind;
@@ -49,7 +59,7 @@ struct Control {
     bool visible = true, enabled = true;
     int tabIndex = -1; // -1: no place in the tab order
     const char* toolTip = nullptr;
-    const char* description = ""; // what a screen reader says the control is
+    Description description;      // what a screen reader says the control is
     bool iconPointer = false;     // the small icon-shaped mouse pointer
     Growth growth = Growth::FromLeft;
     Room room = {};
@@ -68,6 +78,7 @@ constexpr int ClientHeight = 8310;
 
 // The texts of the design are translated in the context "design".
 QString text(const char* source);
+QString text(const Description& description);
 QString windowCaption();
 inline const QString MinimisedCaption = QStringLiteral("Corvalesta");
 

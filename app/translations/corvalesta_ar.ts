@@ -1,42 +1,56 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="it_IT">
 <context>
     <name>Clock</name>
     <message>
         <source>Mancano %1 e %2.</source>
+        <extracomment>%1 is &quot;%n minuti&quot;, %2 is &quot;%n secondi&quot;, both translated below.</extracomment>
         <translation>بقي %1 و%2.</translation>
-    </message>
-    <message>
-        <source>1 minuto</source>
-        <translation>دقيقة واحدة</translation>
     </message>
     <message numerus="yes">
         <source>%n minuti</source>
-        <translation><numerusform>%n دقيقة</numerusform><numerusform>%n دقيقة</numerusform><numerusform>%n دقيقتان</numerusform><numerusform>%n دقائق</numerusform><numerusform>%n دقيقة</numerusform><numerusform>%n دقيقة</numerusform></translation>
-    </message>
-    <message>
-        <source>1 secondo</source>
-        <translation>ثانية واحدة</translation>
+        <translation>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>دقيقة واحدة</numerusform>
+            <numerusform>%n دقيقتان</numerusform>
+            <numerusform>%n دقائق</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n secondi</source>
-        <translation><numerusform>%n ثانية</numerusform><numerusform>%n ثانية</numerusform><numerusform>%n ثانيتان</numerusform><numerusform>%n ثوانٍ</numerusform><numerusform>%n ثانية</numerusform><numerusform>%n ثانية</numerusform></translation>
-    </message>
-    <message>
-        <source>Manca 1 minuto.</source>
-        <translation>بقيت دقيقة واحدة.</translation>
+        <translation>
+            <numerusform>%n ثانية</numerusform>
+            <numerusform>ثانية واحدة</numerusform>
+            <numerusform>%n ثانيتان</numerusform>
+            <numerusform>%n ثوانٍ</numerusform>
+            <numerusform>%n ثانية</numerusform>
+            <numerusform>%n ثانية</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Mancano %n minuti.</source>
-        <translation><numerusform>بقي %n دقيقة.</numerusform><numerusform>بقيت %n دقيقة.</numerusform><numerusform>بقيت %n دقيقتان.</numerusform><numerusform>بقيت %n دقائق.</numerusform><numerusform>بقيت %n دقيقة.</numerusform><numerusform>بقيت %n دقيقة.</numerusform></translation>
-    </message>
-    <message>
-        <source>Manca 1 secondo.</source>
-        <translation>بقيت ثانية واحدة.</translation>
+        <translation>
+            <numerusform>بقي %n دقيقة.</numerusform>
+            <numerusform>بقيت دقيقة واحدة.</numerusform>
+            <numerusform>بقيت %n دقيقتان.</numerusform>
+            <numerusform>بقيت %n دقائق.</numerusform>
+            <numerusform>بقيت %n دقيقة.</numerusform>
+            <numerusform>بقيت %n دقيقة.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Mancano %n secondi.</source>
-        <translation><numerusform>بقي %n ثانية.</numerusform><numerusform>بقيت %n ثانية.</numerusform><numerusform>بقيت %n ثانيتان.</numerusform><numerusform>بقيت %n ثوانٍ.</numerusform><numerusform>بقيت %n ثانية.</numerusform><numerusform>بقيت %n ثانية.</numerusform></translation>
+        <translation>
+            <numerusform>بقي %n ثانية.</numerusform>
+            <numerusform>بقيت ثانية واحدة.</numerusform>
+            <numerusform>بقيت %n ثانيتان.</numerusform>
+            <numerusform>بقيت %n ثوانٍ.</numerusform>
+            <numerusform>بقيت %n ثانية.</numerusform>
+            <numerusform>بقيت %n ثانية.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tempo scaduto.</source>
@@ -86,11 +100,11 @@ Opzioni:
         <translation>اللغات: %1</translation>
     </message>
     <message>
-        <source>Per l'elenco delle opzioni: corvalesta --help</source>
+        <source>Per l&apos;elenco delle opzioni: corvalesta --help</source>
         <translation>لقائمة الخيارات: corvalesta --help</translation>
     </message>
     <message>
-        <source>Manca il valore di un'opzione.</source>
+        <source>Manca il valore di un&apos;opzione.</source>
         <translation>أحد الخيارات بلا قيمة.</translation>
     </message>
     <message>
@@ -122,46 +136,57 @@ Opzioni:
     </message>
     <message>
         <source> %1 vediamo se sei un vero campione  </source>
+        <extracomment>%1 is the child&apos;s name; the blanks are the design&apos;s.</extracomment>
         <translation>%1، لنرَ إن كنت بطلًا حقيقيًا!</translation>
     </message>
     <message>
         <source>Quanto fa %1 più 1?</source>
+        <extracomment>Spoken: %1 is the number shown.</extracomment>
         <translation>كم يساوي %1 زائد 1؟</translation>
     </message>
     <message>
         <source>Esatto! %1 sei forte!</source>
+        <extracomment>%1 is the child&apos;s name.</extracomment>
         <translation>صحيح! %1، أنت رائع!</translation>
     </message>
     <message>
         <source>Sbagliato!! %1</source>
+        <extracomment>%1 is the right answer.</extracomment>
         <translation>ليس تمامًا! الجواب %1</translation>
     </message>
     <message>
         <source>Risposte esatte: %1, errate: %2, totali: %3.</source>
+        <extracomment>Spoken: the right, wrong and total answers.</extracomment>
         <translation>الإجابات الصحيحة: %1، الخاطئة: %2، المجموع: %3.</translation>
     </message>
     <message>
-        <source>Non c'è ancora un record.</source>
+        <source>Non c&apos;è ancora un record.</source>
         <translation>لا يوجد رقم قياسي بعد.</translation>
-    </message>
-    <message>
-        <source>1 punto</source>
-        <translation>نقطة واحدة</translation>
     </message>
     <message numerus="yes">
         <source>%n punti</source>
-        <translation><numerusform>%n نقطة</numerusform><numerusform>%n نقطة</numerusform><numerusform>%n نقطتان</numerusform><numerusform>%n نقاط</numerusform><numerusform>%n نقطة</numerusform><numerusform>%n نقطة</numerusform></translation>
+        <translation>
+            <numerusform>%n نقطة</numerusform>
+            <numerusform>نقطة واحدة</numerusform>
+            <numerusform>%n نقطتان</numerusform>
+            <numerusform>%n نقاط</numerusform>
+            <numerusform>%n نقطة</numerusform>
+            <numerusform>%n نقطة</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 punti</source>
+        <extracomment>A score that is not a whole number, as 2.5.</extracomment>
         <translation>%1 نقطة</translation>
     </message>
     <message>
         <source>Il record è di %1.</source>
+        <extracomment>Spoken: %1 is the record&apos;s points (&quot;%n punti&quot;).</extracomment>
         <translation>الرقم القياسي %1.</translation>
     </message>
     <message>
         <source>Il record è di %1, di %2.</source>
+        <extracomment>Spoken: %1 is the record&apos;s points, %2 its holder&apos;s name.</extracomment>
         <translation>الرقم القياسي %1، سجّله %2.</translation>
     </message>
     <message>
@@ -178,10 +203,12 @@ Opzioni:
     </message>
     <message>
         <source> %1 siccome non hai scelto arriviamo fino al 10.</source>
+        <extracomment>%1 is the child&apos;s name; the blank before it is the design&apos;s.</extracomment>
         <translation>%1، لم تختر، لذلك سنصل إلى 10.</translation>
     </message>
     <message>
         <source>Tempo scaduto! %1</source>
+        <extracomment>%1 is the sentence with the right, wrong and total answers.</extracomment>
         <translation>انتهى الوقت! %1</translation>
     </message>
 </context>
@@ -433,20 +460,25 @@ Opzioni:
     <message>
         <source>Non riesco a salvare i risultati in
 %1</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
         <translation>لا أستطيع حفظ النتائج في
 %1</translation>
     </message>
     <message>
         <source>Non riesco a leggere i risultati: %1</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
         <translation>لا أستطيع قراءة النتائج: %1</translation>
-    </message>
-    <message>
-        <source>1 gara</source>
-        <translation>مسابقة واحدة</translation>
     </message>
     <message numerus="yes">
         <source>%n gare</source>
-        <translation><numerusform>%n مسابقة</numerusform><numerusform>%n مسابقة</numerusform><numerusform>%n مسابقتان</numerusform><numerusform>%n مسابقات</numerusform><numerusform>%n مسابقة</numerusform><numerusform>%n مسابقة</numerusform></translation>
+        <translation>
+            <numerusform>%n مسابقة</numerusform>
+            <numerusform>مسابقة واحدة</numerusform>
+            <numerusform>%n مسابقتان</numerusform>
+            <numerusform>%n مسابقات</numerusform>
+            <numerusform>%n مسابقة</numerusform>
+            <numerusform>%n مسابقة</numerusform>
+        </translation>
     </message>
     <message>
         <source>Record del computer: %1, di %2</source>
@@ -472,7 +504,7 @@ Opzioni:
         <translation>الخدمة التي تحفظ الرقم القياسي لا تجيب الآن: مسابقتك محفوظة على هذا الحاسوب وستُسجَّل حين تعود الخدمة.</translation>
     </message>
     <message>
-        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l'inizio.</source>
+        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l&apos;inizio.</source>
         <translation>مسابقتك ضمن نتائج الصف، لكنها لا تُحتسب رقمًا قياسيًا: الخدمة التي تحفظ الرقم القياسي لم ترَ بدايتها.</translation>
     </message>
 </context>
@@ -496,6 +528,7 @@ Opzioni:
     </message>
     <message>
         <source>Inserisci il risultato e  premi il tasto  Invio</source>
+        <extracomment>The answer box&apos;s tooltip; the double blanks are the design&apos;s.</extracomment>
         <translation>اكتب الجواب واضغط إدخال</translation>
     </message>
     <message>
@@ -512,6 +545,7 @@ Opzioni:
     </message>
     <message>
         <source>Riga vuota</source>
+        <extracomment>An empty line under the game&apos;s reply, which a screen reader meets.</extracomment>
         <translation>سطر فارغ</translation>
     </message>
     <message>
@@ -524,6 +558,7 @@ Opzioni:
     </message>
     <message>
         <source>Questo è il tuo punteggio. Forza con il  record</source>
+        <extracomment>The score&apos;s tooltip: &quot;try to beat the record&quot;; the double blank is the design&apos;s.</extracomment>
         <translation>هذه نتيجتك. هيا نحو الرقم القياسي!</translation>
     </message>
     <message>
@@ -572,6 +607,7 @@ Opzioni:
     </message>
     <message>
         <source>Il record  è di </source>
+        <extracomment>Runs on into the holder&apos;s name; the blanks are the design&apos;s.</extracomment>
         <translation>الرقم القياسي </translation>
     </message>
     <message>
@@ -592,10 +628,12 @@ Opzioni:
     </message>
     <message>
         <source>&amp;Nuovo calcolo</source>
+        <extracomment>The button for the next sum; &amp; marks the letter that works with Alt.</extracomment>
         <translation>العملية ال&amp;تالية</translation>
     </message>
     <message>
         <source>Go</source>
+        <extracomment>The next button&apos;s tooltip: the design has it in English.</extracomment>
         <translation>هيا</translation>
     </message>
     <message>
@@ -604,10 +642,12 @@ Opzioni:
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>The button that ends the game, in English in the design; &amp; marks the letter that works with Alt.</extracomment>
         <translation>&amp;خروج</translation>
     </message>
     <message>
         <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
+        <extracomment>The exit button teases the child; the blank at the end is the design&apos;s.</extracomment>
         <translation>ابقَ قليلًا بعد، ربما تحطم الرقم القياسي!</translation>
     </message>
     <message>
@@ -620,7 +660,33 @@ Opzioni:
     </message>
     <message>
         <source>Ventobaldo- Arrivo fino a 10000</source>
+        <extracomment>The window&apos;s title: the game&apos;s name, then &quot;I count up to 10000&quot;.</extracomment>
         <translation>Ventobaldo - العد حتى 10000</translation>
+    </message>
+    <message>
+        <source>Risposte esatte</source>
+        <comment>description</comment>
+        <translation>الإجابات الصحيحة</translation>
+    </message>
+    <message>
+        <source>Risposte errate</source>
+        <comment>description</comment>
+        <translation>الإجابات الخاطئة</translation>
+    </message>
+    <message>
+        <source>Risposte totali</source>
+        <comment>description</comment>
+        <translation>كل الإجابات</translation>
+    </message>
+    <message>
+        <source>Tempo restante</source>
+        <comment>description</comment>
+        <translation>الوقت المتبقي</translation>
+    </message>
+    <message>
+        <source>con punti</source>
+        <comment>description</comment>
+        <translation>بالنقاط</translation>
     </message>
 </context>
 <context>
@@ -635,10 +701,12 @@ Opzioni:
     </message>
     <message>
         <source>matematica;numeri;addizione;contare;scuola;bambini;</source>
+        <extracomment>Search words for the desktop&apos;s menu: each ends with a semicolon.</extracomment>
         <translation>رياضيات;أعداد;جمع;عد;مدرسة;أطفال;</translation>
     </message>
     <message>
         <source>Risultati della classe</source>
+        <extracomment>The menu item that opens the teacher&apos;s window.</extracomment>
         <translation>نتائج الصف</translation>
     </message>
     <message>
@@ -654,11 +722,12 @@ Opzioni:
         <translation>تستمر المسابقة خمس دقائق. يبقى الرقم القياسي للحاسوب واسم من سجّله محفوظين للمسابقة التالية.</translation>
     </message>
     <message>
-        <source>Per l'insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l'andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
+        <source>Per l&apos;insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l&apos;andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
         <translation>للمعلم، تبقى كل مسابقة منتهية في نتائج الصف: تعرض نافذة «نتائج الصف» التاريخ والاسم والإجابات الصحيحة والخاطئة والمجموع، وتصفّي حسب الاسم والفترة، وترتّب حسب العمود، وترسم تقدّم كل طفل، وتصدّر الصفوف إلى ملف CSV يُفتح ببرنامج LibreOffice Calc. مع قارئ الشاشة تقول اللعبة كل عملية وكل جواب، وعلى شاشة اللمس تعرض لوحة أرقام.</translation>
     </message>
     <message>
         <source>matematica</source>
+        <extracomment>The six search words of the software centre, one each.</extracomment>
         <translation>رياضيات</translation>
     </message>
     <message>
@@ -701,7 +770,7 @@ Opzioni:
         <translation>خطأ في القرص</translation>
     </message>
     <message>
-        <source>un'altra copia del gioco sta salvando il record</source>
+        <source>un&apos;altra copia del gioco sta salvando il record</source>
         <translation>نسخة أخرى من اللعبة تحفظ الرقم القياسي الآن</translation>
     </message>
     <message>
@@ -713,11 +782,11 @@ Opzioni:
         <translation>ليس ملفًا عاديًا</translation>
     </message>
     <message>
-        <source>la cartella non c'è</source>
+        <source>la cartella non c&apos;è</source>
         <translation>المجلد غير موجود</translation>
     </message>
     <message>
-        <source>il file non c'è</source>
+        <source>il file non c&apos;è</source>
         <translation>الملف غير موجود</translation>
     </message>
     <message>

@@ -1,42 +1,40 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="it_IT">
 <context>
     <name>Clock</name>
     <message>
         <source>Mancano %1 e %2.</source>
+        <extracomment>%1 is &quot;%n minuti&quot;, %2 is &quot;%n secondi&quot;, both translated below.</extracomment>
         <translation>Noch %1 und %2.</translation>
-    </message>
-    <message>
-        <source>1 minuto</source>
-        <translation>1 Minute</translation>
     </message>
     <message numerus="yes">
         <source>%n minuti</source>
-        <translation><numerusform>%n Minute</numerusform><numerusform>%n Minuten</numerusform></translation>
-    </message>
-    <message>
-        <source>1 secondo</source>
-        <translation>1 Sekunde</translation>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n secondi</source>
-        <translation><numerusform>%n Sekunde</numerusform><numerusform>%n Sekunden</numerusform></translation>
-    </message>
-    <message>
-        <source>Manca 1 minuto.</source>
-        <translation>Noch 1 Minute.</translation>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Mancano %n minuti.</source>
-        <translation><numerusform>Noch %n Minute.</numerusform><numerusform>Noch %n Minuten.</numerusform></translation>
-    </message>
-    <message>
-        <source>Manca 1 secondo.</source>
-        <translation>Noch 1 Sekunde.</translation>
+        <translation>
+            <numerusform>Noch %n Minute.</numerusform>
+            <numerusform>Noch %n Minuten.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Mancano %n secondi.</source>
-        <translation><numerusform>Noch %n Sekunde.</numerusform><numerusform>Noch %n Sekunden.</numerusform></translation>
+        <translation>
+            <numerusform>Noch %n Sekunde.</numerusform>
+            <numerusform>Noch %n Sekunden.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tempo scaduto.</source>
@@ -86,11 +84,11 @@ Optionen:
         <translation>Sprachen: %1</translation>
     </message>
     <message>
-        <source>Per l'elenco delle opzioni: corvalesta --help</source>
+        <source>Per l&apos;elenco delle opzioni: corvalesta --help</source>
         <translation>Für die Liste der Optionen: corvalesta --help</translation>
     </message>
     <message>
-        <source>Manca il valore di un'opzione.</source>
+        <source>Manca il valore di un&apos;opzione.</source>
         <translation>Einer Option fehlt ihr Wert.</translation>
     </message>
     <message>
@@ -122,46 +120,53 @@ Optionen:
     </message>
     <message>
         <source> %1 vediamo se sei un vero campione  </source>
+        <extracomment>%1 is the child&apos;s name; the blanks are the design&apos;s.</extracomment>
         <translation>%1, mal sehen, ob du ein echter Champion bist!</translation>
     </message>
     <message>
         <source>Quanto fa %1 più 1?</source>
+        <extracomment>Spoken: %1 is the number shown.</extracomment>
         <translation>Was ist %1 plus 1?</translation>
     </message>
     <message>
         <source>Esatto! %1 sei forte!</source>
+        <extracomment>%1 is the child&apos;s name.</extracomment>
         <translation>Richtig! %1, du bist super!</translation>
     </message>
     <message>
         <source>Sbagliato!! %1</source>
+        <extracomment>%1 is the right answer.</extracomment>
         <translation>Nicht ganz! Es ist %1</translation>
     </message>
     <message>
         <source>Risposte esatte: %1, errate: %2, totali: %3.</source>
+        <extracomment>Spoken: the right, wrong and total answers.</extracomment>
         <translation>Richtige Antworten: %1, falsche: %2, insgesamt: %3.</translation>
     </message>
     <message>
-        <source>Non c'è ancora un record.</source>
+        <source>Non c&apos;è ancora un record.</source>
         <translation>Es gibt noch keinen Rekord.</translation>
-    </message>
-    <message>
-        <source>1 punto</source>
-        <translation>1 Punkt</translation>
     </message>
     <message numerus="yes">
         <source>%n punti</source>
-        <translation><numerusform>%n Punkt</numerusform><numerusform>%n Punkte</numerusform></translation>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkte</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 punti</source>
+        <extracomment>A score that is not a whole number, as 2.5.</extracomment>
         <translation>%1 Punkte</translation>
     </message>
     <message>
         <source>Il record è di %1.</source>
+        <extracomment>Spoken: %1 is the record&apos;s points (&quot;%n punti&quot;).</extracomment>
         <translation>Der Rekord ist %1.</translation>
     </message>
     <message>
         <source>Il record è di %1, di %2.</source>
+        <extracomment>Spoken: %1 is the record&apos;s points, %2 its holder&apos;s name.</extracomment>
         <translation>Der Rekord ist %1, von %2.</translation>
     </message>
     <message>
@@ -178,10 +183,12 @@ Optionen:
     </message>
     <message>
         <source> %1 siccome non hai scelto arriviamo fino al 10.</source>
+        <extracomment>%1 is the child&apos;s name; the blank before it is the design&apos;s.</extracomment>
         <translation>%1, du hast nichts gewählt, also gehen wir bis 10.</translation>
     </message>
     <message>
         <source>Tempo scaduto! %1</source>
+        <extracomment>%1 is the sentence with the right, wrong and total answers.</extracomment>
         <translation>Die Zeit ist um! %1</translation>
     </message>
 </context>
@@ -433,20 +440,21 @@ Optionen:
     <message>
         <source>Non riesco a salvare i risultati in
 %1</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
         <translation>Ich kann die Ergebnisse nicht speichern in
 %1</translation>
     </message>
     <message>
         <source>Non riesco a leggere i risultati: %1</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
         <translation>Ich kann die Ergebnisse nicht lesen: %1</translation>
-    </message>
-    <message>
-        <source>1 gara</source>
-        <translation>1 Spiel</translation>
     </message>
     <message numerus="yes">
         <source>%n gare</source>
-        <translation><numerusform>%n Spiel</numerusform><numerusform>%n Spiele</numerusform></translation>
+        <translation>
+            <numerusform>%n Spiel</numerusform>
+            <numerusform>%n Spiele</numerusform>
+        </translation>
     </message>
     <message>
         <source>Record del computer: %1, di %2</source>
@@ -472,7 +480,7 @@ Optionen:
         <translation>Der Dienst, der den Rekord speichert, antwortet gerade nicht: Dein Spiel ist auf diesem Computer aufbewahrt und wird gespeichert, sobald der Dienst wieder läuft.</translation>
     </message>
     <message>
-        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l'inizio.</source>
+        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l&apos;inizio.</source>
         <translation>Dein Spiel steht in den Ergebnissen der Klasse, kann aber nicht als Rekord zählen: Der Dienst, der den Rekord speichert, hat seinen Anfang nicht gesehen.</translation>
     </message>
 </context>
@@ -496,6 +504,7 @@ Optionen:
     </message>
     <message>
         <source>Inserisci il risultato e  premi il tasto  Invio</source>
+        <extracomment>The answer box&apos;s tooltip; the double blanks are the design&apos;s.</extracomment>
         <translation>Schreib das Ergebnis und drück die Eingabetaste</translation>
     </message>
     <message>
@@ -512,6 +521,7 @@ Optionen:
     </message>
     <message>
         <source>Riga vuota</source>
+        <extracomment>An empty line under the game&apos;s reply, which a screen reader meets.</extracomment>
         <translation>Leere Zeile</translation>
     </message>
     <message>
@@ -524,6 +534,7 @@ Optionen:
     </message>
     <message>
         <source>Questo è il tuo punteggio. Forza con il  record</source>
+        <extracomment>The score&apos;s tooltip: &quot;try to beat the record&quot;; the double blank is the design&apos;s.</extracomment>
         <translation>Das sind deine Punkte. Auf zum Rekord!</translation>
     </message>
     <message>
@@ -572,6 +583,7 @@ Optionen:
     </message>
     <message>
         <source>Il record  è di </source>
+        <extracomment>Runs on into the holder&apos;s name; the blanks are the design&apos;s.</extracomment>
         <translation>Der Rekord ist </translation>
     </message>
     <message>
@@ -592,10 +604,12 @@ Optionen:
     </message>
     <message>
         <source>&amp;Nuovo calcolo</source>
+        <extracomment>The button for the next sum; &amp; marks the letter that works with Alt.</extracomment>
         <translation>&amp;Nächste Aufgabe</translation>
     </message>
     <message>
         <source>Go</source>
+        <extracomment>The next button&apos;s tooltip: the design has it in English.</extracomment>
         <translation>Los</translation>
     </message>
     <message>
@@ -604,10 +618,12 @@ Optionen:
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>The button that ends the game, in English in the design; &amp; marks the letter that works with Alt.</extracomment>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
+        <extracomment>The exit button teases the child; the blank at the end is the design&apos;s.</extracomment>
         <translation>Bleib noch ein bisschen, vielleicht schlägst du den Rekord!</translation>
     </message>
     <message>
@@ -620,7 +636,33 @@ Optionen:
     </message>
     <message>
         <source>Ventobaldo- Arrivo fino a 10000</source>
+        <extracomment>The window&apos;s title: the game&apos;s name, then &quot;I count up to 10000&quot;.</extracomment>
         <translation>Ventobaldo - Zählen bis 10000</translation>
+    </message>
+    <message>
+        <source>Risposte esatte</source>
+        <comment>description</comment>
+        <translation>Richtige Antworten</translation>
+    </message>
+    <message>
+        <source>Risposte errate</source>
+        <comment>description</comment>
+        <translation>Falsche Antworten</translation>
+    </message>
+    <message>
+        <source>Risposte totali</source>
+        <comment>description</comment>
+        <translation>Alle Antworten</translation>
+    </message>
+    <message>
+        <source>Tempo restante</source>
+        <comment>description</comment>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>con punti</source>
+        <comment>description</comment>
+        <translation>mit Punkten</translation>
     </message>
 </context>
 <context>
@@ -635,10 +677,12 @@ Optionen:
     </message>
     <message>
         <source>matematica;numeri;addizione;contare;scuola;bambini;</source>
+        <extracomment>Search words for the desktop&apos;s menu: each ends with a semicolon.</extracomment>
         <translation>Mathe;Zahlen;Addition;Zählen;Schule;Kinder;</translation>
     </message>
     <message>
         <source>Risultati della classe</source>
+        <extracomment>The menu item that opens the teacher&apos;s window.</extracomment>
         <translation>Ergebnisse der Klasse</translation>
     </message>
     <message>
@@ -654,11 +698,12 @@ Optionen:
         <translation>Ein Spiel dauert fünf Minuten. Der Rekord des Computers und der Name dessen, der ihn aufgestellt hat, bleiben für das nächste Spiel gespeichert.</translation>
     </message>
     <message>
-        <source>Per l'insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l'andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
+        <source>Per l&apos;insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l&apos;andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
         <translation>Für die Lehrkraft bleibt jedes beendete Spiel in den Ergebnissen der Klasse: Das Fenster «Ergebnisse der Klasse» zeigt Datum, Name, richtige, falsche und alle Antworten, filtert nach Name und Zeitraum, sortiert nach Spalten, zeichnet den Verlauf jedes Kindes und exportiert die Zeilen in eine CSV-Datei, die sich mit LibreOffice Calc öffnen lässt. Mit einem Bildschirmleser sagt das Spiel jede Aufgabe und jede Antwort; auf einem Touchscreen zeigt es ein Zahlenfeld.</translation>
     </message>
     <message>
         <source>matematica</source>
+        <extracomment>The six search words of the software centre, one each.</extracomment>
         <translation>Mathe</translation>
     </message>
     <message>
@@ -701,7 +746,7 @@ Optionen:
         <translation>Festplattenfehler</translation>
     </message>
     <message>
-        <source>un'altra copia del gioco sta salvando il record</source>
+        <source>un&apos;altra copia del gioco sta salvando il record</source>
         <translation>eine andere Kopie des Spiels speichert gerade den Rekord</translation>
     </message>
     <message>
@@ -713,11 +758,11 @@ Optionen:
         <translation>es ist keine normale Datei</translation>
     </message>
     <message>
-        <source>la cartella non c'è</source>
+        <source>la cartella non c&apos;è</source>
         <translation>der Ordner fehlt</translation>
     </message>
     <message>
-        <source>il file non c'è</source>
+        <source>il file non c&apos;è</source>
         <translation>die Datei fehlt</translation>
     </message>
     <message>

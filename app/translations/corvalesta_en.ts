@@ -1,46 +1,44 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it_IT">
 <context>
     <name>Clock</name>
     <message>
         <source>Mancano %1 e %2.</source>
+        <extracomment>%1 is &quot;%n minuti&quot;, %2 is &quot;%n secondi&quot;, both translated below.</extracomment>
         <translation>%1 and %2 left.</translation>
-    </message>
-    <message>
-        <source>1 minuto</source>
-        <translation>1 minute</translation>
     </message>
     <message numerus="yes">
         <source>%n minuti</source>
-        <translation><numerusform>%n minute</numerusform><numerusform>%n minutes</numerusform></translation>
-    </message>
-    <message>
-        <source>1 secondo</source>
-        <translation>1 second</translation>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n secondi</source>
-        <translation><numerusform>%n second</numerusform><numerusform>%n seconds</numerusform></translation>
-    </message>
-    <message>
-        <source>Manca 1 minuto.</source>
-        <translation>1 minute left.</translation>
+        <translation>
+            <numerusform>%n second</numerusform>
+            <numerusform>%n seconds</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Mancano %n minuti.</source>
-        <translation><numerusform>%n minute left.</numerusform><numerusform>%n minutes left.</numerusform></translation>
-    </message>
-    <message>
-        <source>Manca 1 secondo.</source>
-        <translation>1 second left.</translation>
+        <translation>
+            <numerusform>%n minute left.</numerusform>
+            <numerusform>%n minutes left.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Mancano %n secondi.</source>
-        <translation><numerusform>%n second left.</numerusform><numerusform>%n seconds left.</numerusform></translation>
+        <translation>
+            <numerusform>%n second left.</numerusform>
+            <numerusform>%n seconds left.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tempo scaduto.</source>
-        <translation>Time's up.</translation>
+        <translation>Time&apos;s up.</translation>
     </message>
 </context>
 <context>
@@ -51,7 +49,7 @@
     </message>
     <message>
         <source>apre i risultati della classe invece di una gara</source>
-        <translation>opens the class's results instead of a contest</translation>
+        <translation>opens the class&apos;s results instead of a contest</translation>
     </message>
     <message>
         <source>codice</source>
@@ -59,7 +57,7 @@
     </message>
     <message>
         <source>parla questa lingua invece di quella del computer</source>
-        <translation>speaks this language instead of the computer's</translation>
+        <translation>speaks this language instead of the computer&apos;s</translation>
     </message>
     <message>
         <source>mostra questo aiuto ed esce</source>
@@ -70,7 +68,7 @@
         <translation>shows the version and quits</translation>
     </message>
     <message>
-        <source>Manca il valore di un'opzione.</source>
+        <source>Manca il valore di un&apos;opzione.</source>
         <translation>An option is missing its value.</translation>
     </message>
     <message>
@@ -106,7 +104,7 @@ Options:
         <translation>Languages: %1</translation>
     </message>
     <message>
-        <source>Per l'elenco delle opzioni: corvalesta --help</source>
+        <source>Per l&apos;elenco delle opzioni: corvalesta --help</source>
         <translation>For the list of options: corvalesta --help</translation>
     </message>
 </context>
@@ -118,50 +116,57 @@ Options:
     </message>
     <message>
         <source>Come ti chiami?</source>
-        <translation>What's your name?</translation>
+        <translation>What&apos;s your name?</translation>
     </message>
     <message>
         <source> %1 vediamo se sei un vero campione  </source>
-        <translation>%1, let's see if you're a real champion!</translation>
+        <extracomment>%1 is the child&apos;s name; the blanks are the design&apos;s.</extracomment>
+        <translation>%1, let&apos;s see if you&apos;re a real champion!</translation>
     </message>
     <message>
         <source>Quanto fa %1 più 1?</source>
+        <extracomment>Spoken: %1 is the number shown.</extracomment>
         <translation>What is %1 plus 1?</translation>
     </message>
     <message>
         <source>Esatto! %1 sei forte!</source>
-        <translation>Right! %1, you're great!</translation>
+        <extracomment>%1 is the child&apos;s name.</extracomment>
+        <translation>Right! %1, you&apos;re great!</translation>
     </message>
     <message>
         <source>Sbagliato!! %1</source>
-        <translation>Not quite! It's %1</translation>
+        <extracomment>%1 is the right answer.</extracomment>
+        <translation>Not quite! It&apos;s %1</translation>
     </message>
     <message>
         <source>Risposte esatte: %1, errate: %2, totali: %3.</source>
+        <extracomment>Spoken: the right, wrong and total answers.</extracomment>
         <translation>Right answers: %1, wrong: %2, in all: %3.</translation>
     </message>
     <message>
-        <source>Non c'è ancora un record.</source>
+        <source>Non c&apos;è ancora un record.</source>
         <translation>There is no record yet.</translation>
-    </message>
-    <message>
-        <source>1 punto</source>
-        <translation>1 point</translation>
     </message>
     <message numerus="yes">
         <source>%n punti</source>
-        <translation><numerusform>%n point</numerusform><numerusform>%n points</numerusform></translation>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 punti</source>
+        <extracomment>A score that is not a whole number, as 2.5.</extracomment>
         <translation>%1 points</translation>
     </message>
     <message>
         <source>Il record è di %1.</source>
+        <extracomment>Spoken: %1 is the record&apos;s points (&quot;%n punti&quot;).</extracomment>
         <translation>The record is %1.</translation>
     </message>
     <message>
         <source>Il record è di %1, di %2.</source>
+        <extracomment>Spoken: %1 is the record&apos;s points, %2 its holder&apos;s name.</extracomment>
         <translation>The record is %1, by %2.</translation>
     </message>
     <message>
@@ -178,11 +183,13 @@ Options:
     </message>
     <message>
         <source> %1 siccome non hai scelto arriviamo fino al 10.</source>
-        <translation>%1, you didn't choose, so we'll go up to 10.</translation>
+        <extracomment>%1 is the child&apos;s name; the blank before it is the design&apos;s.</extracomment>
+        <translation>%1, you didn&apos;t choose, so we&apos;ll go up to 10.</translation>
     </message>
     <message>
         <source>Tempo scaduto! %1</source>
-        <translation>Time's up! %1</translation>
+        <extracomment>%1 is the sentence with the right, wrong and total answers.</extracomment>
+        <translation>Time&apos;s up! %1</translation>
     </message>
 </context>
 <context>
@@ -420,7 +427,7 @@ Options:
     </message>
     <message>
         <source>Gare della classe</source>
-        <translation>The class's contests</translation>
+        <translation>The class&apos;s contests</translation>
     </message>
     <message>
         <source>Tabella dei risultati</source>
@@ -433,28 +440,29 @@ Options:
     <message>
         <source>Non riesco a salvare i risultati in
 %1</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
         <translation>I cannot save the results in
 %1</translation>
     </message>
     <message>
         <source>Non riesco a leggere i risultati: %1</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
         <translation>I cannot read the results: %1</translation>
-    </message>
-    <message>
-        <source>1 gara</source>
-        <translation>1 contest</translation>
     </message>
     <message numerus="yes">
         <source>%n gare</source>
-        <translation><numerusform>%n contest</numerusform><numerusform>%n contests</numerusform></translation>
+        <translation>
+            <numerusform>%n contest</numerusform>
+            <numerusform>%n contests</numerusform>
+        </translation>
     </message>
     <message>
         <source>Record del computer: %1, di %2</source>
-        <translation>Computer's record: %1, by %2</translation>
+        <translation>Computer&apos;s record: %1, by %2</translation>
     </message>
     <message>
         <source>Record del computer: %1, di %2 (utente %3)</source>
-        <translation>Computer's record: %1, by %2 (account %3)</translation>
+        <translation>Computer&apos;s record: %1, by %2 (account %3)</translation>
     </message>
 </context>
 <context>
@@ -465,15 +473,15 @@ Options:
     </message>
     <message>
         <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
-        <translation>OK! I've saved your record, C H A M P I O N</translation>
+        <translation>OK! I&apos;ve saved your record, C H A M P I O N</translation>
     </message>
     <message>
         <source>Il servizio che registra il record ora non risponde: la tua gara è conservata su questo computer e sarà registrata appena il servizio torna in funzione.</source>
         <translation>The service that saves the record is not answering now: your contest is kept on this computer and will be saved as soon as the service is back.</translation>
     </message>
     <message>
-        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l'inizio.</source>
-        <translation>Your contest is in the class's results, but it cannot count as the record: the service that saves the record did not see it start.</translation>
+        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l&apos;inizio.</source>
+        <translation>Your contest is in the class&apos;s results, but it cannot count as the record: the service that saves the record did not see it start.</translation>
     </message>
 </context>
 <context>
@@ -496,6 +504,7 @@ Options:
     </message>
     <message>
         <source>Inserisci il risultato e  premi il tasto  Invio</source>
+        <extracomment>The answer box&apos;s tooltip; the double blanks are the design&apos;s.</extracomment>
         <translation>Type the answer and press Enter</translation>
     </message>
     <message>
@@ -508,10 +517,11 @@ Options:
     </message>
     <message>
         <source>Risposta del gioco</source>
-        <translation>The game's answer</translation>
+        <translation>The game&apos;s answer</translation>
     </message>
     <message>
         <source>Riga vuota</source>
+        <extracomment>An empty line under the game&apos;s reply, which a screen reader meets.</extracomment>
         <translation>Empty line</translation>
     </message>
     <message>
@@ -524,6 +534,7 @@ Options:
     </message>
     <message>
         <source>Questo è il tuo punteggio. Forza con il  record</source>
+        <extracomment>The score&apos;s tooltip: &quot;try to beat the record&quot;; the double blank is the design&apos;s.</extracomment>
         <translation>This is your score. Go for the record!</translation>
     </message>
     <message>
@@ -564,14 +575,15 @@ Options:
     </message>
     <message>
         <source>Titolo del nome del giocatore</source>
-        <translation>Title of the player's name</translation>
+        <translation>Title of the player&apos;s name</translation>
     </message>
     <message>
         <source>Nome del giocatore</source>
-        <translation>Player's name</translation>
+        <translation>Player&apos;s name</translation>
     </message>
     <message>
         <source>Il record  è di </source>
+        <extracomment>Runs on into the holder&apos;s name; the blanks are the design&apos;s.</extracomment>
         <translation>The record is </translation>
     </message>
     <message>
@@ -592,10 +604,12 @@ Options:
     </message>
     <message>
         <source>&amp;Nuovo calcolo</source>
+        <extracomment>The button for the next sum; &amp; marks the letter that works with Alt.</extracomment>
         <translation>&amp;Next sum</translation>
     </message>
     <message>
         <source>Go</source>
+        <extracomment>The next button&apos;s tooltip: the design has it in English.</extracomment>
         <translation>Go</translation>
     </message>
     <message>
@@ -604,11 +618,13 @@ Options:
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>The button that ends the game, in English in the design; &amp; marks the letter that works with Alt.</extracomment>
         <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
-        <translation>Please stay a little longer, maybe you'll beat the record!</translation>
+        <extracomment>The exit button teases the child; the blank at the end is the design&apos;s.</extracomment>
+        <translation>Please stay a little longer, maybe you&apos;ll beat the record!</translation>
     </message>
     <message>
         <source>Esci dal gioco e registra il record</source>
@@ -620,7 +636,33 @@ Options:
     </message>
     <message>
         <source>Ventobaldo- Arrivo fino a 10000</source>
+        <extracomment>The window&apos;s title: the game&apos;s name, then &quot;I count up to 10000&quot;.</extracomment>
         <translation>Ventobaldo - Counting up to 10000</translation>
+    </message>
+    <message>
+        <source>Risposte esatte</source>
+        <comment>description</comment>
+        <translation>Right answers</translation>
+    </message>
+    <message>
+        <source>Risposte errate</source>
+        <comment>description</comment>
+        <translation>Wrong answers</translation>
+    </message>
+    <message>
+        <source>Risposte totali</source>
+        <comment>description</comment>
+        <translation>All answers</translation>
+    </message>
+    <message>
+        <source>Tempo restante</source>
+        <comment>description</comment>
+        <translation>Time left</translation>
+    </message>
+    <message>
+        <source>con punti</source>
+        <comment>description</comment>
+        <translation>with points</translation>
     </message>
 </context>
 <context>
@@ -635,10 +677,12 @@ Options:
     </message>
     <message>
         <source>matematica;numeri;addizione;contare;scuola;bambini;</source>
+        <extracomment>Search words for the desktop&apos;s menu: each ends with a semicolon.</extracomment>
         <translation>math;numbers;addition;counting;school;children;</translation>
     </message>
     <message>
         <source>Risultati della classe</source>
+        <extracomment>The menu item that opens the teacher&apos;s window.</extracomment>
         <translation>Class results</translation>
     </message>
     <message>
@@ -651,14 +695,15 @@ Options:
     </message>
     <message>
         <source>Una gara dura cinque minuti. Il record del computer e il nome di chi lo ha fatto restano salvati per la gara successiva.</source>
-        <translation>A contest lasts five minutes. The computer's record and the name of whoever set it are kept for the next contest.</translation>
+        <translation>A contest lasts five minutes. The computer&apos;s record and the name of whoever set it are kept for the next contest.</translation>
     </message>
     <message>
-        <source>Per l'insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l'andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
-        <translation>For the teacher, every finished contest stays in the class's results: the «Class results» window shows date, name, right, wrong and total answers, filters by name and period, sorts by column, charts each child's progress and exports the rows to a CSV file that opens in LibreOffice Calc. With a screen reader the game says every sum and every answer; on a touch screen it shows a keypad.</translation>
+        <source>Per l&apos;insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l&apos;andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
+        <translation>For the teacher, every finished contest stays in the class&apos;s results: the «Class results» window shows date, name, right, wrong and total answers, filters by name and period, sorts by column, charts each child&apos;s progress and exports the rows to a CSV file that opens in LibreOffice Calc. With a screen reader the game says every sum and every answer; on a touch screen it shows a keypad.</translation>
     </message>
     <message>
         <source>matematica</source>
+        <extracomment>The six search words of the software centre, one each.</extracomment>
         <translation>maths</translation>
     </message>
     <message>
@@ -701,7 +746,7 @@ Options:
         <translation>disk error</translation>
     </message>
     <message>
-        <source>un'altra copia del gioco sta salvando il record</source>
+        <source>un&apos;altra copia del gioco sta salvando il record</source>
         <translation>another copy of the game is saving the record</translation>
     </message>
     <message>
@@ -713,11 +758,11 @@ Options:
         <translation>it is not a regular file</translation>
     </message>
     <message>
-        <source>la cartella non c'è</source>
+        <source>la cartella non c&apos;è</source>
         <translation>the folder is missing</translation>
     </message>
     <message>
-        <source>il file non c'è</source>
+        <source>il file non c&apos;è</source>
         <translation>the file is missing</translation>
     </message>
     <message>
@@ -734,7 +779,7 @@ Options:
     </message>
     <message>
         <source>il servizio che registra il record non è in funzione: chi amministra il computer lo avvia con «sudo systemctl enable --now corvalesta-record.socket»</source>
-        <translation>the service that saves the record is not running: the computer's administrator starts it with «sudo systemctl enable --now corvalesta-record.socket»</translation>
+        <translation>the service that saves the record is not running: the computer&apos;s administrator starts it with «sudo systemctl enable --now corvalesta-record.socket»</translation>
     </message>
     <message>
         <source>il servizio che registra il record non ha risposto</source>
@@ -745,7 +790,7 @@ Options:
 %1
 
 Motivo: %2</source>
-        <translation>I cannot use the record's folder
+        <translation>I cannot use the record&apos;s folder
 %1
 
 Reason: %2</translation>
@@ -755,7 +800,7 @@ Reason: %2</translation>
 %1
 
 Motivo: %2</source>
-        <translation>I cannot use the record's file
+        <translation>I cannot use the record&apos;s file
 %1
 
 Reason: %2</translation>

@@ -1,42 +1,40 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="it_IT">
 <context>
     <name>Clock</name>
     <message>
         <source>Mancano %1 e %2.</source>
+        <extracomment>%1 is &quot;%n minuti&quot;, %2 is &quot;%n secondi&quot;, both translated below.</extracomment>
         <translation>Quedan %1 y %2.</translation>
-    </message>
-    <message>
-        <source>1 minuto</source>
-        <translation>1 minuto</translation>
     </message>
     <message numerus="yes">
         <source>%n minuti</source>
-        <translation><numerusform>%n minuto</numerusform><numerusform>%n minutos</numerusform></translation>
-    </message>
-    <message>
-        <source>1 secondo</source>
-        <translation>1 segundo</translation>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n secondi</source>
-        <translation><numerusform>%n segundo</numerusform><numerusform>%n segundos</numerusform></translation>
-    </message>
-    <message>
-        <source>Manca 1 minuto.</source>
-        <translation>Queda 1 minuto.</translation>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Mancano %n minuti.</source>
-        <translation><numerusform>Queda %n minuto.</numerusform><numerusform>Quedan %n minutos.</numerusform></translation>
-    </message>
-    <message>
-        <source>Manca 1 secondo.</source>
-        <translation>Queda 1 segundo.</translation>
+        <translation>
+            <numerusform>Queda %n minuto.</numerusform>
+            <numerusform>Quedan %n minutos.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Mancano %n secondi.</source>
-        <translation><numerusform>Queda %n segundo.</numerusform><numerusform>Quedan %n segundos.</numerusform></translation>
+        <translation>
+            <numerusform>Queda %n segundo.</numerusform>
+            <numerusform>Quedan %n segundos.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tempo scaduto.</source>
@@ -86,11 +84,11 @@ Opciones:
         <translation>Idiomas: %1</translation>
     </message>
     <message>
-        <source>Per l'elenco delle opzioni: corvalesta --help</source>
+        <source>Per l&apos;elenco delle opzioni: corvalesta --help</source>
         <translation>Para ver la lista de opciones: corvalesta --help</translation>
     </message>
     <message>
-        <source>Manca il valore di un'opzione.</source>
+        <source>Manca il valore di un&apos;opzione.</source>
         <translation>A una opción le falta su valor.</translation>
     </message>
     <message>
@@ -122,46 +120,53 @@ Opciones:
     </message>
     <message>
         <source> %1 vediamo se sei un vero campione  </source>
+        <extracomment>%1 is the child&apos;s name; the blanks are the design&apos;s.</extracomment>
         <translation>¡%1, vamos a ver si eres un verdadero campeón!</translation>
     </message>
     <message>
         <source>Quanto fa %1 più 1?</source>
+        <extracomment>Spoken: %1 is the number shown.</extracomment>
         <translation>¿Cuánto es %1 más 1?</translation>
     </message>
     <message>
         <source>Esatto! %1 sei forte!</source>
+        <extracomment>%1 is the child&apos;s name.</extracomment>
         <translation>¡Muy bien! ¡%1, eres genial!</translation>
     </message>
     <message>
         <source>Sbagliato!! %1</source>
+        <extracomment>%1 is the right answer.</extracomment>
         <translation>¡Casi! Es %1</translation>
     </message>
     <message>
         <source>Risposte esatte: %1, errate: %2, totali: %3.</source>
+        <extracomment>Spoken: the right, wrong and total answers.</extracomment>
         <translation>Respuestas correctas: %1, incorrectas: %2, en total: %3.</translation>
     </message>
     <message>
-        <source>Non c'è ancora un record.</source>
+        <source>Non c&apos;è ancora un record.</source>
         <translation>Todavía no hay récord.</translation>
-    </message>
-    <message>
-        <source>1 punto</source>
-        <translation>1 punto</translation>
     </message>
     <message numerus="yes">
         <source>%n punti</source>
-        <translation><numerusform>%n punto</numerusform><numerusform>%n puntos</numerusform></translation>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n puntos</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 punti</source>
+        <extracomment>A score that is not a whole number, as 2.5.</extracomment>
         <translation>%1 puntos</translation>
     </message>
     <message>
         <source>Il record è di %1.</source>
+        <extracomment>Spoken: %1 is the record&apos;s points (&quot;%n punti&quot;).</extracomment>
         <translation>El récord es de %1.</translation>
     </message>
     <message>
         <source>Il record è di %1, di %2.</source>
+        <extracomment>Spoken: %1 is the record&apos;s points, %2 its holder&apos;s name.</extracomment>
         <translation>El récord es de %1, de %2.</translation>
     </message>
     <message>
@@ -178,10 +183,12 @@ Opciones:
     </message>
     <message>
         <source> %1 siccome non hai scelto arriviamo fino al 10.</source>
+        <extracomment>%1 is the child&apos;s name; the blank before it is the design&apos;s.</extracomment>
         <translation>%1, como no has elegido, llegamos hasta el 10.</translation>
     </message>
     <message>
         <source>Tempo scaduto! %1</source>
+        <extracomment>%1 is the sentence with the right, wrong and total answers.</extracomment>
         <translation>¡Se acabó el tiempo! %1</translation>
     </message>
 </context>
@@ -433,20 +440,21 @@ Opciones:
     <message>
         <source>Non riesco a salvare i risultati in
 %1</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
         <translation>No puedo guardar los resultados en
 %1</translation>
     </message>
     <message>
         <source>Non riesco a leggere i risultati: %1</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
         <translation>No puedo leer los resultados: %1</translation>
-    </message>
-    <message>
-        <source>1 gara</source>
-        <translation>1 partida</translation>
     </message>
     <message numerus="yes">
         <source>%n gare</source>
-        <translation><numerusform>%n partida</numerusform><numerusform>%n partidas</numerusform></translation>
+        <translation>
+            <numerusform>%n partida</numerusform>
+            <numerusform>%n partidas</numerusform>
+        </translation>
     </message>
     <message>
         <source>Record del computer: %1, di %2</source>
@@ -472,7 +480,7 @@ Opciones:
         <translation>El servicio que guarda el récord no responde ahora: tu partida se conserva en este ordenador y se guardará en cuanto el servicio vuelva.</translation>
     </message>
     <message>
-        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l'inizio.</source>
+        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l&apos;inizio.</source>
         <translation>Tu partida está en los resultados de la clase, pero no puede valer como récord: el servicio que guarda el récord no vio su comienzo.</translation>
     </message>
 </context>
@@ -496,6 +504,7 @@ Opciones:
     </message>
     <message>
         <source>Inserisci il risultato e  premi il tasto  Invio</source>
+        <extracomment>The answer box&apos;s tooltip; the double blanks are the design&apos;s.</extracomment>
         <translation>Escribe el resultado y pulsa Intro</translation>
     </message>
     <message>
@@ -512,6 +521,7 @@ Opciones:
     </message>
     <message>
         <source>Riga vuota</source>
+        <extracomment>An empty line under the game&apos;s reply, which a screen reader meets.</extracomment>
         <translation>Línea vacía</translation>
     </message>
     <message>
@@ -524,6 +534,7 @@ Opciones:
     </message>
     <message>
         <source>Questo è il tuo punteggio. Forza con il  record</source>
+        <extracomment>The score&apos;s tooltip: &quot;try to beat the record&quot;; the double blank is the design&apos;s.</extracomment>
         <translation>Esta es tu puntuación. ¡A por el récord!</translation>
     </message>
     <message>
@@ -572,6 +583,7 @@ Opciones:
     </message>
     <message>
         <source>Il record  è di </source>
+        <extracomment>Runs on into the holder&apos;s name; the blanks are the design&apos;s.</extracomment>
         <translation>El récord es de </translation>
     </message>
     <message>
@@ -592,10 +604,12 @@ Opciones:
     </message>
     <message>
         <source>&amp;Nuovo calcolo</source>
+        <extracomment>The button for the next sum; &amp; marks the letter that works with Alt.</extracomment>
         <translation>&amp;Siguiente cuenta</translation>
     </message>
     <message>
         <source>Go</source>
+        <extracomment>The next button&apos;s tooltip: the design has it in English.</extracomment>
         <translation>Vamos</translation>
     </message>
     <message>
@@ -604,10 +618,12 @@ Opciones:
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>The button that ends the game, in English in the design; &amp; marks the letter that works with Alt.</extracomment>
         <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
+        <extracomment>The exit button teases the child; the blank at the end is the design&apos;s.</extracomment>
         <translation>Quédate un poco más, ¡a lo mejor bates el récord!</translation>
     </message>
     <message>
@@ -620,7 +636,33 @@ Opciones:
     </message>
     <message>
         <source>Ventobaldo- Arrivo fino a 10000</source>
+        <extracomment>The window&apos;s title: the game&apos;s name, then &quot;I count up to 10000&quot;.</extracomment>
         <translation>Ventobaldo - Contar hasta 10000</translation>
+    </message>
+    <message>
+        <source>Risposte esatte</source>
+        <comment>description</comment>
+        <translation>Respuestas correctas</translation>
+    </message>
+    <message>
+        <source>Risposte errate</source>
+        <comment>description</comment>
+        <translation>Respuestas incorrectas</translation>
+    </message>
+    <message>
+        <source>Risposte totali</source>
+        <comment>description</comment>
+        <translation>Todas las respuestas</translation>
+    </message>
+    <message>
+        <source>Tempo restante</source>
+        <comment>description</comment>
+        <translation>Tiempo restante</translation>
+    </message>
+    <message>
+        <source>con punti</source>
+        <comment>description</comment>
+        <translation>con puntos</translation>
     </message>
 </context>
 <context>
@@ -635,10 +677,12 @@ Opciones:
     </message>
     <message>
         <source>matematica;numeri;addizione;contare;scuola;bambini;</source>
+        <extracomment>Search words for the desktop&apos;s menu: each ends with a semicolon.</extracomment>
         <translation>matemáticas;números;suma;contar;escuela;niños;</translation>
     </message>
     <message>
         <source>Risultati della classe</source>
+        <extracomment>The menu item that opens the teacher&apos;s window.</extracomment>
         <translation>Resultados de la clase</translation>
     </message>
     <message>
@@ -654,11 +698,12 @@ Opciones:
         <translation>Una partida dura cinco minutos. El récord del ordenador y el nombre de quien lo consiguió se guardan para la partida siguiente.</translation>
     </message>
     <message>
-        <source>Per l'insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l'andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
+        <source>Per l&apos;insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l&apos;andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
         <translation>Para el maestro, cada partida terminada queda en los resultados de la clase: la ventana «Resultados de la clase» muestra fecha, nombre, respuestas correctas, incorrectas y totales, filtra por nombre y por periodo, ordena por columna, dibuja el progreso de cada niño y exporta las filas a un archivo CSV que se abre con LibreOffice Calc. Con un lector de pantalla el juego dice cada cuenta y cada respuesta; en una pantalla táctil muestra un teclado numérico.</translation>
     </message>
     <message>
         <source>matematica</source>
+        <extracomment>The six search words of the software centre, one each.</extracomment>
         <translation>matemáticas</translation>
     </message>
     <message>
@@ -701,7 +746,7 @@ Opciones:
         <translation>error del disco</translation>
     </message>
     <message>
-        <source>un'altra copia del gioco sta salvando il record</source>
+        <source>un&apos;altra copia del gioco sta salvando il record</source>
         <translation>otra copia del juego está guardando el récord</translation>
     </message>
     <message>
@@ -713,11 +758,11 @@ Opciones:
         <translation>no es un archivo normal</translation>
     </message>
     <message>
-        <source>la cartella non c'è</source>
+        <source>la cartella non c&apos;è</source>
         <translation>la carpeta no existe</translation>
     </message>
     <message>
-        <source>il file non c'è</source>
+        <source>il file non c&apos;è</source>
         <translation>el archivo no existe</translation>
     </message>
     <message>

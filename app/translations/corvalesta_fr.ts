@@ -1,46 +1,44 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="it_IT">
 <context>
     <name>Clock</name>
     <message>
         <source>Mancano %1 e %2.</source>
+        <extracomment>%1 is &quot;%n minuti&quot;, %2 is &quot;%n secondi&quot;, both translated below.</extracomment>
         <translation>Il reste %1 et %2.</translation>
-    </message>
-    <message>
-        <source>1 minuto</source>
-        <translation>1 minute</translation>
     </message>
     <message numerus="yes">
         <source>%n minuti</source>
-        <translation><numerusform>%n minute</numerusform><numerusform>%n minutes</numerusform></translation>
-    </message>
-    <message>
-        <source>1 secondo</source>
-        <translation>1 seconde</translation>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n secondi</source>
-        <translation><numerusform>%n seconde</numerusform><numerusform>%n secondes</numerusform></translation>
-    </message>
-    <message>
-        <source>Manca 1 minuto.</source>
-        <translation>Il reste 1 minute.</translation>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Mancano %n minuti.</source>
-        <translation><numerusform>Il reste %n minute.</numerusform><numerusform>Il reste %n minutes.</numerusform></translation>
-    </message>
-    <message>
-        <source>Manca 1 secondo.</source>
-        <translation>Il reste 1 seconde.</translation>
+        <translation>
+            <numerusform>Il reste %n minute.</numerusform>
+            <numerusform>Il reste %n minutes.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Mancano %n secondi.</source>
-        <translation><numerusform>Il reste %n seconde.</numerusform><numerusform>Il reste %n secondes.</numerusform></translation>
+        <translation>
+            <numerusform>Il reste %n seconde.</numerusform>
+            <numerusform>Il reste %n secondes.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tempo scaduto.</source>
-        <translation>C'est fini !</translation>
+        <translation>C&apos;est fini&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -51,7 +49,7 @@
     </message>
     <message>
         <source>apre i risultati della classe invece di una gara</source>
-        <translation>ouvre les résultats de la classe au lieu d'une partie</translation>
+        <translation>ouvre les résultats de la classe au lieu d&apos;une partie</translation>
     </message>
     <message>
         <source>codice</source>
@@ -59,7 +57,7 @@
     </message>
     <message>
         <source>parla questa lingua invece di quella del computer</source>
-        <translation>parle cette langue au lieu de celle de l'ordinateur</translation>
+        <translation>parle cette langue au lieu de celle de l&apos;ordinateur</translation>
     </message>
     <message>
         <source>mostra questo aiuto ed esce</source>
@@ -75,98 +73,105 @@ Una gara di cinque minuti: quanto fa un numero più 1?
 
 Opzioni:
 </source>
-        <translation>Utilisation : corvalesta [options]
-Une partie de cinq minutes : combien font un nombre plus 1 ?
+        <translation>Utilisation&#xa0;: corvalesta [options]
+Une partie de cinq minutes&#xa0;: combien font un nombre plus 1&#xa0;?
 
-Options :
+Options&#xa0;:
 </translation>
     </message>
     <message>
         <source>Lingue: %1</source>
-        <translation>Langues : %1</translation>
+        <translation>Langues&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Per l'elenco delle opzioni: corvalesta --help</source>
-        <translation>Pour la liste des options : corvalesta --help</translation>
+        <source>Per l&apos;elenco delle opzioni: corvalesta --help</source>
+        <translation>Pour la liste des options&#xa0;: corvalesta --help</translation>
     </message>
     <message>
-        <source>Manca il valore di un'opzione.</source>
-        <translation>Il manque la valeur d'une option.</translation>
+        <source>Manca il valore di un&apos;opzione.</source>
+        <translation>Il manque la valeur d&apos;une option.</translation>
     </message>
     <message>
         <source>Opzione sconosciuta: %1</source>
-        <translation>Option inconnue : %1</translation>
+        <translation>Option inconnue&#xa0;: %1</translation>
     </message>
     <message>
         <source>Argomento non previsto: %1</source>
-        <translation>Argument inattendu : %1</translation>
+        <translation>Argument inattendu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Lingua sconosciuta: %1. Le lingue sono: %2.</source>
-        <translation>Langue inconnue : %1. Les langues sont : %2.</translation>
+        <translation>Langue inconnue&#xa0;: %1. Les langues sont&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Valore non valido per --ms-al-secondo: %1</source>
-        <translation>Valeur non valable pour --ms-al-secondo : %1</translation>
+        <translation>Valeur non valable pour --ms-al-secondo&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>Contest</name>
     <message>
         <source>Errore: troppe risposte da contare (overflow).</source>
-        <translation>Erreur : trop de réponses à compter (dépassement).</translation>
+        <translation>Erreur&#xa0;: trop de réponses à compter (dépassement).</translation>
     </message>
     <message>
         <source>Come ti chiami?</source>
-        <translation>Comment tu t'appelles ?</translation>
+        <translation>Comment tu t&apos;appelles&#xa0;?</translation>
     </message>
     <message>
         <source> %1 vediamo se sei un vero campione  </source>
-        <translation>%1, voyons si tu es un vrai champion !</translation>
+        <extracomment>%1 is the child&apos;s name; the blanks are the design&apos;s.</extracomment>
+        <translation>%1, voyons si tu es un vrai champion&#xa0;!</translation>
     </message>
     <message>
         <source>Quanto fa %1 più 1?</source>
-        <translation>Combien font %1 plus 1 ?</translation>
+        <extracomment>Spoken: %1 is the number shown.</extracomment>
+        <translation>Combien font %1 plus 1&#xa0;?</translation>
     </message>
     <message>
         <source>Esatto! %1 sei forte!</source>
-        <translation>Bravo ! %1, tu es super !</translation>
+        <extracomment>%1 is the child&apos;s name.</extracomment>
+        <translation>Bravo&#xa0;! %1, tu es super&#xa0;!</translation>
     </message>
     <message>
         <source>Sbagliato!! %1</source>
-        <translation>Pas tout à fait ! C'est %1</translation>
+        <extracomment>%1 is the right answer.</extracomment>
+        <translation>Pas tout à fait&#xa0;! C&apos;est %1</translation>
     </message>
     <message>
         <source>Risposte esatte: %1, errate: %2, totali: %3.</source>
-        <translation>Bonnes réponses : %1, erreurs : %2, en tout : %3.</translation>
+        <extracomment>Spoken: the right, wrong and total answers.</extracomment>
+        <translation>Bonnes réponses&#xa0;: %1, erreurs&#xa0;: %2, en tout&#xa0;: %3.</translation>
     </message>
     <message>
-        <source>Non c'è ancora un record.</source>
-        <translation>Il n'y a pas encore de record.</translation>
-    </message>
-    <message>
-        <source>1 punto</source>
-        <translation>1 point</translation>
+        <source>Non c&apos;è ancora un record.</source>
+        <translation>Il n&apos;y a pas encore de record.</translation>
     </message>
     <message numerus="yes">
         <source>%n punti</source>
-        <translation><numerusform>%n point</numerusform><numerusform>%n points</numerusform></translation>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 punti</source>
+        <extracomment>A score that is not a whole number, as 2.5.</extracomment>
         <translation>%1 points</translation>
     </message>
     <message>
         <source>Il record è di %1.</source>
+        <extracomment>Spoken: %1 is the record&apos;s points (&quot;%n punti&quot;).</extracomment>
         <translation>Le record est de %1.</translation>
     </message>
     <message>
         <source>Il record è di %1, di %2.</source>
+        <extracomment>Spoken: %1 is the record&apos;s points, %2 its holder&apos;s name.</extracomment>
         <translation>Le record est de %1, par %2.</translation>
     </message>
     <message>
         <source>INIZIAMO UNA NUOVA GARA  ?</source>
-        <translation>ON COMMENCE UNE NOUVELLE PARTIE ?</translation>
+        <translation>ON COMMENCE UNE NOUVELLE PARTIE&#xa0;?</translation>
     </message>
     <message>
         <source>INIZIARE NUOVA GARA</source>
@@ -174,15 +179,17 @@ Options :
     </message>
     <message>
         <source>Tavola pitagorica fino al numero? </source>
-        <translation>La table de multiplication jusqu'à quel nombre ?</translation>
+        <translation>La table de multiplication jusqu&apos;à quel nombre&#xa0;?</translation>
     </message>
     <message>
         <source> %1 siccome non hai scelto arriviamo fino al 10.</source>
-        <translation>%1, tu n'as pas choisi, alors on va jusqu'à 10.</translation>
+        <extracomment>%1 is the child&apos;s name; the blank before it is the design&apos;s.</extracomment>
+        <translation>%1, tu n&apos;as pas choisi, alors on va jusqu&apos;à 10.</translation>
     </message>
     <message>
         <source>Tempo scaduto! %1</source>
-        <translation>C'est fini ! %1</translation>
+        <extracomment>%1 is the sentence with the right, wrong and total answers.</extracomment>
+        <translation>C&apos;est fini&#xa0;! %1</translation>
     </message>
 </context>
 <context>
@@ -201,7 +208,7 @@ Options :
     </message>
     <message>
         <source>Tasti grandi per lo schermo a tocco</source>
-        <translation>Grandes touches pour l'écran tactile</translation>
+        <translation>Grandes touches pour l&apos;écran tactile</translation>
     </message>
 </context>
 <context>
@@ -380,7 +387,7 @@ Options :
     </message>
     <message>
         <source>&amp;Nome:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Filtra per nome</source>
@@ -388,7 +395,7 @@ Options :
     </message>
     <message>
         <source>&amp;Periodo:</source>
-        <translation>&amp;Période :</translation>
+        <translation>&amp;Période&#xa0;:</translation>
     </message>
     <message>
         <source>Periodo</source>
@@ -396,7 +403,7 @@ Options :
     </message>
     <message>
         <source>oggi</source>
-        <translation>aujourd'hui</translation>
+        <translation>aujourd&apos;hui</translation>
     </message>
     <message>
         <source>questa settimana</source>
@@ -433,47 +440,48 @@ Options :
     <message>
         <source>Non riesco a salvare i risultati in
 %1</source>
-        <translation>Je n'arrive pas à enregistrer les résultats dans
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>Je n&apos;arrive pas à enregistrer les résultats dans
 %1</translation>
     </message>
     <message>
         <source>Non riesco a leggere i risultati: %1</source>
-        <translation>Je n'arrive pas à lire les résultats : %1</translation>
-    </message>
-    <message>
-        <source>1 gara</source>
-        <translation>1 partie</translation>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Je n&apos;arrive pas à lire les résultats&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n gare</source>
-        <translation><numerusform>%n partie</numerusform><numerusform>%n parties</numerusform></translation>
+        <translation>
+            <numerusform>%n partie</numerusform>
+            <numerusform>%n parties</numerusform>
+        </translation>
     </message>
     <message>
         <source>Record del computer: %1, di %2</source>
-        <translation>Record de l'ordinateur : %1, par %2</translation>
+        <translation>Record de l&apos;ordinateur&#xa0;: %1, par %2</translation>
     </message>
     <message>
         <source>Record del computer: %1, di %2 (utente %3)</source>
-        <translation>Record de l'ordinateur : %1, par %2 (compte %3)</translation>
+        <translation>Record de l&apos;ordinateur&#xa0;: %1, par %2 (compte %3)</translation>
     </message>
 </context>
 <context>
     <name>contest</name>
     <message>
         <source>Ciao, alla prossima sfida. </source>
-        <translation>Au revoir, à la prochaine partie !</translation>
+        <translation>Au revoir, à la prochaine partie&#xa0;!</translation>
     </message>
     <message>
         <source>Ok! Ho registrato il tuo record, C A M P I O N E</source>
-        <translation>D'accord ! J'ai enregistré ton record, C H A M P I O N</translation>
+        <translation>D&apos;accord&#xa0;! J&apos;ai enregistré ton record, C H A M P I O N</translation>
     </message>
     <message>
         <source>Il servizio che registra il record ora non risponde: la tua gara è conservata su questo computer e sarà registrata appena il servizio torna in funzione.</source>
-        <translation>Le service qui enregistre le record ne répond pas pour l'instant : ta partie est gardée sur cet ordinateur et sera enregistrée dès que le service sera de retour.</translation>
+        <translation>Le service qui enregistre le record ne répond pas pour l&apos;instant&#xa0;: ta partie est gardée sur cet ordinateur et sera enregistrée dès que le service sera de retour.</translation>
     </message>
     <message>
-        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l'inizio.</source>
-        <translation>Ta partie est dans les résultats de la classe, mais elle ne peut pas compter comme record : le service qui enregistre le record ne l'a pas vue commencer.</translation>
+        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l&apos;inizio.</source>
+        <translation>Ta partie est dans les résultats de la classe, mais elle ne peut pas compter comme record&#xa0;: le service qui enregistre le record ne l&apos;a pas vue commencer.</translation>
     </message>
 </context>
 <context>
@@ -496,6 +504,7 @@ Options :
     </message>
     <message>
         <source>Inserisci il risultato e  premi il tasto  Invio</source>
+        <extracomment>The answer box&apos;s tooltip; the double blanks are the design&apos;s.</extracomment>
         <translation>Écris le résultat et appuie sur Entrée</translation>
     </message>
     <message>
@@ -512,6 +521,7 @@ Options :
     </message>
     <message>
         <source>Riga vuota</source>
+        <extracomment>An empty line under the game&apos;s reply, which a screen reader meets.</extracomment>
         <translation>Ligne vide</translation>
     </message>
     <message>
@@ -524,7 +534,8 @@ Options :
     </message>
     <message>
         <source>Questo è il tuo punteggio. Forza con il  record</source>
-        <translation>Voici ton score. En avant vers le record !</translation>
+        <extracomment>The score&apos;s tooltip: &quot;try to beat the record&quot;; the double blank is the design&apos;s.</extracomment>
+        <translation>Voici ton score. En avant vers le record&#xa0;!</translation>
     </message>
     <message>
         <source>Risposte errate</source>
@@ -572,6 +583,7 @@ Options :
     </message>
     <message>
         <source>Il record  è di </source>
+        <extracomment>Runs on into the holder&apos;s name; the blanks are the design&apos;s.</extracomment>
         <translation>Le record est de </translation>
     </message>
     <message>
@@ -592,10 +604,12 @@ Options :
     </message>
     <message>
         <source>&amp;Nuovo calcolo</source>
+        <extracomment>The button for the next sum; &amp; marks the letter that works with Alt.</extracomment>
         <translation>Calcul &amp;suivant</translation>
     </message>
     <message>
         <source>Go</source>
+        <extracomment>The next button&apos;s tooltip: the design has it in English.</extracomment>
         <translation>Go</translation>
     </message>
     <message>
@@ -604,11 +618,13 @@ Options :
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>The button that ends the game, in English in the design; &amp; marks the letter that works with Alt.</extracomment>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
-        <translation>Reste encore un peu, tu vas peut-être battre le record !</translation>
+        <extracomment>The exit button teases the child; the blank at the end is the design&apos;s.</extracomment>
+        <translation>Reste encore un peu, tu vas peut-être battre le record&#xa0;!</translation>
     </message>
     <message>
         <source>Esci dal gioco e registra il record</source>
@@ -620,7 +636,33 @@ Options :
     </message>
     <message>
         <source>Ventobaldo- Arrivo fino a 10000</source>
-        <translation>Ventobaldo - Compter jusqu'à 10000</translation>
+        <extracomment>The window&apos;s title: the game&apos;s name, then &quot;I count up to 10000&quot;.</extracomment>
+        <translation>Ventobaldo - Compter jusqu&apos;à 10000</translation>
+    </message>
+    <message>
+        <source>Risposte esatte</source>
+        <comment>description</comment>
+        <translation>Bonnes réponses</translation>
+    </message>
+    <message>
+        <source>Risposte errate</source>
+        <comment>description</comment>
+        <translation>Erreurs</translation>
+    </message>
+    <message>
+        <source>Risposte totali</source>
+        <comment>description</comment>
+        <translation>Toutes les réponses</translation>
+    </message>
+    <message>
+        <source>Tempo restante</source>
+        <comment>description</comment>
+        <translation>Temps restant</translation>
+    </message>
+    <message>
+        <source>con punti</source>
+        <comment>description</comment>
+        <translation>avec points</translation>
     </message>
 </context>
 <context>
@@ -631,34 +673,37 @@ Options :
     </message>
     <message>
         <source>Quale numero viene dopo? Una gara di cinque minuti per la scuola primaria</source>
-        <translation>Quel nombre vient après ? Une partie de cinq minutes pour l'école primaire</translation>
+        <translation>Quel nombre vient après ? Une partie de cinq minutes pour l&apos;école primaire</translation>
     </message>
     <message>
         <source>matematica;numeri;addizione;contare;scuola;bambini;</source>
+        <extracomment>Search words for the desktop&apos;s menu: each ends with a semicolon.</extracomment>
         <translation>mathématiques;nombres;addition;compter;école;enfants;</translation>
     </message>
     <message>
         <source>Risultati della classe</source>
+        <extracomment>The menu item that opens the teacher&apos;s window.</extracomment>
         <translation>Résultats de la classe</translation>
     </message>
     <message>
         <source>Gara di calcolo per la scuola primaria</source>
-        <translation>Jeu de calcul pour l'école primaire</translation>
+        <translation>Jeu de calcul pour l&apos;école primaire</translation>
     </message>
     <message>
         <source>Ogni turno mostra un numero da 0 a 9999 e il segno «+ 1 =»: il bambino scrive il numero che viene dopo e preme Invio. Il gioco lo loda per nome o mostra la risposta giusta, suona, conta le risposte esatte, errate e totali e colora lo sfondo in modo nuovo a ogni turno.</source>
-        <translation>Chaque tour montre un nombre de 0 à 9999 et le signe «+ 1 =» : l'enfant écrit le nombre qui vient après et appuie sur Entrée. Le jeu le félicite par son prénom ou montre la bonne réponse, joue un son, compte les bonnes réponses, les erreurs et le total, et change la couleur du fond à chaque tour.</translation>
+        <translation>Chaque tour montre un nombre de 0 à 9999 et le signe «+ 1 =» : l&apos;enfant écrit le nombre qui vient après et appuie sur Entrée. Le jeu le félicite par son prénom ou montre la bonne réponse, joue un son, compte les bonnes réponses, les erreurs et le total, et change la couleur du fond à chaque tour.</translation>
     </message>
     <message>
         <source>Una gara dura cinque minuti. Il record del computer e il nome di chi lo ha fatto restano salvati per la gara successiva.</source>
-        <translation>Une partie dure cinq minutes. Le record de l'ordinateur et le nom de celui qui l'a établi sont gardés pour la partie suivante.</translation>
+        <translation>Une partie dure cinq minutes. Le record de l&apos;ordinateur et le nom de celui qui l&apos;a établi sont gardés pour la partie suivante.</translation>
     </message>
     <message>
-        <source>Per l'insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l'andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
-        <translation>Pour l'enseignant, chaque partie terminée reste dans les résultats de la classe : la fenêtre «Résultats de la classe» montre la date, le nom, les bonnes réponses, les erreurs et le total, filtre par nom et par période, trie par colonne, trace les progrès de chaque enfant et exporte les lignes dans un fichier CSV qui s'ouvre avec LibreOffice Calc. Avec un lecteur d'écran, le jeu dit chaque calcul et chaque réponse ; sur un écran tactile, il montre un pavé numérique.</translation>
+        <source>Per l&apos;insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l&apos;andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
+        <translation>Pour l&apos;enseignant, chaque partie terminée reste dans les résultats de la classe : la fenêtre «Résultats de la classe» montre la date, le nom, les bonnes réponses, les erreurs et le total, filtre par nom et par période, trie par colonne, trace les progrès de chaque enfant et exporte les lignes dans un fichier CSV qui s&apos;ouvre avec LibreOffice Calc. Avec un lecteur d&apos;écran, le jeu dit chaque calcul et chaque réponse ; sur un écran tactile, il montre un pavé numérique.</translation>
     </message>
     <message>
         <source>matematica</source>
+        <extracomment>The six search words of the software centre, one each.</extracomment>
         <translation>mathématiques</translation>
     </message>
     <message>
@@ -690,7 +735,7 @@ Options :
     </message>
     <message>
         <source>non ho il permesso di usarlo</source>
-        <translation>je n'ai pas le droit de l'utiliser</translation>
+        <translation>je n&apos;ai pas le droit de l&apos;utiliser</translation>
     </message>
     <message>
         <source>è di sola lettura</source>
@@ -701,24 +746,24 @@ Options :
         <translation>erreur du disque</translation>
     </message>
     <message>
-        <source>un'altra copia del gioco sta salvando il record</source>
-        <translation>une autre copie du jeu est en train d'enregistrer le record</translation>
+        <source>un&apos;altra copia del gioco sta salvando il record</source>
+        <translation>une autre copie du jeu est en train d&apos;enregistrer le record</translation>
     </message>
     <message>
         <source>non è una cartella</source>
-        <translation>ce n'est pas un dossier</translation>
+        <translation>ce n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>non è un file normale</source>
-        <translation>ce n'est pas un fichier normal</translation>
+        <translation>ce n&apos;est pas un fichier normal</translation>
     </message>
     <message>
-        <source>la cartella non c'è</source>
-        <translation>le dossier n'existe pas</translation>
+        <source>la cartella non c&apos;è</source>
+        <translation>le dossier n&apos;existe pas</translation>
     </message>
     <message>
-        <source>il file non c'è</source>
-        <translation>le fichier n'existe pas</translation>
+        <source>il file non c&apos;è</source>
+        <translation>le fichier n&apos;existe pas</translation>
     </message>
     <message>
         <source>ci sono troppi file aperti</source>
@@ -730,35 +775,35 @@ Options :
     </message>
     <message>
         <source>ha un altro nome: è un collegamento fisso</source>
-        <translation>il a un autre nom : c'est un lien physique</translation>
+        <translation>il a un autre nom&#xa0;: c&apos;est un lien physique</translation>
     </message>
     <message>
         <source>il servizio che registra il record non è in funzione: chi amministra il computer lo avvia con «sudo systemctl enable --now corvalesta-record.socket»</source>
-        <translation>le service qui enregistre le record ne fonctionne pas : l'administrateur de l'ordinateur le démarre avec «sudo systemctl enable --now corvalesta-record.socket»</translation>
+        <translation>le service qui enregistre le record ne fonctionne pas&#xa0;: l&apos;administrateur de l&apos;ordinateur le démarre avec «sudo systemctl enable --now corvalesta-record.socket»</translation>
     </message>
     <message>
         <source>il servizio che registra il record non ha risposto</source>
-        <translation>le service qui enregistre le record n'a pas répondu</translation>
+        <translation>le service qui enregistre le record n&apos;a pas répondu</translation>
     </message>
     <message>
         <source>Non riesco a usare la cartella del record
 %1
 
 Motivo: %2</source>
-        <translation>Je n'arrive pas à utiliser le dossier du record
+        <translation>Je n&apos;arrive pas à utiliser le dossier du record
 %1
 
-Raison : %2</translation>
+Raison&#xa0;: %2</translation>
     </message>
     <message>
         <source>Non riesco a usare il file del record
 %1
 
 Motivo: %2</source>
-        <translation>Je n'arrive pas à utiliser le fichier du record
+        <translation>Je n&apos;arrive pas à utiliser le fichier du record
 %1
 
-Raison : %2</translation>
+Raison&#xa0;: %2</translation>
     </message>
     <message>
         <source>errore imprevisto (codice %1)</source>
@@ -770,7 +815,7 @@ Raison : %2</translation>
     </message>
     <message>
         <source>la cartella non è nota</source>
-        <translation>le dossier n'est pas connu</translation>
+        <translation>le dossier n&apos;est pas connu</translation>
     </message>
     <message>
         <source>il nome è troppo lungo</source>
@@ -782,16 +827,16 @@ Raison : %2</translation>
 Motivo: %1</source>
         <translation>Je ne peux pas enregistrer cette partie.
 
-Raison : %1</translation>
+Raison&#xa0;: %1</translation>
     </message>
     <message>
         <source>dice di aver giocato più secondi di quanti ne siano passati dal suo inizio</source>
-        <translation>elle indique plus de secondes de jeu qu'il ne s'en est écoulé depuis son début</translation>
+        <translation>elle indique plus de secondes de jeu qu&apos;il ne s&apos;en est écoulé depuis son début</translation>
     </message>
     <message>
         <source>con questo utente oggi si sono già giocate %1 gare, il massimo per un giorno</source>
         <extracomment>%1 is the most contests one account may end in a day (300).</extracomment>
-        <translation>%1 parties ont déjà été jouées sur ce compte aujourd'hui, le maximum pour une journée</translation>
+        <translation>%1 parties ont déjà été jouées sur ce compte aujourd&apos;hui, le maximum pour une journée</translation>
     </message>
     <message>
         <source>i suoi dati non sono validi</source>

@@ -1,42 +1,44 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ro" sourcelanguage="it_IT">
 <context>
     <name>Clock</name>
     <message>
         <source>Mancano %1 e %2.</source>
+        <extracomment>%1 is &quot;%n minuti&quot;, %2 is &quot;%n secondi&quot;, both translated below.</extracomment>
         <translation>Mai sunt %1 și %2.</translation>
-    </message>
-    <message>
-        <source>1 minuto</source>
-        <translation>1 minut</translation>
     </message>
     <message numerus="yes">
         <source>%n minuti</source>
-        <translation><numerusform>%n minut</numerusform><numerusform>%n minute</numerusform><numerusform>%n de minute</numerusform></translation>
-    </message>
-    <message>
-        <source>1 secondo</source>
-        <translation>1 secundă</translation>
+        <translation>
+            <numerusform>%n minut</numerusform>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n de minute</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n secondi</source>
-        <translation><numerusform>%n secundă</numerusform><numerusform>%n secunde</numerusform><numerusform>%n de secunde</numerusform></translation>
-    </message>
-    <message>
-        <source>Manca 1 minuto.</source>
-        <translation>Mai este 1 minut.</translation>
+        <translation>
+            <numerusform>%n secundă</numerusform>
+            <numerusform>%n secunde</numerusform>
+            <numerusform>%n de secunde</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Mancano %n minuti.</source>
-        <translation><numerusform>Mai este %n minut.</numerusform><numerusform>Mai sunt %n minute.</numerusform><numerusform>Mai sunt %n de minute.</numerusform></translation>
-    </message>
-    <message>
-        <source>Manca 1 secondo.</source>
-        <translation>Mai este 1 secundă.</translation>
+        <translation>
+            <numerusform>Mai este %n minut.</numerusform>
+            <numerusform>Mai sunt %n minute.</numerusform>
+            <numerusform>Mai sunt %n de minute.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Mancano %n secondi.</source>
-        <translation><numerusform>Mai este %n secundă.</numerusform><numerusform>Mai sunt %n secunde.</numerusform><numerusform>Mai sunt %n de secunde.</numerusform></translation>
+        <translation>
+            <numerusform>Mai este %n secundă.</numerusform>
+            <numerusform>Mai sunt %n secunde.</numerusform>
+            <numerusform>Mai sunt %n de secunde.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tempo scaduto.</source>
@@ -86,11 +88,11 @@ Opțiuni:
         <translation>Limbi: %1</translation>
     </message>
     <message>
-        <source>Per l'elenco delle opzioni: corvalesta --help</source>
+        <source>Per l&apos;elenco delle opzioni: corvalesta --help</source>
         <translation>Pentru lista opțiunilor: corvalesta --help</translation>
     </message>
     <message>
-        <source>Manca il valore di un'opzione.</source>
+        <source>Manca il valore di un&apos;opzione.</source>
         <translation>Unei opțiuni îi lipsește valoarea.</translation>
     </message>
     <message>
@@ -122,46 +124,54 @@ Opțiuni:
     </message>
     <message>
         <source> %1 vediamo se sei un vero campione  </source>
+        <extracomment>%1 is the child&apos;s name; the blanks are the design&apos;s.</extracomment>
         <translation>%1, hai să vedem dacă ești un adevărat campion!</translation>
     </message>
     <message>
         <source>Quanto fa %1 più 1?</source>
+        <extracomment>Spoken: %1 is the number shown.</extracomment>
         <translation>Cât fac %1 plus 1?</translation>
     </message>
     <message>
         <source>Esatto! %1 sei forte!</source>
+        <extracomment>%1 is the child&apos;s name.</extracomment>
         <translation>Corect! %1, ești grozav!</translation>
     </message>
     <message>
         <source>Sbagliato!! %1</source>
+        <extracomment>%1 is the right answer.</extracomment>
         <translation>Nu chiar! Este %1</translation>
     </message>
     <message>
         <source>Risposte esatte: %1, errate: %2, totali: %3.</source>
+        <extracomment>Spoken: the right, wrong and total answers.</extracomment>
         <translation>Răspunsuri corecte: %1, greșite: %2, în total: %3.</translation>
     </message>
     <message>
-        <source>Non c'è ancora un record.</source>
+        <source>Non c&apos;è ancora un record.</source>
         <translation>Încă nu există un record.</translation>
-    </message>
-    <message>
-        <source>1 punto</source>
-        <translation>1 punct</translation>
     </message>
     <message numerus="yes">
         <source>%n punti</source>
-        <translation><numerusform>%n punct</numerusform><numerusform>%n puncte</numerusform><numerusform>%n de puncte</numerusform></translation>
+        <translation>
+            <numerusform>%n punct</numerusform>
+            <numerusform>%n puncte</numerusform>
+            <numerusform>%n de puncte</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 punti</source>
+        <extracomment>A score that is not a whole number, as 2.5.</extracomment>
         <translation>%1 puncte</translation>
     </message>
     <message>
         <source>Il record è di %1.</source>
+        <extracomment>Spoken: %1 is the record&apos;s points (&quot;%n punti&quot;).</extracomment>
         <translation>Recordul este de %1.</translation>
     </message>
     <message>
         <source>Il record è di %1, di %2.</source>
+        <extracomment>Spoken: %1 is the record&apos;s points, %2 its holder&apos;s name.</extracomment>
         <translation>Recordul este de %1, al lui %2.</translation>
     </message>
     <message>
@@ -178,10 +188,12 @@ Opțiuni:
     </message>
     <message>
         <source> %1 siccome non hai scelto arriviamo fino al 10.</source>
+        <extracomment>%1 is the child&apos;s name; the blank before it is the design&apos;s.</extracomment>
         <translation>%1, pentru că n-ai ales, mergem până la 10.</translation>
     </message>
     <message>
         <source>Tempo scaduto! %1</source>
+        <extracomment>%1 is the sentence with the right, wrong and total answers.</extracomment>
         <translation>Timpul a expirat! %1</translation>
     </message>
 </context>
@@ -433,20 +445,22 @@ Opțiuni:
     <message>
         <source>Non riesco a salvare i risultati in
 %1</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
         <translation>Nu pot salva rezultatele în
 %1</translation>
     </message>
     <message>
         <source>Non riesco a leggere i risultati: %1</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
         <translation>Nu pot citi rezultatele: %1</translation>
-    </message>
-    <message>
-        <source>1 gara</source>
-        <translation>1 joc</translation>
     </message>
     <message numerus="yes">
         <source>%n gare</source>
-        <translation><numerusform>%n joc</numerusform><numerusform>%n jocuri</numerusform><numerusform>%n de jocuri</numerusform></translation>
+        <translation>
+            <numerusform>%n joc</numerusform>
+            <numerusform>%n jocuri</numerusform>
+            <numerusform>%n de jocuri</numerusform>
+        </translation>
     </message>
     <message>
         <source>Record del computer: %1, di %2</source>
@@ -472,7 +486,7 @@ Opțiuni:
         <translation>Serviciul care salvează recordul nu răspunde acum: jocul tău este păstrat pe acest calculator și va fi salvat imediat ce serviciul revine.</translation>
     </message>
     <message>
-        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l'inizio.</source>
+        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l&apos;inizio.</source>
         <translation>Jocul tău este în rezultatele clasei, dar nu poate conta ca record: serviciul care salvează recordul nu i-a văzut începutul.</translation>
     </message>
 </context>
@@ -496,6 +510,7 @@ Opțiuni:
     </message>
     <message>
         <source>Inserisci il risultato e  premi il tasto  Invio</source>
+        <extracomment>The answer box&apos;s tooltip; the double blanks are the design&apos;s.</extracomment>
         <translation>Scrie rezultatul și apasă Enter</translation>
     </message>
     <message>
@@ -512,6 +527,7 @@ Opțiuni:
     </message>
     <message>
         <source>Riga vuota</source>
+        <extracomment>An empty line under the game&apos;s reply, which a screen reader meets.</extracomment>
         <translation>Rând gol</translation>
     </message>
     <message>
@@ -524,6 +540,7 @@ Opțiuni:
     </message>
     <message>
         <source>Questo è il tuo punteggio. Forza con il  record</source>
+        <extracomment>The score&apos;s tooltip: &quot;try to beat the record&quot;; the double blank is the design&apos;s.</extracomment>
         <translation>Acesta e punctajul tău. Hai după record!</translation>
     </message>
     <message>
@@ -572,6 +589,7 @@ Opțiuni:
     </message>
     <message>
         <source>Il record  è di </source>
+        <extracomment>Runs on into the holder&apos;s name; the blanks are the design&apos;s.</extracomment>
         <translation>Recordul este de </translation>
     </message>
     <message>
@@ -592,10 +610,12 @@ Opțiuni:
     </message>
     <message>
         <source>&amp;Nuovo calcolo</source>
+        <extracomment>The button for the next sum; &amp; marks the letter that works with Alt.</extracomment>
         <translation>Calculul &amp;următor</translation>
     </message>
     <message>
         <source>Go</source>
+        <extracomment>The next button&apos;s tooltip: the design has it in English.</extracomment>
         <translation>Hai</translation>
     </message>
     <message>
@@ -604,10 +624,12 @@ Opțiuni:
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>The button that ends the game, in English in the design; &amp; marks the letter that works with Alt.</extracomment>
         <translation>&amp;Ieșire</translation>
     </message>
     <message>
         <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
+        <extracomment>The exit button teases the child; the blank at the end is the design&apos;s.</extracomment>
         <translation>Mai rămâi puțin, poate bați recordul!</translation>
     </message>
     <message>
@@ -620,7 +642,33 @@ Opțiuni:
     </message>
     <message>
         <source>Ventobaldo- Arrivo fino a 10000</source>
+        <extracomment>The window&apos;s title: the game&apos;s name, then &quot;I count up to 10000&quot;.</extracomment>
         <translation>Ventobaldo - Numărăm până la 10000</translation>
+    </message>
+    <message>
+        <source>Risposte esatte</source>
+        <comment>description</comment>
+        <translation>Răspunsuri corecte</translation>
+    </message>
+    <message>
+        <source>Risposte errate</source>
+        <comment>description</comment>
+        <translation>Răspunsuri greșite</translation>
+    </message>
+    <message>
+        <source>Risposte totali</source>
+        <comment>description</comment>
+        <translation>Toate răspunsurile</translation>
+    </message>
+    <message>
+        <source>Tempo restante</source>
+        <comment>description</comment>
+        <translation>Timp rămas</translation>
+    </message>
+    <message>
+        <source>con punti</source>
+        <comment>description</comment>
+        <translation>cu puncte</translation>
     </message>
 </context>
 <context>
@@ -635,10 +683,12 @@ Opțiuni:
     </message>
     <message>
         <source>matematica;numeri;addizione;contare;scuola;bambini;</source>
+        <extracomment>Search words for the desktop&apos;s menu: each ends with a semicolon.</extracomment>
         <translation>matematică;numere;adunare;numărare;școală;copii;</translation>
     </message>
     <message>
         <source>Risultati della classe</source>
+        <extracomment>The menu item that opens the teacher&apos;s window.</extracomment>
         <translation>Rezultatele clasei</translation>
     </message>
     <message>
@@ -654,11 +704,12 @@ Opțiuni:
         <translation>Un joc durează cinci minute. Recordul calculatorului și numele celui care l-a stabilit rămân salvate pentru jocul următor.</translation>
     </message>
     <message>
-        <source>Per l'insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l'andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
+        <source>Per l&apos;insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l&apos;andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
         <translation>Pentru învățător, fiecare joc terminat rămâne în rezultatele clasei: fereastra «Rezultatele clasei» arată data, numele, răspunsurile corecte, greșite și totale, filtrează după nume și perioadă, sortează după coloană, desenează progresul fiecărui copil și exportă rândurile într-un fișier CSV care se deschide cu LibreOffice Calc. Cu un cititor de ecran, jocul spune fiecare calcul și fiecare răspuns; pe un ecran tactil arată o tastatură numerică.</translation>
     </message>
     <message>
         <source>matematica</source>
+        <extracomment>The six search words of the software centre, one each.</extracomment>
         <translation>matematică</translation>
     </message>
     <message>
@@ -701,7 +752,7 @@ Opțiuni:
         <translation>eroare de disc</translation>
     </message>
     <message>
-        <source>un'altra copia del gioco sta salvando il record</source>
+        <source>un&apos;altra copia del gioco sta salvando il record</source>
         <translation>altă copie a jocului salvează recordul</translation>
     </message>
     <message>
@@ -713,11 +764,11 @@ Opțiuni:
         <translation>nu este un fișier obișnuit</translation>
     </message>
     <message>
-        <source>la cartella non c'è</source>
+        <source>la cartella non c&apos;è</source>
         <translation>dosarul lipsește</translation>
     </message>
     <message>
-        <source>il file non c'è</source>
+        <source>il file non c&apos;è</source>
         <translation>fișierul lipsește</translation>
     </message>
     <message>

@@ -1,42 +1,40 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="sq" sourcelanguage="it_IT">
 <context>
     <name>Clock</name>
     <message>
         <source>Mancano %1 e %2.</source>
+        <extracomment>%1 is &quot;%n minuti&quot;, %2 is &quot;%n secondi&quot;, both translated below.</extracomment>
         <translation>Kanë mbetur %1 e %2.</translation>
-    </message>
-    <message>
-        <source>1 minuto</source>
-        <translation>1 minutë</translation>
     </message>
     <message numerus="yes">
         <source>%n minuti</source>
-        <translation><numerusform>%n minutë</numerusform><numerusform>%n minuta</numerusform></translation>
-    </message>
-    <message>
-        <source>1 secondo</source>
-        <translation>1 sekondë</translation>
+        <translation>
+            <numerusform>%n minutë</numerusform>
+            <numerusform>%n minuta</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n secondi</source>
-        <translation><numerusform>%n sekondë</numerusform><numerusform>%n sekonda</numerusform></translation>
-    </message>
-    <message>
-        <source>Manca 1 minuto.</source>
-        <translation>Ka mbetur 1 minutë.</translation>
+        <translation>
+            <numerusform>%n sekondë</numerusform>
+            <numerusform>%n sekonda</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Mancano %n minuti.</source>
-        <translation><numerusform>Ka mbetur %n minutë.</numerusform><numerusform>Kanë mbetur %n minuta.</numerusform></translation>
-    </message>
-    <message>
-        <source>Manca 1 secondo.</source>
-        <translation>Ka mbetur 1 sekondë.</translation>
+        <translation>
+            <numerusform>Ka mbetur %n minutë.</numerusform>
+            <numerusform>Kanë mbetur %n minuta.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Mancano %n secondi.</source>
-        <translation><numerusform>Ka mbetur %n sekondë.</numerusform><numerusform>Kanë mbetur %n sekonda.</numerusform></translation>
+        <translation>
+            <numerusform>Ka mbetur %n sekondë.</numerusform>
+            <numerusform>Kanë mbetur %n sekonda.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tempo scaduto.</source>
@@ -86,11 +84,11 @@ Opsione:
         <translation>Gjuhët: %1</translation>
     </message>
     <message>
-        <source>Per l'elenco delle opzioni: corvalesta --help</source>
+        <source>Per l&apos;elenco delle opzioni: corvalesta --help</source>
         <translation>Për listën e opsioneve: corvalesta --help</translation>
     </message>
     <message>
-        <source>Manca il valore di un'opzione.</source>
+        <source>Manca il valore di un&apos;opzione.</source>
         <translation>Një opsioni i mungon vlera.</translation>
     </message>
     <message>
@@ -114,7 +112,7 @@ Opsione:
     <name>Contest</name>
     <message>
         <source>Errore: troppe risposte da contare (overflow).</source>
-        <translation>Gabim: shumë përgjigje për t'u numëruar (tejkalim).</translation>
+        <translation>Gabim: shumë përgjigje për t&apos;u numëruar (tejkalim).</translation>
     </message>
     <message>
         <source>Come ti chiami?</source>
@@ -122,46 +120,53 @@ Opsione:
     </message>
     <message>
         <source> %1 vediamo se sei un vero campione  </source>
+        <extracomment>%1 is the child&apos;s name; the blanks are the design&apos;s.</extracomment>
         <translation>%1, le të shohim nëse je një kampion i vërtetë!</translation>
     </message>
     <message>
         <source>Quanto fa %1 più 1?</source>
+        <extracomment>Spoken: %1 is the number shown.</extracomment>
         <translation>Sa bën %1 plus 1?</translation>
     </message>
     <message>
         <source>Esatto! %1 sei forte!</source>
+        <extracomment>%1 is the child&apos;s name.</extracomment>
         <translation>Saktë! %1, je shumë i zoti!</translation>
     </message>
     <message>
         <source>Sbagliato!! %1</source>
+        <extracomment>%1 is the right answer.</extracomment>
         <translation>Jo tamam! Është %1</translation>
     </message>
     <message>
         <source>Risposte esatte: %1, errate: %2, totali: %3.</source>
+        <extracomment>Spoken: the right, wrong and total answers.</extracomment>
         <translation>Përgjigje të sakta: %1, të gabuara: %2, gjithsej: %3.</translation>
     </message>
     <message>
-        <source>Non c'è ancora un record.</source>
+        <source>Non c&apos;è ancora un record.</source>
         <translation>Ende nuk ka rekord.</translation>
-    </message>
-    <message>
-        <source>1 punto</source>
-        <translation>1 pikë</translation>
     </message>
     <message numerus="yes">
         <source>%n punti</source>
-        <translation><numerusform>%n pikë</numerusform><numerusform>%n pikë</numerusform></translation>
+        <translation>
+            <numerusform>%n pikë</numerusform>
+            <numerusform>%n pikë</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 punti</source>
+        <extracomment>A score that is not a whole number, as 2.5.</extracomment>
         <translation>%1 pikë</translation>
     </message>
     <message>
         <source>Il record è di %1.</source>
+        <extracomment>Spoken: %1 is the record&apos;s points (&quot;%n punti&quot;).</extracomment>
         <translation>Rekordi është %1.</translation>
     </message>
     <message>
         <source>Il record è di %1, di %2.</source>
+        <extracomment>Spoken: %1 is the record&apos;s points, %2 its holder&apos;s name.</extracomment>
         <translation>Rekordi është %1, i %2.</translation>
     </message>
     <message>
@@ -178,10 +183,12 @@ Opsione:
     </message>
     <message>
         <source> %1 siccome non hai scelto arriviamo fino al 10.</source>
+        <extracomment>%1 is the child&apos;s name; the blank before it is the design&apos;s.</extracomment>
         <translation>%1, nuk zgjodhe, prandaj shkojmë deri në 10.</translation>
     </message>
     <message>
         <source>Tempo scaduto! %1</source>
+        <extracomment>%1 is the sentence with the right, wrong and total answers.</extracomment>
         <translation>Koha mbaroi! %1</translation>
     </message>
 </context>
@@ -433,20 +440,21 @@ Opsione:
     <message>
         <source>Non riesco a salvare i risultati in
 %1</source>
-        <translation>Nuk mund t'i ruaj rezultatet në
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>Nuk mund t&apos;i ruaj rezultatet në
 %1</translation>
     </message>
     <message>
         <source>Non riesco a leggere i risultati: %1</source>
-        <translation>Nuk mund t'i lexoj rezultatet: %1</translation>
-    </message>
-    <message>
-        <source>1 gara</source>
-        <translation>1 lojë</translation>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Nuk mund t&apos;i lexoj rezultatet: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n gare</source>
-        <translation><numerusform>%n lojë</numerusform><numerusform>%n lojëra</numerusform></translation>
+        <translation>
+            <numerusform>%n lojë</numerusform>
+            <numerusform>%n lojëra</numerusform>
+        </translation>
     </message>
     <message>
         <source>Record del computer: %1, di %2</source>
@@ -472,7 +480,7 @@ Opsione:
         <translation>Shërbimi që ruan rekordin nuk po përgjigjet tani: loja jote ruhet në këtë kompjuter dhe do të regjistrohet sapo shërbimi të kthehet.</translation>
     </message>
     <message>
-        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l'inizio.</source>
+        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l&apos;inizio.</source>
         <translation>Loja jote është në rezultatet e klasës, por nuk mund të vlejë si rekord: shërbimi që ruan rekordin nuk e pa fillimin e saj.</translation>
     </message>
 </context>
@@ -480,7 +488,7 @@ Opsione:
     <name>design</name>
     <message>
         <source>Numero da completare</source>
-        <translation>Numri për t'u plotësuar</translation>
+        <translation>Numri për t&apos;u plotësuar</translation>
     </message>
     <message>
         <source>Segno più</source>
@@ -488,7 +496,7 @@ Opsione:
     </message>
     <message>
         <source>Numero da aggiungere</source>
-        <translation>Numri për t'u mbledhur</translation>
+        <translation>Numri për t&apos;u mbledhur</translation>
     </message>
     <message>
         <source>Segno uguale</source>
@@ -496,6 +504,7 @@ Opsione:
     </message>
     <message>
         <source>Inserisci il risultato e  premi il tasto  Invio</source>
+        <extracomment>The answer box&apos;s tooltip; the double blanks are the design&apos;s.</extracomment>
         <translation>Shkruaj rezultatin dhe shtyp Enter</translation>
     </message>
     <message>
@@ -512,6 +521,7 @@ Opsione:
     </message>
     <message>
         <source>Riga vuota</source>
+        <extracomment>An empty line under the game&apos;s reply, which a screen reader meets.</extracomment>
         <translation>Rresht bosh</translation>
     </message>
     <message>
@@ -524,6 +534,7 @@ Opsione:
     </message>
     <message>
         <source>Questo è il tuo punteggio. Forza con il  record</source>
+        <extracomment>The score&apos;s tooltip: &quot;try to beat the record&quot;; the double blank is the design&apos;s.</extracomment>
         <translation>Ky është rezultati yt. Përpara drejt rekordit!</translation>
     </message>
     <message>
@@ -572,6 +583,7 @@ Opsione:
     </message>
     <message>
         <source>Il record  è di </source>
+        <extracomment>Runs on into the holder&apos;s name; the blanks are the design&apos;s.</extracomment>
         <translation>Rekordi është </translation>
     </message>
     <message>
@@ -592,10 +604,12 @@ Opsione:
     </message>
     <message>
         <source>&amp;Nuovo calcolo</source>
+        <extracomment>The button for the next sum; &amp; marks the letter that works with Alt.</extracomment>
         <translation>Llogaria &amp;tjetër</translation>
     </message>
     <message>
         <source>Go</source>
+        <extracomment>The next button&apos;s tooltip: the design has it in English.</extracomment>
         <translation>Hajde</translation>
     </message>
     <message>
@@ -604,10 +618,12 @@ Opsione:
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>The button that ends the game, in English in the design; &amp; marks the letter that works with Alt.</extracomment>
         <translation>&amp;Dil</translation>
     </message>
     <message>
         <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
+        <extracomment>The exit button teases the child; the blank at the end is the design&apos;s.</extracomment>
         <translation>Qëndro edhe pak, ndoshta e thyen rekordin!</translation>
     </message>
     <message>
@@ -620,7 +636,33 @@ Opsione:
     </message>
     <message>
         <source>Ventobaldo- Arrivo fino a 10000</source>
+        <extracomment>The window&apos;s title: the game&apos;s name, then &quot;I count up to 10000&quot;.</extracomment>
         <translation>Ventobaldo - Numërojmë deri në 10000</translation>
+    </message>
+    <message>
+        <source>Risposte esatte</source>
+        <comment>description</comment>
+        <translation>Përgjigje të sakta</translation>
+    </message>
+    <message>
+        <source>Risposte errate</source>
+        <comment>description</comment>
+        <translation>Përgjigje të gabuara</translation>
+    </message>
+    <message>
+        <source>Risposte totali</source>
+        <comment>description</comment>
+        <translation>Të gjitha përgjigjet</translation>
+    </message>
+    <message>
+        <source>Tempo restante</source>
+        <comment>description</comment>
+        <translation>Koha e mbetur</translation>
+    </message>
+    <message>
+        <source>con punti</source>
+        <comment>description</comment>
+        <translation>me pikë</translation>
     </message>
 </context>
 <context>
@@ -635,10 +677,12 @@ Opsione:
     </message>
     <message>
         <source>matematica;numeri;addizione;contare;scuola;bambini;</source>
+        <extracomment>Search words for the desktop&apos;s menu: each ends with a semicolon.</extracomment>
         <translation>matematikë;numra;mbledhje;numërim;shkollë;fëmijë;</translation>
     </message>
     <message>
         <source>Risultati della classe</source>
+        <extracomment>The menu item that opens the teacher&apos;s window.</extracomment>
         <translation>Rezultatet e klasës</translation>
     </message>
     <message>
@@ -654,11 +698,12 @@ Opsione:
         <translation>Një lojë zgjat pesë minuta. Rekordi i kompjuterit dhe emri i atij që e vendosi ruhen për lojën tjetër.</translation>
     </message>
     <message>
-        <source>Per l'insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l'andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
+        <source>Per l&apos;insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l&apos;andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
         <translation>Për mësuesin, çdo lojë e mbaruar mbetet në rezultatet e klasës: dritarja «Rezultatet e klasës» tregon datën, emrin, përgjigjet e sakta, të gabuara dhe gjithsej, filtron sipas emrit dhe periudhës, rendit sipas kolonës, vizaton ecurinë e çdo fëmije dhe eksporton rreshtat në një skedar CSV që hapet me LibreOffice Calc. Me një lexues ekrani loja thotë çdo llogari dhe çdo përgjigje; në një ekran me prekje tregon një tastierë me numra.</translation>
     </message>
     <message>
         <source>matematica</source>
+        <extracomment>The six search words of the software centre, one each.</extracomment>
         <translation>matematikë</translation>
     </message>
     <message>
@@ -701,7 +746,7 @@ Opsione:
         <translation>gabim i diskut</translation>
     </message>
     <message>
-        <source>un'altra copia del gioco sta salvando il record</source>
+        <source>un&apos;altra copia del gioco sta salvando il record</source>
         <translation>një kopje tjetër e lojës po e ruan rekordin</translation>
     </message>
     <message>
@@ -713,11 +758,11 @@ Opsione:
         <translation>nuk është skedar i zakonshëm</translation>
     </message>
     <message>
-        <source>la cartella non c'è</source>
+        <source>la cartella non c&apos;è</source>
         <translation>dosja mungon</translation>
     </message>
     <message>
-        <source>il file non c'è</source>
+        <source>il file non c&apos;è</source>
         <translation>skedari mungon</translation>
     </message>
     <message>

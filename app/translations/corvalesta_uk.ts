@@ -1,42 +1,44 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="uk" sourcelanguage="it_IT">
 <context>
     <name>Clock</name>
     <message>
         <source>Mancano %1 e %2.</source>
+        <extracomment>%1 is &quot;%n minuti&quot;, %2 is &quot;%n secondi&quot;, both translated below.</extracomment>
         <translation>Залишилося %1 і %2.</translation>
-    </message>
-    <message>
-        <source>1 minuto</source>
-        <translation>1 хвилина</translation>
     </message>
     <message numerus="yes">
         <source>%n minuti</source>
-        <translation><numerusform>%n хвилина</numerusform><numerusform>%n хвилини</numerusform><numerusform>%n хвилин</numerusform></translation>
-    </message>
-    <message>
-        <source>1 secondo</source>
-        <translation>1 секунда</translation>
+        <translation>
+            <numerusform>%n хвилина</numerusform>
+            <numerusform>%n хвилини</numerusform>
+            <numerusform>%n хвилин</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n secondi</source>
-        <translation><numerusform>%n секунда</numerusform><numerusform>%n секунди</numerusform><numerusform>%n секунд</numerusform></translation>
-    </message>
-    <message>
-        <source>Manca 1 minuto.</source>
-        <translation>Залишилася 1 хвилина.</translation>
+        <translation>
+            <numerusform>%n секунда</numerusform>
+            <numerusform>%n секунди</numerusform>
+            <numerusform>%n секунд</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Mancano %n minuti.</source>
-        <translation><numerusform>Залишилася %n хвилина.</numerusform><numerusform>Залишилося %n хвилини.</numerusform><numerusform>Залишилося %n хвилин.</numerusform></translation>
-    </message>
-    <message>
-        <source>Manca 1 secondo.</source>
-        <translation>Залишилася 1 секунда.</translation>
+        <translation>
+            <numerusform>Залишилася %n хвилина.</numerusform>
+            <numerusform>Залишилося %n хвилини.</numerusform>
+            <numerusform>Залишилося %n хвилин.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Mancano %n secondi.</source>
-        <translation><numerusform>Залишилася %n секунда.</numerusform><numerusform>Залишилося %n секунди.</numerusform><numerusform>Залишилося %n секунд.</numerusform></translation>
+        <translation>
+            <numerusform>Залишилася %n секунда.</numerusform>
+            <numerusform>Залишилося %n секунди.</numerusform>
+            <numerusform>Залишилося %n секунд.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tempo scaduto.</source>
@@ -59,7 +61,7 @@
     </message>
     <message>
         <source>parla questa lingua invece di quella del computer</source>
-        <translation>говорить цією мовою замість мови комп'ютера</translation>
+        <translation>говорить цією мовою замість мови комп&apos;ютера</translation>
     </message>
     <message>
         <source>mostra questo aiuto ed esce</source>
@@ -76,7 +78,7 @@ Una gara di cinque minuti: quanto fa un numero più 1?
 Opzioni:
 </source>
         <translation>Використання: corvalesta [параметри]
-Гра на п'ять хвилин: скільки буде число плюс 1?
+Гра на п&apos;ять хвилин: скільки буде число плюс 1?
 
 Параметри:
 </translation>
@@ -86,11 +88,11 @@ Opzioni:
         <translation>Мови: %1</translation>
     </message>
     <message>
-        <source>Per l'elenco delle opzioni: corvalesta --help</source>
+        <source>Per l&apos;elenco delle opzioni: corvalesta --help</source>
         <translation>Список параметрів: corvalesta --help</translation>
     </message>
     <message>
-        <source>Manca il valore di un'opzione.</source>
+        <source>Manca il valore di un&apos;opzione.</source>
         <translation>Параметру бракує значення.</translation>
     </message>
     <message>
@@ -122,46 +124,54 @@ Opzioni:
     </message>
     <message>
         <source> %1 vediamo se sei un vero campione  </source>
+        <extracomment>%1 is the child&apos;s name; the blanks are the design&apos;s.</extracomment>
         <translation>%1, подивимося, чи ти справжній чемпіон!</translation>
     </message>
     <message>
         <source>Quanto fa %1 più 1?</source>
+        <extracomment>Spoken: %1 is the number shown.</extracomment>
         <translation>Скільки буде %1 плюс 1?</translation>
     </message>
     <message>
         <source>Esatto! %1 sei forte!</source>
+        <extracomment>%1 is the child&apos;s name.</extracomment>
         <translation>Правильно! %1, ти молодець!</translation>
     </message>
     <message>
         <source>Sbagliato!! %1</source>
+        <extracomment>%1 is the right answer.</extracomment>
         <translation>Не зовсім! Це %1</translation>
     </message>
     <message>
         <source>Risposte esatte: %1, errate: %2, totali: %3.</source>
+        <extracomment>Spoken: the right, wrong and total answers.</extracomment>
         <translation>Правильних відповідей: %1, неправильних: %2, усього: %3.</translation>
     </message>
     <message>
-        <source>Non c'è ancora un record.</source>
+        <source>Non c&apos;è ancora un record.</source>
         <translation>Рекорду ще немає.</translation>
-    </message>
-    <message>
-        <source>1 punto</source>
-        <translation>1 бал</translation>
     </message>
     <message numerus="yes">
         <source>%n punti</source>
-        <translation><numerusform>%n бал</numerusform><numerusform>%n бали</numerusform><numerusform>%n балів</numerusform></translation>
+        <translation>
+            <numerusform>%n бал</numerusform>
+            <numerusform>%n бали</numerusform>
+            <numerusform>%n балів</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 punti</source>
+        <extracomment>A score that is not a whole number, as 2.5.</extracomment>
         <translation>балів: %1</translation>
     </message>
     <message>
         <source>Il record è di %1.</source>
+        <extracomment>Spoken: %1 is the record&apos;s points (&quot;%n punti&quot;).</extracomment>
         <translation>Рекорд: %1.</translation>
     </message>
     <message>
         <source>Il record è di %1, di %2.</source>
+        <extracomment>Spoken: %1 is the record&apos;s points, %2 its holder&apos;s name.</extracomment>
         <translation>Рекорд: %1 (%2).</translation>
     </message>
     <message>
@@ -178,10 +188,12 @@ Opzioni:
     </message>
     <message>
         <source> %1 siccome non hai scelto arriviamo fino al 10.</source>
+        <extracomment>%1 is the child&apos;s name; the blank before it is the design&apos;s.</extracomment>
         <translation>%1, ти не вибрав, тож рахуємо до 10.</translation>
     </message>
     <message>
         <source>Tempo scaduto! %1</source>
+        <extracomment>%1 is the sentence with the right, wrong and total answers.</extracomment>
         <translation>Час вийшов! %1</translation>
     </message>
 </context>
@@ -232,7 +244,7 @@ Opzioni:
     </message>
     <message>
         <source>Per le bambine e i bambini della quinta</source>
-        <translation>Для дівчаток і хлопчиків п'ятого класу</translation>
+        <translation>Для дівчаток і хлопчиків п&apos;ятого класу</translation>
     </message>
     <message>
         <source>Schermo intero</source>
@@ -289,7 +301,7 @@ Opzioni:
     </message>
     <message>
         <source>nome</source>
-        <translation>ім'я</translation>
+        <translation>ім&apos;я</translation>
     </message>
     <message>
         <source>esatte</source>
@@ -328,7 +340,7 @@ Opzioni:
     </message>
     <message>
         <source>Nome</source>
-        <translation>Ім'я</translation>
+        <translation>Ім&apos;я</translation>
     </message>
     <message>
         <source>Esatte</source>
@@ -380,11 +392,11 @@ Opzioni:
     </message>
     <message>
         <source>&amp;Nome:</source>
-        <translation>&amp;Ім'я:</translation>
+        <translation>&amp;Ім&apos;я:</translation>
     </message>
     <message>
         <source>Filtra per nome</source>
-        <translation>Фільтр за ім'ям</translation>
+        <translation>Фільтр за ім&apos;ям</translation>
     </message>
     <message>
         <source>&amp;Periodo:</source>
@@ -433,28 +445,30 @@ Opzioni:
     <message>
         <source>Non riesco a salvare i risultati in
 %1</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
         <translation>Не можу зберегти результати в
 %1</translation>
     </message>
     <message>
         <source>Non riesco a leggere i risultati: %1</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
         <translation>Не можу прочитати результати: %1</translation>
-    </message>
-    <message>
-        <source>1 gara</source>
-        <translation>1 гра</translation>
     </message>
     <message numerus="yes">
         <source>%n gare</source>
-        <translation><numerusform>%n гра</numerusform><numerusform>%n гри</numerusform><numerusform>%n ігор</numerusform></translation>
+        <translation>
+            <numerusform>%n гра</numerusform>
+            <numerusform>%n гри</numerusform>
+            <numerusform>%n ігор</numerusform>
+        </translation>
     </message>
     <message>
         <source>Record del computer: %1, di %2</source>
-        <translation>Рекорд комп'ютера: %1, від %2</translation>
+        <translation>Рекорд комп&apos;ютера: %1, від %2</translation>
     </message>
     <message>
         <source>Record del computer: %1, di %2 (utente %3)</source>
-        <translation>Рекорд комп'ютера: %1, від %2 (обліковий запис %3)</translation>
+        <translation>Рекорд комп&apos;ютера: %1, від %2 (обліковий запис %3)</translation>
     </message>
 </context>
 <context>
@@ -469,10 +483,10 @@ Opzioni:
     </message>
     <message>
         <source>Il servizio che registra il record ora non risponde: la tua gara è conservata su questo computer e sarà registrata appena il servizio torna in funzione.</source>
-        <translation>Служба, що зберігає рекорд, зараз не відповідає: твою гру збережено на цьому комп'ютері, і її буде записано, щойно служба запрацює знову.</translation>
+        <translation>Служба, що зберігає рекорд, зараз не відповідає: твою гру збережено на цьому комп&apos;ютері, і її буде записано, щойно служба запрацює знову.</translation>
     </message>
     <message>
-        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l'inizio.</source>
+        <source>La tua gara è tra i risultati della classe, ma non può valere come record: il servizio che registra il record non ne ha visto l&apos;inizio.</source>
         <translation>Твоя гра є серед результатів класу, але не може зарахуватися як рекорд: служба, що зберігає рекорд, не бачила її початку.</translation>
     </message>
 </context>
@@ -496,6 +510,7 @@ Opzioni:
     </message>
     <message>
         <source>Inserisci il risultato e  premi il tasto  Invio</source>
+        <extracomment>The answer box&apos;s tooltip; the double blanks are the design&apos;s.</extracomment>
         <translation>Напиши відповідь і натисни Enter</translation>
     </message>
     <message>
@@ -512,6 +527,7 @@ Opzioni:
     </message>
     <message>
         <source>Riga vuota</source>
+        <extracomment>An empty line under the game&apos;s reply, which a screen reader meets.</extracomment>
         <translation>Порожній рядок</translation>
     </message>
     <message>
@@ -524,6 +540,7 @@ Opzioni:
     </message>
     <message>
         <source>Questo è il tuo punteggio. Forza con il  record</source>
+        <extracomment>The score&apos;s tooltip: &quot;try to beat the record&quot;; the double blank is the design&apos;s.</extracomment>
         <translation>Це твій рахунок. Вперед до рекорду!</translation>
     </message>
     <message>
@@ -568,10 +585,11 @@ Opzioni:
     </message>
     <message>
         <source>Nome del giocatore</source>
-        <translation>Ім'я гравця</translation>
+        <translation>Ім&apos;я гравця</translation>
     </message>
     <message>
         <source>Il record  è di </source>
+        <extracomment>Runs on into the holder&apos;s name; the blanks are the design&apos;s.</extracomment>
         <translation>Рекорд: </translation>
     </message>
     <message>
@@ -580,7 +598,7 @@ Opzioni:
     </message>
     <message>
         <source>Nome di chi ha il record</source>
-        <translation>Ім'я рекордсмена</translation>
+        <translation>Ім&apos;я рекордсмена</translation>
     </message>
     <message>
         <source>con punti</source>
@@ -592,10 +610,12 @@ Opzioni:
     </message>
     <message>
         <source>&amp;Nuovo calcolo</source>
+        <extracomment>The button for the next sum; &amp; marks the letter that works with Alt.</extracomment>
         <translation>&amp;Наступний приклад</translation>
     </message>
     <message>
         <source>Go</source>
+        <extracomment>The next button&apos;s tooltip: the design has it in English.</extracomment>
         <translation>Далі</translation>
     </message>
     <message>
@@ -604,11 +624,13 @@ Opzioni:
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>The button that ends the game, in English in the design; &amp; marks the letter that works with Alt.</extracomment>
         <translation>&amp;Вийти</translation>
     </message>
     <message>
         <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
-        <translation>Залишся ще трохи, може, поб'єш рекорд!</translation>
+        <extracomment>The exit button teases the child; the blank at the end is the design&apos;s.</extracomment>
+        <translation>Залишся ще трохи, може, поб&apos;єш рекорд!</translation>
     </message>
     <message>
         <source>Esci dal gioco e registra il record</source>
@@ -620,7 +642,33 @@ Opzioni:
     </message>
     <message>
         <source>Ventobaldo- Arrivo fino a 10000</source>
+        <extracomment>The window&apos;s title: the game&apos;s name, then &quot;I count up to 10000&quot;.</extracomment>
         <translation>Ventobaldo - Рахуємо до 10000</translation>
+    </message>
+    <message>
+        <source>Risposte esatte</source>
+        <comment>description</comment>
+        <translation>Правильні відповіді</translation>
+    </message>
+    <message>
+        <source>Risposte errate</source>
+        <comment>description</comment>
+        <translation>Неправильні відповіді</translation>
+    </message>
+    <message>
+        <source>Risposte totali</source>
+        <comment>description</comment>
+        <translation>Усі відповіді</translation>
+    </message>
+    <message>
+        <source>Tempo restante</source>
+        <comment>description</comment>
+        <translation>Залишилося</translation>
+    </message>
+    <message>
+        <source>con punti</source>
+        <comment>description</comment>
+        <translation>з балами</translation>
     </message>
 </context>
 <context>
@@ -631,14 +679,16 @@ Opzioni:
     </message>
     <message>
         <source>Quale numero viene dopo? Una gara di cinque minuti per la scuola primaria</source>
-        <translation>Яке число йде далі? Гра на п'ять хвилин для початкової школи</translation>
+        <translation>Яке число йде далі? Гра на п&apos;ять хвилин для початкової школи</translation>
     </message>
     <message>
         <source>matematica;numeri;addizione;contare;scuola;bambini;</source>
+        <extracomment>Search words for the desktop&apos;s menu: each ends with a semicolon.</extracomment>
         <translation>математика;числа;додавання;лічба;школа;діти;</translation>
     </message>
     <message>
         <source>Risultati della classe</source>
+        <extracomment>The menu item that opens the teacher&apos;s window.</extracomment>
         <translation>Результати класу</translation>
     </message>
     <message>
@@ -647,18 +697,19 @@ Opzioni:
     </message>
     <message>
         <source>Ogni turno mostra un numero da 0 a 9999 e il segno «+ 1 =»: il bambino scrive il numero che viene dopo e preme Invio. Il gioco lo loda per nome o mostra la risposta giusta, suona, conta le risposte esatte, errate e totali e colora lo sfondo in modo nuovo a ogni turno.</source>
-        <translation>Кожен раунд показує число від 0 до 9999 і знак «+ 1 =»: дитина пише число, яке йде далі, і натискає Enter. Гра хвалить її на ім'я або показує правильну відповідь, грає звук, рахує правильні, неправильні й усі відповіді та щоразу по-новому розфарбовує тло.</translation>
+        <translation>Кожен раунд показує число від 0 до 9999 і знак «+ 1 =»: дитина пише число, яке йде далі, і натискає Enter. Гра хвалить її на ім&apos;я або показує правильну відповідь, грає звук, рахує правильні, неправильні й усі відповіді та щоразу по-новому розфарбовує тло.</translation>
     </message>
     <message>
         <source>Una gara dura cinque minuti. Il record del computer e il nome di chi lo ha fatto restano salvati per la gara successiva.</source>
-        <translation>Гра триває п'ять хвилин. Рекорд комп'ютера та ім'я того, хто його встановив, зберігаються для наступної гри.</translation>
+        <translation>Гра триває п&apos;ять хвилин. Рекорд комп&apos;ютера та ім&apos;я того, хто його встановив, зберігаються для наступної гри.</translation>
     </message>
     <message>
-        <source>Per l'insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l'andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
-        <translation>Для вчителя кожна завершена гра лишається в результатах класу: вікно «Результати класу» показує дату, ім'я, правильні, неправильні й усі відповіді, фільтрує за ім'ям і періодом, сортує за стовпцями, малює поступ кожної дитини й експортує рядки у файл CSV, який відкривається в LibreOffice Calc. З екранним читачем гра вимовляє кожен приклад і кожну відповідь; на сенсорному екрані показує цифрову клавіатуру.</translation>
+        <source>Per l&apos;insegnante, ogni gara finita resta nei risultati della classe: la finestra «Risultati della classe» mostra data, nome, risposte esatte, errate e totali, filtra per nome e per periodo, ordina per colonna, disegna l&apos;andamento di ogni bambino ed esporta le righe in un file CSV che si apre con LibreOffice Calc. Con un lettore di schermo il gioco dice ogni calcolo e ogni risposta; su uno schermo a tocco mostra un tastierino.</source>
+        <translation>Для вчителя кожна завершена гра лишається в результатах класу: вікно «Результати класу» показує дату, ім&apos;я, правильні, неправильні й усі відповіді, фільтрує за ім&apos;ям і періодом, сортує за стовпцями, малює поступ кожної дитини й експортує рядки у файл CSV, який відкривається в LibreOffice Calc. З екранним читачем гра вимовляє кожен приклад і кожну відповідь; на сенсорному екрані показує цифрову клавіатуру.</translation>
     </message>
     <message>
         <source>matematica</source>
+        <extracomment>The six search words of the software centre, one each.</extracomment>
         <translation>математика</translation>
     </message>
     <message>
@@ -701,7 +752,7 @@ Opzioni:
         <translation>помилка диска</translation>
     </message>
     <message>
-        <source>un'altra copia del gioco sta salvando il record</source>
+        <source>un&apos;altra copia del gioco sta salvando il record</source>
         <translation>інша копія гри саме зберігає рекорд</translation>
     </message>
     <message>
@@ -713,11 +764,11 @@ Opzioni:
         <translation>це не звичайний файл</translation>
     </message>
     <message>
-        <source>la cartella non c'è</source>
+        <source>la cartella non c&apos;è</source>
         <translation>теки немає</translation>
     </message>
     <message>
-        <source>il file non c'è</source>
+        <source>il file non c&apos;è</source>
         <translation>файлу немає</translation>
     </message>
     <message>
@@ -726,7 +777,7 @@ Opzioni:
     </message>
     <message>
         <source>la memoria è esaurita</source>
-        <translation>закінчилася пам'ять</translation>
+        <translation>закінчилася пам&apos;ять</translation>
     </message>
     <message>
         <source>ha un altro nome: è un collegamento fisso</source>
@@ -734,7 +785,7 @@ Opzioni:
     </message>
     <message>
         <source>il servizio che registra il record non è in funzione: chi amministra il computer lo avvia con «sudo systemctl enable --now corvalesta-record.socket»</source>
-        <translation>служба, що зберігає рекорд, не працює: адміністратор комп'ютера запускає її командою «sudo systemctl enable --now corvalesta-record.socket»</translation>
+        <translation>служба, що зберігає рекорд, не працює: адміністратор комп&apos;ютера запускає її командою «sudo systemctl enable --now corvalesta-record.socket»</translation>
     </message>
     <message>
         <source>il servizio che registra il record non ha risposto</source>
@@ -774,7 +825,7 @@ Motivo: %2</source>
     </message>
     <message>
         <source>il nome è troppo lungo</source>
-        <translation>ім'я задовге</translation>
+        <translation>ім&apos;я задовге</translation>
     </message>
     <message>
         <source>Non posso registrare questa gara.

@@ -1,0 +1,55 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="it_IT">
+<context>
+    <name>Clock</name>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n secondi</source>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n minuti.</source>
+        <translation>
+            <numerusform>Manca %n minuto.</numerusform>
+            <numerusform>Mancano %n minuti.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mancano %n secondi.</source>
+        <translation>
+            <numerusform>Manca %n secondo.</numerusform>
+            <numerusform>Mancano %n secondi.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Contest</name>
+    <message numerus="yes">
+        <source>%n punti</source>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n punti</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message numerus="yes">
+        <source>%n gare</source>
+        <translation>
+            <numerusform>%n gara</numerusform>
+            <numerusform>%n gare</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
