@@ -20,6 +20,7 @@
 #include <QTest>
 
 #include <pwd.h>
+#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -107,7 +108,15 @@ void TestWriter::initTestCase()
     const QString activate = QStandardPaths::findExecutable("systemd-socket-activate");
     if (activate.isEmpty())
         QSKIP("systemd-socket-activate is not installed");
-    QVERIFY(QDir().mkpath(QFileInfo(Socket).path()));
+    // The folder's place in /tmp is known to all: it must be this account's
+    // own, made here with no one else's say, or the test runs in another's.
+    const QByteArray prefix = QFile::encodeName(QFileInfo(Socket).path());
+    if (::mkdir(prefix.constData(), 0755) != 0)
+        QCOMPARE(errno, EEXIST);
+    struct stat made {};
+    QCOMPARE(::lstat(prefix.constData(), &made), 0);
+    QVERIFY2(S_ISDIR(made.st_mode) && made.st_uid == ::getuid() && (made.st_mode & 022) == 0,
+             "the tests' folder in /tmp is someone else's: remove it");
     QFile::remove(Socket);
     // It tells of every connection: unread, that would fill the pipe and stop it.
     m_service.setStandardOutputFile(QProcess::nullDevice());

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Runs every Qt test of a build under Valgrind's memcheck: any memory error
-# or definite leak fails. Usage: valgrind.sh <build folder>
+# Runs Qt tests of a build under Valgrind's memcheck: any memory error or
+# definite leak fails. Usage: valgrind.sh <build folder> [test...]; every
+# test of the build when none is named.
 set -u
 build=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -12,7 +13,11 @@ status=0
 # Valgrind runs the code some fifty times slower: Qt Test's watchdog would
 # end a long case (the results window reads 100,000 lines) after 300 s.
 export QTEST_FUNCTION_TIMEOUT=1800000
-for test in "$build"/tests/tst_*; do
+shift
+tests=""
+for name in "$@"; do tests="$tests $build/tests/$name"; done
+[ -n "$tests" ] || tests=$(ls "$build"/tests/tst_*)
+for test in $tests; do
     [ -f "$test" ] && [ -x "$test" ] || continue
     name=$(basename "$test")
     log=$build/valgrind-$name.log

@@ -129,6 +129,12 @@ ended() {
     [ "$status" = 0 ] || fail "exit status $status"
 }
 
+# How long tasks waited for a processor meanwhile (the kernel's pressure
+# stall information, in microseconds), to tell a sound the game cut short from
+# one a busy machine starved.
+stalled() { awk '/^some/ { sub("total=", "", $5); print $5 }' /proc/pressure/cpu 2>/dev/null || echo 0; }
+stalled_before=$(stalled)
+wall_before=$(date +%s.%N)
 parec -d nullsink.monitor --latency-msec=10 --format=s16le --rate=22050 --channels=1 --raw >"$work/sound.raw" &
 recorder=$!
 # Start well before the game, so that a sound at start-up would be heard.
@@ -189,7 +195,9 @@ sleep 3
 kill -INT "$recorder"
 wait "$recorder" 2>/dev/null
 recorder=""
-/usr/bin/python3 "$here/sound.py" "$work/sound.raw" "$work/events" || fail "the sounds"
+pressure=$(awk -v a="$stalled_before" -v b="$(stalled)" -v t0="$wall_before" -v t1="$(date +%s.%N)" \
+    'BEGIN { printf "%.3f", (b - a) / 1e6 / (t1 - t0) }')
+/usr/bin/python3 "$here/sound.py" "$work/sound.raw" "$work/events" "$pressure" || fail "the sounds"
 
 xdotool key alt+x
 focus Corvalesta >/dev/null

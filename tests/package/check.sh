@@ -28,12 +28,15 @@ mkdir "$out/tree" && dpkg-deb -x "$deb" "$out/tree"
 # Debian 12's own start files carry no control-flow marking (its systemd
 # binaries lack it too), so that one check cannot pass here.
 hardening-check --nocfprotection "$out/tree/usr/lib/corvalesta/corvalesta-record" || status=1
-lintian --tag-display-limit 0 "$deb" 2>&1 | grep -v "root privileges" >"$out/lintian.log"
-cat "$out/lintian.log"
+# Its tags on standard output; what it says of itself (run as root) apart.
+# A tag the package means to carry has an override, with its reason, in
+# debian/corvalesta.lintian-overrides.
+lintian --tag-display-limit 0 "$deb" >"$out/lintian.log" 2>"$out/lintian.err"
+cat "$out/lintian.log" "$out/lintian.err"
 grep -q "^[EW]:" "$out/lintian.log" && status=1
 # As installed, with every language's texts.
 appstreamcli validate --no-net "$out/tree/usr/share/metainfo/org.example.corvalesta.metainfo.xml" || status=1
-desktop-file-validate "$out/tree/usr/share/applications/org.example.corvalesta.desktop" 2>&1 |
-    grep -v "more than one main category" | grep . && status=1
+# Its hints (a game for school is in two main categories) fail nothing.
+desktop-file-validate "$out/tree/usr/share/applications/org.example.corvalesta.desktop" || status=1
 [ "$status" = 0 ] && echo "PASS: $(basename "$deb")"
 exit $status

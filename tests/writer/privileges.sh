@@ -54,8 +54,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
-rm -rf "$prefix"
-install -d -m 0755 "$prefix" "$prefix/lib"
+# The place in /tmp is known to all: only a folder of root's own from an
+# earlier run is removed, and the new one is made where nothing stands.
+if [ -e "$prefix" ] || [ -L "$prefix" ]; then
+    [ ! -L "$prefix" ] && [ -d "$prefix" ] && [ "$(stat -c %u "$prefix")" = 0 ] &&
+        [ "$(( 0$(stat -c %a "$prefix") & 022 ))" = 0 ] ||
+        { echo "FAIL: $prefix is not root's own: remove it by hand"; trap - EXIT; exit 1; }
+    rm -rf "$prefix"
+fi
+mkdir -m 0755 "$prefix" || { echo "FAIL: someone made $prefix meanwhile"; trap - EXIT; exit 1; }
+install -d -m 0755 "$prefix/lib"
 install -d -o "$account" -g "$account" -m 0755 "$folder"
 install -m 0755 "$service" "$prefix/lib/corvalesta-record"
 install -m 0755 "$here/siege.py" "$prefix/lib/"
