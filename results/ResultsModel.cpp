@@ -37,20 +37,27 @@ ResultsModel::~ResultsModel()
     }
 }
 
-QList<ResultsModel::Row> ResultsModel::parse(const QByteArray& bytes)
+QList<ResultsModel::Row> ResultsModel::parse(const QByteArray& bytes, int* unread)
 {
     QList<Row> rows;
+    int skipped = 0;
     // Only whole lines: what follows the last line end was cut short.
     const qsizetype end = bytes.lastIndexOf('\n') + 1;
     rows.reserve(bytes.left(end).count('\n'));
     for (qsizetype at = 0; at < end;) {
         const qsizetype next = bytes.indexOf('\n', at);
         const qsizetype length = next - at - (next > at && bytes[next - 1] == '\r' ? 1 : 0);
-        const auto entry =
-            records::results::parse(std::string_view(bytes.constData() + at, length));
+        const std::string_view line(bytes.constData() + at, std::size_t(length));
+        const auto entry = records::results::parse(line);
         at = next + 1;
-        if (!entry)
-            continue; // the header, or a line that is no contest
+        if (!entry) {
+            // The header, any copy's, and blank lines are no loss.
+            const std::string ended = std::string(line) + "\r\n";
+            if (!line.empty() && ended != records::results::Header &&
+                !records::results::olderHeader(ended))
+                ++skipped;
+            continue;
+        }
         Row row{QDateTime::fromString(QString::fromStdString(entry->when), Qt::ISODate),
                 QString::fromStdString(entry->name),
                 entry->right,
@@ -62,7 +69,11 @@ QList<ResultsModel::Row> ResultsModel::parse(const QByteArray& bytes)
                 entry->verified};
         if (row.when.isValid())
             rows << row;
+        else
+            ++skipped;
     }
+    if (unread)
+        *unread = skipped;
     return rows;
 }
 
@@ -82,6 +93,14 @@ QByteArray ResultsModel::header()
             QCoreApplication::translate("ResultsCsv", name).toUtf8().toStdString());
     }
     return QByteArray::fromStdString(line + "\r\n");
+}
+
+QString ResultsModel::shownWhen(const QDateTime& when)
+{
+    //: How the table writes a contest's date and time (QDateTime's
+    //: format: dd day, MM month, yyyy year, HH hour, mm minute),
+    //: in digits only, as the language writes dates.
+    return when.toLocalTime().toString(tr("dd/MM/yyyy HH:mm"));
 }
 
 QByteArray ResultsModel::csvLine(const Row& row)
@@ -125,10 +144,13 @@ void ResultsModel::load(const QString& path)
         // leave, and a reading done must not look like one still running.
         const auto done = qScopeGuard([] { prctl(PR_SET_NAME, "risultati-fine"); });
         QString error;
-        QList<Row> rows = parse(readLog(path, error));
+        int unread = 0;
+        QList<Row> rows = parse(readLog(path, error), &unread);
         QMetaObject::invokeMethod(
             this,
-            [this, rows = std::move(rows), error]() mutable { setRows(std::move(rows), error); },
+            [this, rows = std::move(rows), unread, error]() mutable {
+                setRows(std::move(rows), unread, error);
+            },
             Qt::QueuedConnection);
     });
     // Named, so that a reading left behind is seen for what it is.
@@ -136,10 +158,11 @@ void ResultsModel::load(const QString& path)
     m_reader->start();
 }
 
-void ResultsModel::setRows(QList<Row> rows, const QString& error)
+void ResultsModel::setRows(QList<Row> rows, int unread, const QString& error)
 {
     beginResetModel();
     m_rows = std::move(rows);
+    m_unread = unread;
     m_error = error;
     endResetModel();
     emit loaded();
@@ -167,9 +190,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     const bool sorting = role == SortRole;
     switch (index.column()) {
     case Date:
-        return sorting
-                   ? QVariant(r.when)
-                   : QVariant(r.when.toLocalTime().toString(QStringLiteral("dd/MM/yyyy HH:mm")));
+        return sorting ? QVariant(r.when) : QVariant(shownWhen(r.when));
     case Name:
         return sorting ? QVariant(r.name.toLower()) : QVariant(r.name);
     case Right:

@@ -39,12 +39,18 @@ public:
     // never waiting for a writer. Empty with the reason in error otherwise.
     static QByteArray readLog(const QString& path, QString& error);
     // The rows of a log's bytes: whole lines only (a torn tail is left out),
-    // the header and lines that are not a contest skipped.
-    static QList<Row> parse(const QByteArray& bytes);
+    // the header and blank lines skipped; unread counts the other lines that
+    // are not a contest (one edited by hand, say), which are skipped too.
+    static QList<Row> parse(const QByteArray& bytes, int* unread = nullptr);
+    // Lines of the log read last that were no contest.
+    int unread() const { return m_unread; }
     // One CSV line, as the log writes it (RFC 4180, CR LF), but for the
     // record's yes and no, and the header, which are in the language installed.
     static QByteArray csvLine(const Row& row);
     static QByteArray header();
+    // A contest's moment as the table shows it: in local time, written as the
+    // language installed writes dates.
+    static QString shownWhen(const QDateTime& when);
 
     const Row& row(int index) const { return m_rows[index]; }
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -60,9 +66,10 @@ signals:
     void loaded();
 
 private:
-    void setRows(QList<Row> rows, const QString& error);
+    void setRows(QList<Row> rows, int unread, const QString& error);
 
     QList<Row> m_rows;
     QString m_error;
+    int m_unread = 0;
     QThread* m_reader = nullptr;
 };

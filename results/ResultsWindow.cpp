@@ -223,7 +223,13 @@ void ResultsWindow::updateCount()
         return;
     }
     const int shown = m_filter->rowCount();
-    m_count->setText(tr("%n gare", nullptr, shown));
+    const QString count = tr("%n gare", nullptr, shown);
+    const int unread = m_model->unread();
+    //: %1 is "%n gare"; then how many lines of the results file are no
+    //: contest and are left out (a line changed by hand, say).
+    m_count->setText(unread == 0 ? count
+                                 : tr("%1; %n righe del file non si leggono", nullptr, unread)
+                                       .arg(count));
 }
 
 bool ResultsWindow::exportTo(const QString& path) const

@@ -138,6 +138,9 @@ void TestResults::oddLogsAreToldNotRead_data()
         << "Non riesco a leggere i risultati: ha un altro nome: è un collegamento fisso";
     QTest::newRow("none") << "missing" << 0 << "Non riesco a leggere i risultati: il file non c'è";
     QTest::newRow("a tail cut short") << "torn" << 1 << "1 gara";
+    // A record flag written 1, a date that is none, and a blank line.
+    QTest::newRow("lines edited by hand")
+        << "edited" << 1 << "1 gara; 2 righe del file non si leggono";
     // 12,583 lines of 1,000 bytes: of the last 11 MiB (11,534,336 bytes, from
     // byte 1,048,664, inside line 1,049) only whole lines count: 11,534.
     QTest::newRow("past any bound") << "huge" << 11534 << "11534 gare";
@@ -168,6 +171,13 @@ void TestResults::oddLogsAreToldNotRead()
         file.write(
             "data,nome,esatte,errate,totali,secondi,record,utente\r\n"
             "2026-12-09T10:00:00+01:00,Eva,1,0,1,300,no,eva\r\n2026-12-09T10:05:00+01:00,Ev");
+        file.close();
+    } else if (kind == "edited") {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("data,nome,esatte,errate,totali,secondi,record,utente\r\n"
+                   "2026-12-09T10:00:00+01:00,Eva,1,0,1,300,no,eva\r\n"
+                   "2026-12-09T10:05:00+01:00,Eva,9,0,9,300,1,eva\r\n"
+                   "ieri,Eva,1,0,1,300,no,eva\r\n\r\n");
         file.close();
     } else if (kind == "huge") {
         QVERIFY(file.open(QIODevice::WriteOnly));

@@ -394,6 +394,11 @@ Opzioni:
         <extracomment>Column: whether the record service saw the contest start (sì/no).</extracomment>
         <translation>متحقَّق منها</translation>
     </message>
+    <message>
+        <source>dd/MM/yyyy HH:mm</source>
+        <extracomment>How the table writes a contest&apos;s date and time (QDateTime&apos;s format: dd day, MM month, yyyy year, HH hour, mm minute), in digits only, as the language writes dates.</extracomment>
+        <translation>dd/MM/yyyy HH:mm</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -487,6 +492,18 @@ Opzioni:
     <message>
         <source>Record del computer: %1, di %2 (utente %3)</source>
         <translation>رقم الحاسوب القياسي: %1، لـ %2 (الحساب %3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n righe del file non si leggono</source>
+        <extracomment>%1 is &quot;%n gare&quot;; then how many lines of the results file are no contest and are left out (a line changed by hand, say).</extracomment>
+        <translation>
+            <numerusform>%1؛ %n سطر في الملف لا يُقرأ</numerusform>
+            <numerusform>%1؛ سطر واحد في الملف لا يُقرأ</numerusform>
+            <numerusform>%1؛ سطران في الملف لا يُقرآن</numerusform>
+            <numerusform>%1؛ %n أسطر في الملف لا تُقرأ</numerusform>
+            <numerusform>%1؛ %n سطرًا في الملف لا يُقرأ</numerusform>
+            <numerusform>%1؛ %n سطر في الملف لا يُقرأ</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -374,6 +374,11 @@ Options:
         <extracomment>Column: whether the record service saw the contest start (sì/no).</extracomment>
         <translation>Verified</translation>
     </message>
+    <message>
+        <source>dd/MM/yyyy HH:mm</source>
+        <extracomment>How the table writes a contest&apos;s date and time (QDateTime&apos;s format: dd day, MM month, yyyy year, HH hour, mm minute), in digits only, as the language writes dates.</extracomment>
+        <translation>dd/MM/yyyy HH:mm</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -463,6 +468,14 @@ Options:
     <message>
         <source>Record del computer: %1, di %2 (utente %3)</source>
         <translation>Computer&apos;s record: %1, by %2 (account %3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n righe del file non si leggono</source>
+        <extracomment>%1 is &quot;%n gare&quot;; then how many lines of the results file are no contest and are left out (a line changed by hand, say).</extracomment>
+        <translation>
+            <numerusform>%1; %n line of the file cannot be read</numerusform>
+            <numerusform>%1; %n lines of the file cannot be read</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -374,6 +374,11 @@ Options&#xa0;:
         <extracomment>Column: whether the record service saw the contest start (sì/no).</extracomment>
         <translation>Vérifiée</translation>
     </message>
+    <message>
+        <source>dd/MM/yyyy HH:mm</source>
+        <extracomment>How the table writes a contest&apos;s date and time (QDateTime&apos;s format: dd day, MM month, yyyy year, HH hour, mm minute), in digits only, as the language writes dates.</extracomment>
+        <translation>dd/MM/yyyy HH:mm</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -463,6 +468,14 @@ Options&#xa0;:
     <message>
         <source>Record del computer: %1, di %2 (utente %3)</source>
         <translation>Record de l&apos;ordinateur&#xa0;: %1, par %2 (compte %3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n righe del file non si leggono</source>
+        <extracomment>%1 is &quot;%n gare&quot;; then how many lines of the results file are no contest and are left out (a line changed by hand, say).</extracomment>
+        <translation>
+            <numerusform>%1&#xa0;; %n ligne du fichier est illisible</numerusform>
+            <numerusform>%1&#xa0;; %n lignes du fichier sont illisibles</numerusform>
+        </translation>
     </message>
 </context>
 <context>

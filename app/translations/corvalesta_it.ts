@@ -51,5 +51,13 @@
             <numerusform>%n gare</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1; %n righe del file non si leggono</source>
+        <extracomment>%1 is &quot;%n gare&quot;; then how many lines of the results file are no contest and are left out (a line changed by hand, say).</extracomment>
+        <translation>
+            <numerusform>%1; %n riga del file non si legge</numerusform>
+            <numerusform>%1; %n righe del file non si leggono</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

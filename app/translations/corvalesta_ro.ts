@@ -379,6 +379,11 @@ Opțiuni:
         <extracomment>Column: whether the record service saw the contest start (sì/no).</extracomment>
         <translation>Verificat</translation>
     </message>
+    <message>
+        <source>dd/MM/yyyy HH:mm</source>
+        <extracomment>How the table writes a contest&apos;s date and time (QDateTime&apos;s format: dd day, MM month, yyyy year, HH hour, mm minute), in digits only, as the language writes dates.</extracomment>
+        <translation>dd.MM.yyyy HH:mm</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -469,6 +474,15 @@ Opțiuni:
     <message>
         <source>Record del computer: %1, di %2 (utente %3)</source>
         <translation>Recordul calculatorului: %1, al lui %2 (utilizator %3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n righe del file non si leggono</source>
+        <extracomment>%1 is &quot;%n gare&quot;; then how many lines of the results file are no contest and are left out (a line changed by hand, say).</extracomment>
+        <translation>
+            <numerusform>%1; %n rând din fișier nu se poate citi</numerusform>
+            <numerusform>%1; %n rânduri din fișier nu se pot citi</numerusform>
+            <numerusform>%1; %n de rânduri din fișier nu se pot citi</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -379,6 +379,11 @@ Opzioni:
         <extracomment>Column: whether the record service saw the contest start (sì/no).</extracomment>
         <translation>Перевірено</translation>
     </message>
+    <message>
+        <source>dd/MM/yyyy HH:mm</source>
+        <extracomment>How the table writes a contest&apos;s date and time (QDateTime&apos;s format: dd day, MM month, yyyy year, HH hour, mm minute), in digits only, as the language writes dates.</extracomment>
+        <translation>dd.MM.yyyy HH:mm</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -469,6 +474,15 @@ Opzioni:
     <message>
         <source>Record del computer: %1, di %2 (utente %3)</source>
         <translation>Рекорд комп&apos;ютера: %1, від %2 (обліковий запис %3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n righe del file non si leggono</source>
+        <extracomment>%1 is &quot;%n gare&quot;; then how many lines of the results file are no contest and are left out (a line changed by hand, say).</extracomment>
+        <translation>
+            <numerusform>%1; %n рядок файлу не читається</numerusform>
+            <numerusform>%1; %n рядки файлу не читаються</numerusform>
+            <numerusform>%1; %n рядків файлу не читаються</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -369,6 +369,11 @@ Opzioni:
         <extracomment>Column: whether the record service saw the contest start (sì/no).</extracomment>
         <translation>已核实</translation>
     </message>
+    <message>
+        <source>dd/MM/yyyy HH:mm</source>
+        <extracomment>How the table writes a contest&apos;s date and time (QDateTime&apos;s format: dd day, MM month, yyyy year, HH hour, mm minute), in digits only, as the language writes dates.</extracomment>
+        <translation>yyyy/MM/dd HH:mm</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -457,6 +462,13 @@ Opzioni:
     <message>
         <source>Record del computer: %1, di %2 (utente %3)</source>
         <translation>电脑的纪录：%1，由 %2 创造（账户 %3）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n righe del file non si leggono</source>
+        <extracomment>%1 is &quot;%n gare&quot;; then how many lines of the results file are no contest and are left out (a line changed by hand, say).</extracomment>
+        <translation>
+            <numerusform>%1；文件中有 %n 行无法读取</numerusform>
+        </translation>
     </message>
 </context>
 <context>
