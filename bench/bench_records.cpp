@@ -2,7 +2,7 @@
 // machine's own disk (the save syncs, so the disk sets the pace); a contest's
 // start and end in the shared folder through the long-lived record service,
 // beside a service started for each connection (the units of 1.1.0) and a
-// process started for each request, as the set-group-id writer was; the
+// process started for each request, as the set-group-id helper was; the
 // results log at its bound.
 #include "Journal.h"
 #include "Measure.h"
@@ -10,7 +10,9 @@
 #include "RecordStore.h"
 #include "ResultsLog.h"
 
-#include "WriterRequest.h"
+#include "Request.h"
+#include "Service.h"
+#include "Transaction.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -95,9 +97,9 @@ void sharedSaves()
     header("Shared folder, a contest's start and its end with a record (median of 200)");
     newDay();
     const double process = medianMicroseconds(200, [&](int i) {
-        const std::string end = records::writer::request({i + 1, 0, 300, true, "Anna", "Anna"});
-        if (asked(records::writer::startRequest()) != records::writer::Written ||
-            asked(end) != records::writer::Written)
+        const std::string end = records::request::end({i + 1, 0, 300, true, "Anna", "Anna"});
+        if (asked(records::request::start()) != records::request::Written ||
+            asked(end) != records::request::Written)
             std::abort();
     });
     row("a process started for each request", process, "us");

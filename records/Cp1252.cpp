@@ -1,7 +1,6 @@
 #include "Cp1252.h"
 
 #include "Cp1252Table.h"
-#include "NameFile.h"
 
 #include <memory>
 #include <unicode/translit.h>
@@ -45,11 +44,6 @@ QString inLatin(const QString& run)
 }
 
 } // namespace
-
-QString decode(const QByteArray& bytes)
-{
-    return QString::fromStdString(records::names::utf8(bytes.toStdString()));
-}
 
 QByteArray encode(const QString& text)
 {

@@ -7,7 +7,6 @@
 // platform keep their names.
 namespace cp1252 {
 
-QString decode(const QByteArray& bytes);
 // A character the code page lacks becomes "?".
 QByteArray encode(const QString& text);
 // The closest spelling the code page holds, at most maxChars characters:

@@ -1,7 +1,7 @@
 #include "Pending.h"
 
-#include "Connection.h"
-#include "WriterRequest.h"
+#include "Ask.h"
+#include "Request.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -23,7 +23,7 @@ QStringList waiting(const QDir& dir)
 
 } // namespace
 
-bool keep(const QString& folder, const std::string& request)
+bool keep(const QString& folder, const std::string& text)
 {
     QDir dir(folder);
     if (!dir.mkpath(QStringLiteral(".")) || waiting(dir).size() >= MaxWaiting)
@@ -34,7 +34,7 @@ bool keep(const QString& folder, const std::string& request)
         QString::number(QCoreApplication::applicationPid()) + Suffix;
     QSaveFile file(dir.filePath(name));
     return file.open(QIODevice::WriteOnly) &&
-           file.write(request.data(), qint64(request.size())) == qint64(request.size()) &&
+           file.write(text.data(), qint64(text.size())) == qint64(text.size()) &&
            file.commit();
 }
 
@@ -48,13 +48,13 @@ void sendAll(const QString& folder, const QString& service, int waitMs)
         QFile file(dir.filePath(name));
         if (!file.open(QIODevice::ReadOnly))
             continue;
-        const QByteArray request = file.read(qint64(writer::MaxRequest) + 1);
+        const QByteArray text = file.read(qint64(request::MaxRequest) + 1);
         file.close();
         std::string reply;
         const int error =
-            connection::ask(QFile::encodeName(service).toStdString(), request.toStdString(),
+            connection::ask(QFile::encodeName(service).toStdString(), text.toStdString(),
                             int(qMax<qint64>(1, deadline.remainingTime())), reply);
-        if (error != 0 || !writer::parseReply(reply))
+        if (error != 0 || !request::parseReply(reply))
             return; // still away: the rest wait too
         // Answered, whatever it said: the service has decided.
         QFile::remove(file.fileName());

@@ -1,14 +1,16 @@
 #include "RecordFiles.h"
 
-#include "Connection.h"
+#include "Accounts.h"
+#include "Ask.h"
+#include "Cause.h"
 #include "Cp1252.h"
 #include "NameFile.h"
 #include "NameRule.h"
 #include "Pending.h"
-#include "Reason.h"
 #include "RecordStore.h"
+#include "Request.h"
 #include "ResultsLog.h"
-#include "WriterRequest.h"
+#include "Transaction.h"
 
 #include "GameRules.h"
 
@@ -87,16 +89,15 @@ QString decoded(const std::string& bytes)
 constexpr int StartWaitMs = 1000;
 
 // The service's outcome, or the reason it gave none.
-writer::Outcome ask(const QString& service, const std::string& request)
+request::Outcome ask(const QString& service, const std::string& text)
 {
     std::string reply;
-    const int error = connection::ask(QFile::encodeName(service).toStdString(), request,
+    const int error = connection::ask(QFile::encodeName(service).toStdString(), text,
                                       connection::AnswerWaitMs, reply);
-    auto outcome = error == 0 ? writer::parseReply(reply) : std::nullopt;
+    auto outcome = error == 0 ? request::parseReply(reply) : std::nullopt;
     if (outcome)
         return *outcome;
-    const int cause = error == 0 ? NoAnswerError : error;
-    return {writer::Failed + int(causeOf(cause)), false, {"", cause}};
+    return request::failed({"", error == 0 ? NoAnswerError : error});
 }
 
 } // namespace
@@ -169,22 +170,12 @@ namespace {
 // Why the service refused a contest, in words.
 QString refusalReason(int status)
 {
-    switch (status) {
-    case writer::TooSoon:
-        return QCoreApplication::translate(
-            "records",
-            "dice di aver giocato più secondi di quanti ne siano passati dal suo inizio");
-    case writer::DailyLimit:
-        //: %1 is the most contests one account may end in a day (300).
-        return QCoreApplication::translate("records",
-                                           "con questo utente oggi si sono già giocate %1 gare, "
-                                           "il massimo per un giorno")
-            .arg(Ledger::DailyContests);
-    case writer::Refused:
-        return QCoreApplication::translate("records", "i suoi dati non sono validi");
-    default:
-        return QCoreApplication::translate("records", "errore imprevisto (codice %1)").arg(status);
-    }
+    const QString reason = QCoreApplication::translate("records", refusalFor(status));
+    if (status == request::DailyLimit)
+        return reason.arg(Ledger::DailyContests);
+    if (status == request::TooSoon || status == request::Refused)
+        return reason;
+    return reason.arg(status);
 }
 
 } // namespace
@@ -193,38 +184,38 @@ Outcome finish(const QString& recordDir, const Ending& ending, const QString& se
                const QString& pendingDir)
 {
     const QString name = QString::fromStdString(names::clean(ending.holder.toStdString()));
-    const writer::Contest contest{ending.right,
-                                  ending.wrong,
-                                  ending.seconds,
-                                  ending.right > ending.startUpRecord,
-                                  cp1252::closest(name, rules::MaxNameChars).toStdString(),
-                                  name.toUtf8().toStdString()};
-    writer::Outcome done;
-    const std::string request = writer::request(contest);
+    const request::Contest contest{ending.right,
+                                   ending.wrong,
+                                   ending.seconds,
+                                   ending.right > ending.startUpRecord,
+                                   cp1252::closest(name, rules::MaxNameChars).toStdString(),
+                                   name.toUtf8().toStdString()};
+    request::Outcome done;
+    const std::string text = request::end(contest);
     if (!service.isEmpty()) {
-        done = ask(service, request);
+        done = ask(service, text);
         const bool away =
             done.failure.error == NoServiceError || done.failure.error == NoAnswerError;
-        if (away && !pendingDir.isEmpty() && pending::keep(pendingDir, request))
+        if (away && !pendingDir.isEmpty() && pending::keep(pendingDir, text))
             return {false, std::nullopt, true, false};
     } else {
         // The service's own checks, on the game's own request.
-        writer::Status refusal = writer::Refused;
-        if (writer::parse(request, &refusal))
-            done = writer::carryOut(contest, bytesOf(recordDir), RecordStore::Mode::Account,
-                                    connection::ownAccount(), std::time(nullptr));
+        request::Status refusal = request::Refused;
+        if (request::parse(text, &refusal))
+            done = transaction::carryOut(contest, bytesOf(recordDir), RecordStore::Mode::Account,
+                                         accounts::own(), std::time(nullptr));
         else
             done.status = refusal;
     }
-    Outcome outcome{done.recorded, std::nullopt, false, done.status == writer::Unverified};
-    if (done.status == writer::NameTooLong)
+    Outcome outcome{done.recorded, std::nullopt, false, done.status == request::Unverified};
+    if (done.status == request::NameTooLong)
         outcome.error =
             RecordError(recordDir + HolderFile,
                         QCoreApplication::translate("records", "il nome è troppo lungo"));
-    else if (done.status >= writer::Failed)
+    else if (done.status >= request::Failed)
         outcome.error = told(recordDir, done.failure.name, done.failure.error);
-    else if (done.status != writer::Written && done.status != writer::NotKept &&
-             done.status != writer::Unverified)
+    else if (done.status != request::Written && done.status != request::NotKept &&
+             done.status != request::Unverified)
         outcome.error = RecordError(recordDir, refusalReason(done.status), true);
     return outcome;
 }
@@ -236,7 +227,7 @@ void begin(const QString& service, const QString& pendingDir)
     if (!pendingDir.isEmpty())
         pending::sendAll(pendingDir, service, StartWaitMs);
     std::string reply;
-    connection::ask(QFile::encodeName(service).toStdString(), writer::startRequest(), StartWaitMs,
+    connection::ask(QFile::encodeName(service).toStdString(), request::start(), StartWaitMs,
                     reply);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Cause.h"
 #include "Journal.h"
 #include "Ledger.h"
 
@@ -19,34 +20,6 @@ inline constexpr std::size_t MaxRead = 4096;
 // in the middle of a save can delay the others' saves this long, no more.
 inline constexpr int LockWaitMs = 5000;
 
-// Not system error numbers: a record file that is not a regular file, and
-// one that shares its data with another name (a hard link).
-inline constexpr int NotRegularError = 1 << 16;
-inline constexpr int LinkedError = (1 << 16) + 1;
-// Nor these: nothing listens where the record service should, and it gave
-// no answer in time.
-inline constexpr int NoServiceError = (1 << 16) + 2;
-inline constexpr int NoAnswerError = (1 << 16) + 3;
-
-// Why a record file or folder could not be used, as the player is told.
-// New causes go at the end: the record writer's exit status counts them.
-enum class Cause {
-    DiskFull,
-    NoPermission,
-    ReadOnly,
-    DiskError,
-    Busy,
-    NotRegular,
-    Other,
-    Missing,
-    TooManyFiles,
-    OutOfMemory,
-    Linked,
-    NoService,
-    NoAnswer
-};
-Cause causeOf(int error);
-
 struct StoreError {
     StoreError(std::string name, int error);
     std::string name; // the file in the record folder; empty for the folder
@@ -56,7 +29,7 @@ struct StoreError {
 
 // The record folder: both record files together. Reading takes no lock; saves
 // take the folder's lock file and are all or nothing. Plain POSIX, so that the
-// privileged record writer can use it too. Every failure throws StoreError.
+// record service can use it too. Every failure throws StoreError.
 class RecordStore {
 public:
     // Shared: the computer's folder, which only the record service writes,

@@ -1,12 +1,14 @@
 #include "Service.h"
 
-#include "Connection.h"
-#include "WriterRequest.h"
+#include "Accounts.h"
+#include "Request.h"
+#include "Transaction.h"
 
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
 #include <map>
+#include <optional>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -110,7 +112,7 @@ private:
                 continue;
             if (n < 0 && errno == EAGAIN)
                 return Read::Partial;
-            if (n < 0 || p.request.size() + std::size_t(n) > writer::MaxRequest)
+            if (n < 0 || p.request.size() + std::size_t(n) > request::MaxRequest)
                 return Read::Broken;
             p.request.append(buffer, std::size_t(n));
         }
@@ -119,11 +121,11 @@ private:
     // Served when whole; refused when late, too long or broken.
     void finish(Peer& p, bool whole)
     {
-        std::string reply = writer::refusal();
+        std::string reply = request::refusal();
         if (whole) {
             std::string& name = m_names[p.uid];
             if (name.empty())
-                name = connection::peerAccount(p.fd);
+                name = accounts::peer(p.fd);
             reply = m_handle(p.request, p.uid, name);
         }
         // A few bytes on a socket nothing was sent on yet: they fit at once,
@@ -143,6 +145,21 @@ private:
 };
 
 } // namespace
+
+std::string answer(std::string_view input, const std::string& folder, uid_t uid,
+                   const std::string& account, std::time_t now)
+{
+    if (input == request::start())
+        return request::reply(transaction::start(folder, uid, now));
+    request::Status refusal = request::Refused;
+    std::optional<request::Contest> contest = request::parse(input, &refusal);
+    if (!contest || !request::settle(*contest)) {
+        request::Outcome refused;
+        refused.status = refusal;
+        return request::reply(refused);
+    }
+    return request::reply(transaction::end(*contest, folder, uid, account, now));
+}
 
 bool listening(int fd)
 {

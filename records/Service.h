@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ctime>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,13 @@ using Handler =
 // whole requests are carried out in the order they became whole. Returns
 // the exit status: 0, or 1 when the socket itself failed.
 int run(int listening, const Handler& handle, int requestWaitMs, int quietMs = QuietMs);
+
+// The service's whole work on one request from the account uid, in the
+// shared folder: a start is noted; an end is checked (request::parse and
+// settle) and then held against the ledger and carried out
+// (transaction::end). The reply to send back.
+std::string answer(std::string_view input, const std::string& folder, uid_t uid,
+                   const std::string& account, std::time_t now);
 
 // Whether fd is a socket that listens.
 bool listening(int fd);

@@ -78,44 +78,6 @@ void rewrite(const Fd& fd, const std::string& bytes, const char* name)
 
 } // namespace files
 
-Cause causeOf(int error)
-{
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        return Cause::DiskFull;
-    case EACCES:
-        return Cause::NoPermission;
-    case EROFS:
-    case EPERM:
-        return Cause::ReadOnly;
-    case EIO:
-        return Cause::DiskError;
-    case EWOULDBLOCK:
-        return Cause::Busy;
-    case NotRegularError:
-    case ENOTDIR:
-    case ELOOP:
-        return Cause::NotRegular;
-    case ENOENT:
-        return Cause::Missing;
-    case EMFILE:
-    case ENFILE:
-        return Cause::TooManyFiles;
-    case ENOMEM:
-        return Cause::OutOfMemory;
-    case LinkedError:
-        return Cause::Linked;
-    case NoServiceError:
-        return Cause::NoService;
-    case NoAnswerError:
-        return Cause::NoAnswer;
-    default:
-        return Cause::Other;
-    }
-}
-
 StoreError::StoreError(std::string n, int e) : name(std::move(n)), cause(causeOf(e)), error(e) {}
 
 } // namespace records

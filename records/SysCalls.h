@@ -6,7 +6,7 @@
 
 // The file-system calls that read and save the record, one wrapper each, so
 // that a test can end the process or fail the call at any one of them.
-// Plain POSIX: the privileged record writer links this too.
+// Plain POSIX: the record service links this too.
 namespace sys {
 
 // Runs before every wrapped call with the call's name. Returns 0 to let the

@@ -1,19 +1,29 @@
 // corvalesta-record: the record service of the computer's shared folder.
 // systemd starts it once, as an account of its own that owns the folder, on
 // the first connection to corvalesta-record.socket, and hands it the socket;
-// it serves every account's connections itself (Service.h) and ends after a
-// quiet while. Each request is read whole within a short time before it
-// touches anything, so a caller that sends nothing, or is stopped half-way,
-// holds nothing; the caller is known from the socket's credentials; the
-// request is carried out by WriterRequest.h's answer().
+// it serves every account's connections itself and ends after a quiet while.
 // Started with a single connection on standard input and output instead, it
-// serves that one request.
-// Run by root, --reset empties the record and repairs the folder's files.
+// serves that one request. Run by root, --reset empties the record and
+// repairs the folder's files.
+//
+// To read what it runs, in order:
+//   Service.cpp      the loop: accept, read each request whole, in time; answer()
+//   Request.cpp      what a request and a reply are, and the checks of one
+//   Transaction.cpp  the start and the end of a contest under the folder's lock
+//   Ledger.cpp       which contests started, and when; LedgerFile.cpp keeps it
+//   RecordStore.cpp  the record pair on disk, all or nothing (Journal.cpp,
+//                    StoreFiles.cpp, SysCalls.cpp beneath it)
+//   ResultsAppend.cpp, ResultsLog.cpp   the class's results, one line a contest
+//   NameFile.cpp, NameRule.cpp          the holder's names and their rule
+//   Cause.cpp        why something failed, as the administrator is told
+//   Connection.cpp, Accounts.cpp        the socket's bytes, and who sent them
+#include "Accounts.h"
+#include "Cause.h"
 #include "Connection.h"
-#include "Reason.h"
 #include "RecordStore.h"
+#include "Request.h"
 #include "Service.h"
-#include "WriterRequest.h"
+#include "Transaction.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -34,11 +44,11 @@ int resetAsRoot(const char* self)
     if (getuid() != 0) {
         std::fprintf(stderr, "Solo l'amministratore può azzerare il record: sudo %s --reset\n",
                      self);
-        return writer::Refused;
+        return request::Refused;
     }
-    writer::Failure failure;
-    const int status = writer::reset(Folder, failure);
-    if (status == writer::Written) {
+    request::Failure failure;
+    const int status = transaction::reset(Folder, failure);
+    if (status == request::Written) {
         std::printf("Il record in %s è azzerato.\n", Folder.c_str());
     } else {
         const std::string reason =
@@ -49,16 +59,16 @@ int resetAsRoot(const char* self)
     return status;
 }
 
-std::string answer(std::string_view request, uid_t uid, const std::string& account)
+std::string answer(std::string_view input, uid_t uid, const std::string& account)
 {
     std::time_t now = std::time(nullptr);
-#ifdef CORVALESTA_TEST_WRITER
+#ifdef CORVALESTA_TEST_SERVICE
     // The tests' service only: a contest starts an hour back, so that a test
     // ends one without playing it for minutes.
-    if (request == writer::startRequest())
+    if (input == request::start())
         now -= 3600;
 #endif
-    return writer::answer(request, Folder, uid, account, now);
+    return service::answer(input, Folder, uid, account, now);
 }
 
 // The one request on standard input, answered on standard output.
@@ -66,15 +76,15 @@ int serveOne()
 {
     std::string input;
     std::string reply;
-    if (connection::receive(STDIN_FILENO, writer::MaxRequest, connection::RequestWaitMs, input)) {
+    if (connection::receive(STDIN_FILENO, request::MaxRequest, connection::RequestWaitMs, input)) {
         reply =
-            answer(input, connection::peerUid(STDIN_FILENO), connection::peerAccount(STDIN_FILENO));
+            answer(input, accounts::peerUid(STDIN_FILENO), accounts::peer(STDIN_FILENO));
     } else {
-        reply = writer::refusal();
+        reply = request::refusal();
     }
     connection::send(STDOUT_FILENO, reply, connection::RequestWaitMs);
-    const auto outcome = writer::parseReply(reply);
-    return outcome ? outcome->status : writer::Refused;
+    const auto outcome = request::parseReply(reply);
+    return outcome ? outcome->status : request::Refused;
 }
 
 // The socket systemd passed (sd_listen_fds(3): descriptor 3), else none.
@@ -86,7 +96,7 @@ int passedSocket(const char* pid, const char* count)
     return ours && service::listening(First) ? First : -1;
 }
 
-#ifdef CORVALESTA_TEST_WRITER
+#ifdef CORVALESTA_TEST_SERVICE
 // The tests' service only: the record as the game reads it.
 int show()
 {
@@ -94,9 +104,9 @@ int show()
         const Pair pair = RecordStore(Folder, RecordStore::Mode::Shared).read(false);
         std::printf("%s%s", pair.score.c_str(), pair.holder.c_str());
     } catch (const StoreError& error) {
-        return writer::Failed + int(error.cause);
+        return request::Failed + int(error.cause);
     }
-    return writer::Written;
+    return request::Written;
 }
 #endif
 
@@ -110,13 +120,13 @@ int main(int argc, char** argv)
 
     if (argc == 2 && std::strcmp(argv[1], "--reset") == 0)
         return resetAsRoot(argv[0]);
-#ifdef CORVALESTA_TEST_WRITER
+#ifdef CORVALESTA_TEST_SERVICE
     if (argc == 2 && std::strcmp(argv[1], "--show") == 0)
         return show();
 #endif
     if (argc != 1) {
         std::fprintf(stderr, "Uso: sudo %s --reset\n", argv[0]);
-        return writer::Refused;
+        return request::Refused;
     }
     if (passed >= 0)
         return service::run(passed, answer, connection::RequestWaitMs);

@@ -8,7 +8,7 @@
 
 // The leading decimal number of a text, as the game's Val reads it: blanks
 // anywhere ignored, a sign, a fraction and an exponent allowed. Plain C++, so
-// that the privileged record writer reads a stored score as the game does.
+// that the record service reads a stored score as the game does.
 namespace numbers {
 
 // Collects the leading number's characters with blanks removed, as ASCII;

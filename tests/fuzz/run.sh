@@ -9,7 +9,7 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$(nproc)"
 mkdir -p build/fuzz/findings
 status=0
-for target in val format records writer; do
+for target in val format records service; do
     corpus=build/fuzz/corpus/$target
     mkdir -p "$corpus"
     echo "== fuzz_$target for $seconds s"

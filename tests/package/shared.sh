@@ -124,7 +124,7 @@ if [ "${1:-}" = --play ]; then
 fi
 
 source=$1
-# The last release made with the set-group-id writer.
+# The last release made with the set-group-id helper.
 release=eeefc97
 [ "$(id -u)" = 0 ] || { echo "SKIP: installing a package needs root"; exit 77; }
 for tool in cpack dpkg-buildpackage dh setpriv systemd-socket-activate systemd-analyze Xvfb xdotool \
@@ -147,9 +147,9 @@ cleanup() {
     rm -rf "$out" /run/corvalesta-record.sock
 }
 trap cleanup EXIT
-install -d -m 755 "$out/scripts/package" "$out/scripts/e2e" "$out/scripts/writer"
+install -d -m 755 "$out/scripts/package" "$out/scripts/e2e" "$out/scripts/service"
 install -m 755 "$here/package/shared.sh" "$out/scripts/package/"
-install -m 755 "$here/writer/hold_locks.py" "$out/scripts/writer/"
+install -m 755 "$here/service/hold_locks.py" "$out/scripts/service/"
 install -m 644 "$here/e2e/x11.sh" "$here/e2e/screen.py" "$out/scripts/e2e/"
 # Both packages: today's players' release, built as it was, and this one.
 mkdir "$out/old"
@@ -189,7 +189,7 @@ systemd-analyze verify /lib/systemd/system/corvalesta-record.socket \
     /lib/systemd/system/corvalesta-record.service || fail "systemd-analyze verify"
 # Where PID 1 is systemd the package has started the socket; elsewhere it is
 # run as systemd would: root listens, and hands the socket to one service as
-# the service's account (writer_privileges runs it under systemd's own code).
+# the service's account (service_accounts runs it under systemd's own code).
 if [ ! -d /run/systemd/system ]; then
     systemd-socket-activate -l /run/corvalesta-record.sock \
         setpriv --reuid=corvalesta --regid=corvalesta --init-groups \
@@ -203,7 +203,7 @@ chmod 0666 /run/corvalesta-record.sock
 
 # Meanwhile nobody holds every lock it can take: on the folder and on each
 # file it can open, flock and POSIX locks both. The saves' lock is not one.
-setpriv --reuid=65534 --regid=65534 --clear-groups /usr/bin/python3 "$out/scripts/writer/hold_locks.py" \
+setpriv --reuid=65534 --regid=65534 --clear-groups /usr/bin/python3 "$out/scripts/service/hold_locks.py" \
     "$folder" "$folder"/* >"$out/held" &
 holder=$!
 for _ in $(seq 600); do grep -q holding "$out/held" && break; sleep 0.1; done

@@ -6,7 +6,9 @@
 // spelling with CR LF when it beat no record, the journal is at rest, the log
 // ends in the contest's whole line, and nothing is written anywhere else, in
 // the folder or beside it.
-#include "WriterRequest.h"
+#include "Request.h"
+#include "Service.h"
+#include "Transaction.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -91,21 +93,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     put(shared + "/risultati.csv", "");
     put(shared + "/corvalesta.gare", ""); // no contest ended today yet
     constexpr std::time_t Started = 1765000000;
-    writer::answer(writer::startRequest(), shared, 1000, "-fuzz", Started);
+    service::answer(request::start(), shared, 1000, "-fuzz", Started);
     const auto outcome =
-        writer::parseReply(writer::answer(input, shared, 1000, "-fuzz", Started + 300));
+        request::parseReply(service::answer(input, shared, 1000, "-fuzz", Started + 300));
     if (!outcome)
         std::abort();
-    auto request = writer::parse(input);
-    if (request && writer::request(*request) != input) // one spelling of each request
+    auto request = request::parse(input);
+    if (request && request::end(*request) != input) // one spelling of each request
         std::abort();
-    if (!request || !writer::settle(*request)) {
-        if (outcome->status != writer::Refused && outcome->status != writer::NameTooLong)
+    if (!request || !request::settle(*request)) {
+        if (outcome->status != request::Refused && outcome->status != request::NameTooLong)
             std::abort();
         return 0;
     }
     const bool better = request->candidate && request->right > 0;
-    if (outcome->status != writer::Written || outcome->recorded != better)
+    if (outcome->status != request::Written || outcome->recorded != better)
         std::abort();
     if (names(shared) != Expected || names(shared + "/..") != std::set<std::string>{"corvalesta"})
         std::abort();

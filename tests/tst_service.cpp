@@ -9,7 +9,9 @@
 #include "RecordFiles.h"
 #include "ResultsLog.h"
 #include "SysCalls.h"
-#include "WriterRequest.h"
+#include "Request.h"
+#include "Service.h"
+#include "Transaction.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -24,7 +26,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-class TestWriter : public QObject {
+class TestService : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -51,7 +53,7 @@ private:
 namespace {
 
 const QString Folder = QStringLiteral(CORVALESTA_TEST_SHARED_DIR "/");
-const QString Writer = QStringLiteral(CORVALESTA_TEST_WRITER);
+const QString Service = QStringLiteral(CORVALESTA_TEST_SERVICE);
 const QString Socket = QStringLiteral(CORVALESTA_TEST_SHARED_DIR ".sock");
 
 const QString LockFile = QString::fromLatin1(records::LockName);
@@ -103,7 +105,7 @@ QByteArray account()
 
 // The service listens as systemd would make it: one process, handed the
 // listening socket, for every connection.
-void TestWriter::initTestCase()
+void TestService::initTestCase()
 {
     const QString activate = QStandardPaths::findExecutable("systemd-socket-activate");
     if (activate.isEmpty())
@@ -121,7 +123,7 @@ void TestWriter::initTestCase()
     // It tells of every connection: unread, that would fill the pipe and stop it.
     m_service.setStandardOutputFile(QProcess::nullDevice());
     m_service.setStandardErrorFile(QProcess::nullDevice());
-    m_service.start(activate, {"-l", Socket, Writer});
+    m_service.start(activate, {"-l", Socket, Service});
     QVERIFY(m_service.waitForStarted(60000));
     const QDeadlineTimer deadline(60000);
     while (!QFileInfo::exists(Socket) && !deadline.hasExpired())
@@ -129,14 +131,14 @@ void TestWriter::initTestCase()
     QVERIFY(QFileInfo::exists(Socket));
 }
 
-void TestWriter::cleanupTestCase()
+void TestService::cleanupTestCase()
 {
     m_service.terminate();
     m_service.waitForFinished(60000);
     QFile::remove(Socket);
 }
 
-void TestWriter::requestIsCheckedStrictly_data()
+void TestService::requestIsCheckedStrictly_data()
 {
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<int>("refusal"); // 0: taken
@@ -155,7 +157,7 @@ void TestWriter::requestIsCheckedStrictly_data()
     taken("two answers a second, and one", "601\n0\n300\n1\nEva\nEva\n");
     taken("one answer before the first second", "1\n0\n0\n1\nEva\nEva\n");
     const auto refused = [&](const char* name, const QByteArray& input,
-                             int status = records::writer::Refused) {
+                             int status = records::request::Refused) {
         QTest::newRow(name) << input << status;
     };
     refused("nothing", "");
@@ -178,27 +180,27 @@ void TestWriter::requestIsCheckedStrictly_data()
     refused("CR LF lines", "corvalesta fine 1\r\n3\r\n1\r\n300\r\n0\r\nEva\r\nEva\r\n");
     refused("61 characters in the code page",
             begin + "3\n1\n300\n0\n" + QByteArray(61, 'a') + "\nEva\n",
-            records::writer::NameTooLong);
+            records::request::NameTooLong);
     refused("61 characters in UTF-8",
             begin + "3\n1\n300\n0\nEva\n" + QByteArray("\xE2\x82\xAC").repeated(61) + "\n",
-            records::writer::NameTooLong);
+            records::request::NameTooLong);
 }
 
 // Taken requests are exactly what the game writes for them.
-void TestWriter::requestIsCheckedStrictly()
+void TestService::requestIsCheckedStrictly()
 {
     QFETCH(QByteArray, input);
     QFETCH(int, refusal);
-    auto status = records::writer::Written;
+    auto status = records::request::Written;
     const auto request =
-        records::writer::parse(std::string_view(input.constData(), input.size()), &status);
+        records::request::parse(std::string_view(input.constData(), input.size()), &status);
     QCOMPARE(request.has_value(), refusal == 0);
     QCOMPARE(int(status), refusal);
     if (request)
-        QCOMPARE(QByteArray::fromStdString(records::writer::request(*request)), input);
+        QCOMPARE(QByteArray::fromStdString(records::request::end(*request)), input);
 }
 
-void TestWriter::gameEndsThroughTheService_data()
+void TestService::gameEndsThroughTheService_data()
 {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<QString>("plant"); // what stands in the folder besides
@@ -266,7 +268,7 @@ void TestWriter::gameEndsThroughTheService_data()
         << QByteArray("12\r\n") << QByteArray();
 }
 
-void TestWriter::gameEndsThroughTheService()
+void TestService::gameEndsThroughTheService()
 {
     QFETCH(QByteArray, stored);
     QFETCH(QString, plant);
@@ -340,7 +342,7 @@ void TestWriter::gameEndsThroughTheService()
     }
 }
 
-void TestWriter::onlySingleFilesAreWritten_data()
+void TestService::onlySingleFilesAreWritten_data()
 {
     QTest::addColumn<bool>("shared");
     QTest::addColumn<QString>("name");   // what is planted in the folder
@@ -369,7 +371,7 @@ void TestWriter::onlySingleFilesAreWritten_data()
     }
 }
 
-void TestWriter::onlySingleFilesAreWritten()
+void TestService::onlySingleFilesAreWritten()
 {
     QFETCH(bool, shared);
     QFETCH(QString, name);
@@ -400,7 +402,7 @@ void TestWriter::onlySingleFilesAreWritten()
     QCOMPARE(bytesOf(elsewhere), QByteArray("1\r\n"));
 }
 
-void TestWriter::resetRepairsTheFolder_data()
+void TestService::resetRepairsTheFolder_data()
 {
     QTest::addColumn<QString>("name"); // what is wrong in the folder
     QTest::addColumn<QString>("wrong");
@@ -436,7 +438,7 @@ void TestWriter::resetRepairsTheFolder_data()
     QTest::newRow("a folder for the holder") << holder << "folder" << holder;
 }
 
-void TestWriter::resetRepairsTheFolder()
+void TestService::resetRepairsTheFolder()
 {
     QFETCH(QString, name);
     QFETCH(QString, wrong);
@@ -455,16 +457,16 @@ void TestWriter::resetRepairsTheFolder()
         QVERIFY(QFile::remove(path));
     else
         QVERIFY(QFile::remove(path) && QDir().mkdir(path));
-    records::writer::Failure failure;
-    const int status = records::writer::reset(Folder.toStdString(), failure);
+    records::request::Failure failure;
+    const int status = records::transaction::reset(Folder.toStdString(), failure);
     QCOMPARE(bytesOf(elsewhere), QByteArray("1\r\n")); // never followed
     if (!refused.isEmpty()) {
-        QCOMPARE(status, int(records::writer::Failed) + int(records::Cause::NotRegular));
+        QCOMPARE(status, int(records::request::Failed) + int(records::Cause::NotRegular));
         QCOMPARE(QString::fromStdString(failure.name), refused);
         QCOMPARE(bytesOf(Folder + records::ScoreFile), QByteArray("12\r\n"));
         return;
     }
-    QCOMPARE(status, int(records::writer::Written));
+    QCOMPARE(status, int(records::request::Written));
     struct stat folder;
     QCOMPARE(stat(QFile::encodeName(Folder).constData(), &folder), 0);
     for (const QString& file : {records::ScoreFile, records::HolderFile, NameFile, JournalFile,
@@ -491,9 +493,9 @@ void TestWriter::resetRepairsTheFolder()
 }
 
 // A save cut short in the shared folder: start-up shows the pair being saved
-// and writes nothing; the next call of the writer finishes it first, then
+// and writes nothing; the next call of the service finishes it first, then
 // compares with it: a game that saw 12 at its start and made 14 saves nothing.
-void TestWriter::startUpShowsAPendingSaveWithoutWriting()
+void TestService::startUpShowsAPendingSaveWithoutWriting()
 {
     installed("12\r\n", "Anna\r\n");
     const QByteArray pending =
@@ -516,10 +518,10 @@ void TestWriter::startUpShowsAPendingSaveWithoutWriting()
 
 // Running out of memory anywhere in a save is told like any other failure,
 // and leaves no descriptor open.
-void TestWriter::nothingEscapesTheService()
+void TestService::nothingEscapesTheService()
 {
     installed("12\r\n", "Anna\r\n");
-    const auto request = records::writer::parse("corvalesta fine 1\n13\n0\n300\n1\nBea\nBea\n");
+    const auto request = records::request::parse("corvalesta fine 1\n13\n0\n300\n1\nBea\nBea\n");
     QVERIFY(request);
     const auto descriptors = [] { return QDir("/proc/self/fd").entryList(QDir::System).size(); };
     const auto before = descriptors();
@@ -531,14 +533,14 @@ void TestWriter::nothingEscapesTheService()
     });
     for (at = 1;; ++at) {
         calls = 0;
-        const auto outcome = records::writer::carryOut(
+        const auto outcome = records::transaction::carryOut(
             *request, Folder.toStdString(), records::RecordStore::Mode::Shared, "eva", 0);
         QCOMPARE(descriptors(), before);
         if (calls < at) {
-            QCOMPARE(outcome.status, int(records::writer::Written));
+            QCOMPARE(outcome.status, int(records::request::Written));
             break;
         }
-        QCOMPARE(outcome.status, int(records::writer::Failed) + int(records::Cause::OutOfMemory));
+        QCOMPARE(outcome.status, int(records::request::Failed) + int(records::Cause::OutOfMemory));
         installed("12\r\n", "Anna\r\n");
     }
     sys::setHook(nullptr);
@@ -548,12 +550,12 @@ void TestWriter::nothingEscapesTheService()
 // An end counts only when this account's start came before it, long enough
 // before for the seconds it claims (and one of slack), once, and within the
 // day's number of contests. Times are seconds from 2026-12-09 00:00 UTC + 10 h.
-void TestWriter::contestMustBePlayed_data()
+void TestService::contestMustBePlayed_data()
 {
     QTest::addColumn<QString>("script");      // "s UID AT" starts, "e UID AT SECONDS" ends
     QTest::addColumn<QList<int>>("statuses"); // of the ends, in order
     QTest::addColumn<QByteArray>("score");    // after
-    using namespace records::writer;
+    using namespace records::request;
     QTest::newRow("played as long as it says")
         << "s 1 0;e 1 300 300" << QList<int>{Written} << QByteArray("13\r\n");
     QTest::newRow("a second of slack")
@@ -570,7 +572,7 @@ void TestWriter::contestMustBePlayed_data()
         << "s 1 0;s 1 200;e 1 300 300" << QList<int>{TooSoon} << QByteArray("12\r\n");
 }
 
-void TestWriter::contestMustBePlayed()
+void TestService::contestMustBePlayed()
 {
     QFETCH(QString, script);
     QFETCH(QList<int>, statuses);
@@ -583,14 +585,14 @@ void TestWriter::contestMustBePlayed()
         const auto uid = uid_t(f[1].toInt());
         const std::time_t at = base + f[2].toInt();
         if (f[0] == "s") {
-            records::writer::answer(records::writer::startRequest(), Folder.toStdString(), uid,
+            records::service::answer(records::request::start(), Folder.toStdString(), uid,
                                     "eva", at);
             continue;
         }
         const std::string request = "corvalesta fine 1\n" + f.value(4, "13").toStdString() +
                                     "\n0\n" + f[3].toStdString() + "\n1\nBea\nBea\n";
-        const auto reply = records::writer::parseReply(
-            records::writer::answer(request, Folder.toStdString(), uid, "eva", at));
+        const auto reply = records::request::parseReply(
+            records::service::answer(request, Folder.toStdString(), uid, "eva", at));
         QVERIFY(reply);
         seen << reply->status;
     }
@@ -601,7 +603,7 @@ void TestWriter::contestMustBePlayed()
 // What the service keeps of the names it is sent: cleaned as the prompt
 // cleans them, the holder the name's own spelling whatever was sent; a
 // spelling in Latin letters is taken only for a name the code page lacks.
-void TestWriter::holderIsTheNamesOwnSpelling_data()
+void TestService::holderIsTheNamesOwnSpelling_data()
 {
     QTest::addColumn<QByteArray>("holder"); // sent, in the code page
     QTest::addColumn<QByteArray>("name");   // sent, UTF-8
@@ -625,7 +627,7 @@ void TestWriter::holderIsTheNamesOwnSpelling_data()
         << QByteArray("=1+1\r\n") << QByteArray("\"'=1+1\"");
 }
 
-void TestWriter::holderIsTheNamesOwnSpelling()
+void TestService::holderIsTheNamesOwnSpelling()
 {
     QFETCH(QByteArray, holder);
     QFETCH(QByteArray, name);
@@ -633,14 +635,14 @@ void TestWriter::holderIsTheNamesOwnSpelling()
     QFETCH(QByteArray, logged);
     installed("12\r\n", "Anna\r\n");
     const std::time_t at = 1796810400;
-    records::writer::answer(records::writer::startRequest(), Folder.toStdString(), 7, "eva", at);
+    records::service::answer(records::request::start(), Folder.toStdString(), 7, "eva", at);
     const std::string request = "corvalesta fine 1\n13\n0\n300\n1\n" + holder.toStdString() + "\n" +
                                 name.toStdString() + "\n";
-    const auto reply = records::writer::parseReply(
-        records::writer::answer(request, Folder.toStdString(), 7, "eva", at + 300));
+    const auto reply = records::request::parseReply(
+        records::service::answer(request, Folder.toStdString(), 7, "eva", at + 300));
     QVERIFY(reply);
     QCOMPARE(reply->status,
-             int(stored.isEmpty() ? records::writer::Refused : records::writer::Written));
+             int(stored.isEmpty() ? records::request::Refused : records::request::Written));
     QCOMPARE(bytesOf(Folder + records::HolderFile),
              stored.isEmpty() ? QByteArray("Anna\r\n") : stored);
     if (!stored.isEmpty()) {
@@ -652,5 +654,5 @@ void TestWriter::holderIsTheNamesOwnSpelling()
     }
 }
 
-QTEST_GUILESS_MAIN(TestWriter)
-#include "tst_writer.moc"
+QTEST_GUILESS_MAIN(TestService)
+#include "tst_service.moc"

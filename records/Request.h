@@ -1,21 +1,16 @@
 #pragma once
 
-#include "RecordStore.h"
-#include "ResultsLog.h"
+#include "GameRules.h"
 
-#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 
-// The end of a contest on disk: the record, when the contest beat it, and
-// the contest's line in the class's results, under one lock. The game does
-// it in an account's own folder; in the computer's shared folder the record
-// service does it for the game, which sends the request on a socket.
-namespace records::writer {
+// What the game and the record service say to each other on the socket: the
+// requests, their checks and the reply. Plain C++, for both ends.
+namespace records::request {
 
-// One contest, as the request carries it. Each field ends in LF:
+// One contest, as the request to end it carries it. Each field ends in LF:
 //   corvalesta fine 1
 //   right, wrong answers and seconds played (plain digits, as many answers
 //   as could be played in that time: results::playable)
@@ -35,8 +30,8 @@ struct Contest {
 // The request that tells the service a contest starts, on one line.
 inline constexpr std::string_view StartMarker = "corvalesta inizio 1";
 
-// The status. On an error it is Failed plus the cause, and the failure says
-// which file (empty for the folder) and the system's error number.
+// The status. On an error it is Failed plus the cause (Cause.h), and the
+// failure says which file (empty for the folder) and the error number.
 // NotKept: the shared folder keeps no results log. TooSoon: the end claims
 // more seconds than have passed since its start. DailyLimit: the account
 // ended Ledger::DailyContests contests today already. Unverified: the line is
@@ -67,10 +62,11 @@ struct Outcome {
     Failure failure;
 };
 
-std::string request(const Contest& contest);
-std::string startRequest();
-// Nothing when the input is anything but a request; refusal then tells
-// whether only a name was too long.
+// The request to end the contest, and the one to start one.
+std::string end(const Contest& contest);
+std::string start();
+// Nothing when the input is anything but a request to end a contest;
+// refusal then tells whether only a name was too long.
 std::optional<Contest> parse(std::string_view input, Status* refusal = nullptr);
 // The names as the service keeps them: cleaned (names::clean), the holder
 // the name's own spelling in the code page when it has one, else a spelling
@@ -83,23 +79,7 @@ std::string reply(const Outcome& outcome);
 std::optional<Outcome> parseReply(std::string_view text);
 // The reply to what is no request: late, too long, broken.
 std::string refusal();
+// The outcome of a failure: Failed plus the error's cause.
+Outcome failed(const Failure& failure);
 
-// Under the folder's lock: finishes a save cut short, saves the score as the
-// new record when it is a candidate, verified, and strictly better than the
-// one stored now, then appends the contest's line, stamped now and signed by
-// account. Nothing escapes, not even running out of memory: every failure is
-// in the outcome.
-Outcome carryOut(const Contest& contest, const std::string& folder, RecordStore::Mode mode,
-                 const std::string& account, std::time_t now, bool verified = true);
-
-// The service's whole work on one request from the account uid: a start is
-// noted in the ledger; an end is checked (parse, settle, the ledger's
-// verdict) and carried out. The reply to send back.
-std::string answer(std::string_view input, const std::string& folder, uid_t uid,
-                   const std::string& account, std::time_t now);
-
-// The administrator's reset: the record emptied, every file put back as the
-// package makes it (RecordStore::reset). Written or Failed plus the cause.
-int reset(const std::string& folder, Failure& failure);
-
-} // namespace records::writer
+} // namespace records::request

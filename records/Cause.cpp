@@ -1,10 +1,52 @@
-#include "Reason.h"
+#include "Cause.h"
+
+#include "Request.h"
+
+#include <cerrno>
 
 // Marked for the game's catalogues, which translate them in the context
 // "records"; here, without Qt, they stay Italian.
 #define QT_TRANSLATE_NOOP(context, text) text
 
 namespace records {
+
+Cause causeOf(int error)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return Cause::DiskFull;
+    case EACCES:
+        return Cause::NoPermission;
+    case EROFS:
+    case EPERM:
+        return Cause::ReadOnly;
+    case EIO:
+        return Cause::DiskError;
+    case EWOULDBLOCK:
+        return Cause::Busy;
+    case NotRegularError:
+    case ENOTDIR:
+    case ELOOP:
+        return Cause::NotRegular;
+    case ENOENT:
+        return Cause::Missing;
+    case EMFILE:
+    case ENFILE:
+        return Cause::TooManyFiles;
+    case ENOMEM:
+        return Cause::OutOfMemory;
+    case LinkedError:
+        return Cause::Linked;
+    case NoServiceError:
+        return Cause::NoService;
+    case NoAnswerError:
+        return Cause::NoAnswer;
+    default:
+        return Cause::Other;
+    }
+}
 
 std::string reasonFor(Cause cause, int error, bool folder)
 {
@@ -42,6 +84,24 @@ std::string reasonFor(Cause cause, int error, bool folder)
         break;
     }
     return "errore imprevisto (codice " + std::to_string(error) + ")";
+}
+
+const char* refusalFor(int status)
+{
+    switch (status) {
+    case request::TooSoon:
+        return QT_TRANSLATE_NOOP(
+            "records",
+            "dice di aver giocato più secondi di quanti ne siano passati dal suo inizio");
+    case request::DailyLimit:
+        //: %1 is the most contests one account may end in a day (300).
+        return QT_TRANSLATE_NOOP("records", "con questo utente oggi si sono già giocate %1 gare, "
+                                            "il massimo per un giorno");
+    case request::Refused:
+        return QT_TRANSLATE_NOOP("records", "i suoi dati non sono validi");
+    default:
+        return QT_TRANSLATE_NOOP("records", "errore imprevisto (codice %1)");
+    }
 }
 
 } // namespace records

@@ -1,0 +1,123 @@
+#include "Request.h"
+
+#include "Cause.h"
+#include "NameFile.h"
+#include "NameRule.h"
+#include "ResultsLog.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace records::request {
+
+namespace {
+
+constexpr std::string_view Marker = "corvalesta fine 1";
+constexpr std::size_t Fields = 7;
+
+bool control(char c)
+{
+    return rules::isControl(static_cast<unsigned char>(c));
+}
+
+} // namespace
+
+std::string end(const Contest& c)
+{
+    return std::string(Marker) + '\n' + std::to_string(c.right) + '\n' + std::to_string(c.wrong) +
+           '\n' + std::to_string(c.seconds) + '\n' + (c.candidate ? "1\n" : "0\n") + c.holder +
+           '\n' + c.name + '\n';
+}
+
+std::string start()
+{
+    return std::string(StartMarker) + '\n';
+}
+
+std::optional<Contest> parse(std::string_view input, Status* refusal)
+{
+    const auto refuse = [refusal](Status status) {
+        if (refusal)
+            *refusal = status;
+        return std::nullopt;
+    };
+    std::string_view f[Fields];
+    for (std::string_view& field : f) {
+        const std::size_t end = input.find('\n');
+        if (end == std::string_view::npos)
+            return refuse(Refused);
+        field = input.substr(0, end);
+        input.remove_prefix(end + 1);
+    }
+    if (!input.empty() || f[0] != Marker || (f[4] != "0" && f[4] != "1"))
+        return refuse(Refused);
+    Contest c{results::number(f[1]), results::number(f[2]), results::number(f[3]),
+              f[4] == "1",           std::string(f[5]),     std::string(f[6])};
+    if (c.right < 0 || c.wrong < 0 || !results::playable(c.right, c.wrong, c.seconds))
+        return refuse(Refused);
+    // A control character would break the holder file's one line.
+    if (std::any_of(c.holder.begin(), c.holder.end(), control) || !results::plainName(c.name))
+        return refuse(Refused);
+    if (c.holder.size() > rules::MaxNameChars || results::characters(c.name) > rules::MaxNameChars)
+        return refuse(NameTooLong);
+    return c;
+}
+
+bool settle(Contest& c)
+{
+    c.name = names::clean(c.name);
+    if (const auto own = names::spelling(c.name)) {
+        c.holder = *own;
+        return true;
+    }
+    // A spelling in Latin letters: plain ASCII, or letters of the name itself.
+    const std::string spelled = names::clean(names::utf8(c.holder));
+    if (spelled.empty() || !names::spelling(spelled))
+        return false;
+    const std::vector<char32_t> own = names::codePoints(c.name);
+    for (const char32_t letter : names::codePoints(spelled)) {
+        if (letter >= 0x80 && std::find(own.begin(), own.end(), letter) == own.end())
+            return false;
+    }
+    c.holder = *names::spelling(spelled);
+    return true;
+}
+
+std::string reply(const Outcome& o)
+{
+    return std::to_string(o.status) + (o.recorded ? " 1\n" : " 0\n") + o.failure.name + '\n' +
+           std::to_string(o.failure.error) + '\n';
+}
+
+std::string refusal()
+{
+    Outcome refused;
+    refused.status = Refused;
+    return reply(refused);
+}
+
+std::optional<Outcome> parseReply(std::string_view text)
+{
+    Outcome o;
+    const std::size_t first = text.find('\n'), second = text.find('\n', first + 1);
+    if (first == std::string_view::npos || second == std::string_view::npos || text.size() < 4 ||
+        text.back() != '\n')
+        return std::nullopt;
+    const std::string_view head = text.substr(0, first);
+    const std::size_t blank = head.find(' ');
+    const std::string_view error = text.substr(second + 1, text.size() - second - 2);
+    o.status = results::number(head.substr(0, blank));
+    o.recorded = blank != std::string_view::npos && head.substr(blank + 1) == "1";
+    o.failure = {std::string(text.substr(first + 1, second - first - 1)),
+                 error.empty() ? 0 : std::atoi(std::string(error).c_str())};
+    if (o.status < 0 || blank == std::string_view::npos)
+        return std::nullopt;
+    return o;
+}
+
+Outcome failed(const Failure& failure)
+{
+    return {Failed + int(causeOf(failure.error)), false, failure};
+}
+
+} // namespace records::request

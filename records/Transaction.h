@@ -1,0 +1,38 @@
+#pragma once
+
+#include "RecordStore.h"
+#include "Request.h"
+
+#include <ctime>
+#include <string>
+#include <sys/types.h>
+
+// The end of a contest on disk: the record, when the contest beat it, and
+// the contest's line in the class's results, under the folder's lock. The
+// game does it in an account's own folder; in the computer's shared folder
+// the record service does it for the game. Nothing escapes, not even running
+// out of memory: every failure is in the outcome.
+namespace records::transaction {
+
+using request::Contest;
+using request::Failure;
+using request::Outcome;
+
+// Finishes a save cut short, saves the score as the new record when it is a
+// candidate, verified, and strictly better than the one stored now, then
+// appends the contest's line, stamped now and signed by account.
+Outcome carryOut(const Contest& contest, const std::string& folder, RecordStore::Mode mode,
+                 const std::string& account, std::time_t now, bool verified = true);
+
+// The shared folder's, for the account uid. A start is noted in the ledger;
+// an end is held against it (Ledger::end), closes the contest, and is carried
+// out, its record verified only when the ledger saw the start.
+Outcome start(const std::string& folder, uid_t uid, std::time_t now);
+Outcome end(const Contest& contest, const std::string& folder, uid_t uid,
+            const std::string& account, std::time_t now);
+
+// The administrator's reset: the record emptied, every file put back as the
+// package makes it (RecordStore::reset). Written or Failed plus the cause.
+int reset(const std::string& folder, Failure& failure);
+
+} // namespace records::transaction
