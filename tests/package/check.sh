@@ -17,10 +17,12 @@ deb=$("$source/tests/package/build.sh" "$source" "$out") || { echo "$deb"; exit 
 status=0
 dpkg-deb -f "$deb" Depends | grep -q fonts-liberation2 || { echo "FAIL: no fonts-liberation2"; status=1; }
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "FAIL: no Qt from shlibdeps"; status=1; }
-# The record service and its units; no file set-user-id or set-group-id.
+# The record service, its units, its account and its folder; no file
+# set-user-id or set-group-id.
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/lib/corvalesta/corvalesta-record ./usr/games/corvalesta \
-    ./lib/systemd/system/corvalesta-record.socket ./lib/systemd/system/corvalesta-record.service; do
+    ./lib/systemd/system/corvalesta-record.socket ./lib/systemd/system/corvalesta-record.service \
+    ./usr/lib/sysusers.d/corvalesta.conf ./usr/lib/tmpfiles.d/corvalesta.conf; do
     printf '%s\n' "$contents" | grep -q " $file$" || { echo "FAIL: no $file"; status=1; }
 done
 printf '%s\n' "$contents" | grep -E '^-..[sS]|^-.....[sS]' && { echo "FAIL: a set-id file"; status=1; }
