@@ -265,11 +265,11 @@ void Contest::exitContest()
 void Contest::finish(bool goodbye)
 {
     m_ending = true;
-    const contest::Played played{
-        m_record.score,     m_state.correctCount,
-        //: %1 is the sentence with the right, wrong and total answers.
-        m_state.playerName, tr("Tempo scaduto! %1").arg(countersSpoken()),
-        m_state.wrongCount, rules::ContestSeconds - m_clock->secondsLeft()};
+    const contest::Played played{{m_state.correctCount, m_state.playerName, m_state.wrongCount,
+                                  rules::ContestSeconds - m_clock->secondsLeft(),
+                                  numbers::val(m_record.score)},
+                                 //: %1 is the sentence with the right, wrong and total answers.
+                                 tr("Tempo scaduto! %1").arg(countersSpoken())};
     contest::endContest(m_platform, m_state.recordDir, goodbye, played);
     m_ended = true;
 }

@@ -1,8 +1,6 @@
 #include "EndOfContest.h"
 
-#include "Numbers.h"
 #include "Platform.h"
-#include "RecordFiles.h"
 
 namespace contest {
 
@@ -15,10 +13,9 @@ void endContest(Platform& platform, const QString& recordDir, bool goodbye, cons
 {
     if (goodbye)
         platform.messageBox(translated(Goodbye), Platform::OkOnly, QString(), played.spoken);
-    const records::Outcome outcome = records::finish(
-        recordDir,
-        {played.right, played.holder, played.wrong, played.seconds, numbers::val(played.record)},
-        platform.recordService(), records::pendingFolder(platform.accountDirectory()));
+    const records::Outcome outcome =
+        records::finish(recordDir, played.ending, platform.recordService(),
+                        records::pendingFolder(platform.accountDirectory()));
     if (outcome.recorded)
         platform.messageBox(translated(Saved));
     if (outcome.pending)

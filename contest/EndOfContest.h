@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RecordFiles.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -17,14 +19,11 @@ inline const QString Saved = QString::fromUtf8(
 // The text in the language installed.
 QString translated(const QString& italian);
 
-// What the contest played, as the contest itself kept it.
+// What the contest played: the one value that goes on to the record and
+// the class's results, and the counters for a screen reader with the goodbye.
 struct Played {
-    QString record;      // the score file's text as read at start-up
-    int right = 0;       // the score
-    QString holder;      // the player's name
-    QString spoken = {}; // the counters, for a screen reader with the goodbye
-    int wrong = 0;       // for the class's results
-    int seconds = 0;     // played
+    records::Ending ending;
+    QString spoken = {};
 };
 
 // The goodbye (at the countdown's end only), the comparison, the record write

@@ -348,7 +348,8 @@ void TestRecords::endOfContest()
             writtenBeforeGoodbye = bytesOf(dir + records::ScoreFile) != stored;
     };
     const records::Record record = records::startUp(dir);
-    contest::endContest(platform, dir, goodbye, {record.score, score.toInt(), "Bea", {}, 0, 300});
+    contest::endContest(platform, dir, goodbye,
+                        {{score.toInt(), "Bea", 0, 300, shownRecord(record.score)}});
     QCOMPARE(platform.boxPrompts(), boxes);
     for (const FakePlatform::Box& box : platform.boxes) {
         QCOMPARE(box.buttons, 0);
@@ -380,7 +381,8 @@ void TestRecords::anotherCopySavedMeanwhile()
     // The other copy sets 20 while this one plays.
     QVERIFY(put(dir + records::ScoreFile, "20\r\n"));
     QVERIFY(put(dir + records::HolderFile, "Carlo\r\n"));
-    contest::endContest(platform, dir, false, {record.score, score.toInt(), "Bea", {}, 0, 300});
+    contest::endContest(platform, dir, false,
+                        {{score.toInt(), "Bea", 0, 300, shownRecord(record.score)}});
     QCOMPARE(bytesOf(dir + records::HolderFile), written ? QByteArray("Bea\r\n") : "Carlo\r\n");
     QCOMPARE(bytesOf(dir + records::ScoreFile), written ? (score + "\r\n").toLatin1() : "20\r\n");
     // No confirmation for a record that was not written.
@@ -424,7 +426,7 @@ void TestRecords::faultsKeepTheOldRecord()
     }
     const QByteArray scoreBefore = bytesOf(dir + records::ScoreFile);
     const QByteArray holderBefore = bytesOf(dir + records::HolderFile);
-    contest::endContest(platform, dir, false, {"4\r\n", 9, "Bea", {}, 0, 300});
+    contest::endContest(platform, dir, false, {{9, "Bea", 0, 300, shownRecord("4\r\n")}});
     QCOMPARE(platform.boxes.size(), 1);
     const QString message = platform.boxes.first().prompt;
     QVERIFY2(message.contains(named), qPrintable(message));
@@ -442,7 +444,7 @@ void TestRecords::staleLockIsTakenOver()
     // running. The lock is the kernel's now, so it does not count.
     QVERIFY(put(dir + "corvalesta.lock",
                 "2147483600\ncorvalesta\n" + QSysInfo::machineHostName().toUtf8() + "\n"));
-    contest::endContest(platform, dir, false, {"4\r\n", 9, "Bea", {}, 0, 300});
+    contest::endContest(platform, dir, false, {{9, "Bea", 0, 300, shownRecord("4\r\n")}});
     QCOMPARE(platform.exitStatus, 0);
     QCOMPARE(bytesOf(dir + records::ScoreFile), QByteArray("9\r\n"));
     // Readable by others it was a lock they could hold: now it is private.
@@ -478,7 +480,7 @@ void TestRecords::readOnlyPlacesKeepTheRecord()
             records::startUp(dir);
             QFAIL("start-up went on without its files");
         }
-        contest::endContest(platform, dir, false, {"4\r\n", 9, "Bea", {}, 0, 300});
+        contest::endContest(platform, dir, false, {{9, "Bea", 0, 300, shownRecord("4\r\n")}});
     } catch (const records::RecordError& error) {
         QVERIFY2(error.message().contains(named), qPrintable(error.message()));
     }

@@ -231,7 +231,7 @@ void TestSave::failingAtEveryStep()
         const int descriptors = openDescriptors();
         {
             Script script(at, error, false);
-            contest::endContest(platform, dir, false, {OldScore, 13, "Bea", {}, 1, 300});
+            contest::endContest(platform, dir, false, {{13, "Bea", 1, 300, shownRecord(OldScore)}});
         }
         QCOMPARE(openDescriptors(), descriptors); // none left open on any path
         if (calls < at) { // the save ran to its end without meeting the failure
@@ -375,7 +375,8 @@ void TestSave::fullFileSystem()
     }
     filler.close();
     FakePlatform platform;
-    contest::endContest(platform, dir, false, {OldScore, 13, QString(60, u'B'), {}, 0, 300});
+    contest::endContest(platform, dir, false,
+                        {{13, QString(60, u'B'), 0, 300, shownRecord(OldScore)}});
     QCOMPARE(platform.exitStatus, 1);
     QVERIFY2(platform.boxPrompts().value(0).endsWith("il disco è pieno"),
              qPrintable(platform.boxPrompts().value(0)));
@@ -431,7 +432,7 @@ void TestSave::onlyRegularFilesAreOpened()
         // Works as a file does; the link stays a link.
         const records::Record record = records::startUp(dir);
         QCOMPARE(file == records::ScoreFile ? record.score : record.holder, QString("7\r\n"));
-        contest::endContest(platform, dir, false, {"7\r\n", 8, "Bea", {}, 0, 300});
+        contest::endContest(platform, dir, false, {{8, "Bea", 0, 300, shownRecord("7\r\n")}});
         QCOMPARE(platform.exitStatus, 0);
         QVERIFY(QFileInfo(path).isSymLink());
         QCOMPARE(bytesOf(target), file == records::ScoreFile ? QByteArray("8\r\n") : "Bea\r\n");
@@ -445,7 +446,7 @@ void TestSave::onlyRegularFilesAreOpened()
         QCOMPARE(error.reason, QString("non è un file normale"));
     }
     QCOMPARE(entries(dir), before); // the other file was not made either
-    contest::endContest(platform, dir, false, {"", 8, "Bea", {}, 0, 300});
+    contest::endContest(platform, dir, false, {{8, "Bea", 0, 300, shownRecord("")}});
     QCOMPARE(platform.exitStatus, 1);
     QVERIFY(platform.boxPrompts().value(0).contains(file));
     QStringList withLock = before + QStringList{records::LockName}; // the save's lock only

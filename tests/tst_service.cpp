@@ -7,10 +7,10 @@
 #include "Journal.h"
 #include "NameFile.h"
 #include "RecordFiles.h"
-#include "ResultsLog.h"
-#include "SysCalls.h"
 #include "Request.h"
+#include "ResultsLog.h"
 #include "Service.h"
+#include "SysCalls.h"
 #include "Transaction.h"
 
 #include <QDeadlineTimer>
@@ -21,8 +21,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include <pwd.h>
 #include <cerrno>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -298,7 +298,8 @@ void TestService::gameEndsThroughTheService()
         records::begin(platform.service, QString());
     // The record this game saw at its start: 12, or none on a first run.
     const QString seen = stored.isEmpty() ? QString() : QStringLiteral("12\r\n");
-    contest::endContest(platform, Folder, false, {seen, score.toInt(), name, {}, 0, 300});
+    contest::endContest(platform, Folder, false,
+                        {{score.toInt(), name, 0, 300, shownRecord(seen)}});
     QCOMPARE(platform.exitStatus,
              line.isEmpty() && plant != "no log" && plant != "no service" ? 1 : 0);
     QCOMPARE(platform.boxPrompts().size(), boxes.size());
@@ -393,7 +394,7 @@ void TestService::onlySingleFilesAreWritten()
     QVERIFY(plant(folder + name, target == "(victim)" ? elsewhere : folder + target, hard));
     const QByteArray scoreBefore = bytesOf(folder + records::ScoreFile);
     const QByteArray holderBefore = bytesOf(folder + records::HolderFile);
-    contest::endContest(platform, folder, false, {"12\r\n", 13, "Bea", {}, 0, 300});
+    contest::endContest(platform, folder, false, {{13, "Bea", 0, 300, shownRecord("12\r\n")}});
     QCOMPARE(platform.exitStatus, 1);
     QCOMPARE(platform.boxes.size(), 1);
     QVERIFY2(platform.boxPrompts()[0].endsWith(told), qPrintable(platform.boxPrompts()[0]));
@@ -509,7 +510,7 @@ void TestService::startUpShowsAPendingSaveWithoutWriting()
     FakePlatform platform;
     platform.service = Socket;
     records::begin(Socket, QString());
-    contest::endContest(platform, Folder, false, {"12\r\n", 14, "Bea", {}, 0, 300});
+    contest::endContest(platform, Folder, false, {{14, "Bea", 0, 300, shownRecord("12\r\n")}});
     QCOMPARE(platform.boxPrompts(), QStringList{});
     QCOMPARE(bytesOf(Folder + records::ScoreFile), QByteArray("14\r\n"));
     QCOMPARE(bytesOf(Folder + records::HolderFile), QByteArray("Carlo\r\n"));
@@ -585,8 +586,8 @@ void TestService::contestMustBePlayed()
         const auto uid = uid_t(f[1].toInt());
         const std::time_t at = base + f[2].toInt();
         if (f[0] == "s") {
-            records::service::answer(records::request::start(), Folder.toStdString(), uid,
-                                    "eva", at);
+            records::service::answer(records::request::start(), Folder.toStdString(), uid, "eva",
+                                     at);
             continue;
         }
         const std::string request = "corvalesta fine 1\n" + f.value(4, "13").toStdString() +
