@@ -1,20 +1,16 @@
 #include "Contest.h"
 
 #include "Clock.h"
-#include "DesignLabel.h"
 #include "EndOfContest.h"
 #include "GameRules.h"
 #include "MainWindow.h"
 #include "NameRule.h"
 #include "Numbers.h"
 #include "Platform.h"
-#include "Unheard.h"
 
-#include <QPixmapCache>
 #include <QTimer>
 
 #include <cmath>
-#include <malloc.h>
 
 namespace {
 // The counters are 16-bit: past 32767 answers the game stops rather than wrap.
@@ -62,9 +58,7 @@ void Contest::buildWindow()
 {
     if (m_window || m_ended)
         return;
-    // Built while the name prompt is open: a screen reader presenting the
-    // prompt must not be flooded with the news of every control made.
-    const Unheard quiet;
+    // Built while the name prompt is open, quietly.
     m_window = new MainWindow(m_options);
     m_window->setAttribute(Qt::WA_DeleteOnClose);
     m_clock = new Clock(m_state.clockHours, m_state.clockMinutes, m_state.clockSeconds,
@@ -176,7 +170,7 @@ QString Contest::countersSpoken() const
 
 QString Contest::recordSpoken() const
 {
-    const QString holder = DesignLabel::displayText(m_record.holder).trimmed();
+    const QString holder = m_window->holderShown().trimmed();
     const double points = numbers::val(m_record.score);
     if (points <= 0)
         return tr("Non c'è ancora un record.");
@@ -237,14 +231,7 @@ void Contest::newContest()
     m_window->hide();
     m_window->deleteLater();
     m_window = nullptr;
-    // The style keeps pictures of the old window's buttons, keyed on palettes
-    // that die with it.
-    QPixmapCache::clear();
     load();
-    // Both windows lived side by side while the new one was built; once the
-    // old one is gone and the new one painted, hand the memory back, or a
-    // day of new contests would leave the game larger than it needs to be.
-    QTimer::singleShot(0, this, [] { malloc_trim(0); });
 }
 
 void Contest::endContest()

@@ -9,11 +9,15 @@
 #include "PictureButton.h"
 #include "Pictures.h"
 #include "SceneLayout.h"
+#include "Unheard.h"
 
 #include <QEvent>
 #include <QInputDevice>
 #include <QMenuBar>
+#include <QPixmapCache>
 #include <QScreen>
+#include <QTimer>
+#include <malloc.h>
 
 namespace {
 
@@ -31,6 +35,7 @@ bool touchScreenPresent()
 MainWindow::MainWindow(const GameOptions& options, QWidget* parent)
     : QMainWindow(parent), m_options(options)
 {
+    const Unheard quiet;
     setObjectName(QStringLiteral("Tavola"));
     setWindowTitle(design::windowCaption());
     setWindowIcon(pictures::icon(QStringLiteral("corvalesta")));
@@ -93,6 +98,19 @@ void MainWindow::showRecord(const QString& score, const QString& holder)
 {
     label("lblpunti")->setCaption(score);
     label("lblnome")->setCaption(holder);
+}
+
+MainWindow::~MainWindow()
+{
+    QPixmapCache::clear();
+    // Once the event loop is back: a window that takes this one's place is
+    // built and painted by then.
+    QTimer::singleShot(0, QCoreApplication::instance(), [] { malloc_trim(0); });
+}
+
+QString MainWindow::holderShown() const
+{
+    return DesignLabel::displayText(label("lblnome")->caption());
 }
 
 void MainWindow::showTimeLeft(const QString& text)

@@ -26,7 +26,13 @@ class QPushButton;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // Built quietly: a screen reader presenting a box meanwhile is not told
+    // of every control made.
     explicit MainWindow(const GameOptions& options = {}, QWidget* parent = nullptr);
+    // Hands back what the window kept: the style's pictures of its buttons,
+    // keyed on palettes that die with it, and then the memory itself, or a
+    // day of new contests would leave the game larger than it needs to be.
+    ~MainWindow() override;
 
     // The look the design needs: Fusion honours the buttons' face colours.
     static void prepareApplication();
@@ -52,6 +58,8 @@ public:
     void showPlayer(const QString& name);
     // The record as its two files hold it, line ends and all.
     void showRecord(const QString& score, const QString& holder);
+    // The record's holder as the window draws it (DesignLabel::displayText).
+    QString holderShown() const;
     void showTimeLeft(const QString& text);
     // A new round: the backdrop's tint, the number, and what a screen reader
     // says as the focus comes to the empty answer box.
