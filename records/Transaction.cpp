@@ -30,6 +30,19 @@ template <typename Work> Outcome guarded(Outcome& outcome, Work work)
     return outcome;
 }
 
+// Runs work on the folder's store, under its lock; every failure becomes
+// Failed plus its cause.
+template <typename Work>
+Outcome locked(const std::string& folder, RecordStore::Mode mode, Outcome& outcome, Work work)
+{
+    return guarded(outcome, [&] {
+        RecordStore store(folder, mode);
+        store.lock();
+        work(store);
+        store.close();
+    });
+}
+
 // The end of a contest in a store already locked.
 // The record keeps the account that set it in the shared folder, where many
 // play.
@@ -59,25 +72,19 @@ Outcome carryOut(const Contest& contest, const std::string& folder, RecordStore:
                  const std::string& account, std::time_t now, bool verified)
 {
     Outcome outcome;
-    return guarded(outcome, [&] {
-        RecordStore store(folder, mode);
-        store.lock();
+    return locked(folder, mode, outcome, [&](RecordStore& store) {
         carryOutLocked(store, contest, account, mode == RecordStore::Mode::Shared, now, verified,
                        outcome);
-        store.close();
     });
 }
 
 Outcome start(const std::string& folder, uid_t uid, std::time_t now)
 {
     Outcome outcome;
-    return guarded(outcome, [&] {
-        RecordStore store(folder, RecordStore::Mode::Shared);
-        store.lock();
+    return locked(folder, RecordStore::Mode::Shared, outcome, [&](RecordStore& store) {
         Ledger ledger = store.ledger();
         ledger.start(uid, now);
         store.keep(ledger);
-        store.close();
     });
 }
 
@@ -85,9 +92,7 @@ Outcome end(const Contest& contest, const std::string& folder, uid_t uid,
             const std::string& account, std::time_t now)
 {
     Outcome outcome;
-    return guarded(outcome, [&] {
-        RecordStore store(folder, RecordStore::Mode::Shared);
-        store.lock();
+    return locked(folder, RecordStore::Mode::Shared, outcome, [&](RecordStore& store) {
         Ledger ledger = store.ledger();
         const Ledger::Verdict verdict = ledger.end(uid, contest.seconds, now);
         if (verdict == Ledger::Verdict::TooSoon) {
@@ -97,10 +102,9 @@ Outcome end(const Contest& contest, const std::string& folder, uid_t uid,
         } else {
             // The contest closed first: a forger cannot end it twice.
             store.keep(ledger);
-            carryOutLocked(store, contest, account, true, now,
-                           verdict == Ledger::Verdict::Verified, outcome);
+            carryOutLocked(store, contest, account, true, now, verdict == Ledger::Verdict::Verified,
+                           outcome);
         }
-        store.close();
     });
 }
 
