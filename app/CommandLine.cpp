@@ -26,6 +26,9 @@ const Option Options[] = {
     {{"risultati"},
      nullptr,
      QT_TRANSLATE_NOOP("CommandLine", "apre i risultati della classe invece di una gara")},
+    {{"impostazioni"},
+     nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "apre le impostazioni della classe invece di una gara")},
     {{"lingua"},
      QT_TRANSLATE_NOOP("CommandLine", "codice"),
      QT_TRANSLATE_NOOP("CommandLine", "parla questa lingua invece di quella del computer")},
@@ -122,5 +125,7 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QString& vers
     }
     if (parser.isSet(QStringLiteral("risultati")))
         line.action = Results;
+    else if (parser.isSet(QStringLiteral("impostazioni")))
+        line.action = Settings;
     return line;
 }

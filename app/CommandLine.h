@@ -7,7 +7,7 @@
 
 // What the program is asked to do on its command line.
 struct CommandLine {
-    enum Action { Play, Results, Help, Version, Refused };
+    enum Action { Play, Results, Settings, Help, Version, Refused };
     Action action = Play;
     GameOptions options;
     QString language; // asked with --lingua, one of the languages given; else empty

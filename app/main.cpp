@@ -5,6 +5,8 @@
 #include "QtPlatform.h"
 #include "ResultsLog.h"
 #include "ResultsWindow.h"
+#include "SettingsText.h"
+#include "SettingsWindow.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -42,6 +44,16 @@ int main(int argc, char** argv)
     MainWindow::prepareApplication();
 
     QtPlatform platform;
+    // The teachers' settings beside the record; the administrator's win.
+    const settingsText::Files files{QString::fromLatin1(settings::AdminFile),
+                                    platform.recordDirectory() + u'/' +
+                                        QString::fromLatin1(settings::FileName)};
+    if (line.action == CommandLine::Settings) {
+        SettingsWindow window(files, platform.recordDirectory(), platform.recordService(),
+                              platform.recordService().isEmpty() || SettingsWindow::teacher());
+        window.show();
+        return app.exec();
+    }
     // The teacher's window on the class's results, instead of a contest.
     if (line.action == CommandLine::Results) {
         ResultsWindow results(platform.recordDirectory() + u'/' +
@@ -56,6 +68,14 @@ int main(int argc, char** argv)
             platform.preloadWave(platform.programFolder() + u'/' + sound);
     });
 
+    const settings::InForce in = settingsText::load(files);
+    line.options.game = in.values;
+    // A bad file is told, and the game goes on with the defaults for what it
+    // could not read.
+    if (const QStringList problems = settingsText::problems(in, files); !problems.isEmpty()) {
+        std::fputs(qPrintable(problems.join(u'\n') + u'\n'), stderr);
+        static_cast<Platform&>(platform).messageBox(problems.join(QStringLiteral("\n\n")));
+    }
     Contest contest(platform, line.options);
     contest.load();
     return app.exec();

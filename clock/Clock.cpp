@@ -17,12 +17,12 @@ Clock::Clock(std::int16_t& hours, std::int16_t& minutes, float& seconds, int int
     connect(&m_timer, &QTimer::timeout, this, &Clock::tick);
 }
 
-void Clock::start()
+void Clock::start(int seconds)
 {
     m_timer.start();
-    m_hours = std::int16_t(rules::ContestSeconds / 3600);
-    m_minutes = std::int16_t(rules::ContestSeconds / 60 % 60);
-    m_seconds = float(rules::ContestSeconds % 60);
+    m_hours = std::int16_t(seconds / 3600);
+    m_minutes = std::int16_t(seconds / 60 % 60);
+    m_seconds = float(seconds % 60);
 }
 
 int Clock::secondsLeft() const

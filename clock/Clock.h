@@ -1,11 +1,13 @@
 #pragma once
 
+#include "GameRules.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <cstdint>
 
-// The five-minute countdown: it owns the one-second timer and tells the time
+// The contest's countdown: it owns the one-second timer and tells the time
 // left as hh:mm:ss; the fields it counts with belong to the contest.
 class Clock : public QObject {
     Q_OBJECT
@@ -16,7 +18,7 @@ public:
     static inline const QString Zero = QStringLiteral("00:00:00");
 
     // Enables the timer and sets the countdown to the contest's length.
-    void start();
+    void start(int seconds = rules::ContestSeconds);
     void setEnabled(bool on);
     bool isEnabled() const { return m_timer.isActive(); }
     int interval() const { return m_timer.interval(); }

@@ -7,6 +7,7 @@
 #include "NameRule.h"
 #include "Numbers.h"
 #include "Platform.h"
+#include "ResultsLog.h"
 
 #include <QTimer>
 
@@ -83,20 +84,72 @@ void Contest::startUp()
     m_state.playerName = playerName(m_platform.inputBox(tr("Come ti chiami?")));
     //: %1 is the child's name; the blanks are the design's.
     m_platform.messageBox(tr(" %1 vediamo se sei un vero campione  ").arg(m_state.playerName));
+    m_practice = choosePractice();
     buildWindow();
     m_window->showPlayer(m_state.playerName);
-    m_clock->start();
+    const settings::Settings& game = m_options.game;
+    if (!m_practice)
+        m_clock->start(game.minutes * 60);
+    m_again.clear();
+    m_round = 0;
     try {
         m_state.recordDir = records::GetSystemDir(m_platform.recordDirectory());
-        m_record = records::startUp(m_state.recordDir, m_platform.recordService());
+        // A practice neither compares nor saves a record.
+        m_record = m_practice ? records::Record{}
+                              : records::startUp(m_state.recordDir, m_platform.recordService(),
+                                                 game.upTo, game.minutes);
         records::begin(m_platform.recordService(),
                        records::pendingFolder(m_platform.accountDirectory()));
-        m_window->showRecord(m_record.score, m_record.holder);
+        m_window->showRecord(m_record.score, holderShown(m_record.holder, game.holder));
     } catch (const records::RecordError& error) {
         fail(error.message());
         return;
     }
-    m_clock->show();
+    if (m_practice) {
+        m_window->showTimeLeft(QString());
+        m_practised.start();
+    } else {
+        m_clock->show();
+    }
+}
+
+bool Contest::choosePractice()
+{
+    switch (m_options.game.play) {
+    case settings::Play::Contest:
+        return false;
+    case settings::Play::Practice:
+        return true;
+    case settings::Play::Both:
+        break;
+    }
+    // Closed without a choice: the game as it always was.
+    return m_platform.choose(tr("Vuoi fare una gara a tempo o un allenamento senza tempo?"),
+                             {tr("&Gara"), tr("&Allenamento")}) == 1;
+}
+
+QString Contest::holderShown(const QString& holder, settings::Holder how)
+{
+    qsizetype end = 0;
+    while (end < holder.size() && holder[end] != u'\r' && holder[end] != u'\n')
+        ++end;
+    const QString name = holder.left(end);
+    const QString lineEnd = holder.mid(end);
+    switch (how) {
+    case settings::Holder::Name:
+        return holder;
+    case settings::Holder::None:
+        return lineEnd;
+    case settings::Holder::Initials:
+        break;
+    }
+    QStringList initials;
+    for (const QString& word : name.split(u' ', Qt::SkipEmptyParts)) {
+        // A letter outside the basic plane is two code units.
+        const qsizetype length = word.at(0).isHighSurrogate() && word.size() > 1 ? 2 : 1;
+        initials << word.left(length).toUpper() + u'.';
+    }
+    return initials.join(u' ') + lineEnd;
 }
 
 QString Contest::playerName(const QString& typed)
@@ -113,13 +166,22 @@ void Contest::dealRound()
     m_state.tintFactor = std::int16_t(std::floor(m_platform.random() * 15));
     // The tint above continues the sequence the previous round seeded.
     m_platform.reseed();
-    const auto number = std::int16_t(std::floor(m_platform.random() * 10000));
+    const int upTo = m_options.game.upTo;
+    auto number = std::int16_t(std::min(std::floor(m_platform.random() * upTo), upTo - 1.0));
+    ++m_round;
+    // A practice's wrong sum, when its turn has come, in place of the one drawn.
+    if (!m_again.empty() && m_again.front().round <= m_round) {
+        number = std::int16_t(m_again.front().number);
+        m_again.pop_front();
+    }
+    m_number = number;
     m_state.expectedAnswer = std::int16_t(number + 1);
     const QString shown = numbers::format(number, u"#0");
     //: Spoken: %1 is the number shown.
     const QString sum = tr("Quanto fa %1 più 1?").arg(shown);
-    m_window->showRound(m_state.tintFactor, shown,
-                        m_firstRound ? recordSpoken() + u' ' + sum : sum);
+    const QString first =
+        m_practice ? tr("Allenamento, senza tempo e senza record.") : recordSpoken();
+    m_window->showRound(m_state.tintFactor, shown, m_firstRound ? first + u' ' + sum : sum);
     m_firstRound = false;
 }
 
@@ -143,6 +205,8 @@ void Contest::checkAnswer()
     const bool right = answer && *answer == m_state.expectedAnswer;
     if (!count(right ? m_state.correctCount : m_state.wrongCount))
         return;
+    if (m_practice && !right)
+        m_again.push_back({m_number, m_round + AgainAfter + 1});
     const auto total = numbers::add16(m_state.wrongCount, m_state.correctCount);
     if (!total) {
         fail(tr(TooManyAnswers));
@@ -189,7 +253,9 @@ void Contest::sayTimeLeft(bool asked)
 {
     if (m_ended || m_ending || !m_window)
         return;
-    if (asked)
+    if (asked && m_practice)
+        m_window->say(tr("Allenamento, senza tempo e senza record."));
+    else if (asked)
         m_window->say(Clock::spoken(m_state.clockMinutes, m_state.clockSeconds) + u' ' +
                       recordSpoken());
     else if (Clock::milestone(m_state.clockMinutes, m_state.clockSeconds))
@@ -252,9 +318,15 @@ void Contest::exitContest()
 void Contest::finish(bool goodbye)
 {
     m_ending = true;
+    const settings::Settings& game = m_options.game;
+    // A practice's time is the time it took; a contest's what its clock counted.
+    const int seconds =
+        m_practice ? int(std::min<qint64>(m_practised.elapsed() / 1000,
+                                          records::results::LongestPractice))
+                   : game.minutes * 60 - m_clock->secondsLeft();
     const contest::Played played{{m_state.correctCount, m_state.playerName, m_state.wrongCount,
-                                  rules::ContestSeconds - m_clock->secondsLeft(),
-                                  numbers::val(m_record.score)},
+                                  seconds, numbers::val(m_record.score), game.upTo, game.minutes,
+                                  m_practice},
                                  //: %1 is the sentence with the right, wrong and total answers.
                                  tr("Tempo scaduto! %1").arg(countersSpoken())};
     contest::endContest(m_platform, m_state.recordDir, goodbye, played);

@@ -4,9 +4,11 @@
 #include "GameOptions.h"
 #include "RecordFiles.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <deque>
 
 class Clock;
 class MainWindow;
@@ -42,6 +44,14 @@ public:
     Clock* clock() const;
     const ContestState& state() const { return m_state; }
     bool ended() const { return m_ended; }
+    // A practice: no clock, no record; it ends with the exit button.
+    bool practice() const { return m_practice; }
+
+    // The holder as the teacher wants the record shown: the whole name, its
+    // initials ("Anna Maria" as "A. M."), or nothing; line ends kept.
+    static QString holderShown(const QString& holder, settings::Holder how);
+    // A wrong sum of a practice comes back after this many other rounds.
+    static constexpr int AgainAfter = 2;
 
     // The name as the game keeps it: a line break or a tab pasted into the
     // prompt becomes a blank, any other control character goes, since typing
@@ -61,6 +71,8 @@ private:
     QString countersSpoken() const;
     QString recordSpoken() const;
     void sayTimeLeft(bool asked);
+    // Practice or a contest, as the settings say or the child picks.
+    bool choosePractice();
     void playWave(const QString& relative);
     bool count(std::int16_t& counter);
 
@@ -76,4 +88,14 @@ private:
     bool m_ended = false;
     // The first round of a window also tells the record.
     bool m_firstRound = false;
+    bool m_practice = false;
+    QElapsedTimer m_practised;
+    // A practice's wrong sums, each with the round it comes back in.
+    struct Again {
+        int number;
+        int round;
+    };
+    std::deque<Again> m_again;
+    int m_round = 0;
+    int m_number = 0; // shown in the open round
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Everything the game asks of its surroundings. The real implementation is
 // QtPlatform; tests pass a scripted fake.
@@ -21,6 +22,9 @@ public:
                            const QString& title = QString(), const QString& spoken = QString()) = 0;
     // Modal; the typed text, or the empty text when cancelled.
     virtual QString inputBox(const QString& prompt) = 0;
+    // Modal: the prompt and a button for each choice, the first the default;
+    // the index of the one pressed, or -1 when the box is closed without one.
+    virtual int choose(const QString& prompt, const QStringList& choices) = 0;
 
     // Uniform in [0, 1).
     virtual double random() = 0;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QSoundEffect>
 #include <QTextBoundaryFinder>
 #include <QUrl>
@@ -115,6 +116,23 @@ int QtPlatform::messageBox(const QString& prompt, int buttons, const QString& ti
     box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("QtPlatform", "OK"));
     box.exec();
     return AnswerOk;
+}
+
+int QtPlatform::choose(const QString& prompt, const QStringList& choices)
+{
+    FocusKeeper keeper;
+    QMessageBox box(keeper.parent());
+    box.setWindowTitle(applicationTitle());
+    box.setTextFormat(Qt::PlainText);
+    box.setIcon(QMessageBox::Question);
+    box.setText(prompt);
+    QList<QAbstractButton*> buttons;
+    for (const QString& choice : choices)
+        buttons << box.addButton(choice, QMessageBox::AcceptRole);
+    if (!buttons.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+    box.exec();
+    return int(buttons.indexOf(box.clickedButton()));
 }
 
 QString QtPlatform::inputBox(const QString& prompt)

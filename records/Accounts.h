@@ -15,5 +15,8 @@ std::string peer(int fd);
 uid_t peerUid(int fd);
 // The login name of this process's account; its number when it has none.
 std::string own();
+// Whether the account uid may change the teachers' settings: root, or a
+// member of the group, as the system's account database says now.
+bool teacher(uid_t uid, const char* group);
 
 } // namespace records::accounts

@@ -10,6 +10,7 @@
 #include "RecordStore.h"
 #include "Request.h"
 #include "ResultsLog.h"
+#include "Settings.h"
 #include "Transaction.h"
 
 #include "GameRules.h"
@@ -17,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <ctime>
 
@@ -160,9 +162,23 @@ Record readRecord(const QString& recordDir, bool writing)
 
 } // namespace
 
-Record startUp(const QString& recordDir, const QString& service)
+Record startUp(const QString& recordDir, const QString& service, int upTo, int minutes)
 {
-    return readRecord(recordDir, service.isEmpty());
+    const QString sub = QString::fromStdString(settings::recordFolder(upTo, minutes));
+    if (sub.isEmpty())
+        return readRecord(recordDir, service.isEmpty());
+    const QString own = recordDir + sub + u'/';
+    if (service.isEmpty()) {
+        try {
+            RecordStore::makeFolders(bytesOf(own));
+        } catch (const StoreError& error) {
+            throw told(own, error);
+        }
+    } else if (!QFileInfo::exists(own)) {
+        // The service makes a setting's folder with its first record.
+        return {};
+    }
+    return readRecord(own, service.isEmpty());
 }
 
 namespace {
@@ -187,9 +203,12 @@ Outcome finish(const QString& recordDir, const Ending& ending, const QString& se
     const request::Contest contest{ending.right,
                                    ending.wrong,
                                    ending.seconds,
-                                   ending.right > ending.startUpRecord,
+                                   !ending.practice && ending.right > ending.startUpRecord,
                                    cp1252::closest(name, rules::MaxNameChars).toStdString(),
-                                   name.toUtf8().toStdString()};
+                                   name.toUtf8().toStdString(),
+                                   ending.upTo,
+                                   ending.minutes,
+                                   ending.practice};
     request::Outcome done;
     const std::string text = request::end(contest);
     if (!service.isEmpty()) {
@@ -238,6 +257,18 @@ Record current(const QString& recordDir)
     } catch (const RecordError&) {
         return {};
     }
+}
+
+QString saveSettings(const QString& recordDir, const std::string& text, const QString& service)
+{
+    const request::Outcome done = service.isEmpty()
+                                      ? transaction::saveSettings(bytesOf(recordDir), text)
+                                      : ask(service, request::saveSettings(text));
+    if (done.status == request::Written)
+        return {};
+    if (done.status >= request::Failed)
+        return told(recordDir, done.failure.name, done.failure.error).message();
+    return QCoreApplication::translate("records", refusalFor(done.status));
 }
 
 QString pendingFolder(const QString& accountDir)

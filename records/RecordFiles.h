@@ -54,7 +54,10 @@ Record current(const QString& recordDir);
 // files' texts without waiting for any lock. With the record service (the
 // computer's shared folder) nothing is written: the service finishes a save
 // cut short, and a missing file reads as empty.
-Record startUp(const QString& recordDir, const QString& service = QString());
+// A setting's record (upTo, minutes) is in its own folder below recordDir;
+// the default's is recordDir's own.
+Record startUp(const QString& recordDir, const QString& service = QString(), int upTo = 10000,
+               int minutes = 5);
 
 // What the end of a contest stores.
 struct Ending {
@@ -63,6 +66,10 @@ struct Ending {
     int wrong = 0;
     int seconds = 0;          // played
     double startUpRecord = 0; // the record shown since start-up
+    // What was played: a practice has no record.
+    int upTo = 10000;
+    int minutes = 5;
+    bool practice = false;
 };
 struct Outcome {
     bool recorded = false; // the score is the new record, with the holder's name
@@ -86,6 +93,12 @@ Outcome finish(const QString& recordDir, const Ending& ending, const QString& se
 // pendingDir, oldest first, then told of this start. Each waits a short time
 // at most; a service away costs the child nothing but the record.
 void begin(const QString& service, const QString& pendingDir);
+
+// Saves the teachers' settings file beside the record: through the service
+// for the computer's shared folder, which checks who asks, else in the
+// account's own folder. Empty when saved, else why not, in words.
+QString saveSettings(const QString& recordDir, const std::string& text,
+                     const QString& service = QString());
 
 // The folder in an account's own one where requests wait for the service.
 QString pendingFolder(const QString& accountDir);

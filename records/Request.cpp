@@ -4,6 +4,7 @@
 #include "NameFile.h"
 #include "NameRule.h"
 #include "ResultsLog.h"
+#include "Settings.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -13,7 +14,13 @@ namespace records::request {
 namespace {
 
 constexpr std::string_view Marker = "corvalesta fine 1";
+// A contest of another setting than the default.
+constexpr std::string_view SetMarker = "corvalesta fine 2";
 constexpr std::size_t Fields = 7;
+constexpr std::size_t SetFields = Fields + 3;
+// The kinds of play a contest can be: "entrambi" is a choice, not a contest.
+constexpr std::string_view ContestPlay = "gara";
+constexpr std::string_view PracticePlay = "allenamento";
 
 bool control(char c)
 {
@@ -24,9 +31,30 @@ bool control(char c)
 
 std::string end(const Contest& c)
 {
-    return std::string(Marker) + '\n' + std::to_string(c.right) + '\n' + std::to_string(c.wrong) +
-           '\n' + std::to_string(c.seconds) + '\n' + (c.candidate ? "1\n" : "0\n") + c.holder +
-           '\n' + c.name + '\n';
+    // The default's request is the one every copy of the service knows.
+    const Contest defaults;
+    const bool set = c.upTo != defaults.upTo || c.minutes != defaults.minutes || c.practice;
+    std::string text = std::string(set ? SetMarker : Marker) + '\n' + std::to_string(c.right) +
+                       '\n' + std::to_string(c.wrong) + '\n' + std::to_string(c.seconds) + '\n' +
+                       (c.candidate ? "1\n" : "0\n") + c.holder + '\n' + c.name + '\n';
+    if (set)
+        text += std::to_string(c.upTo) + '\n' + std::to_string(c.minutes) + '\n' +
+                std::string(c.practice ? PracticePlay : ContestPlay) + '\n';
+    return text;
+}
+
+std::string saveSettings(std::string_view text)
+{
+    return std::string(SettingsMarker) + '\n' + std::string(text);
+}
+
+std::optional<std::string_view> settingsOf(std::string_view input)
+{
+    const std::size_t end = input.find('\n');
+    if (end == std::string_view::npos || input.substr(0, end) != SettingsMarker ||
+        input.size() - end - 1 > MaxSettings)
+        return std::nullopt;
+    return input.substr(end + 1);
 }
 
 std::string start()
@@ -41,19 +69,32 @@ std::optional<Contest> parse(std::string_view input, Status* refusal)
             *refusal = status;
         return std::nullopt;
     };
-    std::string_view f[Fields];
-    for (std::string_view& field : f) {
+    std::string_view f[SetFields];
+    std::size_t count = 0;
+    for (; count < SetFields && !input.empty(); ++count) {
         const std::size_t end = input.find('\n');
         if (end == std::string_view::npos)
             return refuse(Refused);
-        field = input.substr(0, end);
+        f[count] = input.substr(0, end);
         input.remove_prefix(end + 1);
     }
-    if (!input.empty() || f[0] != Marker || (f[4] != "0" && f[4] != "1"))
+    const bool set = count == SetFields && f[0] == SetMarker;
+    if (!input.empty() || (!set && (count != Fields || f[0] != Marker)) ||
+        (f[4] != "0" && f[4] != "1"))
         return refuse(Refused);
     Contest c{results::number(f[1]), results::number(f[2]), results::number(f[3]),
               f[4] == "1",           std::string(f[5]),     std::string(f[6])};
-    if (c.right < 0 || c.wrong < 0 || !results::playable(c.right, c.wrong, c.seconds))
+    if (set) {
+        c.upTo = results::number(f[7]);
+        c.minutes = results::number(f[8]);
+        c.practice = f[9] == PracticePlay;
+        if ((!c.practice && f[9] != ContestPlay) || !settings::known(c.upTo, c.minutes) ||
+            (c.practice && c.candidate))
+            return refuse(Refused);
+    }
+    // Counted against the contest's own length; practice has none.
+    const int length = c.practice ? results::LongestPractice : c.minutes * 60;
+    if (c.right < 0 || c.wrong < 0 || !results::playable(c.right, c.wrong, c.seconds, length))
         return refuse(Refused);
     // A control character would break the holder file's one line.
     if (std::any_of(c.holder.begin(), c.holder.end(), control) || !results::plainName(c.name))

@@ -17,7 +17,10 @@ namespace records::request {
 //   1 when the score beat the record the game showed at its start, else 0
 //   the name in the holder file's code page (no byte 0 to 31 nor 127)
 //   the same name in UTF-8 (results::plainName)
-// Each name at most rules::MaxNameChars characters.
+// Each name at most rules::MaxNameChars characters. A contest of any other
+// setting than the default says so: the marker is "corvalesta fine 2", and
+// three fields follow the names: the highest answer, the minutes and the
+// kind of play ("gara" or "allenamento"), as a settings file writes them.
 struct Contest {
     int right = 0;
     int wrong = 0;
@@ -25,6 +28,10 @@ struct Contest {
     bool candidate = false;
     std::string holder;
     std::string name;
+    int upTo = 10000;
+    int minutes = 5;
+    // Practice: no clock and no record; it may not claim one.
+    bool practice = false;
 };
 
 // The request that tells the service a contest starts, on one line.
@@ -32,6 +39,8 @@ inline constexpr std::string_view StartMarker = "corvalesta inizio 1";
 
 // The status. On an error it is Failed plus the cause (Cause.h), and the
 // failure says which file (empty for the folder) and the error number.
+// NotTeacher: settings sent by an account that is neither root nor in the
+// teachers' group. BadSettings: settings that do not parse whole.
 // NotKept: the shared folder keeps no results log. TooSoon: the end claims
 // more seconds than have passed since its start. DailyLimit: the account
 // ended Ledger::DailyContests contests today already. Unverified: the line is
@@ -45,11 +54,15 @@ enum Status {
     TooSoon = 5,
     DailyLimit = 6,
     Unverified = 7,
+    NotTeacher = 8,
+    BadSettings = 9,
     Failed = 10
 };
+// The most of a settings file a request carries.
+inline constexpr std::size_t MaxSettings = 2048;
 // A request is never longer: the marker and the numbers, a name of one byte a
 // character and one of up to four. The rest is not read.
-inline constexpr std::size_t MaxRequest = 64 + 5 * rules::MaxNameChars;
+inline constexpr std::size_t MaxRequest = 96 + 5 * rules::MaxNameChars + MaxSettings;
 
 struct Failure {
     std::string name;
@@ -65,6 +78,12 @@ struct Outcome {
 // The request to end the contest, and the one to start one.
 std::string end(const Contest& contest);
 std::string start();
+// The request that saves the settings of the computer's shared folder: its
+// marker line, then the settings file's text (at most MaxSettings bytes).
+inline constexpr std::string_view SettingsMarker = "corvalesta impostazioni 1";
+std::string saveSettings(std::string_view text);
+// The settings file's text of such a request, or nothing.
+std::optional<std::string_view> settingsOf(std::string_view input);
 // Nothing when the input is anything but a request to end a contest;
 // refusal then tells whether only a name was too long.
 std::optional<Contest> parse(std::string_view input, Status* refusal = nullptr);

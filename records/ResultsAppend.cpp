@@ -53,7 +53,7 @@ std::size_t wholeLines(const Fd& log, std::size_t size, bool& unended)
 
 bool headedByOlderCopy(const Fd& log, std::size_t whole)
 {
-    std::string head(std::min<std::size_t>(whole, 128), '\0');
+    std::string head(std::min<std::size_t>(whole, 256), '\0');
     if (sys::readAt(log.get(), head.data(), head.size(), 0) < 0)
         fail(Name);
     return olderHeader(head.substr(0, head.find('\n') + 1));

@@ -1,6 +1,7 @@
 #include "ResultsLog.h"
 
 #include "NameRule.h"
+#include "Settings.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -14,8 +15,11 @@ namespace records::results {
 
 namespace {
 
-// Today's lines, 1.1.0's with the account, 1.0.0's without.
-constexpr std::size_t Columns = 9;
+// Today's lines say what was played; 1.1.0's did not, nor whether the
+// service saw the start, nor (1.0.0's) which account played them.
+constexpr std::size_t Columns = 12;
+constexpr std::size_t VerifiedColumns = 9;
+constexpr std::size_t AccountColumn = 7;
 
 bool formulaStart(std::string_view text)
 {
@@ -84,14 +88,18 @@ std::string line(const Entry& entry, std::string_view yes, std::string_view no)
     char numbers[96];
     std::snprintf(numbers, sizeof numbers, ",%d,%d,%d,%d,", entry.right, entry.wrong,
                   entry.right + entry.wrong, entry.seconds);
+    char played[40];
+    std::snprintf(played, sizeof played, ",%d,%d,", entry.upTo, entry.minutes);
     return field(entry.when) + ',' + field(entry.name) + numbers + field(entry.record ? yes : no) +
-           ',' + field(entry.account) + ',' + field(entry.verified ? yes : no) + "\r\n";
+           ',' + field(entry.account) + ',' + field(entry.verified ? yes : no) + played +
+           field(entry.practice ? "allenamento" : "gara") + "\r\n";
 }
 
 std::optional<Entry> parse(std::string_view text)
 {
     const std::vector<std::string> f = fields(text);
-    if (f.size() < Columns - 2 || f.size() > Columns)
+    if (f.size() < VerifiedColumns - 2 ||
+        (f.size() > VerifiedColumns && f.size() != Columns))
         return std::nullopt;
     const auto yesNo = [](const std::string& cell) { return cell == "sì" || cell == "no"; };
     Entry entry{f[0],
@@ -100,12 +108,19 @@ std::optional<Entry> parse(std::string_view text)
                 number(f[3]),
                 number(f[5]),
                 f[6] == "sì",
-                f.size() >= Columns - 1 ? f[7] : std::string(),
-                f.size() < Columns || f[8] == "sì"};
+                f.size() > AccountColumn ? f[AccountColumn] : std::string(),
+                f.size() < VerifiedColumns || f[8] == "sì"};
+    if (f.size() == Columns) {
+        entry.upTo = number(f[9]);
+        entry.minutes = number(f[10]);
+        entry.practice = f[11] == "allenamento";
+        if (!settings::known(entry.upTo, entry.minutes) || (!entry.practice && f[11] != "gara"))
+            return std::nullopt;
+    }
     const bool digits = entry.when.size() >= 19 && entry.when[0] >= '0' && entry.when[0] <= '9';
     if (!digits || entry.right < 0 || entry.wrong < 0 || entry.seconds < 0 ||
         number(f[4]) != entry.right + entry.wrong || !yesNo(f[6]) ||
-        (f.size() == Columns && !yesNo(f[8])))
+        (f.size() >= VerifiedColumns && !yesNo(f[8])))
         return std::nullopt;
     return entry;
 }
@@ -138,11 +153,11 @@ std::size_t characters(std::string_view text)
     return count;
 }
 
-bool playable(int right, int wrong, int seconds)
+bool playable(int right, int wrong, int seconds, int length)
 {
     // Two answers a second at most, and one: the first sum is on screen as
     // the clock starts.
-    return seconds >= 0 && seconds <= rules::ContestSeconds && right + wrong <= 2 * seconds + 1;
+    return seconds >= 0 && seconds <= length && right + wrong <= 2 * seconds + 1;
 }
 
 namespace {
@@ -159,7 +174,7 @@ std::string_view accountOf(std::string_view line)
         if (c == '"') {
             quoted = !quoted;
         } else if (!quoted && (c == ',' || c == '\r' || c == '\n')) {
-            if (field == Columns - 2) {
+            if (field == AccountColumn) {
                 std::string_view account = line.substr(start, i - start);
                 if (account.size() >= 2 && account.front() == '"' && account.back() == '"')
                     account = account.substr(1, account.size() - 2);
@@ -178,13 +193,13 @@ std::string_view accountOf(std::string_view line)
 
 bool olderHeader(std::string_view text)
 {
-    return text == AccountHeader || text == OldHeader;
+    return text == VerifiedHeader || text == AccountHeader || text == OldHeader;
 }
 
 std::string withLine(std::string_view log, const std::string& added)
 {
-    for (std::string_view header :
-         {std::string_view(Header), std::string_view(AccountHeader), std::string_view(OldHeader)}) {
+    for (std::string_view header : {std::string_view(Header), std::string_view(VerifiedHeader),
+                                    std::string_view(AccountHeader), std::string_view(OldHeader)}) {
         if (log.substr(0, header.size()) == header) {
             log.remove_prefix(header.size());
             break;

@@ -21,9 +21,13 @@ inline constexpr std::size_t MaxBytes = 10 * 1024 * 1024;
 inline constexpr std::size_t Room = 1024 * 1024;
 inline constexpr char Header[] =
     "\"data\",\"nome\",\"esatte\",\"errate\",\"totali\",\"secondi\",\"record\",\"utente\","
+    "\"verificata\",\"fino_a\",\"minuti\",\"gioco\"\r\n";
+// Written by older copies: before lines said what was played, before they
+// said whether the service saw the contest start, and before they said which
+// account played them.
+inline constexpr char VerifiedHeader[] =
+    "\"data\",\"nome\",\"esatte\",\"errate\",\"totali\",\"secondi\",\"record\",\"utente\","
     "\"verificata\"\r\n";
-// Written by older copies: before lines said whether the service saw the
-// contest start, and before they said which account played them.
 inline constexpr char AccountHeader[] = "data,nome,esatte,errate,totali,secondi,record,utente\r\n";
 inline constexpr char OldHeader[] = "data,nome,esatte,errate,totali,secondi,record\r\n";
 
@@ -32,13 +36,20 @@ struct Entry {
     std::string name; // UTF-8, no control character
     int right = 0;
     int wrong = 0;
-    int seconds = 0; // of the contest's five minutes, played
+    int seconds = 0; // played, of the contest's length
     bool record = false;
     std::string account; // who played it; empty in lines of older copies
     // The record service saw the contest start (always, in an account's own
     // folder, and in older copies' lines, which did not ask).
     bool verified = true;
+    // What was played; older copies' lines played the default.
+    int upTo = 10000;
+    int minutes = 5;
+    bool practice = false;
 };
+
+// A practice has no clock: the longest the log can count.
+inline constexpr int LongestPractice = 32767;
 
 // A count of 0 to 32767 in plain digits, no sign, no leading zero; -1 for
 // anything else.
@@ -62,8 +73,9 @@ std::string timestamp(std::time_t moment);
 bool plainName(std::string_view name);
 // The number of characters of UTF-8 text.
 std::size_t characters(std::string_view text);
-// Whether a contest of this many answers could have been played in this time.
-bool playable(int right, int wrong, int seconds);
+// Whether a contest of this many answers could have been played in this
+// time, within a contest of length seconds.
+bool playable(int right, int wrong, int seconds, int length = rules::ContestSeconds);
 
 // Whether the text is one of the headers older copies wrote.
 bool olderHeader(std::string_view text);

@@ -147,10 +147,15 @@ private:
 } // namespace
 
 std::string answer(std::string_view input, const std::string& folder, uid_t uid,
-                   const std::string& account, std::time_t now)
+                   const std::string& account, std::time_t now, bool teacher)
 {
     if (input == request::start())
         return request::reply(transaction::start(folder, uid, now));
+    if (const auto text = request::settingsOf(input)) {
+        request::Outcome outcome;
+        outcome.status = request::NotTeacher;
+        return request::reply(teacher ? transaction::saveSettings(folder, *text) : outcome);
+    }
     request::Status refusal = request::Refused;
     std::optional<request::Contest> contest = request::parse(input, &refusal);
     if (!contest || !request::settle(*contest)) {

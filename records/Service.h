@@ -32,8 +32,10 @@ int run(int listening, const Handler& handle, int requestWaitMs, int quietMs = Q
 // shared folder: a start is noted; an end is checked (request::parse and
 // settle) and then held against the ledger and carried out
 // (transaction::end). The reply to send back.
+// A request to save the settings is carried out for a teacher only
+// (accounts::teacher), and refused for any other account.
 std::string answer(std::string_view input, const std::string& folder, uid_t uid,
-                   const std::string& account, std::time_t now);
+                   const std::string& account, std::time_t now, bool teacher = false);
 
 // Whether fd is a socket that listens.
 bool listening(int fd);

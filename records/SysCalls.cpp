@@ -159,4 +159,9 @@ int exchange(int dir, const char* a, const char* b)
     return allowed("renameat2") ? ::renameat2(dir, a, dir, b, RENAME_EXCHANGE) : -1;
 }
 
+int renameat(int dir, const char* from, const char* to)
+{
+    return allowed("renameat") ? ::renameat(dir, from, dir, to) : -1;
+}
+
 } // namespace sys

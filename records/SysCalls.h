@@ -37,5 +37,7 @@ int fchown(int fd, uid_t owner, gid_t group);
 int fchmod(int fd, mode_t mode);
 // Swaps the two names atomically: each then names the other's file.
 int exchange(int dir, const char* a, const char* b);
+// Gives the file a new name in the folder, replacing what had it.
+int renameat(int dir, const char* from, const char* to);
 
 } // namespace sys

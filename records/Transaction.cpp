@@ -3,8 +3,13 @@
 #include "LeadingNumber.h"
 #include "NameFile.h"
 #include "ResultsLog.h"
+#include "Settings.h"
+#include "StoreFiles.h"
+#include "SysCalls.h"
 
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <new>
 
 namespace records::transaction {
@@ -43,25 +48,65 @@ Outcome locked(const std::string& folder, RecordStore::Mode mode, Outcome& outco
     });
 }
 
-// The end of a contest in a store already locked.
-// The record keeps the account that set it in the shared folder, where many
-// play.
-void carryOutLocked(RecordStore& store, const Contest& contest, const std::string& account,
-                    bool shared, std::time_t now, bool verified, Outcome& outcome)
+// The store of a setting's own record, below the folder; made when missing
+// (in the shared folder by the service, whose folder it is).
+std::string recordFolder(const std::string& folder, const Contest& contest, RecordStore::Mode mode)
+{
+    const std::string sub = settings::recordFolder(contest.upTo, contest.minutes);
+    if (sub.empty())
+        return folder;
+    const std::string path = folder + '/' + sub;
+    if (mode == RecordStore::Mode::Account)
+        RecordStore::makeFolders(path);
+    else if (sys::mkdirat(AT_FDCWD, path.c_str(), 0755) != 0 && errno != EEXIST)
+        throw StoreError(sub, errno);
+    return path;
+}
+
+// Saves the score as the record when it beats the one stored now.
+bool saveRecord(RecordStore& store, const Contest& contest, const std::string& account,
+                bool shared, bool verified, bool& beats)
 {
     store.recover();
-    const bool beats =
-        contest.candidate && contest.right > numbers::leadingNumber(store.read(false).score);
-    if (beats && verified) {
-        const std::string score = std::to_string(contest.right) + "\r\n";
-        const std::string holder = contest.holder + "\r\n";
-        store.save({score, holder,
-                    names::text(score, holder, contest.name, shared ? account : std::string())});
-        outcome.recorded = true;
+    beats = contest.candidate && contest.right > numbers::leadingNumber(store.read(false).score);
+    if (!beats || !verified)
+        return false;
+    const std::string score = std::to_string(contest.right) + "\r\n";
+    const std::string holder = contest.holder + "\r\n";
+    store.save(
+        {score, holder, names::text(score, holder, contest.name, shared ? account : std::string())});
+    return true;
+}
+
+// The end of a contest in a store already locked: the record (its setting's
+// own, under that folder's lock too; practice has none), then the line in the
+// folder's one log. The record keeps the account that set it in the shared
+// folder, where many play.
+void carryOutLocked(RecordStore& store, const std::string& folder, RecordStore::Mode mode,
+                    const Contest& contest, const std::string& account, std::time_t now,
+                    bool verified, Outcome& outcome)
+{
+    const bool shared = mode == RecordStore::Mode::Shared;
+    bool beats = false;
+    if (!contest.practice) {
+        const std::string own = recordFolder(folder, contest, mode);
+        if (own == folder) {
+            outcome.recorded = saveRecord(store, contest, account, shared, verified, beats);
+        } else {
+            store.recover();
+            RecordStore setting(own, mode);
+            setting.lock();
+            outcome.recorded = saveRecord(setting, contest, account, shared, verified, beats);
+            setting.close();
+        }
+    } else {
+        store.recover();
     }
-    const results::Entry entry{
-        results::timestamp(now), contest.name,     contest.right, contest.wrong,
-        contest.seconds,         outcome.recorded, account,       verified};
+    results::Entry entry{results::timestamp(now), contest.name,     contest.right, contest.wrong,
+                         contest.seconds,         outcome.recorded, account,       verified};
+    entry.upTo = contest.upTo;
+    entry.minutes = contest.minutes;
+    entry.practice = contest.practice;
     const bool kept = store.appendResult(results::line(entry));
     outcome.status = beats && !verified ? Unverified : kept ? Written : NotKept;
 }
@@ -73,8 +118,7 @@ Outcome carryOut(const Contest& contest, const std::string& folder, RecordStore:
 {
     Outcome outcome;
     return locked(folder, mode, outcome, [&](RecordStore& store) {
-        carryOutLocked(store, contest, account, mode == RecordStore::Mode::Shared, now, verified,
-                       outcome);
+        carryOutLocked(store, folder, mode, contest, account, now, verified, outcome);
     });
 }
 
@@ -102,22 +146,82 @@ Outcome end(const Contest& contest, const std::string& folder, uid_t uid,
         } else {
             // The contest closed first: a forger cannot end it twice.
             store.keep(ledger);
-            carryOutLocked(store, contest, account, true, now, verdict == Ledger::Verdict::Verified,
-                           outcome);
+            carryOutLocked(store, folder, RecordStore::Mode::Shared, contest, account, now,
+                           verdict == Ledger::Verdict::Verified, outcome);
         }
     });
 }
 
-int reset(const std::string& folder, Failure& failure)
+int reset(const std::string& folder, const std::string& only, Failure& failure)
 {
     Outcome outcome;
     guarded(outcome, [&] {
-        RecordStore store(folder, RecordStore::Mode::Shared);
-        store.reset();
-        store.close();
+        const auto resetOne = [&](const std::string& path, const std::string& name) {
+            failure.name = name;
+            RecordStore store(path, RecordStore::Mode::Shared);
+            store.reset();
+            store.close();
+        };
+        const settings::Settings defaults;
+        for (int upTo : settings::Ranges) {
+            for (int minutes : settings::Lengths) {
+                const std::string name = settings::recordName(upTo, minutes);
+                const std::string sub = settings::recordFolder(upTo, minutes);
+                if (!only.empty() && only != name)
+                    continue;
+                struct stat st {};
+                if (sub.empty())
+                    resetOne(folder, "");
+                else if (lstat((folder + '/' + sub).c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+                    resetOne(folder + '/' + sub, sub + '/');
+            }
+        }
+        failure.name.clear();
     });
-    failure = outcome.failure;
+    if (outcome.status != Written)
+        failure = {failure.name + outcome.failure.name, outcome.failure.error};
     return outcome.status;
+}
+
+Outcome saveSettings(const std::string& folder, std::string_view text)
+{
+    Outcome outcome;
+    if (!settings::parse(text).problems.empty()) {
+        outcome.status = BadSettings;
+        return outcome;
+    }
+    static constexpr char Scratch[] = "impostazioni.tmp";
+    return guarded(outcome, [&] {
+        using files::Fd;
+        const Fd dir(sys::openat(AT_FDCWD, folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW));
+        if (dir.get() < 0)
+            throw StoreError("", errno);
+        // A scratch file left by a save cut short is nobody's.
+        if (sys::unlinkat(dir.get(), Scratch, 0) != 0 && errno != ENOENT)
+            throw StoreError(Scratch, errno);
+        const Fd file(sys::openat(dir.get(), Scratch,
+                                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+        if (file.get() < 0)
+            throw StoreError(Scratch, errno);
+        if (sys::writeAll(file.get(), text.data(), text.size()) != 0 ||
+            sys::fchmod(file.get(), 0644) != 0 || sys::fsync(file.get()) != 0)
+            throw StoreError(Scratch, errno);
+        if (sys::renameat(dir.get(), Scratch, settings::FileName) != 0)
+            throw StoreError(settings::FileName, errno);
+        if (sys::fsync(dir.get()) != 0)
+            throw StoreError("", errno);
+    });
+}
+
+bool named(const std::string& name)
+{
+    for (int upTo : settings::Ranges) {
+        for (int minutes : settings::Lengths) {
+            if (name == settings::recordName(upTo, minutes))
+                return true;
+        }
+    }
+    return false;
 }
 
 } // namespace records::transaction

@@ -32,7 +32,17 @@ Outcome end(const Contest& contest, const std::string& folder, uid_t uid,
             const std::string& account, std::time_t now);
 
 // The administrator's reset: the record emptied, every file put back as the
-// package makes it (RecordStore::reset). Written or Failed plus the cause.
-int reset(const std::string& folder, Failure& failure);
+// package makes it (RecordStore::reset), for every setting whose record the
+// folder holds, or only the one named (settings::recordName). Written or
+// Failed plus the cause.
+int reset(const std::string& folder, const std::string& only, Failure& failure);
+// The teachers' settings, in the folder's settings file: written whole
+// under a scratch name, synced, then renamed into place, readable by all.
+// Written, BadSettings when the text does not parse whole, or Failed plus
+// the cause.
+Outcome saveSettings(const std::string& folder, std::string_view text);
+
+// Whether the name is a setting's record's (settings::recordName).
+bool named(const std::string& name);
 
 } // namespace records::transaction

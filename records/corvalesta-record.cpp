@@ -3,8 +3,8 @@
 // the first connection to corvalesta-record.socket, and hands it the socket;
 // it serves every account's connections itself and ends after a quiet while.
 // Started with a single connection on standard input and output instead, it
-// serves that one request. Run by root, --reset empties the record and
-// repairs the folder's files.
+// serves that one request. Run by root, --reset empties every setting's
+// record (or the one named) and repairs the folder's files.
 //
 // To read what it runs, in order:
 //   Service.cpp      the loop: accept, read each request whole, in time; answer()
@@ -38,18 +38,31 @@ using namespace records;
 namespace {
 
 const std::string Folder = CORVALESTA_SHARED_DIR;
+// Who may change the settings of the computer's shared folder, beside root.
+constexpr char Teachers[] = CORVALESTA_TEACHERS_GROUP;
 
-int resetAsRoot(const char* self)
+// Every setting's record, or only the one named.
+int resetAsRoot(const char* self, const char* only)
 {
     if (getuid() != 0) {
         std::fprintf(stderr, "Solo l'amministratore può azzerare il record: sudo %s --reset\n",
                      self);
         return request::Refused;
     }
+    if (only && !transaction::named(only)) {
+        std::fprintf(stderr,
+                     "Non conosco il record %s: il nome è come fino_a-20_minuti-1, fino_a "
+                     "10|20|100|1000|10000, minuti 1|2|3|5|10.\n",
+                     only);
+        return request::Refused;
+    }
     request::Failure failure;
-    const int status = transaction::reset(Folder, failure);
+    const int status = transaction::reset(Folder, only ? only : "", failure);
     if (status == request::Written) {
-        std::printf("Il record in %s è azzerato.\n", Folder.c_str());
+        if (only)
+            std::printf("Il record %s in %s è azzerato.\n", only, Folder.c_str());
+        else
+            std::printf("I record in %s sono azzerati.\n", Folder.c_str());
     } else {
         const std::string reason =
             reasonFor(causeOf(failure.error), failure.error, failure.name.empty());
@@ -68,7 +81,7 @@ std::string answer(std::string_view input, uid_t uid, const std::string& account
     if (input == request::start())
         now -= 3600;
 #endif
-    return service::answer(input, Folder, uid, account, now);
+    return service::answer(input, Folder, uid, account, now, accounts::teacher(uid, Teachers));
 }
 
 // The one request on standard input, answered on standard output.
@@ -118,14 +131,14 @@ int main(int argc, char** argv)
     clearenv();
     umask(022); // the files readable by every account, written by the service alone
 
-    if (argc == 2 && std::strcmp(argv[1], "--reset") == 0)
-        return resetAsRoot(argv[0]);
+    if ((argc == 2 || argc == 3) && std::strcmp(argv[1], "--reset") == 0)
+        return resetAsRoot(argv[0], argc == 3 ? argv[2] : nullptr);
 #ifdef CORVALESTA_TEST_SERVICE
     if (argc == 2 && std::strcmp(argv[1], "--show") == 0)
         return show();
 #endif
     if (argc != 1) {
-        std::fprintf(stderr, "Uso: sudo %s --reset\n", argv[0]);
+        std::fprintf(stderr, "Uso: sudo %s --reset [fino_a-N_minuti-M]\n", argv[0]);
         return request::Refused;
     }
     if (passed >= 0)

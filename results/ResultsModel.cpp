@@ -21,7 +21,13 @@ const char* const Titles[] = {
     QT_TRANSLATE_NOOP("ResultsModel", "Totali"), QT_TRANSLATE_NOOP("ResultsModel", "Durata"),
     QT_TRANSLATE_NOOP("ResultsModel", "Record"), QT_TRANSLATE_NOOP("ResultsModel", "Utente"),
     //: Column: whether the record service saw the contest start (sì/no).
-    QT_TRANSLATE_NOOP("ResultsModel", "Verificata")};
+    QT_TRANSLATE_NOOP("ResultsModel", "Verificata"),
+    //: Column: the highest answer of the contest's range (10 to 10000).
+    QT_TRANSLATE_NOOP("ResultsModel", "Fino a"),
+    //: Column: the contest's length in minutes.
+    QT_TRANSLATE_NOOP("ResultsModel", "Minuti"),
+    //: Column: a timed contest (gara) or a practice (allenamento).
+    QT_TRANSLATE_NOOP("ResultsModel", "Gioco")};
 // Read past the log's bound: a log an older copy let grow a little longer.
 constexpr std::size_t Margin = 1024 * 1024;
 
@@ -66,7 +72,10 @@ QList<ResultsModel::Row> ResultsModel::parse(const QByteArray& bytes, int* unrea
                 entry->seconds,
                 entry->record,
                 QString::fromStdString(entry->account),
-                entry->verified};
+                entry->verified,
+                entry->upTo,
+                entry->minutes,
+                entry->practice};
         if (row.when.isValid())
             rows << row;
         else
@@ -85,7 +94,8 @@ QByteArray ResultsModel::header()
         QT_TRANSLATE_NOOP("ResultsCsv", "esatte"),    QT_TRANSLATE_NOOP("ResultsCsv", "errate"),
         QT_TRANSLATE_NOOP("ResultsCsv", "totali"),    QT_TRANSLATE_NOOP("ResultsCsv", "secondi"),
         QT_TRANSLATE_NOOP("ResultsCsv", "record"),    QT_TRANSLATE_NOOP("ResultsCsv", "utente"),
-        QT_TRANSLATE_NOOP("ResultsCsv", "verificata")};
+        QT_TRANSLATE_NOOP("ResultsCsv", "verificata"), QT_TRANSLATE_NOOP("ResultsCsv", "fino_a"),
+        QT_TRANSLATE_NOOP("ResultsCsv", "minuti"),     QT_TRANSLATE_NOOP("ResultsCsv", "gioco")};
     std::string line;
     for (const char* name : names) {
         line += line.empty() ? "" : ",";
@@ -112,7 +122,10 @@ QByteArray ResultsModel::csvLine(const Row& row)
                                         row.seconds,
                                         row.record,
                                         row.account.toStdString(),
-                                        row.verified};
+                                        row.verified,
+                                        row.upTo,
+                                        row.minutes,
+                                        row.practice};
     return QByteArray::fromStdString(records::results::line(entry, tr("sì").toUtf8().toStdString(),
                                                             tr("no").toUtf8().toStdString()));
 }
@@ -210,6 +223,12 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         return r.account;
     case Verified:
         return r.verified ? tr("sì") : tr("no");
+    case UpTo:
+        return r.upTo;
+    case Minutes:
+        return r.practice ? QVariant() : QVariant(r.minutes);
+    case Play:
+        return r.practice ? tr("allenamento") : tr("gara");
     }
     return {};
 }

@@ -11,7 +11,21 @@ class QThread;
 class ResultsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Date, Name, Right, Wrong, Total, Duration, Record, Account, Verified, Columns };
+    enum Column {
+        Date,
+        Name,
+        Right,
+        Wrong,
+        Total,
+        Duration,
+        Record,
+        Account,
+        Verified,
+        UpTo,
+        Minutes,
+        Play,
+        Columns
+    };
 
     struct Row {
         QDateTime when;
@@ -23,6 +37,10 @@ public:
         bool record = false;
         QString account;      // empty in lines of older copies
         bool verified = true; // the record service saw it start
+        // What was played; older copies' lines played the default.
+        int upTo = 10000;
+        int minutes = 5;
+        bool practice = false;
     };
 
     explicit ResultsModel(QObject* parent = nullptr);

@@ -34,6 +34,13 @@ QString FakePlatform::inputBox(const QString& prompt)
     return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();
 }
 
+int FakePlatform::choose(const QString& prompt, const QStringList& offered)
+{
+    inputPrompts << prompt;
+    choices << offered;
+    return choiceAnswers.isEmpty() ? 0 : choiceAnswers.takeFirst();
+}
+
 double FakePlatform::random()
 {
     ++randomsDrawn;

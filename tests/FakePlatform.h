@@ -26,6 +26,8 @@ public:
     QList<int> boxAnswers;
     QStringList inputAnswers;
     QList<double> randoms;
+    // The choices made in choose(); an empty script takes the first.
+    QList<int> choiceAnswers;
 
     // Runs while a box is open, as a tick might.
     std::function<void(const Box&)> whileBoxOpen;
@@ -34,6 +36,7 @@ public:
     // What happened.
     QList<Box> boxes;
     QStringList inputPrompts;
+    QList<QStringList> choices; // the buttons each choose() offered
     QStringList sounds;
     int reseeds = 0;
     int drawnBeforeLastReseed = -1;
@@ -47,8 +50,8 @@ public:
     QString service;    // the record service's socket for a shared folder; none by default
     QString accountDir; // the account's own folder, inside dataDir
 
-    // The random number that makes a round show this number.
-    static double forNumber(int number) { return (number + 0.5) / 10000.0; }
+    // The random number that makes a round of this range show this number.
+    static double forNumber(int number, int upTo = 10000) { return (number + 0.5) / upTo; }
     // The random number that draws this tint.
     static double forTint(int tint) { return (tint + 0.5) / 15.0; }
 
@@ -57,6 +60,7 @@ public:
     int messageBox(const QString& prompt, int buttons, const QString& title,
                    const QString& spoken) override;
     QString inputBox(const QString& prompt) override;
+    int choose(const QString& prompt, const QStringList& choices) override;
     double random() override;
     void reseed() override
     {

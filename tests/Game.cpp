@@ -33,7 +33,7 @@ void speakItalian()
 } // namespace
 Q_COREAPP_STARTUP_FUNCTION(speakItalian)
 
-Game::Game(const GameOptions& options) : contest(platform, options)
+Game::Game(const GameOptions& options) : contest(platform, options), m_upTo(options.game.upTo)
 {
     MainWindow::prepareApplication();
 }
@@ -53,7 +53,7 @@ void Game::start(const QString& name, int tint, int number)
 
 void Game::nextRound(int tint, int number)
 {
-    platform.randoms << FakePlatform::forTint(tint) << FakePlatform::forNumber(number);
+    platform.randoms << FakePlatform::forTint(tint) << FakePlatform::forNumber(number, m_upTo);
 }
 
 void Game::newContest()

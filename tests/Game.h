@@ -50,4 +50,7 @@ public:
 
     FakePlatform platform;
     Contest contest;
+
+private:
+    int m_upTo; // the range its rounds are drawn from
 };

@@ -166,10 +166,10 @@ void TestPlay::enterChecksTheAnswer_data()
     QTest::newRow("empty box") << "Anna" << 41 << ""
                                << "Sbagliato!! 42"
                                << "no.wav";
-    // 10000 needs five characters; the box takes four.
-    QTest::newRow("9999 only wrong") << "Anna" << 9999 << "10000"
-                                     << "Sbagliato!! 10000"
-                                     << "no.wav";
+    // 10000 needs five characters, which the box takes.
+    QTest::newRow("9999 answered 10000") << "Anna" << 9999 << "10000"
+                                         << "Esatto! Anna sei forte!"
+                                         << "Esatto.wav";
 }
 
 void TestPlay::enterChecksTheAnswer()
@@ -187,7 +187,7 @@ void TestPlay::enterChecksTheAnswer()
     QVERIFY(game.next()->isEnabled());
     QCOMPARE(game.focus(), game.next());
     QCOMPARE(game.caption("lblScore2"), QString("1"));
-    QCOMPARE(game.answerBox()->text(), typed.left(4));
+    QCOMPARE(game.answerBox()->text(), typed);
 }
 
 void TestPlay::countersFollowTheirRules()
@@ -229,24 +229,37 @@ void TestPlay::keyFilterLetsOnlyDigitsThrough_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("upTo");
     QTest::newRow("digits") << "1234"
-                            << "1234";
+                            << "1234" << 10000;
     QTest::newRow("letters dropped") << "1a2B"
-                                     << "12";
+                                     << "12" << 10000;
     QTest::newRow("blank minus point dropped") << " -3.5"
-                                               << "35";
-    QTest::newRow("four at most") << "123456"
-                                  << "1234";
+                                               << "35" << 10000;
+    // The highest answer's digits: 10000 has five, 10 and 20 two.
+    QTest::newRow("five at most") << "123456"
+                                  << "12345" << 10000;
+    QTest::newRow("four up to 1000") << "123456"
+                                     << "1234" << 1000;
+    QTest::newRow("three up to 100") << "123456"
+                                     << "123" << 100;
+    QTest::newRow("two up to 20") << "123"
+                                  << "12" << 20;
+    QTest::newRow("two up to 10") << "1a05"
+                                  << "10" << 10;
     QTest::newRow("symbols") << "x7+=,."
-                             << "7";
+                             << "7" << 10000;
 }
 
 void TestPlay::keyFilterLetsOnlyDigitsThrough()
 {
     QFETCH(QString, typed);
     QFETCH(QString, expected);
-    Game game;
-    game.start();
+    QFETCH(int, upTo);
+    GameOptions options;
+    options.game.upTo = upTo;
+    Game game(options);
+    game.start("Anna", 3, 5);
     game.type(typed);
     QCOMPARE(game.answerBox()->text(), expected);
 }

@@ -501,32 +501,44 @@ void TestRecords::resultsLinesRoundTrip_data()
     QTest::addColumn<QByteArray>("name");
     QTest::addColumn<QByteArray>("account");
     QTest::addColumn<QByteArray>("line"); // after the stamp
+    QTest::addColumn<int>("upTo");
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<bool>("practice");
     const auto row = [](const char* tag, const QByteArray& name, const QByteArray& account,
-                        const QByteArray& line) { QTest::newRow(tag) << name << account << line; };
+                        const QByteArray& line, int upTo = 10000, int minutes = 5,
+                        bool practice = false) {
+        QTest::newRow(tag) << name << account << line << upTo << minutes << practice;
+    };
     // Every field but a count quoted: a spreadsheet splitting on semicolons
     // or trimming blanks keeps each whole.
-    row("plain", "Anna", "anna", "\",\"Anna\",12,3,15,300,\"sì\",\"anna\",\"sì\"\r\n");
+    row("plain", "Anna", "anna", "\",\"Anna\",12,3,15,300,\"sì\",\"anna\",\"sì\",10000,5,\"gara\"\r\n");
     row("Niccolò in UTF-8", "Niccol\xC3\xB2", "nico",
-        "\",\"Niccol\xC3\xB2\",12,3,15,300,\"sì\",\"nico\",\"sì\"\r\n");
+        "\",\"Niccol\xC3\xB2\",12,3,15,300,\"sì\",\"nico\",\"sì\",10000,5,\"gara\"\r\n");
     row("a comma and quotes", "Bea \"la\", Rossi", "bea",
-        "\",\"Bea \"\"la\"\", Rossi\",12,3,15,300,\"sì\",\"bea\",\"sì\"\r\n");
-    row("equals", "=1+1", "eve", "\",\"'=1+1\",12,3,15,300,\"sì\",\"eve\",\"sì\"\r\n");
-    row("plus", "+1+1", "eve", "\",\"'+1+1\",12,3,15,300,\"sì\",\"eve\",\"sì\"\r\n");
-    row("minus", "-1+1", "eve", "\",\"'-1+1\",12,3,15,300,\"sì\",\"eve\",\"sì\"\r\n");
-    row("at", "@SUM(1;2)", "eve", "\",\"'@SUM(1;2)\",12,3,15,300,\"sì\",\"eve\",\"sì\"\r\n");
+        "\",\"Bea \"\"la\"\", Rossi\",12,3,15,300,\"sì\",\"bea\",\"sì\",10000,5,\"gara\"\r\n");
+    row("equals", "=1+1", "eve", "\",\"'=1+1\",12,3,15,300,\"sì\",\"eve\",\"sì\",10000,5,\"gara\"\r\n");
+    row("plus", "+1+1", "eve", "\",\"'+1+1\",12,3,15,300,\"sì\",\"eve\",\"sì\",10000,5,\"gara\"\r\n");
+    row("minus", "-1+1", "eve", "\",\"'-1+1\",12,3,15,300,\"sì\",\"eve\",\"sì\",10000,5,\"gara\"\r\n");
+    row("at", "@SUM(1;2)", "eve", "\",\"'@SUM(1;2)\",12,3,15,300,\"sì\",\"eve\",\"sì\",10000,5,\"gara\"\r\n");
     row("a link formula", "=HYPERLINK(\"http://x\",\"y\")", "eve",
-        "\",\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",12,3,15,300,\"sì\",\"eve\",\"sì\"\r\n");
+        "\",\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",12,3,15,300,\"sì\",\"eve\",\"sì\",10000,5,\"gara\"\r\n");
     row("an apostrophe of its own", "'Anna", "anna",
-        "\",\"''Anna\",12,3,15,300,\"sì\",\"anna\",\"sì\"\r\n");
+        "\",\"''Anna\",12,3,15,300,\"sì\",\"anna\",\"sì\",10000,5,\"gara\"\r\n");
     row("an account that starts with a minus", "Ugo", "-ugo",
-        "\",\"Ugo\",12,3,15,300,\"sì\",\"'-ugo\",\"sì\"\r\n");
+        "\",\"Ugo\",12,3,15,300,\"sì\",\"'-ugo\",\"sì\",10000,5,\"gara\"\r\n");
     row("an account the system cannot name", "Ugo", "1234",
-        "\",\"Ugo\",12,3,15,300,\"sì\",\"1234\",\"sì\"\r\n");
+        "\",\"Ugo\",12,3,15,300,\"sì\",\"1234\",\"sì\",10000,5,\"gara\"\r\n");
     // What would split a line on an Italian spreadsheet's semicolon.
     row("a semicolon formula", "Sara;=1+1", "sara",
-        "\",\"Sara;=1+1\",12,3,15,300,\"sì\",\"sara\",\"sì\"\r\n");
+        "\",\"Sara;=1+1\",12,3,15,300,\"sì\",\"sara\",\"sì\",10000,5,\"gara\"\r\n");
     row("another account's contest inside", "Anna;13;0;13;300;si;eve", "sara",
-        "\",\"Anna;13;0;13;300;si;eve\",12,3,15,300,\"sì\",\"sara\",\"sì\"\r\n");
+        "\",\"Anna;13;0;13;300;si;eve\",12,3,15,300,\"sì\",\"sara\",\"sì\",10000,5,\"gara\"\r\n");
+    // What was played, in the last columns.
+    row("a one-minute contest to 20", "Ada", "ada",
+        "\",\"Ada\",12,3,15,300,\"sì\",\"ada\",\"sì\",20,1,\"gara\"\r\n", 20, 1);
+    row("a practice to 100", "Ada", "ada",
+        "\",\"Ada\",12,3,15,300,\"sì\",\"ada\",\"sì\",100,3,\"allenamento\"\r\n", 100, 3,
+        true);
 }
 
 void TestRecords::resultsLinesRoundTrip()
@@ -535,8 +547,14 @@ void TestRecords::resultsLinesRoundTrip()
     QFETCH(QByteArray, account);
     QFETCH(QByteArray, line);
     const char* when = "2026-12-07T10:00:00+01:00";
-    const records::results::Entry entry{when, name.toStdString(),   12, 3, 300,
-                                        true, account.toStdString()};
+    QFETCH(int, upTo);
+    QFETCH(int, minutes);
+    QFETCH(bool, practice);
+    records::results::Entry entry{when, name.toStdString(),   12, 3, 300,
+                                  true, account.toStdString()};
+    entry.upTo = upTo;
+    entry.minutes = minutes;
+    entry.practice = practice;
     const QByteArray written = QByteArray::fromStdString(records::results::line(entry));
     QCOMPARE(written, '"' + QByteArray(when) + line);
     const auto read = records::results::parse(written.chopped(2).toStdString());
@@ -546,6 +564,9 @@ void TestRecords::resultsLinesRoundTrip()
     QCOMPARE(read->right, 12);
     QCOMPARE(read->wrong, 3);
     QVERIFY(read->record);
+    QCOMPARE(read->upTo, upTo);
+    QCOMPARE(read->minutes, minutes);
+    QCOMPARE(read->practice, practice);
     // Older copies' lines, unquoted, without the account or the check, read
     // as no one's and as checked; a line the service could not check says so.
     const auto old = records::results::parse("2026-12-07T10:00:00+01:00,Anna,12,0,12,300,sì");
@@ -555,9 +576,15 @@ void TestRecords::resultsLinesRoundTrip()
     const auto unchecked = records::results::parse(
         "\"2026-12-07T10:00:00+01:00\",\"Anna\",12,0,12,300,\"no\",\"anna\",\"no\"");
     QVERIFY(unchecked && unchecked->account == "anna" && !unchecked->verified);
+    // 1.1.0's nine columns played the default game.
+    QVERIFY(unchecked->upTo == 10000 && unchecked->minutes == 5 && !unchecked->practice);
     for (const char* junk : {records::results::Header, records::results::AccountHeader, "ciao",
                              "2026-12-07T10:00:00+01:00,A,1,0,2,3,no",
-                             "2026-12-07T10:00:00+01:00,A,1,0,1,3,no,a,forse"})
+                             "2026-12-07T10:00:00+01:00,A,1,0,1,3,no,a,forse",
+                             "2026-12-07T10:00:00+01:00,A,1,0,1,3,no,a,sì,30,5,gara",
+                             "2026-12-07T10:00:00+01:00,A,1,0,1,3,no,a,sì,20,4,gara",
+                             "2026-12-07T10:00:00+01:00,A,1,0,1,3,no,a,sì,20,1,entrambi",
+                             "2026-12-07T10:00:00+01:00,A,1,0,1,3,no,a,sì,20,1"})
         QVERIFY2(!records::results::parse(junk), junk);
 }
 
@@ -694,7 +721,7 @@ void TestRecords::spreadsheetKeepsNamesText()
             QCOMPARE(row[0].type, QString("string"));
             continue;
         }
-        QCOMPARE(row.size(), 9);
+        QCOMPARE(row.size(), 12);
         if (r == 0)
             continue;
         // The apostrophe that keeps a formula text shows as typed here.
@@ -727,8 +754,8 @@ std::string lineOf(const std::string& account, int n)
 // Past 10 MiB a block of lines goes at once, the oldest first, and only of
 // an account above an equal share of the 9 MiB kept, the lines of older
 // copies (no account) counting as one share: a flood costs the flooder's
-// own lines. Lines are 100 bytes, the header 83; a share is
-// (9,437,184 - 83) / shares.
+// own lines. Lines are 100 bytes, the header 109; a share is
+// (9,437,184 - 109) / shares.
 void TestRecords::fullLogCostsTheBiggestShare_data()
 {
     QTest::addColumn<int>("older");     // lines of older copies, first in the log
@@ -739,26 +766,26 @@ void TestRecords::fullLogCostsTheBiggestShare_data()
     QTest::addColumn<int>("annaAfter");
     QTest::addColumn<int>("eveAfter");
     QTest::addColumn<int>("firstEve"); // the oldest of Eve's lines kept
-    // 83 + 100 x 104,858 = 10,485,883 > 10 MiB: 1,048,699 bytes must go,
-    // 10,487 lines, all Eve's, far above her share of 4,718,550.
+    // 109 + 100 x 104,858 = 10,485,909 > 10 MiB: 1,048,725 bytes must go,
+    // 10,488 lines, all Eve's, far above her share of 4,718,537.
     QTest::newRow("Eve floods, Anna plays")
-        << 0 << 5 << 104852 << "anna" << 0 << 6 << 94365 << 10487;
-    // 83 + 100 x 105,001: 10,630 lines go. Anna's 1,000 more go first, then
-    // one each, Eve first on a tie: 4,815 more each; both stay above a
-    // share of 3,145,700.
+        << 0 << 5 << 104852 << "anna" << 0 << 6 << 94364 << 10488;
+    // 109 + 100 x 105,001: 10,631 lines go. Anna's 1,000 more go first, then
+    // one each, Eve first on a tie: 4,816 of Eve's, 4,815 more of Anna's;
+    // both stay above a share of 3,145,691.
     QTest::newRow("two big shares, Bob plays")
-        << 0 << 53000 << 52000 << "bob" << 0 << 47185 << 47185 << 4815;
-    // Eve alone: her share is the 9,437,101 kept, so the whole block of
-    // 10,487 lines goes at once, not a line an append.
-    QTest::newRow("one account alone") << 0 << 0 << 104857 << "eve" << 0 << 0 << 94371 << 10487;
-    // 83 + 100 x 104,856 = 10,485,683 fits: nothing goes.
+        << 0 << 53000 << 52000 << "bob" << 0 << 47185 << 47184 << 4816;
+    // Eve alone: her share is the 9,437,075 kept, so the whole block of
+    // 10,488 lines goes at once, not a line an append.
+    QTest::newRow("one account alone") << 0 << 0 << 104857 << "eve" << 0 << 0 << 94370 << 10488;
+    // 109 + 100 x 104,856 = 10,485,709 fits: nothing goes.
     QTest::newRow("full to the byte") << 0 << 5 << 104850 << "anna" << 0 << 6 << 104850 << 0;
-    // 83 + 100 x 104,858 again, 10,487 lines to go, in three shares of
-    // 3,145,700: Eve's 4,485,800 (the new line hers) down to Anna's
-    // 4,000,000 (4,858 lines), then one each, Eve first: 2,815 of hers and
-    // 2,814 of Anna's. The older copies' 2,000,000, under a share, stay.
+    // 109 + 100 x 104,858 again, 10,488 lines to go, in three shares of
+    // 3,145,691: Eve's 4,485,800 (the new line hers) down to Anna's
+    // 4,000,000 (4,858 lines), then one each, Eve first: 2,815 of each.
+    // The older copies' 2,000,000, under a share, stay.
     QTest::newRow("two above their share, the older lines a share of their own")
-        << 20000 << 40000 << 44857 << "eve" << 20000 << 37186 << 37185 << 7673;
+        << 20000 << 40000 << 44857 << "eve" << 20000 << 37185 << 37185 << 7673;
 }
 
 void TestRecords::fullLogCostsTheBiggestShare()

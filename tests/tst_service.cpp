@@ -17,6 +17,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include "Settings.h"
+
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
@@ -45,6 +47,9 @@ private slots:
     void contestMustBePlayed();
     void holderIsTheNamesOwnSpelling_data();
     void holderIsTheNamesOwnSpelling();
+    void settingsKeepTheirOwnRecords();
+    void onlyTeachersSaveSettings_data();
+    void onlyTeachersSaveSettings();
 
 private:
     QProcess m_service;
@@ -160,7 +165,21 @@ void TestService::requestIsCheckedStrictly_data()
                              int status = records::request::Refused) {
         QTest::newRow(name) << input << status;
     };
+    // Another setting says what was played, and is held to its own length.
+    const QByteArray set = "corvalesta fine 2\n";
+    QTest::newRow("a one-minute contest to 20")
+        << set + "12\n3\n60\n1\nAnna\nAnna\n20\n1\ngara\n" << 0;
+    QTest::newRow("an hour's practice to 100")
+        << set + "40\n10\n3600\n0\nAnna\nAnna\n100\n5\nallenamento\n" << 0;
     refused("nothing", "");
+    refused("a range that does not exist", set + "3\n1\n60\n0\nEva\nEva\n30\n1\ngara\n");
+    refused("a length that does not exist", set + "3\n1\n60\n0\nEva\nEva\n20\n4\ngara\n");
+    refused("both is no kind of contest", set + "3\n1\n60\n0\nEva\nEva\n20\n1\nentrambi\n");
+    refused("past its one minute", set + "3\n1\n61\n0\nEva\nEva\n20\n1\ngara\n");
+    refused("122 answers in its one minute", set + "122\n0\n60\n1\nEva\nEva\n20\n1\ngara\n");
+    refused("a practice claiming the record",
+            set + "3\n1\n60\n1\nEva\nEva\n20\n1\nallenamento\n");
+    refused("the setting's fields in version 1", begin + "3\n1\n60\n0\nEva\nEva\n20\n1\ngara\n");
     refused("an older copy's record", "12\nAnna\n");
     refused("an older copy's result", "risultato\nAnna\n12\n3\n15\n300\n0\n");
     refused("another version", "corvalesta fine 2\n12\n3\n300\n1\nAnna\nAnna\n");
@@ -210,7 +229,7 @@ void TestService::gameEndsThroughTheService_data()
     QTest::addColumn<QByteArray>("scoreAfter");
     QTest::addColumn<QByteArray>("line"); // the log's last line after its stamp; empty: none
     const QString saved = contest::Saved;
-    const QByteArray me = ",\"" + account() + "\",\"sì\"\r\n";
+    const QByteArray me = ",\"" + account() + "\",\"sì\",10000,5,\"gara\"\r\n";
     const auto row = [](const char* tag) -> QTestData& { return QTest::newRow(tag); };
     row("beaten") << QByteArray("12\r\n") << ""
                   << "Bea"
@@ -245,7 +264,7 @@ void TestService::gameEndsThroughTheService_data()
                          << QStringList{"non può valere come record: il servizio che registra il "
                                         "record non ne ha visto l'inizio."}
                          << QByteArray("12\r\n")
-                         << ",\"Bea\",13,0,13,300,\"no\",\"" + account() + "\",\"no\"\r\n";
+                         << ",\"Bea\",13,0,13,300,\"no\",\"" + account() + "\",\"no\",10000,5,\"gara\"\r\n";
     row("results not kept") << QByteArray("12\r\n") << "no log"
                             << "Bea"
                             << "13" << QStringList{saved} << QByteArray("13\r\n") << QByteArray();
@@ -330,7 +349,7 @@ void TestService::gameEndsThroughTheService()
         records::begin(Socket, waiting);
         QCOMPARE(QDir(waiting).entryList(QDir::Files).size(), 0);
         QVERIFY2(bytesOf(Folder + LogFile)
-                     .endsWith(",\"Bea\",13,0,13,300,\"no\",\"" + account() + "\",\"no\"\r\n"),
+                     .endsWith(",\"Bea\",13,0,13,300,\"no\",\"" + account() + "\",\"no\",10000,5,\"gara\"\r\n"),
                  bytesOf(Folder + LogFile).constData());
         QCOMPARE(bytesOf(Folder + records::ScoreFile), QByteArray("12\r\n"));
     }
@@ -459,7 +478,7 @@ void TestService::resetRepairsTheFolder()
     else
         QVERIFY(QFile::remove(path) && QDir().mkdir(path));
     records::request::Failure failure;
-    const int status = records::transaction::reset(Folder.toStdString(), failure);
+    const int status = records::transaction::reset(Folder.toStdString(), "", failure);
     QCOMPARE(bytesOf(elsewhere), QByteArray("1\r\n")); // never followed
     if (!refused.isEmpty()) {
         QCOMPARE(status, int(records::request::Failed) + int(records::Cause::NotRegular));
@@ -648,12 +667,97 @@ void TestService::holderIsTheNamesOwnSpelling()
              stored.isEmpty() ? QByteArray("Anna\r\n") : stored);
     if (!stored.isEmpty()) {
         QVERIFY2(bytesOf(Folder + LogFile)
-                     .contains("," + logged + ",13,0,13,300,\"sì\",\"eva\",\"sì\"\r\n"),
+                     .contains("," + logged + ",13,0,13,300,\"sì\",\"eva\",\"sì\",10000,5,\"gara\"\r\n"),
                  bytesOf(Folder + LogFile).constData());
         // The record keeps who set it, beside the whole name.
         QVERIFY(bytesOf(Folder + NameFile).endsWith("\neva\n"));
     }
 }
 
+// Each range and length keeps its own record, in a folder of its own; a
+// practice keeps none; every contest goes into the one log, saying what it
+// played. The reset empties one setting's record, or all.
+void TestService::settingsKeepTheirOwnRecords()
+{
+    installed("12\r\n", "Anna\r\n");
+    const std::string folder = Folder.toStdString();
+    const std::time_t at = 1796810400;
+    const QString own = Folder + "fino_a-20_minuti-1/";
+    const auto end = [&](const std::string& fields, std::time_t when) {
+        const auto reply = records::request::parseReply(records::service::answer(
+            "corvalesta fine 2\n" + fields, folder, 1, "eva", when));
+        return reply ? reply->status : -1;
+    };
+    records::service::answer(records::request::start(), folder, 1, "eva", at);
+    QCOMPARE(end("13\n0\n60\n1\nBea\nBea\n20\n1\ngara\n", at + 60),
+             int(records::request::Written));
+    QCOMPARE(bytesOf(own + records::ScoreFile), QByteArray("13\r\n"));
+    QCOMPARE(bytesOf(own + records::HolderFile), QByteArray("Bea\r\n"));
+    QCOMPARE(bytesOf(Folder + records::ScoreFile), QByteArray("12\r\n"));
+    QCOMPARE(bytesOf(Folder + records::HolderFile), QByteArray("Anna\r\n"));
+    records::service::answer(records::request::start(), folder, 1, "eva", at + 100);
+    QCOMPARE(end("50\n0\n900\n0\nUgo\nUgo\n20\n1\nallenamento\n", at + 1000),
+             int(records::request::Written));
+    QCOMPARE(bytesOf(own + records::ScoreFile), QByteArray("13\r\n"));
+    QCOMPARE(bytesOf(Folder + records::ScoreFile), QByteArray("12\r\n"));
+    const QList<QByteArray> lines = bytesOf(Folder + LogFile).split('\n');
+    QCOMPARE(lines.size(), 4); // the header, two lines, nothing after the last end
+    QVERIFY2(lines[1].endsWith(",\"Bea\",13,0,13,60,\"sì\",\"eva\",\"sì\",20,1,\"gara\"\r"),
+             lines[1].constData());
+    QVERIFY2(lines[2].endsWith(
+                 ",\"Ugo\",50,0,50,900,\"no\",\"eva\",\"sì\",20,1,\"allenamento\"\r"),
+             lines[2].constData());
+    QVERIFY(!QFileInfo::exists(own + LogFile));
+    records::request::Failure failure;
+    QCOMPARE(records::transaction::reset(folder, "fino_a-20_minuti-1", failure),
+             int(records::request::Written));
+    QCOMPARE(bytesOf(own + records::ScoreFile), QByteArray());
+    QCOMPARE(bytesOf(Folder + records::ScoreFile), QByteArray("12\r\n"));
+    QCOMPARE(records::transaction::reset(folder, "", failure), int(records::request::Written));
+    QCOMPARE(bytesOf(Folder + records::ScoreFile), QByteArray());
+    QVERIFY(!records::transaction::named("fino_a-30_minuti-1"));
+    QVERIFY(records::transaction::named("fino_a-10000_minuti-5"));
+}
+
+void TestService::onlyTeachersSaveSettings_data()
+{
+    QTest::addColumn<bool>("teacher");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("status");
+    const QByteArray good = "# 1A\nfino_a = 20\nminuti = 1\n";
+    QTest::newRow("a teacher's") << true << good << int(records::request::Written);
+    QTest::newRow("a pupil's") << false << good << int(records::request::NotTeacher);
+    QTest::newRow("a teacher's, a bad value")
+        << true << QByteArray("fino_a = 30\n") << int(records::request::BadSettings);
+    QTest::newRow("a teacher's, an unknown key")
+        << true << QByteArray("colore = rosso\n") << int(records::request::BadSettings);
+    QTest::newRow("a teacher's, too long")
+        << true << QByteArray(2049, '#') << int(records::request::Refused);
+}
+
+// The service writes the settings for a teacher only, whole or not at all;
+// who is a teacher the service itself tells from the socket's peer.
+void TestService::onlyTeachersSaveSettings()
+{
+    QFETCH(bool, teacher);
+    QFETCH(QByteArray, text);
+    QFETCH(int, status);
+    installed("12\r\n", "Anna\r\n");
+    const QString file = Folder + settings::FileName;
+    QVERIFY(put(file, "minuti = 3\n"));
+    const auto reply = records::request::parseReply(records::service::answer(
+        records::request::saveSettings(text.toStdString()), Folder.toStdString(), 1000, "eva",
+        1796810400, teacher));
+    QVERIFY(reply);
+    QCOMPARE(reply->status, status);
+    QCOMPARE(bytesOf(file), status == 0 ? text : QByteArray("minuti = 3\n"));
+    QVERIFY(!QFileInfo::exists(Folder + "impostazioni.tmp"));
+    if (status == 0)
+        QCOMPARE(QFileInfo(file).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner |
+                                                         QFile::ReadUser | QFile::WriteUser |
+                                                         QFile::ReadGroup | QFile::ReadOther);
+}
+
 QTEST_GUILESS_MAIN(TestService)
 #include "tst_service.moc"
+

@@ -9,7 +9,7 @@
 
 AnswerBox::AnswerBox(QWidget* parent) : QLineEdit(parent)
 {
-    setMaxLength(4);
+    setMaxLength(5);
     // Composed text would slip past the key filter.
     setAttribute(Qt::WA_InputMethodEnabled, false);
     m_stillness = new QTimer(this);

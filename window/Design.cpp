@@ -173,10 +173,13 @@ QString text(const Description& description)
     return QCoreApplication::translate("design", description.source, description.disambiguation);
 }
 
-QString windowCaption()
+QString windowCaption(int upTo)
 {
-    //: The window's title: the game's name, then "I count up to 10000".
-    return text(QT_TRANSLATE_NOOP("design", "Ventobaldo- Arrivo fino a 10000"));
+    if (upTo == 10000)
+        //: The window's title: the game's name, then "I count up to 10000".
+        return text(QT_TRANSLATE_NOOP("design", "Ventobaldo- Arrivo fino a 10000"));
+    //: The window's title for a smaller range: %1 is the highest answer (10, 20, 100, 1000).
+    return QCoreApplication::translate("design", "Ventobaldo- Arrivo fino a %1").arg(upTo);
 }
 
 const std::vector<Control>& controls()

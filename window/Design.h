@@ -79,7 +79,9 @@ constexpr int ClientHeight = 8310;
 // The texts of the design are translated in the context "design".
 QString text(const char* source);
 QString text(const Description& description);
-QString windowCaption();
+// The title, which says how far the numbers go: the design's own for the
+// default range.
+QString windowCaption(int upTo = 10000);
 inline const QString MinimisedCaption = QStringLiteral("Corvalesta");
 
 // Before the first round the window shows this dark colour.

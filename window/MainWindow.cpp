@@ -37,7 +37,7 @@ MainWindow::MainWindow(const GameOptions& options, QWidget* parent)
 {
     const Unheard quiet;
     setObjectName(QStringLiteral("Tavola"));
-    setWindowTitle(design::windowCaption());
+    setWindowTitle(design::windowCaption(m_options.game.upTo));
     setWindowIcon(pictures::icon(QStringLiteral("corvalesta")));
 
     m_backdrop = new Backdrop(this);

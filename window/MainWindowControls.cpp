@@ -1,6 +1,7 @@
 // The window's controls, menus and tab order as designed, and each control
 // placed and drawn at the scene's zoom.
 #include "MainWindow.h"
+#include "Settings.h"
 
 #include "AnswerBox.h"
 #include "Backdrop.h"
@@ -63,6 +64,8 @@ QWidget* MainWindow::makeControl(const design::Control& c)
     }
     case design::Kind::TextBox:
         m_answer = new AnswerBox(m_backdrop);
+        // The highest answer's digits, and not one more.
+        m_answer->setMaxLength(settings::digits(m_options.game.upTo));
         applyColours(m_answer, c, QPalette::Text, QPalette::Base);
         m_answer->setAccessibleName(tr("Risposta"));
         connect(m_answer, &AnswerBox::enterPressed, this, &MainWindow::answerEntered);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Settings.h"
+
 #include <optional>
 
 // What the command line or a test chooses for a game; given to the contest,
@@ -12,4 +14,6 @@ struct GameOptions {
     std::optional<bool> keypad;
     // The smallest key a finger hits, in pixels; unset: from the screen's size.
     std::optional<int> minimumKeySide;
+    // The teacher's settings in force.
+    settings::Settings game = {};
 };
