@@ -88,8 +88,10 @@ void Contest::startUp()
     buildWindow();
     m_window->showPlayer(m_state.playerName);
     const settings::Settings& game = m_options.game;
-    if (!m_practice)
-        m_clock->start(game.minutes * 60);
+    // A practice's clock only counts the seconds it took, unseen.
+    if (m_practice)
+        disconnect(m_clock, &Clock::shown, m_window, &MainWindow::showTimeLeft);
+    m_clock->start(length());
     m_again.clear();
     m_round = 0;
     try {
@@ -105,12 +107,14 @@ void Contest::startUp()
         fail(error.message());
         return;
     }
-    if (m_practice) {
+    m_clock->show();
+    if (m_practice)
         m_window->showTimeLeft(QString());
-        m_practised.start();
-    } else {
-        m_clock->show();
-    }
+}
+
+int Contest::length() const
+{
+    return m_practice ? records::results::LongestPractice : m_options.game.minutes * 60;
 }
 
 bool Contest::choosePractice()
@@ -253,9 +257,12 @@ void Contest::sayTimeLeft(bool asked)
 {
     if (m_ended || m_ending || !m_window)
         return;
-    if (asked && m_practice)
-        m_window->say(tr("Allenamento, senza tempo e senza record."));
-    else if (asked)
+    if (m_practice) {
+        if (asked)
+            m_window->say(tr("Allenamento, senza tempo e senza record."));
+        return;
+    }
+    if (asked)
         m_window->say(Clock::spoken(m_state.clockMinutes, m_state.clockSeconds) + u' ' +
                       recordSpoken());
     else if (Clock::milestone(m_state.clockMinutes, m_state.clockSeconds))
@@ -305,6 +312,11 @@ void Contest::endContest()
     // One goodbye: a tick during the goodbye box finds the contest ending.
     if (m_ending || m_ended)
         return;
+    // A practice never ends by itself: its clock stops counting instead.
+    if (m_practice) {
+        m_clock->setEnabled(false);
+        return;
+    }
     finish(true);
 }
 
@@ -319,14 +331,9 @@ void Contest::finish(bool goodbye)
 {
     m_ending = true;
     const settings::Settings& game = m_options.game;
-    // A practice's time is the time it took; a contest's what its clock counted.
-    const int seconds =
-        m_practice ? int(std::min<qint64>(m_practised.elapsed() / 1000,
-                                          records::results::LongestPractice))
-                   : game.minutes * 60 - m_clock->secondsLeft();
     const contest::Played played{{m_state.correctCount, m_state.playerName, m_state.wrongCount,
-                                  seconds, numbers::val(m_record.score), game.upTo, game.minutes,
-                                  m_practice},
+                                  length() - m_clock->secondsLeft(), numbers::val(m_record.score),
+                                  game.upTo, game.minutes, m_practice},
                                  //: %1 is the sentence with the right, wrong and total answers.
                                  tr("Tempo scaduto! %1").arg(countersSpoken())};
     contest::endContest(m_platform, m_state.recordDir, goodbye, played);

@@ -4,7 +4,6 @@
 #include "GameOptions.h"
 #include "RecordFiles.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -73,6 +72,9 @@ private:
     void sayTimeLeft(bool asked);
     // Practice or a contest, as the settings say or the child picks.
     bool choosePractice();
+    // What the clock counts down from: the contest's length, or for a
+    // practice the longest the results can count.
+    int length() const;
     void playWave(const QString& relative);
     bool count(std::int16_t& counter);
 
@@ -89,7 +91,6 @@ private:
     // The first round of a window also tells the record.
     bool m_firstRound = false;
     bool m_practice = false;
-    QElapsedTimer m_practised;
     // A practice's wrong sums, each with the round it comes back in.
     struct Again {
         int number;

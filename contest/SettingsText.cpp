@@ -63,6 +63,9 @@ QString problem(const settings::Problem& p, const QString& file)
     }
     const bool whole = p.kind == Problem::NotText || p.kind == Problem::TooBig ||
                        p.kind == Problem::NotRegular || p.kind == Problem::Unreadable;
+    if (p.kind == Problem::Repeated)
+        //: %1 is where (a file and a line), %2 what is wrong there.
+        return tr("%1: %2.").arg(where, what);
     //: %1 is where (a file and a line), %2 what is wrong there.
     return whole ? tr("%1: %2; valgono le impostazioni predefinite.").arg(where, what)
                  //: %1 is where (a file and a line), %2 what is wrong there.

@@ -8,6 +8,7 @@
 #include "MainWindow.h"
 #include "PictureButton.h"
 #include "RecordFiles.h"
+#include "ResultsLog.h"
 
 #include "QtPlatform.h"
 
@@ -15,6 +16,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -43,6 +45,15 @@ private slots:
     void spokenTimeLeft_data();
     void spokenTimeLeft();
     void f2SaysTheTimeAndTheRecord();
+    void roundsStayInTheirRange_data();
+    void roundsStayInTheirRange();
+    void contestLasts_data();
+    void contestLasts();
+    void practiceHasNoClockNorRecord();
+    void childPicksWhenBothAreOffered_data();
+    void childPicksWhenBothAreOffered();
+    void holderShownAsTheTeacherWants_data();
+    void holderShownAsTheTeacherWants();
 };
 
 namespace {
@@ -476,6 +487,177 @@ void TestContest::f2SaysTheTimeAndTheRecord()
     QCOMPARE(heard.said,
              (QStringList{"Mancano 5 minuti. Il record è di 12 punti, di Bea.", "Mancano 4 minuti.",
                           "Mancano 3 minuti e 59 secondi. Il record è di 12 punti, di Bea."}));
+}
+
+void TestContest::roundsStayInTheirRange_data()
+{
+    QTest::addColumn<int>("upTo");
+    QTest::addColumn<QStringList>("shown"); // for the draws 0, 0.5 and 0.99995
+    QTest::addColumn<QString>("title");
+    QTest::newRow("10") << 10 << QStringList{"0", "5", "9"} << "Ventobaldo- Arrivo fino a 10";
+    QTest::newRow("20") << 20 << QStringList{"0", "10", "19"} << "Ventobaldo- Arrivo fino a 20";
+    QTest::newRow("100") << 100 << QStringList{"0", "50", "99"} << "Ventobaldo- Arrivo fino a 100";
+    QTest::newRow("1000") << 1000 << QStringList{"0", "500", "999"}
+                          << "Ventobaldo- Arrivo fino a 1000";
+    QTest::newRow("10000") << 10000 << QStringList{"0", "5000", "9999"}
+                           << "Ventobaldo- Arrivo fino a 10000";
+}
+
+// The same draws give each range's own numbers, never past its highest
+// answer less one; the title says the range.
+void TestContest::roundsStayInTheirRange()
+{
+    QFETCH(int, upTo);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, title);
+    GameOptions options;
+    options.game.upTo = upTo;
+    Game game(options);
+    game.platform.inputAnswers << "Anna";
+    const QList<double> draws = {0.0, 0.5, 0.99995};
+    game.platform.randoms << FakePlatform::forTint(3) << draws[0];
+    game.contest.load();
+    QCOMPARE(game.window()->windowTitle(), title);
+    for (int i = 0; i < draws.size(); ++i) {
+        if (i > 0) {
+            game.platform.randoms << FakePlatform::forTint(3) << draws[i];
+            game.contest.dealRound();
+        }
+        QCOMPARE(game.caption("lblNum1"), shown[i]);
+        QCOMPARE(int(game.contest.state().expectedAnswer), shown[i].toInt() + 1);
+    }
+}
+
+void TestContest::contestLasts_data()
+{
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<int>("upTo");
+    QTest::addColumn<QString>("atStart");
+    QTest::addColumn<QByteArray>("logged"); // the line's end
+    QTest::newRow("one minute to 20")
+        << 1 << 20 << "00:01:00" << QByteArray(",0,1,1,60,\"no\",\"") ;
+    QTest::newRow("ten minutes") << 10 << 10000 << "00:10:00"
+                                 << QByteArray(",0,1,1,600,\"no\",\"");
+}
+
+// The clock starts at the contest's length and ends it one tick after zero;
+// the results line says how long it was played, and what.
+void TestContest::contestLasts()
+{
+    QFETCH(int, minutes);
+    QFETCH(int, upTo);
+    QFETCH(QString, atStart);
+    QFETCH(QByteArray, logged);
+    GameOptions options;
+    options.game.minutes = minutes;
+    options.game.upTo = upTo;
+    Game game(options);
+    game.start("Anna", 3, 5);
+    QCOMPARE(game.caption("lblconto"), atStart);
+    game.answer("0");
+    ticks(game, minutes * 60);
+    QCOMPARE(game.caption("lblconto"), QString("00:00:00"));
+    QVERIFY(!game.platform.ended);
+    ticks(game, 1);
+    QVERIFY(game.platform.ended);
+    const QByteArray log =
+        bytesOf(game.platform.recordDir + "/" + QString::fromLatin1(records::results::Name));
+    const QByteArray tail = QStringLiteral(",%1,%2,\"gara\"\r\n").arg(upTo).arg(minutes).toUtf8();
+    QVERIFY2(log.contains(logged) && log.endsWith(tail), log.constData());
+    // Another setting's record is in a folder of its own.
+    const QString own = upTo == 10000 && minutes == 5 ? QString() : QString("fino_a-%1_minuti-%2/")
+                                                                        .arg(upTo)
+                                                                        .arg(minutes);
+    QCOMPARE(QFileInfo::exists(game.platform.recordDir + "/fino_a-20_minuti-1"), upTo == 20);
+    QVERIFY(QFileInfo::exists(game.platform.recordDir + "/" + own + records::ScoreFile));
+}
+
+// A practice has no countdown and no record; its wrong sums come back two
+// rounds later, until answered right; the exit button ends it, and its line
+// says it was a practice.
+void TestContest::practiceHasNoClockNorRecord()
+{
+    GameOptions options;
+    options.game.play = settings::Play::Practice;
+    options.game.upTo = 100;
+    Game game(options);
+    game.start("Anna", 3, 7);
+    QVERIFY(game.contest.practice());
+    QCOMPARE(game.caption("lblconto"), QString());
+    game.answer("0");
+    // Its clock counts unseen; the end of the count does not end it.
+    ticks(game, 10);
+    QCOMPARE(game.caption("lblconto"), QString());
+    QStringList shown;
+    for (const int drawn : {20, 30, 40, 50}) {
+        game.nextRound(1, drawn);
+        game.contest.dealRound();
+        shown << game.caption("lblNum1");
+        game.answer(shown.last() == "7" ? "8" : "0");
+    }
+    // 20 and 30, then 7 again in place of 40; 20 comes back in place of 50.
+    QCOMPARE(shown, (QStringList{"20", "30", "7", "20"}));
+    game.contest.endContest();
+    QVERIFY(!game.platform.ended);
+    game.contest.exitContest();
+    QVERIFY(game.platform.ended);
+    QVERIFY(!QFileInfo::exists(scoreFile(game)));
+    const QByteArray log =
+        bytesOf(game.platform.recordDir + "/" + QString::fromLatin1(records::results::Name));
+    QVERIFY2(log.endsWith(",100,5,\"allenamento\"\r\n") && log.contains(",1,4,5,10,"),
+             log.constData());
+}
+
+void TestContest::childPicksWhenBothAreOffered_data()
+{
+    QTest::addColumn<int>("picked");
+    QTest::addColumn<bool>("practice");
+    QTest::newRow("a contest") << 0 << false;
+    QTest::newRow("a practice") << 1 << true;
+    QTest::newRow("closed without a choice") << -1 << false;
+}
+
+void TestContest::childPicksWhenBothAreOffered()
+{
+    QFETCH(int, picked);
+    QFETCH(bool, practice);
+    GameOptions options;
+    options.game.play = settings::Play::Both;
+    Game game(options);
+    game.platform.choiceAnswers << picked;
+    game.start();
+    QCOMPARE(game.platform.choices, (QList<QStringList>{{"&Gara", "&Allenamento"}}));
+    // After the greeting.
+    QCOMPARE(game.platform.inputPrompts.last(),
+             QString("Vuoi fare una gara a tempo o un allenamento senza tempo?"));
+    QCOMPARE(game.platform.boxes.size(), 1);
+    QCOMPARE(game.contest.practice(), practice);
+    QCOMPARE(game.caption("lblconto"), practice ? QString() : QString("00:05:00"));
+}
+
+void TestContest::holderShownAsTheTeacherWants_data()
+{
+    QTest::addColumn<QString>("holder");
+    QTest::addColumn<int>("how");
+    QTest::addColumn<QString>("shown");
+    const int name = int(settings::Holder::Name), initials = int(settings::Holder::Initials),
+              none = int(settings::Holder::None);
+    QTest::newRow("the whole name") << "Anna Maria\r\n" << name << "Anna Maria\r\n";
+    QTest::newRow("initials") << "Anna Maria\r\n" << initials << "A. M.\r\n";
+    QTest::newRow("initials of blanks and lower case") << "  ugo  de luca\r\n" << initials
+                                                       << "U. D. L.\r\n";
+    QTest::newRow("initials outside the basic plane")
+        << u"\U0001D400nna\r\n"_qs << initials << u"\U0001D400.\r\n"_qs;
+    QTest::newRow("no name, the line end kept") << "Anna Maria\r\n" << none << "\r\n";
+    QTest::newRow("no record yet") << "" << initials << "";
+}
+
+void TestContest::holderShownAsTheTeacherWants()
+{
+    QFETCH(QString, holder);
+    QFETCH(int, how);
+    QFETCH(QString, shown);
+    QCOMPARE(Contest::holderShown(holder, settings::Holder(how)), shown);
 }
 
 QTEST_MAIN(TestContest)

@@ -10,6 +10,7 @@
 #include "RecordFiles.h"
 #include "RecordStore.h"
 #include "ResultsLog.h"
+#include "SettingsText.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,12 +26,15 @@
 
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 class TestRecords : public QObject {
     Q_OBJECT
 private slots:
+    void settingsFiles_data();
+    void settingsFiles();
     void recordDirectoryEndsInOneSeparator_data();
     void recordDirectoryEndsInOneSeparator();
     void startUpReadsAndNeverChanges_data();
@@ -831,6 +835,91 @@ void TestRecords::fullLogCostsTheBiggestShare()
     QCOMPARE(first, firstEve);
     // The old log, swapped out, takes no room.
     QCOMPARE(bytesOf(dir + records::results::Scratch), QByteArray());
+}
+
+void TestRecords::settingsFiles_data()
+{
+    QTest::addColumn<QString>("kind"); // how the file is made
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("inForce"); // fino_a minuti gioco record
+    QTest::addColumn<QStringList>("told");
+    const QString defaults = "10000 5 gara nome";
+    const auto row = [](const char* tag, const QString& kind, const QByteArray& text,
+                        const QString& inForce, const QStringList& told = {}) {
+        QTest::newRow(tag) << kind << text << inForce << told;
+    };
+    row("none", "missing", "", defaults);
+    row("empty", "file", "", defaults);
+    row("every key", "file", "fino_a = 20\nminuti = 1\ngioco = entrambi\nrecord = iniziali\n",
+        "20 1 entrambi iniziali");
+    row("comments, blanks, CR LF and a byte-order mark", "file",
+        "\xEF\xBB\xBF# 1A\r\n\r\n   fino_a=100   \r\n\t# minuti = 10\r\ngioco\t= allenamento",
+        "100 5 allenamento nome");
+    row("the last of a key twice", "file", "minuti = 2\nminuti = 3\n", "10000 3 gara nome",
+        {"F, riga 2: «minuti» è già stata impostata: vale l'ultima riga."});
+    row("a value out of range", "file", "fino_a = 50\nminuti = 2\n", "10000 2 gara nome",
+        {"F, riga 1: «fino_a» non può valere «50»; i valori possibili sono "
+         "10|20|100|1000|10000; per questa chiave vale il valore predefinito."});
+    row("values as written, not translated", "file", "gioco = practice\nrecord = Nome\n",
+        defaults,
+        {"F, riga 1: «gioco» non può valere «practice»; i valori possibili sono "
+         "gara|allenamento|entrambi; per questa chiave vale il valore predefinito.",
+         "F, riga 2: «record» non può valere «Nome»; i valori possibili sono "
+         "nome|iniziali|nessuno; per questa chiave vale il valore predefinito."});
+    row("an unknown key, a line without equals", "file", "colore = blu\nminuti 3\nminuti=01\n",
+        defaults,
+        {"F, riga 1: la chiave «colore» non esiste; le chiavi sono fino_a, minuti, gioco e "
+         "record; per questa chiave vale il valore predefinito.",
+         "F, riga 2: «minuti 3» non è nella forma «chiave = valore»; per questa chiave vale il "
+         "valore predefinito.",
+         "F, riga 3: «minuti» non può valere «01»; i valori possibili sono 1|2|3|5|10; per "
+         "questa chiave vale il valore predefinito."});
+    const QString whole = "F: %1; valgono le impostazioni predefinite.";
+    row("binary", "file", QByteArray("fino_a = 20\n\0\x01\xFF", 15), defaults,
+        {whole.arg("non è un testo UTF-8")});
+    row("huge", "file", "fino_a = 20\n" + QByteArray(20000, '#'), defaults,
+        {whole.arg("è più grande di 16 kB")});
+    const QString notRegular =
+        whole.arg("non è un file normale (è un collegamento, una cartella o una coda)");
+    row("a FIFO, never opened", "fifo", "", defaults, {notRegular});
+    row("a link to a good file", "link", "fino_a = 20\n", defaults, {notRegular});
+    row("a folder", "folder", "", defaults, {notRegular});
+}
+
+// Whatever a settings file holds, the game starts: what it can read holds,
+// the rest is the default, and each fault is told once, with its line.
+void TestRecords::settingsFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, text);
+    QFETCH(QString, inForce);
+    QFETCH(QStringList, told);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("F");
+    const QByteArray bytes = QFile::encodeName(path);
+    if (kind == "file")
+        QVERIFY(put(path, text));
+    else if (kind == "fifo")
+        QCOMPARE(mkfifo(bytes.constData(), 0644), 0);
+    else if (kind == "folder")
+        QVERIFY(QDir().mkdir(path));
+    else if (kind == "link")
+        QVERIFY(put(dir.filePath("good"), text) && QFile::link(dir.filePath("good"), path));
+    // The administrator's file sets nothing here; each file named by its path.
+    const settingsText::Files files{dir.filePath("none"), path};
+    const settings::InForce in = settingsText::load(files);
+    const settings::Settings& v = in.values;
+    QCOMPARE(QString("%1 %2 %3 %4")
+                 .arg(v.upTo)
+                 .arg(v.minutes)
+                 .arg(QString::fromLatin1(settings::PlayNames[int(v.play)]))
+                 .arg(QString::fromLatin1(settings::HolderNames[int(v.holder)])),
+             inForce);
+    QStringList said = settingsText::problems(in, files);
+    said.replaceInStrings(path, "F");
+    QCOMPARE(said, told);
+    // What a settings window writes sets exactly what it says.
+    QCOMPARE(settings::parse(settings::text(v)).values, v);
 }
 
 QTEST_GUILESS_MAIN(TestRecords)
