@@ -100,9 +100,8 @@ const char* refusalFor(int status)
     case request::Refused:
         return QT_TRANSLATE_NOOP("records", "i suoi dati non sono validi");
     case request::NotTeacher:
-        return QT_TRANSLATE_NOOP("records",
-                                 "solo l'amministratore e gli insegnanti del gruppo "
-                                 "corvalesta-maestri possono cambiare le impostazioni");
+        return QT_TRANSLATE_NOOP("records", "solo l'amministratore e gli insegnanti del gruppo "
+                                            "corvalesta-maestri possono cambiare le impostazioni");
     case request::BadSettings:
         return QT_TRANSLATE_NOOP("records", "le impostazioni non sono valide");
     default:

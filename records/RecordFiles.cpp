@@ -246,8 +246,7 @@ void begin(const QString& service, const QString& pendingDir)
     if (!pendingDir.isEmpty())
         pending::sendAll(pendingDir, service, StartWaitMs);
     std::string reply;
-    connection::ask(QFile::encodeName(service).toStdString(), request::start(), StartWaitMs,
-                    reply);
+    connection::ask(QFile::encodeName(service).toStdString(), request::start(), StartWaitMs, reply);
 }
 
 Record current(const QString& recordDir)

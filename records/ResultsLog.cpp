@@ -98,8 +98,7 @@ std::string line(const Entry& entry, std::string_view yes, std::string_view no)
 std::optional<Entry> parse(std::string_view text)
 {
     const std::vector<std::string> f = fields(text);
-    if (f.size() < VerifiedColumns - 2 ||
-        (f.size() > VerifiedColumns && f.size() != Columns))
+    if (f.size() < VerifiedColumns - 2 || (f.size() > VerifiedColumns && f.size() != Columns))
         return std::nullopt;
     const auto yesNo = [](const std::string& cell) { return cell == "sì" || cell == "no"; };
     Entry entry{f[0],

@@ -9,8 +9,8 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <new>
+#include <sys/stat.h>
 
 namespace records::transaction {
 
@@ -64,8 +64,8 @@ std::string recordFolder(const std::string& folder, const Contest& contest, Reco
 }
 
 // Saves the score as the record when it beats the one stored now.
-bool saveRecord(RecordStore& store, const Contest& contest, const std::string& account,
-                bool shared, bool verified, bool& beats)
+bool saveRecord(RecordStore& store, const Contest& contest, const std::string& account, bool shared,
+                bool verified, bool& beats)
 {
     store.recover();
     beats = contest.candidate && contest.right > numbers::leadingNumber(store.read(false).score);
@@ -73,8 +73,8 @@ bool saveRecord(RecordStore& store, const Contest& contest, const std::string& a
         return false;
     const std::string score = std::to_string(contest.right) + "\r\n";
     const std::string holder = contest.holder + "\r\n";
-    store.save(
-        {score, holder, names::text(score, holder, contest.name, shared ? account : std::string())});
+    store.save({score, holder,
+                names::text(score, holder, contest.name, shared ? account : std::string())});
     return true;
 }
 

@@ -90,8 +90,7 @@ int serveOne()
     std::string input;
     std::string reply;
     if (connection::receive(STDIN_FILENO, request::MaxRequest, connection::RequestWaitMs, input)) {
-        reply =
-            answer(input, accounts::peerUid(STDIN_FILENO), accounts::peer(STDIN_FILENO));
+        reply = answer(input, accounts::peerUid(STDIN_FILENO), accounts::peer(STDIN_FILENO));
     } else {
         reply = request::refusal();
     }

@@ -172,7 +172,8 @@ settings::Settings SettingsWindow::chosen() const
     settings::Settings s;
     for (int k = 0; k < settings::KeyCount; ++k) {
         const auto all = choices(settings::Key(k));
-        const settings::Settings& c = all.at(std::size_t(std::max(0, m_choices[k]->currentIndex())));
+        const settings::Settings& c =
+            all.at(std::size_t(std::max(0, m_choices[k]->currentIndex())));
         switch (settings::Key(k)) {
         case settings::UpTo:
             s.upTo = c.upTo;
@@ -198,10 +199,9 @@ bool SettingsWindow::save()
     if (!m_mayChange)
         return false;
     const QString error = records::saveSettings(m_recordDir, settings::text(chosen()), m_service);
-    m_outcome->setText(error.isEmpty()
-                           ? tr("Salvate: valgono dalla prossima gara.")
-                           //: %1 is why the settings could not be saved.
-                           : tr("Non salvate: %1").arg(error));
+    m_outcome->setText(error.isEmpty() ? tr("Salvate: valgono dalla prossima gara.")
+                                       //: %1 is why the settings could not be saved.
+                                       : tr("Non salvate: %1").arg(error));
     if (error.isEmpty()) {
         m_in = settingsText::load(m_files);
         showInForce();

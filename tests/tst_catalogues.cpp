@@ -223,7 +223,7 @@ void TestCatalogues::aRoundInEnglish()
     // The teacher's export: the header and the record column in English.
     QCOMPARE(ResultsModel::header(),
              QByteArray("\"date\",\"name\",\"right\",\"wrong\",\"total\",\"seconds\",\"record\","
-                        "\"account\",\"verified\"\r\n"));
+                        "\"account\",\"verified\",\"up_to\",\"minutes\",\"play\"\r\n"));
     ResultsModel::Row row;
     row.when = QDateTime(QDate(2026, 12, 9), QTime(9, 30), Qt::UTC);
     row.name = "Anna";

@@ -534,10 +534,8 @@ void TestContest::contestLasts_data()
     QTest::addColumn<int>("upTo");
     QTest::addColumn<QString>("atStart");
     QTest::addColumn<QByteArray>("logged"); // the line's end
-    QTest::newRow("one minute to 20")
-        << 1 << 20 << "00:01:00" << QByteArray(",0,1,1,60,\"no\",\"") ;
-    QTest::newRow("ten minutes") << 10 << 10000 << "00:10:00"
-                                 << QByteArray(",0,1,1,600,\"no\",\"");
+    QTest::newRow("one minute to 20") << 1 << 20 << "00:01:00" << QByteArray(",0,1,1,60,\"no\",\"");
+    QTest::newRow("ten minutes") << 10 << 10000 << "00:10:00" << QByteArray(",0,1,1,600,\"no\",\"");
 }
 
 // The clock starts at the contest's length and ends it one tick after zero;
@@ -565,9 +563,9 @@ void TestContest::contestLasts()
     const QByteArray tail = QStringLiteral(",%1,%2,\"gara\"\r\n").arg(upTo).arg(minutes).toUtf8();
     QVERIFY2(log.contains(logged) && log.endsWith(tail), log.constData());
     // Another setting's record is in a folder of its own.
-    const QString own = upTo == 10000 && minutes == 5 ? QString() : QString("fino_a-%1_minuti-%2/")
-                                                                        .arg(upTo)
-                                                                        .arg(minutes);
+    const QString own = upTo == 10000 && minutes == 5
+                            ? QString()
+                            : QString("fino_a-%1_minuti-%2/").arg(upTo).arg(minutes);
     QCOMPARE(QFileInfo::exists(game.platform.recordDir + "/fino_a-20_minuti-1"), upTo == 20);
     QVERIFY(QFileInfo::exists(game.platform.recordDir + "/" + own + records::ScoreFile));
 }
@@ -644,8 +642,8 @@ void TestContest::holderShownAsTheTeacherWants_data()
               none = int(settings::Holder::None);
     QTest::newRow("the whole name") << "Anna Maria\r\n" << name << "Anna Maria\r\n";
     QTest::newRow("initials") << "Anna Maria\r\n" << initials << "A. M.\r\n";
-    QTest::newRow("initials of blanks and lower case") << "  ugo  de luca\r\n" << initials
-                                                       << "U. D. L.\r\n";
+    QTest::newRow("initials of blanks and lower case") << "  ugo  de luca\r\n"
+                                                       << initials << "U. D. L.\r\n";
     QTest::newRow("initials outside the basic plane")
         << u"\U0001D400nna\r\n"_qs << initials << u"\U0001D400.\r\n"_qs;
     QTest::newRow("no name, the line end kept") << "Anna Maria\r\n" << none << "\r\n";

@@ -26,8 +26,8 @@
 
 #include <cstdlib>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 class TestRecords : public QObject {
@@ -515,17 +515,23 @@ void TestRecords::resultsLinesRoundTrip_data()
     };
     // Every field but a count quoted: a spreadsheet splitting on semicolons
     // or trimming blanks keeps each whole.
-    row("plain", "Anna", "anna", "\",\"Anna\",12,3,15,300,\"sì\",\"anna\",\"sì\",10000,5,\"gara\"\r\n");
+    row("plain", "Anna", "anna",
+        "\",\"Anna\",12,3,15,300,\"sì\",\"anna\",\"sì\",10000,5,\"gara\"\r\n");
     row("Niccolò in UTF-8", "Niccol\xC3\xB2", "nico",
         "\",\"Niccol\xC3\xB2\",12,3,15,300,\"sì\",\"nico\",\"sì\",10000,5,\"gara\"\r\n");
     row("a comma and quotes", "Bea \"la\", Rossi", "bea",
         "\",\"Bea \"\"la\"\", Rossi\",12,3,15,300,\"sì\",\"bea\",\"sì\",10000,5,\"gara\"\r\n");
-    row("equals", "=1+1", "eve", "\",\"'=1+1\",12,3,15,300,\"sì\",\"eve\",\"sì\",10000,5,\"gara\"\r\n");
-    row("plus", "+1+1", "eve", "\",\"'+1+1\",12,3,15,300,\"sì\",\"eve\",\"sì\",10000,5,\"gara\"\r\n");
-    row("minus", "-1+1", "eve", "\",\"'-1+1\",12,3,15,300,\"sì\",\"eve\",\"sì\",10000,5,\"gara\"\r\n");
-    row("at", "@SUM(1;2)", "eve", "\",\"'@SUM(1;2)\",12,3,15,300,\"sì\",\"eve\",\"sì\",10000,5,\"gara\"\r\n");
+    row("equals", "=1+1", "eve",
+        "\",\"'=1+1\",12,3,15,300,\"sì\",\"eve\",\"sì\",10000,5,\"gara\"\r\n");
+    row("plus", "+1+1", "eve",
+        "\",\"'+1+1\",12,3,15,300,\"sì\",\"eve\",\"sì\",10000,5,\"gara\"\r\n");
+    row("minus", "-1+1", "eve",
+        "\",\"'-1+1\",12,3,15,300,\"sì\",\"eve\",\"sì\",10000,5,\"gara\"\r\n");
+    row("at", "@SUM(1;2)", "eve",
+        "\",\"'@SUM(1;2)\",12,3,15,300,\"sì\",\"eve\",\"sì\",10000,5,\"gara\"\r\n");
     row("a link formula", "=HYPERLINK(\"http://x\",\"y\")", "eve",
-        "\",\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",12,3,15,300,\"sì\",\"eve\",\"sì\",10000,5,\"gara\"\r\n");
+        "\",\"'=HYPERLINK(\"\"http://"
+        "x\"\",\"\"y\"\")\",12,3,15,300,\"sì\",\"eve\",\"sì\",10000,5,\"gara\"\r\n");
     row("an apostrophe of its own", "'Anna", "anna",
         "\",\"''Anna\",12,3,15,300,\"sì\",\"anna\",\"sì\",10000,5,\"gara\"\r\n");
     row("an account that starts with a minus", "Ugo", "-ugo",
@@ -541,8 +547,7 @@ void TestRecords::resultsLinesRoundTrip_data()
     row("a one-minute contest to 20", "Ada", "ada",
         "\",\"Ada\",12,3,15,300,\"sì\",\"ada\",\"sì\",20,1,\"gara\"\r\n", 20, 1);
     row("a practice to 100", "Ada", "ada",
-        "\",\"Ada\",12,3,15,300,\"sì\",\"ada\",\"sì\",100,3,\"allenamento\"\r\n", 100, 3,
-        true);
+        "\",\"Ada\",12,3,15,300,\"sì\",\"ada\",\"sì\",100,3,\"allenamento\"\r\n", 100, 3, true);
 }
 
 void TestRecords::resultsLinesRoundTrip()
@@ -860,8 +865,7 @@ void TestRecords::settingsFiles_data()
     row("a value out of range", "file", "fino_a = 50\nminuti = 2\n", "10000 2 gara nome",
         {"F, riga 1: «fino_a» non può valere «50»; i valori possibili sono "
          "10|20|100|1000|10000; per questa chiave vale il valore predefinito."});
-    row("values as written, not translated", "file", "gioco = practice\nrecord = Nome\n",
-        defaults,
+    row("values as written, not translated", "file", "gioco = practice\nrecord = Nome\n", defaults,
         {"F, riga 1: «gioco» non può valere «practice»; i valori possibili sono "
          "gara|allenamento|entrambi; per questa chiave vale il valore predefinito.",
          "F, riga 2: «record» non può valere «Nome»; i valori possibili sono "

@@ -13,11 +13,11 @@
 #include "SysCalls.h"
 #include "Transaction.h"
 
+#include "Settings.h"
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include "Settings.h"
 
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -167,18 +167,18 @@ void TestService::requestIsCheckedStrictly_data()
     };
     // Another setting says what was played, and is held to its own length.
     const QByteArray set = "corvalesta fine 2\n";
-    QTest::newRow("a one-minute contest to 20")
-        << set + "12\n3\n60\n1\nAnna\nAnna\n20\n1\ngara\n" << 0;
+    QTest::newRow("a one-minute contest to 20") << set + "12\n3\n60\n1\nAnna\nAnna\n20\n1\ngara\n"
+                                                << 0;
     QTest::newRow("an hour's practice to 100")
-        << set + "40\n10\n3600\n0\nAnna\nAnna\n100\n5\nallenamento\n" << 0;
+        << set + "40\n10\n3600\n0\nAnna\nAnna\n100\n5\nallenamento\n"
+        << 0;
     refused("nothing", "");
     refused("a range that does not exist", set + "3\n1\n60\n0\nEva\nEva\n30\n1\ngara\n");
     refused("a length that does not exist", set + "3\n1\n60\n0\nEva\nEva\n20\n4\ngara\n");
     refused("both is no kind of contest", set + "3\n1\n60\n0\nEva\nEva\n20\n1\nentrambi\n");
     refused("past its one minute", set + "3\n1\n61\n0\nEva\nEva\n20\n1\ngara\n");
     refused("122 answers in its one minute", set + "122\n0\n60\n1\nEva\nEva\n20\n1\ngara\n");
-    refused("a practice claiming the record",
-            set + "3\n1\n60\n1\nEva\nEva\n20\n1\nallenamento\n");
+    refused("a practice claiming the record", set + "3\n1\n60\n1\nEva\nEva\n20\n1\nallenamento\n");
     refused("the setting's fields in version 1", begin + "3\n1\n60\n0\nEva\nEva\n20\n1\ngara\n");
     refused("an older copy's record", "12\nAnna\n");
     refused("an older copy's result", "risultato\nAnna\n12\n3\n15\n300\n0\n");
@@ -264,7 +264,8 @@ void TestService::gameEndsThroughTheService_data()
                          << QStringList{"non può valere come record: il servizio che registra il "
                                         "record non ne ha visto l'inizio."}
                          << QByteArray("12\r\n")
-                         << ",\"Bea\",13,0,13,300,\"no\",\"" + account() + "\",\"no\",10000,5,\"gara\"\r\n";
+                         << ",\"Bea\",13,0,13,300,\"no\",\"" + account() +
+                                "\",\"no\",10000,5,\"gara\"\r\n";
     row("results not kept") << QByteArray("12\r\n") << "no log"
                             << "Bea"
                             << "13" << QStringList{saved} << QByteArray("13\r\n") << QByteArray();
@@ -349,7 +350,8 @@ void TestService::gameEndsThroughTheService()
         records::begin(Socket, waiting);
         QCOMPARE(QDir(waiting).entryList(QDir::Files).size(), 0);
         QVERIFY2(bytesOf(Folder + LogFile)
-                     .endsWith(",\"Bea\",13,0,13,300,\"no\",\"" + account() + "\",\"no\",10000,5,\"gara\"\r\n"),
+                     .endsWith(",\"Bea\",13,0,13,300,\"no\",\"" + account() +
+                               "\",\"no\",10000,5,\"gara\"\r\n"),
                  bytesOf(Folder + LogFile).constData());
         QCOMPARE(bytesOf(Folder + records::ScoreFile), QByteArray("12\r\n"));
     }
@@ -666,9 +668,10 @@ void TestService::holderIsTheNamesOwnSpelling()
     QCOMPARE(bytesOf(Folder + records::HolderFile),
              stored.isEmpty() ? QByteArray("Anna\r\n") : stored);
     if (!stored.isEmpty()) {
-        QVERIFY2(bytesOf(Folder + LogFile)
-                     .contains("," + logged + ",13,0,13,300,\"sì\",\"eva\",\"sì\",10000,5,\"gara\"\r\n"),
-                 bytesOf(Folder + LogFile).constData());
+        QVERIFY2(
+            bytesOf(Folder + LogFile)
+                .contains("," + logged + ",13,0,13,300,\"sì\",\"eva\",\"sì\",10000,5,\"gara\"\r\n"),
+            bytesOf(Folder + LogFile).constData());
         // The record keeps who set it, beside the whole name.
         QVERIFY(bytesOf(Folder + NameFile).endsWith("\neva\n"));
     }
@@ -684,13 +687,12 @@ void TestService::settingsKeepTheirOwnRecords()
     const std::time_t at = 1796810400;
     const QString own = Folder + "fino_a-20_minuti-1/";
     const auto end = [&](const std::string& fields, std::time_t when) {
-        const auto reply = records::request::parseReply(records::service::answer(
-            "corvalesta fine 2\n" + fields, folder, 1, "eva", when));
+        const auto reply = records::request::parseReply(
+            records::service::answer("corvalesta fine 2\n" + fields, folder, 1, "eva", when));
         return reply ? reply->status : -1;
     };
     records::service::answer(records::request::start(), folder, 1, "eva", at);
-    QCOMPARE(end("13\n0\n60\n1\nBea\nBea\n20\n1\ngara\n", at + 60),
-             int(records::request::Written));
+    QCOMPARE(end("13\n0\n60\n1\nBea\nBea\n20\n1\ngara\n", at + 60), int(records::request::Written));
     QCOMPARE(bytesOf(own + records::ScoreFile), QByteArray("13\r\n"));
     QCOMPARE(bytesOf(own + records::HolderFile), QByteArray("Bea\r\n"));
     QCOMPARE(bytesOf(Folder + records::ScoreFile), QByteArray("12\r\n"));
@@ -704,8 +706,7 @@ void TestService::settingsKeepTheirOwnRecords()
     QCOMPARE(lines.size(), 4); // the header, two lines, nothing after the last end
     QVERIFY2(lines[1].endsWith(",\"Bea\",13,0,13,60,\"sì\",\"eva\",\"sì\",20,1,\"gara\"\r"),
              lines[1].constData());
-    QVERIFY2(lines[2].endsWith(
-                 ",\"Ugo\",50,0,50,900,\"no\",\"eva\",\"sì\",20,1,\"allenamento\"\r"),
+    QVERIFY2(lines[2].endsWith(",\"Ugo\",50,0,50,900,\"no\",\"eva\",\"sì\",20,1,\"allenamento\"\r"),
              lines[2].constData());
     QVERIFY(!QFileInfo::exists(own + LogFile));
     records::request::Failure failure;
@@ -745,19 +746,18 @@ void TestService::onlyTeachersSaveSettings()
     installed("12\r\n", "Anna\r\n");
     const QString file = Folder + settings::FileName;
     QVERIFY(put(file, "minuti = 3\n"));
-    const auto reply = records::request::parseReply(records::service::answer(
-        records::request::saveSettings(text.toStdString()), Folder.toStdString(), 1000, "eva",
-        1796810400, teacher));
+    const auto reply = records::request::parseReply(
+        records::service::answer(records::request::saveSettings(text.toStdString()),
+                                 Folder.toStdString(), 1000, "eva", 1796810400, teacher));
     QVERIFY(reply);
     QCOMPARE(reply->status, status);
     QCOMPARE(bytesOf(file), status == 0 ? text : QByteArray("minuti = 3\n"));
     QVERIFY(!QFileInfo::exists(Folder + "impostazioni.tmp"));
     if (status == 0)
         QCOMPARE(QFileInfo(file).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner |
-                                                         QFile::ReadUser | QFile::WriteUser |
-                                                         QFile::ReadGroup | QFile::ReadOther);
+                                                             QFile::ReadUser | QFile::WriteUser |
+                                                             QFile::ReadGroup | QFile::ReadOther);
 }
 
 QTEST_GUILESS_MAIN(TestService)
 #include "tst_service.moc"
-

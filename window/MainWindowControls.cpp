@@ -193,8 +193,7 @@ void MainWindow::placeControl(const Placed& placed)
             }
             const int width = label->widthFor(own, font);
             // Where it grows from: its left edge, or its centre.
-            const bool around =
-                c.autoSize ? c.growth == design::Growth::AroundCentre : c.centred;
+            const bool around = c.autoSize ? c.growth == design::Growth::AroundCentre : c.centred;
             const int left = around ? rect.center().x() + 1 - width / 2 : rect.left();
             label->setInkInside(true);
             label->place(rect, font, left, left + width, linesIn(rect, font));

@@ -123,6 +123,10 @@ Opzioni:
         <source>Valore non valido per --ms-al-secondo: %1</source>
         <translation>قيمة غير صالحة لـ --ms-al-secondo: %1</translation>
     </message>
+    <message>
+        <source>apre le impostazioni della classe invece di una gara</source>
+        <translation>يفتح إعدادات الصف بدلًا من مسابقة</translation>
+    </message>
 </context>
 <context>
     <name>Contest</name>
@@ -210,6 +214,22 @@ Opzioni:
         <source>Tempo scaduto! %1</source>
         <extracomment>%1 is the sentence with the right, wrong and total answers.</extracomment>
         <translation>انتهى الوقت! %1</translation>
+    </message>
+    <message>
+        <source>Vuoi fare una gara a tempo o un allenamento senza tempo?</source>
+        <translation>هل تريد مسابقة بوقت أم تمرينًا بلا ساعة؟</translation>
+    </message>
+    <message>
+        <source>&amp;Gara</source>
+        <translation>&amp;مسابقة</translation>
+    </message>
+    <message>
+        <source>&amp;Allenamento</source>
+        <translation>&amp;تمرين</translation>
+    </message>
+    <message>
+        <source>Allenamento, senza tempo e senza record.</source>
+        <translation>تمرين، بلا ساعة وبلا رقم قياسي.</translation>
     </message>
 </context>
 <context>
@@ -346,6 +366,18 @@ Opzioni:
         <source>verificata</source>
         <translation>متحقَّق منها</translation>
     </message>
+    <message>
+        <source>fino_a</source>
+        <translation>حتى</translation>
+    </message>
+    <message>
+        <source>minuti</source>
+        <translation>الدقائق</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>اللعب</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
@@ -398,6 +430,29 @@ Opzioni:
         <source>dd/MM/yyyy HH:mm</source>
         <extracomment>How the table writes a contest&apos;s date and time (QDateTime&apos;s format: dd day, MM month, yyyy year, HH hour, mm minute), in digits only, as the language writes dates.</extracomment>
         <translation>dd/MM/yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>Fino a</source>
+        <extracomment>Column: the highest answer of the contest&apos;s range (10 to 10000).</extracomment>
+        <translation>حتى</translation>
+    </message>
+    <message>
+        <source>Minuti</source>
+        <extracomment>Column: the contest&apos;s length in minutes.</extracomment>
+        <translation>الدقائق</translation>
+    </message>
+    <message>
+        <source>Gioco</source>
+        <extracomment>Column: a timed contest (gara) or a practice (allenamento).</extracomment>
+        <translation>اللعب</translation>
+    </message>
+    <message>
+        <source>allenamento</source>
+        <translation>تمرين</translation>
+    </message>
+    <message>
+        <source>gara</source>
+        <translation>مسابقة</translation>
     </message>
 </context>
 <context>
@@ -504,6 +559,77 @@ Opzioni:
             <numerusform>%1؛ %n سطرًا في الملف لا يُقرأ</numerusform>
             <numerusform>%1؛ %n سطر في الملف لا يُقرأ</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Il numero più alto da scrivere: ogni calcolo mostra un numero da 0 a uno in meno.</source>
+        <translation>أكبر جواب: كل عملية تعرض عددًا من 0 إلى أقل منه بواحد.</translation>
+    </message>
+    <message>
+        <source>Quanto dura una gara; il tempo si conta alla rovescia.</source>
+        <translation>كم تدوم المسابقة؛ الساعة تعد تنازليًا.</translation>
+    </message>
+    <message>
+        <source>Gara: a tempo, con il record. Allenamento: senza tempo e senza record, i calcoli sbagliati tornano più tardi, si finisce con Exit.</source>
+        <translation>المسابقة: بوقت ومع رقم قياسي. التمرين: بلا ساعة وبلا رقم قياسي، والعمليات الخاطئة تعود لاحقًا، وينتهي بزر Exit.</translation>
+    </message>
+    <message>
+        <source>Come si mostra chi ha il record; il record si tiene sempre.</source>
+        <translation>كيف يُعرض صاحب الرقم القياسي؛ الرقم القياسي يُحفظ دائمًا.</translation>
+    </message>
+    <message>
+        <source>&amp;Numeri</source>
+        <translation>الأ&amp;عداد</translation>
+    </message>
+    <message>
+        <source>&amp;Durata</source>
+        <translation>الم&amp;دة</translation>
+    </message>
+    <message>
+        <source>&amp;Gioco</source>
+        <translation>ال&amp;لعب</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>ال&amp;رقم القياسي</translation>
+    </message>
+    <message>
+        <source>Impostazioni della classe</source>
+        <translation>إعدادات الصف</translation>
+    </message>
+    <message>
+        <source>Le impostazioni si possono solo leggere: le cambiano l&apos;amministratore e gli insegnanti del gruppo corvalesta-maestri.</source>
+        <translation>الإعدادات للقراءة فقط: يغيرها المدير والمعلمون في المجموعة corvalesta-maestri.</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;حفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>إ&amp;غلاق</translation>
+    </message>
+    <message>
+        <source>Fissata dall&apos;amministratore in %1.</source>
+        <translation>ثبّتها المدير في %1.</translation>
+    </message>
+    <message>
+        <source>Scelta dagli insegnanti.</source>
+        <translation>اختارها المعلمون.</translation>
+    </message>
+    <message>
+        <source>Valore predefinito.</source>
+        <translation>القيمة الافتراضية.</translation>
+    </message>
+    <message>
+        <source>Salvate: valgono dalla prossima gara.</source>
+        <translation>حُفظت: تسري من المسابقة التالية.</translation>
+    </message>
+    <message>
+        <source>Non salvate: %1</source>
+        <translation>لم تُحفظ: %1</translation>
     </message>
 </context>
 <context>
@@ -705,6 +831,11 @@ Opzioni:
         <comment>description</comment>
         <translation>بالنقاط</translation>
     </message>
+    <message>
+        <source>Ventobaldo- Arrivo fino a %1</source>
+        <extracomment>The window&apos;s title for a smaller range: %1 is the highest answer (10, 20, 100, 1000).</extracomment>
+        <translation>Ventobaldo - العد حتى %1</translation>
+    </message>
 </context>
 <context>
     <name>desktop</name>
@@ -882,6 +1013,122 @@ Motivo: %1</source>
     <message>
         <source>i suoi dati non sono validi</source>
         <translation>بياناتها غير صالحة</translation>
+    </message>
+    <message>
+        <source>solo l&apos;amministratore e gli insegnanti del gruppo corvalesta-maestri possono cambiare le impostazioni</source>
+        <translation>لا يغير الإعدادات إلا المدير والمعلمون في المجموعة corvalesta-maestri</translation>
+    </message>
+    <message>
+        <source>le impostazioni non sono valide</source>
+        <translation>الإعدادات غير صالحة</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>%1, riga %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number.</extracomment>
+        <translation>%1، السطر %2</translation>
+    </message>
+    <message>
+        <source>«%1» non è nella forma «chiave = valore»</source>
+        <extracomment>%1 is the line as written; &quot;chiave = valore&quot; is the format, keep its blanks.</extracomment>
+        <translation>«%1» ليس على صيغة «مفتاح = قيمة»</translation>
+    </message>
+    <message>
+        <source>la chiave «%1» non esiste; le chiavi sono fino_a, minuti, gioco e record</source>
+        <extracomment>%1 is the key as written; the four keys are never translated.</extracomment>
+        <translation>المفتاح «%1» غير موجود؛ المفاتيح هي fino_a وminuti وgioco وrecord</translation>
+    </message>
+    <message>
+        <source>«%1» non può valere «%2»; i valori possibili sono %3</source>
+        <extracomment>%1 is the key, %2 the value as written, %3 the values allowed, as &quot;10|20|100&quot;.</extracomment>
+        <translation>لا يمكن أن تكون قيمة «%1» «%2»؛ القيم الممكنة هي %3</translation>
+    </message>
+    <message>
+        <source>«%1» è già stata impostata: vale l&apos;ultima riga</source>
+        <extracomment>%1 is a key set twice in the same file.</extracomment>
+        <translation>«%1» ضُبط من قبل: يسري السطر الأخير</translation>
+    </message>
+    <message>
+        <source>non è un testo UTF-8</source>
+        <translation>ليس نصًا بترميز UTF-8</translation>
+    </message>
+    <message numerus="yes">
+        <source>è più grande di %n kB</source>
+        <extracomment>%n is the largest size allowed, in kilobytes.</extracomment>
+        <translation>
+            <numerusform>أكبر من %n كيلوبايت</numerusform>
+            <numerusform>أكبر من %n كيلوبايت</numerusform>
+            <numerusform>أكبر من %n كيلوبايت</numerusform>
+            <numerusform>أكبر من %n كيلوبايت</numerusform>
+            <numerusform>أكبر من %n كيلوبايت</numerusform>
+            <numerusform>أكبر من %n كيلوبايت</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>non è un file normale (è un collegamento, una cartella o una coda)</source>
+        <translation>ليس ملفًا عاديًا (بل رابط أو مجلد أو أنبوب)</translation>
+    </message>
+    <message>
+        <source>non si legge: %1</source>
+        <extracomment>%1 is the system&apos;s reason, as &quot;Permission denied&quot;.</extracomment>
+        <translation>لا يمكن قراءته: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2; valgono le impostazioni predefinite.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2؛ تسري الإعدادات الافتراضية.</translation>
+    </message>
+    <message>
+        <source>%1: %2; per questa chiave vale il valore predefinito.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2؛ تسري القيمة الافتراضية لهذا المفتاح.</translation>
+    </message>
+    <message>
+        <source>fino a %1</source>
+        <extracomment>%1 is the highest answer: 10, 20, 100, 1000 or 10000.</extracomment>
+        <translation>حتى %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>دقيقة واحدة</numerusform>
+            <numerusform>%n دقيقتان</numerusform>
+            <numerusform>%n دقائق</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>gara a tempo</source>
+        <translation>مسابقة بوقت</translation>
+    </message>
+    <message>
+        <source>allenamento senza tempo</source>
+        <translation>تمرين بلا ساعة</translation>
+    </message>
+    <message>
+        <source>il bambino sceglie gara o allenamento</source>
+        <translation>الطفل يختار مسابقة أو تمرينًا</translation>
+    </message>
+    <message>
+        <source>il nome intero di chi ha il record</source>
+        <translation>الاسم الكامل لصاحب الرقم القياسي</translation>
+    </message>
+    <message>
+        <source>le iniziali di chi ha il record</source>
+        <translation>الأحرف الأولى لصاحب الرقم القياسي</translation>
+    </message>
+    <message>
+        <source>nessun nome: non si fa classifica</source>
+        <translation>بلا اسم: بلا ترتيب</translation>
     </message>
 </context>
 </TS>

@@ -107,6 +107,10 @@ Optionen:
         <source>Valore non valido per --ms-al-secondo: %1</source>
         <translation>Kein gültiger Wert für --ms-al-secondo: %1</translation>
     </message>
+    <message>
+        <source>apre le impostazioni della classe invece di una gara</source>
+        <translation>öffnet die Einstellungen der Klasse statt eines Spiels</translation>
+    </message>
 </context>
 <context>
     <name>Contest</name>
@@ -190,6 +194,22 @@ Optionen:
         <source>Tempo scaduto! %1</source>
         <extracomment>%1 is the sentence with the right, wrong and total answers.</extracomment>
         <translation>Die Zeit ist um! %1</translation>
+    </message>
+    <message>
+        <source>Vuoi fare una gara a tempo o un allenamento senza tempo?</source>
+        <translation>Möchtest du ein Spiel auf Zeit oder eine Übung ohne Uhr?</translation>
+    </message>
+    <message>
+        <source>&amp;Gara</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Allenamento</source>
+        <translation>&amp;Übung</translation>
+    </message>
+    <message>
+        <source>Allenamento, senza tempo e senza record.</source>
+        <translation>Übung, ohne Uhr und ohne Rekord.</translation>
     </message>
 </context>
 <context>
@@ -326,6 +346,18 @@ Optionen:
         <source>verificata</source>
         <translation>geprüft</translation>
     </message>
+    <message>
+        <source>fino_a</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>minuti</source>
+        <translation>minuten</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>spielart</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
@@ -378,6 +410,29 @@ Optionen:
         <source>dd/MM/yyyy HH:mm</source>
         <extracomment>How the table writes a contest&apos;s date and time (QDateTime&apos;s format: dd day, MM month, yyyy year, HH hour, mm minute), in digits only, as the language writes dates.</extracomment>
         <translation>dd.MM.yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>Fino a</source>
+        <extracomment>Column: the highest answer of the contest&apos;s range (10 to 10000).</extracomment>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Minuti</source>
+        <extracomment>Column: the contest&apos;s length in minutes.</extracomment>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Gioco</source>
+        <extracomment>Column: a timed contest (gara) or a practice (allenamento).</extracomment>
+        <translation>Spielart</translation>
+    </message>
+    <message>
+        <source>allenamento</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>gara</source>
+        <translation>Spiel</translation>
     </message>
 </context>
 <context>
@@ -476,6 +531,77 @@ Optionen:
             <numerusform>%1; %n Zeile der Datei ist nicht lesbar</numerusform>
             <numerusform>%1; %n Zeilen der Datei sind nicht lesbar</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Il numero più alto da scrivere: ogni calcolo mostra un numero da 0 a uno in meno.</source>
+        <translation>Die größte Antwort: jede Aufgabe zeigt eine Zahl von 0 bis eins weniger.</translation>
+    </message>
+    <message>
+        <source>Quanto dura una gara; il tempo si conta alla rovescia.</source>
+        <translation>Wie lange ein Spiel dauert; die Uhr zählt rückwärts.</translation>
+    </message>
+    <message>
+        <source>Gara: a tempo, con il record. Allenamento: senza tempo e senza record, i calcoli sbagliati tornano più tardi, si finisce con Exit.</source>
+        <translation>Spiel: auf Zeit, mit Rekord. Übung: ohne Uhr und ohne Rekord, falsche Aufgaben kommen später wieder, Ende mit Exit.</translation>
+    </message>
+    <message>
+        <source>Come si mostra chi ha il record; il record si tiene sempre.</source>
+        <translation>Wie der Rekordhalter gezeigt wird; der Rekord wird immer gespeichert.</translation>
+    </message>
+    <message>
+        <source>&amp;Numeri</source>
+        <translation>&amp;Zahlen</translation>
+    </message>
+    <message>
+        <source>&amp;Durata</source>
+        <translation>&amp;Dauer</translation>
+    </message>
+    <message>
+        <source>&amp;Gioco</source>
+        <translation>Spiel&amp;art</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Rekord</translation>
+    </message>
+    <message>
+        <source>Impostazioni della classe</source>
+        <translation>Einstellungen der Klasse</translation>
+    </message>
+    <message>
+        <source>Le impostazioni si possono solo leggere: le cambiano l&apos;amministratore e gli insegnanti del gruppo corvalesta-maestri.</source>
+        <translation>Die Einstellungen können nur gelesen werden: ändern können sie der Administrator und die Lehrkräfte der Gruppe corvalesta-maestri.</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>S&amp;peichern</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Fissata dall&apos;amministratore in %1.</source>
+        <translation>Vom Administrator festgelegt in %1.</translation>
+    </message>
+    <message>
+        <source>Scelta dagli insegnanti.</source>
+        <translation>Von den Lehrkräften gewählt.</translation>
+    </message>
+    <message>
+        <source>Valore predefinito.</source>
+        <translation>Standardwert.</translation>
+    </message>
+    <message>
+        <source>Salvate: valgono dalla prossima gara.</source>
+        <translation>Gespeichert: sie gelten ab dem nächsten Spiel.</translation>
+    </message>
+    <message>
+        <source>Non salvate: %1</source>
+        <translation>Nicht gespeichert: %1</translation>
     </message>
 </context>
 <context>
@@ -677,6 +803,11 @@ Optionen:
         <comment>description</comment>
         <translation>mit Punkten</translation>
     </message>
+    <message>
+        <source>Ventobaldo- Arrivo fino a %1</source>
+        <extracomment>The window&apos;s title for a smaller range: %1 is the highest answer (10, 20, 100, 1000).</extracomment>
+        <translation>Ventobaldo - Zählen bis %1</translation>
+    </message>
 </context>
 <context>
     <name>desktop</name>
@@ -854,6 +985,114 @@ Grund: %1</translation>
     <message>
         <source>i suoi dati non sono validi</source>
         <translation>seine Daten sind nicht gültig</translation>
+    </message>
+    <message>
+        <source>solo l&apos;amministratore e gli insegnanti del gruppo corvalesta-maestri possono cambiare le impostazioni</source>
+        <translation>nur der Administrator und die Lehrkräfte der Gruppe corvalesta-maestri dürfen die Einstellungen ändern</translation>
+    </message>
+    <message>
+        <source>le impostazioni non sono valide</source>
+        <translation>die Einstellungen sind nicht gültig</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>%1, riga %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number.</extracomment>
+        <translation>%1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>«%1» non è nella forma «chiave = valore»</source>
+        <extracomment>%1 is the line as written; &quot;chiave = valore&quot; is the format, keep its blanks.</extracomment>
+        <translation>«%1» hat nicht die Form «Schlüssel = Wert»</translation>
+    </message>
+    <message>
+        <source>la chiave «%1» non esiste; le chiavi sono fino_a, minuti, gioco e record</source>
+        <extracomment>%1 is the key as written; the four keys are never translated.</extracomment>
+        <translation>den Schlüssel «%1» gibt es nicht; die Schlüssel sind fino_a, minuti, gioco und record</translation>
+    </message>
+    <message>
+        <source>«%1» non può valere «%2»; i valori possibili sono %3</source>
+        <extracomment>%1 is the key, %2 the value as written, %3 the values allowed, as &quot;10|20|100&quot;.</extracomment>
+        <translation>«%1» kann nicht «%2» sein; erlaubt sind %3</translation>
+    </message>
+    <message>
+        <source>«%1» è già stata impostata: vale l&apos;ultima riga</source>
+        <extracomment>%1 is a key set twice in the same file.</extracomment>
+        <translation>«%1» wurde schon gesetzt: die letzte Zeile gilt</translation>
+    </message>
+    <message>
+        <source>non è un testo UTF-8</source>
+        <translation>es ist kein UTF-8-Text</translation>
+    </message>
+    <message numerus="yes">
+        <source>è più grande di %n kB</source>
+        <extracomment>%n is the largest size allowed, in kilobytes.</extracomment>
+        <translation>
+            <numerusform>es ist größer als %n kB</numerusform>
+            <numerusform>es ist größer als %n kB</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>non è un file normale (è un collegamento, una cartella o una coda)</source>
+        <translation>es ist keine normale Datei (sondern ein Link, ein Ordner oder eine Pipe)</translation>
+    </message>
+    <message>
+        <source>non si legge: %1</source>
+        <extracomment>%1 is the system&apos;s reason, as &quot;Permission denied&quot;.</extracomment>
+        <translation>es lässt sich nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2; valgono le impostazioni predefinite.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2; es gelten die Standardeinstellungen.</translation>
+    </message>
+    <message>
+        <source>%1: %2; per questa chiave vale il valore predefinito.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2; für diesen Schlüssel gilt der Standardwert.</translation>
+    </message>
+    <message>
+        <source>fino a %1</source>
+        <extracomment>%1 is the highest answer: 10, 20, 100, 1000 or 10000.</extracomment>
+        <translation>bis %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>gara a tempo</source>
+        <translation>Spiel auf Zeit</translation>
+    </message>
+    <message>
+        <source>allenamento senza tempo</source>
+        <translation>Übung ohne Uhr</translation>
+    </message>
+    <message>
+        <source>il bambino sceglie gara o allenamento</source>
+        <translation>das Kind wählt Spiel oder Übung</translation>
+    </message>
+    <message>
+        <source>il nome intero di chi ha il record</source>
+        <translation>der ganze Name des Rekordhalters</translation>
+    </message>
+    <message>
+        <source>le iniziali di chi ha il record</source>
+        <translation>die Initialen des Rekordhalters</translation>
+    </message>
+    <message>
+        <source>nessun nome: non si fa classifica</source>
+        <translation>kein Name: keine Rangliste</translation>
     </message>
 </context>
 </TS>

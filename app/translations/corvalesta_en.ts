@@ -107,6 +107,10 @@ Options:
         <source>Per l&apos;elenco delle opzioni: corvalesta --help</source>
         <translation>For the list of options: corvalesta --help</translation>
     </message>
+    <message>
+        <source>apre le impostazioni della classe invece di una gara</source>
+        <translation>opens the class&apos;s settings instead of a contest</translation>
+    </message>
 </context>
 <context>
     <name>Contest</name>
@@ -190,6 +194,22 @@ Options:
         <source>Tempo scaduto! %1</source>
         <extracomment>%1 is the sentence with the right, wrong and total answers.</extracomment>
         <translation>Time&apos;s up! %1</translation>
+    </message>
+    <message>
+        <source>Vuoi fare una gara a tempo o un allenamento senza tempo?</source>
+        <translation>Do you want a timed contest or a practice without the clock?</translation>
+    </message>
+    <message>
+        <source>&amp;Gara</source>
+        <translation>&amp;Contest</translation>
+    </message>
+    <message>
+        <source>&amp;Allenamento</source>
+        <translation>&amp;Practice</translation>
+    </message>
+    <message>
+        <source>Allenamento, senza tempo e senza record.</source>
+        <translation>Practice, no clock and no record.</translation>
     </message>
 </context>
 <context>
@@ -326,6 +346,18 @@ Options:
         <source>verificata</source>
         <translation>verified</translation>
     </message>
+    <message>
+        <source>fino_a</source>
+        <translation>up_to</translation>
+    </message>
+    <message>
+        <source>minuti</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>play</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
@@ -378,6 +410,29 @@ Options:
         <source>dd/MM/yyyy HH:mm</source>
         <extracomment>How the table writes a contest&apos;s date and time (QDateTime&apos;s format: dd day, MM month, yyyy year, HH hour, mm minute), in digits only, as the language writes dates.</extracomment>
         <translation>dd/MM/yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>Fino a</source>
+        <extracomment>Column: the highest answer of the contest&apos;s range (10 to 10000).</extracomment>
+        <translation>Up to</translation>
+    </message>
+    <message>
+        <source>Minuti</source>
+        <extracomment>Column: the contest&apos;s length in minutes.</extracomment>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Gioco</source>
+        <extracomment>Column: a timed contest (gara) or a practice (allenamento).</extracomment>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>allenamento</source>
+        <translation>practice</translation>
+    </message>
+    <message>
+        <source>gara</source>
+        <translation>contest</translation>
     </message>
 </context>
 <context>
@@ -476,6 +531,77 @@ Options:
             <numerusform>%1; %n line of the file cannot be read</numerusform>
             <numerusform>%1; %n lines of the file cannot be read</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Il numero più alto da scrivere: ogni calcolo mostra un numero da 0 a uno in meno.</source>
+        <translation>The highest answer to write: each sum shows a number from 0 to one less.</translation>
+    </message>
+    <message>
+        <source>Quanto dura una gara; il tempo si conta alla rovescia.</source>
+        <translation>How long a contest lasts; the clock counts down.</translation>
+    </message>
+    <message>
+        <source>Gara: a tempo, con il record. Allenamento: senza tempo e senza record, i calcoli sbagliati tornano più tardi, si finisce con Exit.</source>
+        <translation>Contest: timed, with the record. Practice: no clock and no record, wrong sums come back later, it ends with Exit.</translation>
+    </message>
+    <message>
+        <source>Come si mostra chi ha il record; il record si tiene sempre.</source>
+        <translation>How the record&apos;s holder is shown; the record is always kept.</translation>
+    </message>
+    <message>
+        <source>&amp;Numeri</source>
+        <translation>&amp;Numbers</translation>
+    </message>
+    <message>
+        <source>&amp;Durata</source>
+        <translation>&amp;Length</translation>
+    </message>
+    <message>
+        <source>&amp;Gioco</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Record</translation>
+    </message>
+    <message>
+        <source>Impostazioni della classe</source>
+        <translation>Class settings</translation>
+    </message>
+    <message>
+        <source>Le impostazioni si possono solo leggere: le cambiano l&apos;amministratore e gli insegnanti del gruppo corvalesta-maestri.</source>
+        <translation>The settings can only be read: the administrator and the teachers in the group corvalesta-maestri change them.</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Fissata dall&apos;amministratore in %1.</source>
+        <translation>Fixed by the administrator in %1.</translation>
+    </message>
+    <message>
+        <source>Scelta dagli insegnanti.</source>
+        <translation>Chosen by the teachers.</translation>
+    </message>
+    <message>
+        <source>Valore predefinito.</source>
+        <translation>Default value.</translation>
+    </message>
+    <message>
+        <source>Salvate: valgono dalla prossima gara.</source>
+        <translation>Saved: they hold from the next contest.</translation>
+    </message>
+    <message>
+        <source>Non salvate: %1</source>
+        <translation>Not saved: %1</translation>
     </message>
 </context>
 <context>
@@ -677,6 +803,11 @@ Options:
         <comment>description</comment>
         <translation>with points</translation>
     </message>
+    <message>
+        <source>Ventobaldo- Arrivo fino a %1</source>
+        <extracomment>The window&apos;s title for a smaller range: %1 is the highest answer (10, 20, 100, 1000).</extracomment>
+        <translation>Ventobaldo - Counting up to %1</translation>
+    </message>
 </context>
 <context>
     <name>desktop</name>
@@ -854,6 +985,114 @@ Reason: %1</translation>
     <message>
         <source>i suoi dati non sono validi</source>
         <translation>its data are not valid</translation>
+    </message>
+    <message>
+        <source>solo l&apos;amministratore e gli insegnanti del gruppo corvalesta-maestri possono cambiare le impostazioni</source>
+        <translation>only the administrator and the teachers in the group corvalesta-maestri may change the settings</translation>
+    </message>
+    <message>
+        <source>le impostazioni non sono valide</source>
+        <translation>the settings are not valid</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>%1, riga %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number.</extracomment>
+        <translation>%1, line %2</translation>
+    </message>
+    <message>
+        <source>«%1» non è nella forma «chiave = valore»</source>
+        <extracomment>%1 is the line as written; &quot;chiave = valore&quot; is the format, keep its blanks.</extracomment>
+        <translation>«%1» is not in the form «key = value»</translation>
+    </message>
+    <message>
+        <source>la chiave «%1» non esiste; le chiavi sono fino_a, minuti, gioco e record</source>
+        <extracomment>%1 is the key as written; the four keys are never translated.</extracomment>
+        <translation>the key «%1» does not exist; the keys are fino_a, minuti, gioco and record</translation>
+    </message>
+    <message>
+        <source>«%1» non può valere «%2»; i valori possibili sono %3</source>
+        <extracomment>%1 is the key, %2 the value as written, %3 the values allowed, as &quot;10|20|100&quot;.</extracomment>
+        <translation>«%1» cannot be «%2»; the values allowed are %3</translation>
+    </message>
+    <message>
+        <source>«%1» è già stata impostata: vale l&apos;ultima riga</source>
+        <extracomment>%1 is a key set twice in the same file.</extracomment>
+        <translation>«%1» was already set: the last line holds</translation>
+    </message>
+    <message>
+        <source>non è un testo UTF-8</source>
+        <translation>it is not UTF-8 text</translation>
+    </message>
+    <message numerus="yes">
+        <source>è più grande di %n kB</source>
+        <extracomment>%n is the largest size allowed, in kilobytes.</extracomment>
+        <translation>
+            <numerusform>it is larger than %n kB</numerusform>
+            <numerusform>it is larger than %n kB</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>non è un file normale (è un collegamento, una cartella o una coda)</source>
+        <translation>it is not a plain file (it is a link, a folder or a pipe)</translation>
+    </message>
+    <message>
+        <source>non si legge: %1</source>
+        <extracomment>%1 is the system&apos;s reason, as &quot;Permission denied&quot;.</extracomment>
+        <translation>it cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2; valgono le impostazioni predefinite.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2; the default settings hold.</translation>
+    </message>
+    <message>
+        <source>%1: %2; per questa chiave vale il valore predefinito.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2; the default value holds for this key.</translation>
+    </message>
+    <message>
+        <source>fino a %1</source>
+        <extracomment>%1 is the highest answer: 10, 20, 100, 1000 or 10000.</extracomment>
+        <translation>up to %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>gara a tempo</source>
+        <translation>timed contest</translation>
+    </message>
+    <message>
+        <source>allenamento senza tempo</source>
+        <translation>practice without the clock</translation>
+    </message>
+    <message>
+        <source>il bambino sceglie gara o allenamento</source>
+        <translation>the child picks a contest or a practice</translation>
+    </message>
+    <message>
+        <source>il nome intero di chi ha il record</source>
+        <translation>the whole name of the record&apos;s holder</translation>
+    </message>
+    <message>
+        <source>le iniziali di chi ha il record</source>
+        <translation>the initials of the record&apos;s holder</translation>
+    </message>
+    <message>
+        <source>nessun nome: non si fa classifica</source>
+        <translation>no name: no ranking</translation>
     </message>
 </context>
 </TS>

@@ -107,6 +107,10 @@ Opciones:
         <source>Valore non valido per --ms-al-secondo: %1</source>
         <translation>Valor no válido para --ms-al-secondo: %1</translation>
     </message>
+    <message>
+        <source>apre le impostazioni della classe invece di una gara</source>
+        <translation>abre los ajustes de la clase en lugar de una partida</translation>
+    </message>
 </context>
 <context>
     <name>Contest</name>
@@ -190,6 +194,22 @@ Opciones:
         <source>Tempo scaduto! %1</source>
         <extracomment>%1 is the sentence with the right, wrong and total answers.</extracomment>
         <translation>¡Se acabó el tiempo! %1</translation>
+    </message>
+    <message>
+        <source>Vuoi fare una gara a tempo o un allenamento senza tempo?</source>
+        <translation>¿Quieres una partida con tiempo o una práctica sin reloj?</translation>
+    </message>
+    <message>
+        <source>&amp;Gara</source>
+        <translation>&amp;Partida</translation>
+    </message>
+    <message>
+        <source>&amp;Allenamento</source>
+        <translation>P&amp;ráctica</translation>
+    </message>
+    <message>
+        <source>Allenamento, senza tempo e senza record.</source>
+        <translation>Práctica, sin reloj y sin récord.</translation>
     </message>
 </context>
 <context>
@@ -326,6 +346,18 @@ Opciones:
         <source>verificata</source>
         <translation>verificada</translation>
     </message>
+    <message>
+        <source>fino_a</source>
+        <translation>hasta</translation>
+    </message>
+    <message>
+        <source>minuti</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>juego</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
@@ -378,6 +410,29 @@ Opciones:
         <source>dd/MM/yyyy HH:mm</source>
         <extracomment>How the table writes a contest&apos;s date and time (QDateTime&apos;s format: dd day, MM month, yyyy year, HH hour, mm minute), in digits only, as the language writes dates.</extracomment>
         <translation>dd/MM/yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>Fino a</source>
+        <extracomment>Column: the highest answer of the contest&apos;s range (10 to 10000).</extracomment>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Minuti</source>
+        <extracomment>Column: the contest&apos;s length in minutes.</extracomment>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Gioco</source>
+        <extracomment>Column: a timed contest (gara) or a practice (allenamento).</extracomment>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>allenamento</source>
+        <translation>práctica</translation>
+    </message>
+    <message>
+        <source>gara</source>
+        <translation>partida</translation>
     </message>
 </context>
 <context>
@@ -476,6 +531,77 @@ Opciones:
             <numerusform>%1; %n línea del archivo no se puede leer</numerusform>
             <numerusform>%1; %n líneas del archivo no se pueden leer</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Il numero più alto da scrivere: ogni calcolo mostra un numero da 0 a uno in meno.</source>
+        <translation>La respuesta más alta: cada cálculo muestra un número de 0 a uno menos.</translation>
+    </message>
+    <message>
+        <source>Quanto dura una gara; il tempo si conta alla rovescia.</source>
+        <translation>Cuánto dura una partida; el reloj cuenta hacia atrás.</translation>
+    </message>
+    <message>
+        <source>Gara: a tempo, con il record. Allenamento: senza tempo e senza record, i calcoli sbagliati tornano più tardi, si finisce con Exit.</source>
+        <translation>Partida: con tiempo y con récord. Práctica: sin reloj ni récord, los cálculos equivocados vuelven más tarde, se termina con Exit.</translation>
+    </message>
+    <message>
+        <source>Come si mostra chi ha il record; il record si tiene sempre.</source>
+        <translation>Cómo se muestra quién tiene el récord; el récord se guarda siempre.</translation>
+    </message>
+    <message>
+        <source>&amp;Numeri</source>
+        <translation>&amp;Números</translation>
+    </message>
+    <message>
+        <source>&amp;Durata</source>
+        <translation>&amp;Duración</translation>
+    </message>
+    <message>
+        <source>&amp;Gioco</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Récord</translation>
+    </message>
+    <message>
+        <source>Impostazioni della classe</source>
+        <translation>Ajustes de la clase</translation>
+    </message>
+    <message>
+        <source>Le impostazioni si possono solo leggere: le cambiano l&apos;amministratore e gli insegnanti del gruppo corvalesta-maestri.</source>
+        <translation>Los ajustes solo se pueden leer: los cambian el administrador y los docentes del grupo corvalesta-maestri.</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Fissata dall&apos;amministratore in %1.</source>
+        <translation>Fijado por el administrador en %1.</translation>
+    </message>
+    <message>
+        <source>Scelta dagli insegnanti.</source>
+        <translation>Elegido por los docentes.</translation>
+    </message>
+    <message>
+        <source>Valore predefinito.</source>
+        <translation>Valor predeterminado.</translation>
+    </message>
+    <message>
+        <source>Salvate: valgono dalla prossima gara.</source>
+        <translation>Guardados: valen desde la próxima partida.</translation>
+    </message>
+    <message>
+        <source>Non salvate: %1</source>
+        <translation>No guardados: %1</translation>
     </message>
 </context>
 <context>
@@ -677,6 +803,11 @@ Opciones:
         <comment>description</comment>
         <translation>con puntos</translation>
     </message>
+    <message>
+        <source>Ventobaldo- Arrivo fino a %1</source>
+        <extracomment>The window&apos;s title for a smaller range: %1 is the highest answer (10, 20, 100, 1000).</extracomment>
+        <translation>Ventobaldo - Contar hasta %1</translation>
+    </message>
 </context>
 <context>
     <name>desktop</name>
@@ -854,6 +985,114 @@ Motivo: %1</translation>
     <message>
         <source>i suoi dati non sono validi</source>
         <translation>sus datos no son válidos</translation>
+    </message>
+    <message>
+        <source>solo l&apos;amministratore e gli insegnanti del gruppo corvalesta-maestri possono cambiare le impostazioni</source>
+        <translation>solo el administrador y los docentes del grupo corvalesta-maestri pueden cambiar los ajustes</translation>
+    </message>
+    <message>
+        <source>le impostazioni non sono valide</source>
+        <translation>los ajustes no son válidos</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>%1, riga %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number.</extracomment>
+        <translation>%1, línea %2</translation>
+    </message>
+    <message>
+        <source>«%1» non è nella forma «chiave = valore»</source>
+        <extracomment>%1 is the line as written; &quot;chiave = valore&quot; is the format, keep its blanks.</extracomment>
+        <translation>«%1» no tiene la forma «clave = valor»</translation>
+    </message>
+    <message>
+        <source>la chiave «%1» non esiste; le chiavi sono fino_a, minuti, gioco e record</source>
+        <extracomment>%1 is the key as written; the four keys are never translated.</extracomment>
+        <translation>la clave «%1» no existe; las claves son fino_a, minuti, gioco y record</translation>
+    </message>
+    <message>
+        <source>«%1» non può valere «%2»; i valori possibili sono %3</source>
+        <extracomment>%1 is the key, %2 the value as written, %3 the values allowed, as &quot;10|20|100&quot;.</extracomment>
+        <translation>«%1» no puede valer «%2»; los valores posibles son %3</translation>
+    </message>
+    <message>
+        <source>«%1» è già stata impostata: vale l&apos;ultima riga</source>
+        <extracomment>%1 is a key set twice in the same file.</extracomment>
+        <translation>«%1» ya estaba puesta: vale la última línea</translation>
+    </message>
+    <message>
+        <source>non è un testo UTF-8</source>
+        <translation>no es un texto UTF-8</translation>
+    </message>
+    <message numerus="yes">
+        <source>è più grande di %n kB</source>
+        <extracomment>%n is the largest size allowed, in kilobytes.</extracomment>
+        <translation>
+            <numerusform>es mayor de %n kB</numerusform>
+            <numerusform>es mayor de %n kB</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>non è un file normale (è un collegamento, una cartella o una coda)</source>
+        <translation>no es un archivo normal (es un enlace, una carpeta o una tubería)</translation>
+    </message>
+    <message>
+        <source>non si legge: %1</source>
+        <extracomment>%1 is the system&apos;s reason, as &quot;Permission denied&quot;.</extracomment>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2; valgono le impostazioni predefinite.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2; valen los ajustes predeterminados.</translation>
+    </message>
+    <message>
+        <source>%1: %2; per questa chiave vale il valore predefinito.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2; para esta clave vale el valor predeterminado.</translation>
+    </message>
+    <message>
+        <source>fino a %1</source>
+        <extracomment>%1 is the highest answer: 10, 20, 100, 1000 or 10000.</extracomment>
+        <translation>hasta %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>gara a tempo</source>
+        <translation>partida con tiempo</translation>
+    </message>
+    <message>
+        <source>allenamento senza tempo</source>
+        <translation>práctica sin reloj</translation>
+    </message>
+    <message>
+        <source>il bambino sceglie gara o allenamento</source>
+        <translation>el niño elige partida o práctica</translation>
+    </message>
+    <message>
+        <source>il nome intero di chi ha il record</source>
+        <translation>el nombre completo de quien tiene el récord</translation>
+    </message>
+    <message>
+        <source>le iniziali di chi ha il record</source>
+        <translation>las iniciales de quien tiene el récord</translation>
+    </message>
+    <message>
+        <source>nessun nome: non si fa classifica</source>
+        <translation>ningún nombre: sin clasificación</translation>
     </message>
 </context>
 </TS>

@@ -107,6 +107,10 @@ Options&#xa0;:
         <source>Valore non valido per --ms-al-secondo: %1</source>
         <translation>Valeur non valable pour --ms-al-secondo&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>apre le impostazioni della classe invece di una gara</source>
+        <translation>ouvre les réglages de la classe au lieu d&apos;une partie</translation>
+    </message>
 </context>
 <context>
     <name>Contest</name>
@@ -190,6 +194,22 @@ Options&#xa0;:
         <source>Tempo scaduto! %1</source>
         <extracomment>%1 is the sentence with the right, wrong and total answers.</extracomment>
         <translation>C&apos;est fini&#xa0;! %1</translation>
+    </message>
+    <message>
+        <source>Vuoi fare una gara a tempo o un allenamento senza tempo?</source>
+        <translation>Veux-tu faire une partie chronométrée ou un entraînement sans chrono ?</translation>
+    </message>
+    <message>
+        <source>&amp;Gara</source>
+        <translation>&amp;Partie</translation>
+    </message>
+    <message>
+        <source>&amp;Allenamento</source>
+        <translation>&amp;Entraînement</translation>
+    </message>
+    <message>
+        <source>Allenamento, senza tempo e senza record.</source>
+        <translation>Entraînement, sans chrono et sans record.</translation>
     </message>
 </context>
 <context>
@@ -326,6 +346,18 @@ Options&#xa0;:
         <source>verificata</source>
         <translation>vérifiée</translation>
     </message>
+    <message>
+        <source>fino_a</source>
+        <translation>jusqu_a</translation>
+    </message>
+    <message>
+        <source>minuti</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>jeu</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
@@ -378,6 +410,29 @@ Options&#xa0;:
         <source>dd/MM/yyyy HH:mm</source>
         <extracomment>How the table writes a contest&apos;s date and time (QDateTime&apos;s format: dd day, MM month, yyyy year, HH hour, mm minute), in digits only, as the language writes dates.</extracomment>
         <translation>dd/MM/yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>Fino a</source>
+        <extracomment>Column: the highest answer of the contest&apos;s range (10 to 10000).</extracomment>
+        <translation>Jusqu&apos;à</translation>
+    </message>
+    <message>
+        <source>Minuti</source>
+        <extracomment>Column: the contest&apos;s length in minutes.</extracomment>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Gioco</source>
+        <extracomment>Column: a timed contest (gara) or a practice (allenamento).</extracomment>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>allenamento</source>
+        <translation>entraînement</translation>
+    </message>
+    <message>
+        <source>gara</source>
+        <translation>partie</translation>
     </message>
 </context>
 <context>
@@ -476,6 +531,77 @@ Options&#xa0;:
             <numerusform>%1&#xa0;; %n ligne du fichier est illisible</numerusform>
             <numerusform>%1&#xa0;; %n lignes du fichier sont illisibles</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Il numero più alto da scrivere: ogni calcolo mostra un numero da 0 a uno in meno.</source>
+        <translation>La plus grande réponse : chaque calcul montre un nombre de 0 à un de moins.</translation>
+    </message>
+    <message>
+        <source>Quanto dura una gara; il tempo si conta alla rovescia.</source>
+        <translation>La durée d&apos;une partie ; le chrono compte à rebours.</translation>
+    </message>
+    <message>
+        <source>Gara: a tempo, con il record. Allenamento: senza tempo e senza record, i calcoli sbagliati tornano più tardi, si finisce con Exit.</source>
+        <translation>Partie : chronométrée, avec le record. Entraînement : sans chrono ni record, les calculs faux reviennent plus tard, on finit avec Exit.</translation>
+    </message>
+    <message>
+        <source>Come si mostra chi ha il record; il record si tiene sempre.</source>
+        <translation>Comment on montre qui a le record ; le record est toujours gardé.</translation>
+    </message>
+    <message>
+        <source>&amp;Numeri</source>
+        <translation>&amp;Nombres</translation>
+    </message>
+    <message>
+        <source>&amp;Durata</source>
+        <translation>&amp;Durée</translation>
+    </message>
+    <message>
+        <source>&amp;Gioco</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Record</translation>
+    </message>
+    <message>
+        <source>Impostazioni della classe</source>
+        <translation>Réglages de la classe</translation>
+    </message>
+    <message>
+        <source>Le impostazioni si possono solo leggere: le cambiano l&apos;amministratore e gli insegnanti del gruppo corvalesta-maestri.</source>
+        <translation>Les réglages ne peuvent qu&apos;être lus : l&apos;administrateur et les enseignants du groupe corvalesta-maestri les changent.</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Fissata dall&apos;amministratore in %1.</source>
+        <translation>Fixé par l&apos;administrateur dans %1.</translation>
+    </message>
+    <message>
+        <source>Scelta dagli insegnanti.</source>
+        <translation>Choisi par les enseignants.</translation>
+    </message>
+    <message>
+        <source>Valore predefinito.</source>
+        <translation>Valeur par défaut.</translation>
+    </message>
+    <message>
+        <source>Salvate: valgono dalla prossima gara.</source>
+        <translation>Enregistrés : ils valent dès la prochaine partie.</translation>
+    </message>
+    <message>
+        <source>Non salvate: %1</source>
+        <translation>Non enregistrés : %1</translation>
     </message>
 </context>
 <context>
@@ -677,6 +803,11 @@ Options&#xa0;:
         <comment>description</comment>
         <translation>avec points</translation>
     </message>
+    <message>
+        <source>Ventobaldo- Arrivo fino a %1</source>
+        <extracomment>The window&apos;s title for a smaller range: %1 is the highest answer (10, 20, 100, 1000).</extracomment>
+        <translation>Ventobaldo - Compter jusqu&apos;à %1</translation>
+    </message>
 </context>
 <context>
     <name>desktop</name>
@@ -854,6 +985,114 @@ Raison&#xa0;: %1</translation>
     <message>
         <source>i suoi dati non sono validi</source>
         <translation>ses données ne sont pas valables</translation>
+    </message>
+    <message>
+        <source>solo l&apos;amministratore e gli insegnanti del gruppo corvalesta-maestri possono cambiare le impostazioni</source>
+        <translation>seuls l&apos;administrateur et les enseignants du groupe corvalesta-maestri peuvent changer les réglages</translation>
+    </message>
+    <message>
+        <source>le impostazioni non sono valide</source>
+        <translation>les réglages ne sont pas valables</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>%1, riga %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number.</extracomment>
+        <translation>%1, ligne %2</translation>
+    </message>
+    <message>
+        <source>«%1» non è nella forma «chiave = valore»</source>
+        <extracomment>%1 is the line as written; &quot;chiave = valore&quot; is the format, keep its blanks.</extracomment>
+        <translation>«%1» n&apos;a pas la forme «clé = valeur»</translation>
+    </message>
+    <message>
+        <source>la chiave «%1» non esiste; le chiavi sono fino_a, minuti, gioco e record</source>
+        <extracomment>%1 is the key as written; the four keys are never translated.</extracomment>
+        <translation>la clé «%1» n&apos;existe pas ; les clés sont fino_a, minuti, gioco et record</translation>
+    </message>
+    <message>
+        <source>«%1» non può valere «%2»; i valori possibili sono %3</source>
+        <extracomment>%1 is the key, %2 the value as written, %3 the values allowed, as &quot;10|20|100&quot;.</extracomment>
+        <translation>«%1» ne peut pas valoir «%2» ; les valeurs possibles sont %3</translation>
+    </message>
+    <message>
+        <source>«%1» è già stata impostata: vale l&apos;ultima riga</source>
+        <extracomment>%1 is a key set twice in the same file.</extracomment>
+        <translation>«%1» a déjà été réglée : la dernière ligne compte</translation>
+    </message>
+    <message>
+        <source>non è un testo UTF-8</source>
+        <translation>ce n&apos;est pas un texte UTF-8</translation>
+    </message>
+    <message numerus="yes">
+        <source>è più grande di %n kB</source>
+        <extracomment>%n is the largest size allowed, in kilobytes.</extracomment>
+        <translation>
+            <numerusform>il fait plus de %n ko</numerusform>
+            <numerusform>il fait plus de %n ko</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>non è un file normale (è un collegamento, una cartella o una coda)</source>
+        <translation>ce n&apos;est pas un fichier ordinaire (c&apos;est un lien, un dossier ou un tube)</translation>
+    </message>
+    <message>
+        <source>non si legge: %1</source>
+        <extracomment>%1 is the system&apos;s reason, as &quot;Permission denied&quot;.</extracomment>
+        <translation>il ne se lit pas : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2; valgono le impostazioni predefinite.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1 : %2 ; les réglages par défaut s&apos;appliquent.</translation>
+    </message>
+    <message>
+        <source>%1: %2; per questa chiave vale il valore predefinito.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1 : %2 ; pour cette clé, la valeur par défaut s&apos;applique.</translation>
+    </message>
+    <message>
+        <source>fino a %1</source>
+        <extracomment>%1 is the highest answer: 10, 20, 100, 1000 or 10000.</extracomment>
+        <translation>jusqu&apos;à %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>gara a tempo</source>
+        <translation>partie chronométrée</translation>
+    </message>
+    <message>
+        <source>allenamento senza tempo</source>
+        <translation>entraînement sans chrono</translation>
+    </message>
+    <message>
+        <source>il bambino sceglie gara o allenamento</source>
+        <translation>l&apos;enfant choisit partie ou entraînement</translation>
+    </message>
+    <message>
+        <source>il nome intero di chi ha il record</source>
+        <translation>le nom entier de qui a le record</translation>
+    </message>
+    <message>
+        <source>le iniziali di chi ha il record</source>
+        <translation>les initiales de qui a le record</translation>
+    </message>
+    <message>
+        <source>nessun nome: non si fa classifica</source>
+        <translation>aucun nom : pas de classement</translation>
     </message>
 </context>
 </TS>

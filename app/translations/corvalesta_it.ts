@@ -60,4 +60,22 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>settings</name>
+    <message numerus="yes">
+        <source>è più grande di %n kB</source>
+        <extracomment>%n is the largest size allowed, in kilobytes.</extracomment>
+        <translation>
+            <numerusform>è più grande di %n kB</numerusform>
+            <numerusform>è più grande di %n kB</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

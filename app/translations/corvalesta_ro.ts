@@ -111,6 +111,10 @@ Opțiuni:
         <source>Valore non valido per --ms-al-secondo: %1</source>
         <translation>Valoare nevalidă pentru --ms-al-secondo: %1</translation>
     </message>
+    <message>
+        <source>apre le impostazioni della classe invece di una gara</source>
+        <translation>deschide setările clasei în loc de un joc</translation>
+    </message>
 </context>
 <context>
     <name>Contest</name>
@@ -195,6 +199,22 @@ Opțiuni:
         <source>Tempo scaduto! %1</source>
         <extracomment>%1 is the sentence with the right, wrong and total answers.</extracomment>
         <translation>Timpul a expirat! %1</translation>
+    </message>
+    <message>
+        <source>Vuoi fare una gara a tempo o un allenamento senza tempo?</source>
+        <translation>Vrei un joc cu timp sau un exercițiu fără ceas?</translation>
+    </message>
+    <message>
+        <source>&amp;Gara</source>
+        <translation>&amp;Joc</translation>
+    </message>
+    <message>
+        <source>&amp;Allenamento</source>
+        <translation>&amp;Exercițiu</translation>
+    </message>
+    <message>
+        <source>Allenamento, senza tempo e senza record.</source>
+        <translation>Exercițiu, fără ceas și fără record.</translation>
     </message>
 </context>
 <context>
@@ -331,6 +351,18 @@ Opțiuni:
         <source>verificata</source>
         <translation>verificat</translation>
     </message>
+    <message>
+        <source>fino_a</source>
+        <translation>pana_la</translation>
+    </message>
+    <message>
+        <source>minuti</source>
+        <translation>minute</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>joc</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
@@ -383,6 +415,29 @@ Opțiuni:
         <source>dd/MM/yyyy HH:mm</source>
         <extracomment>How the table writes a contest&apos;s date and time (QDateTime&apos;s format: dd day, MM month, yyyy year, HH hour, mm minute), in digits only, as the language writes dates.</extracomment>
         <translation>dd.MM.yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>Fino a</source>
+        <extracomment>Column: the highest answer of the contest&apos;s range (10 to 10000).</extracomment>
+        <translation>Până la</translation>
+    </message>
+    <message>
+        <source>Minuti</source>
+        <extracomment>Column: the contest&apos;s length in minutes.</extracomment>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Gioco</source>
+        <extracomment>Column: a timed contest (gara) or a practice (allenamento).</extracomment>
+        <translation>Joc</translation>
+    </message>
+    <message>
+        <source>allenamento</source>
+        <translation>exercițiu</translation>
+    </message>
+    <message>
+        <source>gara</source>
+        <translation>joc</translation>
     </message>
 </context>
 <context>
@@ -483,6 +538,77 @@ Opțiuni:
             <numerusform>%1; %n rânduri din fișier nu se pot citi</numerusform>
             <numerusform>%1; %n de rânduri din fișier nu se pot citi</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Il numero più alto da scrivere: ogni calcolo mostra un numero da 0 a uno in meno.</source>
+        <translation>Cel mai mare răspuns: fiecare calcul arată un număr de la 0 la cu unu mai puțin.</translation>
+    </message>
+    <message>
+        <source>Quanto dura una gara; il tempo si conta alla rovescia.</source>
+        <translation>Cât durează un joc; ceasul numără invers.</translation>
+    </message>
+    <message>
+        <source>Gara: a tempo, con il record. Allenamento: senza tempo e senza record, i calcoli sbagliati tornano più tardi, si finisce con Exit.</source>
+        <translation>Joc: cu timp și cu record. Exercițiu: fără ceas și fără record, calculele greșite revin mai târziu, se termină cu Exit.</translation>
+    </message>
+    <message>
+        <source>Come si mostra chi ha il record; il record si tiene sempre.</source>
+        <translation>Cum se arată cine are recordul; recordul se păstrează mereu.</translation>
+    </message>
+    <message>
+        <source>&amp;Numeri</source>
+        <translation>&amp;Numere</translation>
+    </message>
+    <message>
+        <source>&amp;Durata</source>
+        <translation>&amp;Durată</translation>
+    </message>
+    <message>
+        <source>&amp;Gioco</source>
+        <translation>J&amp;oc</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Record</translation>
+    </message>
+    <message>
+        <source>Impostazioni della classe</source>
+        <translation>Setările clasei</translation>
+    </message>
+    <message>
+        <source>Le impostazioni si possono solo leggere: le cambiano l&apos;amministratore e gli insegnanti del gruppo corvalesta-maestri.</source>
+        <translation>Setările pot fi doar citite: le schimbă administratorul și profesorii din grupul corvalesta-maestri.</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Salvează</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>În&amp;chide</translation>
+    </message>
+    <message>
+        <source>Fissata dall&apos;amministratore in %1.</source>
+        <translation>Fixată de administrator în %1.</translation>
+    </message>
+    <message>
+        <source>Scelta dagli insegnanti.</source>
+        <translation>Aleasă de profesori.</translation>
+    </message>
+    <message>
+        <source>Valore predefinito.</source>
+        <translation>Valoare implicită.</translation>
+    </message>
+    <message>
+        <source>Salvate: valgono dalla prossima gara.</source>
+        <translation>Salvate: sunt valabile de la următorul joc.</translation>
+    </message>
+    <message>
+        <source>Non salvate: %1</source>
+        <translation>Nesalvate: %1</translation>
     </message>
 </context>
 <context>
@@ -684,6 +810,11 @@ Opțiuni:
         <comment>description</comment>
         <translation>cu puncte</translation>
     </message>
+    <message>
+        <source>Ventobaldo- Arrivo fino a %1</source>
+        <extracomment>The window&apos;s title for a smaller range: %1 is the highest answer (10, 20, 100, 1000).</extracomment>
+        <translation>Ventobaldo - Numărăm până la %1</translation>
+    </message>
 </context>
 <context>
     <name>desktop</name>
@@ -861,6 +992,116 @@ Motiv: %1</translation>
     <message>
         <source>i suoi dati non sono validi</source>
         <translation>datele lui nu sunt valide</translation>
+    </message>
+    <message>
+        <source>solo l&apos;amministratore e gli insegnanti del gruppo corvalesta-maestri possono cambiare le impostazioni</source>
+        <translation>doar administratorul și profesorii din grupul corvalesta-maestri pot schimba setările</translation>
+    </message>
+    <message>
+        <source>le impostazioni non sono valide</source>
+        <translation>setările nu sunt valide</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>%1, riga %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number.</extracomment>
+        <translation>%1, rândul %2</translation>
+    </message>
+    <message>
+        <source>«%1» non è nella forma «chiave = valore»</source>
+        <extracomment>%1 is the line as written; &quot;chiave = valore&quot; is the format, keep its blanks.</extracomment>
+        <translation>«%1» nu are forma «cheie = valoare»</translation>
+    </message>
+    <message>
+        <source>la chiave «%1» non esiste; le chiavi sono fino_a, minuti, gioco e record</source>
+        <extracomment>%1 is the key as written; the four keys are never translated.</extracomment>
+        <translation>cheia «%1» nu există; cheile sunt fino_a, minuti, gioco și record</translation>
+    </message>
+    <message>
+        <source>«%1» non può valere «%2»; i valori possibili sono %3</source>
+        <extracomment>%1 is the key, %2 the value as written, %3 the values allowed, as &quot;10|20|100&quot;.</extracomment>
+        <translation>«%1» nu poate fi «%2»; valorile posibile sunt %3</translation>
+    </message>
+    <message>
+        <source>«%1» è già stata impostata: vale l&apos;ultima riga</source>
+        <extracomment>%1 is a key set twice in the same file.</extracomment>
+        <translation>«%1» a fost deja setată: contează ultimul rând</translation>
+    </message>
+    <message>
+        <source>non è un testo UTF-8</source>
+        <translation>nu este text UTF-8</translation>
+    </message>
+    <message numerus="yes">
+        <source>è più grande di %n kB</source>
+        <extracomment>%n is the largest size allowed, in kilobytes.</extracomment>
+        <translation>
+            <numerusform>este mai mare de %n kB</numerusform>
+            <numerusform>este mai mare de %n kB</numerusform>
+            <numerusform>este mai mare de %n de kB</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>non è un file normale (è un collegamento, una cartella o una coda)</source>
+        <translation>nu este un fișier obișnuit (este o legătură, un dosar sau o conductă)</translation>
+    </message>
+    <message>
+        <source>non si legge: %1</source>
+        <extracomment>%1 is the system&apos;s reason, as &quot;Permission denied&quot;.</extracomment>
+        <translation>nu se poate citi: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2; valgono le impostazioni predefinite.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2; sunt valabile setările implicite.</translation>
+    </message>
+    <message>
+        <source>%1: %2; per questa chiave vale il valore predefinito.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2; pentru această cheie e valabilă valoarea implicită.</translation>
+    </message>
+    <message>
+        <source>fino a %1</source>
+        <extracomment>%1 is the highest answer: 10, 20, 100, 1000 or 10000.</extracomment>
+        <translation>până la %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation>
+            <numerusform>%n minut</numerusform>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n de minute</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>gara a tempo</source>
+        <translation>joc cu timp</translation>
+    </message>
+    <message>
+        <source>allenamento senza tempo</source>
+        <translation>exercițiu fără ceas</translation>
+    </message>
+    <message>
+        <source>il bambino sceglie gara o allenamento</source>
+        <translation>copilul alege joc sau exercițiu</translation>
+    </message>
+    <message>
+        <source>il nome intero di chi ha il record</source>
+        <translation>numele întreg al celui care are recordul</translation>
+    </message>
+    <message>
+        <source>le iniziali di chi ha il record</source>
+        <translation>inițialele celui care are recordul</translation>
+    </message>
+    <message>
+        <source>nessun nome: non si fa classifica</source>
+        <translation>niciun nume: fără clasament</translation>
     </message>
 </context>
 </TS>

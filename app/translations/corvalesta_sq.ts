@@ -107,6 +107,10 @@ Opsione:
         <source>Valore non valido per --ms-al-secondo: %1</source>
         <translation>Vlerë e pavlefshme për --ms-al-secondo: %1</translation>
     </message>
+    <message>
+        <source>apre le impostazioni della classe invece di una gara</source>
+        <translation>hap cilësimet e klasës në vend të një loje</translation>
+    </message>
 </context>
 <context>
     <name>Contest</name>
@@ -190,6 +194,22 @@ Opsione:
         <source>Tempo scaduto! %1</source>
         <extracomment>%1 is the sentence with the right, wrong and total answers.</extracomment>
         <translation>Koha mbaroi! %1</translation>
+    </message>
+    <message>
+        <source>Vuoi fare una gara a tempo o un allenamento senza tempo?</source>
+        <translation>Do një lojë me kohë apo një ushtrim pa orë?</translation>
+    </message>
+    <message>
+        <source>&amp;Gara</source>
+        <translation>&amp;Lojë</translation>
+    </message>
+    <message>
+        <source>&amp;Allenamento</source>
+        <translation>&amp;Ushtrim</translation>
+    </message>
+    <message>
+        <source>Allenamento, senza tempo e senza record.</source>
+        <translation>Ushtrim, pa orë dhe pa rekord.</translation>
     </message>
 </context>
 <context>
@@ -326,6 +346,18 @@ Opsione:
         <source>verificata</source>
         <translation>e verifikuar</translation>
     </message>
+    <message>
+        <source>fino_a</source>
+        <translation>deri_ne</translation>
+    </message>
+    <message>
+        <source>minuti</source>
+        <translation>minuta</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>loja</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
@@ -378,6 +410,29 @@ Opsione:
         <source>dd/MM/yyyy HH:mm</source>
         <extracomment>How the table writes a contest&apos;s date and time (QDateTime&apos;s format: dd day, MM month, yyyy year, HH hour, mm minute), in digits only, as the language writes dates.</extracomment>
         <translation>dd.MM.yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>Fino a</source>
+        <extracomment>Column: the highest answer of the contest&apos;s range (10 to 10000).</extracomment>
+        <translation>Deri në</translation>
+    </message>
+    <message>
+        <source>Minuti</source>
+        <extracomment>Column: the contest&apos;s length in minutes.</extracomment>
+        <translation>Minuta</translation>
+    </message>
+    <message>
+        <source>Gioco</source>
+        <extracomment>Column: a timed contest (gara) or a practice (allenamento).</extracomment>
+        <translation>Loja</translation>
+    </message>
+    <message>
+        <source>allenamento</source>
+        <translation>ushtrim</translation>
+    </message>
+    <message>
+        <source>gara</source>
+        <translation>lojë</translation>
     </message>
 </context>
 <context>
@@ -476,6 +531,77 @@ Opsione:
             <numerusform>%1; %n rresht i skedarit nuk lexohet</numerusform>
             <numerusform>%1; %n rreshta të skedarit nuk lexohen</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Il numero più alto da scrivere: ogni calcolo mostra un numero da 0 a uno in meno.</source>
+        <translation>Përgjigjja më e madhe: çdo llogari tregon një numër nga 0 deri në një më pak.</translation>
+    </message>
+    <message>
+        <source>Quanto dura una gara; il tempo si conta alla rovescia.</source>
+        <translation>Sa zgjat një lojë; ora numëron mbrapsht.</translation>
+    </message>
+    <message>
+        <source>Gara: a tempo, con il record. Allenamento: senza tempo e senza record, i calcoli sbagliati tornano più tardi, si finisce con Exit.</source>
+        <translation>Lojë: me kohë, me rekord. Ushtrim: pa orë dhe pa rekord, llogaritë e gabuara kthehen më vonë, mbaron me Exit.</translation>
+    </message>
+    <message>
+        <source>Come si mostra chi ha il record; il record si tiene sempre.</source>
+        <translation>Si tregohet kush e ka rekordin; rekordi ruhet gjithmonë.</translation>
+    </message>
+    <message>
+        <source>&amp;Numeri</source>
+        <translation>&amp;Numrat</translation>
+    </message>
+    <message>
+        <source>&amp;Durata</source>
+        <translation>&amp;Kohëzgjatja</translation>
+    </message>
+    <message>
+        <source>&amp;Gioco</source>
+        <translation>Lo&amp;ja</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Rekordi</translation>
+    </message>
+    <message>
+        <source>Impostazioni della classe</source>
+        <translation>Cilësimet e klasës</translation>
+    </message>
+    <message>
+        <source>Le impostazioni si possono solo leggere: le cambiano l&apos;amministratore e gli insegnanti del gruppo corvalesta-maestri.</source>
+        <translation>Cilësimet mund vetëm të lexohen: i ndryshojnë administratori dhe mësuesit e grupit corvalesta-maestri.</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Ruaj</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Mbyll</translation>
+    </message>
+    <message>
+        <source>Fissata dall&apos;amministratore in %1.</source>
+        <translation>Caktuar nga administratori në %1.</translation>
+    </message>
+    <message>
+        <source>Scelta dagli insegnanti.</source>
+        <translation>Zgjedhur nga mësuesit.</translation>
+    </message>
+    <message>
+        <source>Valore predefinito.</source>
+        <translation>Vlera e paracaktuar.</translation>
+    </message>
+    <message>
+        <source>Salvate: valgono dalla prossima gara.</source>
+        <translation>U ruajtën: vlejnë nga loja e ardhshme.</translation>
+    </message>
+    <message>
+        <source>Non salvate: %1</source>
+        <translation>Nuk u ruajtën: %1</translation>
     </message>
 </context>
 <context>
@@ -677,6 +803,11 @@ Opsione:
         <comment>description</comment>
         <translation>me pikë</translation>
     </message>
+    <message>
+        <source>Ventobaldo- Arrivo fino a %1</source>
+        <extracomment>The window&apos;s title for a smaller range: %1 is the highest answer (10, 20, 100, 1000).</extracomment>
+        <translation>Ventobaldo - Numërojmë deri në %1</translation>
+    </message>
 </context>
 <context>
     <name>desktop</name>
@@ -854,6 +985,114 @@ Arsyeja: %1</translation>
     <message>
         <source>i suoi dati non sono validi</source>
         <translation>të dhënat e saj nuk janë të vlefshme</translation>
+    </message>
+    <message>
+        <source>solo l&apos;amministratore e gli insegnanti del gruppo corvalesta-maestri possono cambiare le impostazioni</source>
+        <translation>vetëm administratori dhe mësuesit e grupit corvalesta-maestri mund t&apos;i ndryshojnë cilësimet</translation>
+    </message>
+    <message>
+        <source>le impostazioni non sono valide</source>
+        <translation>cilësimet nuk janë të vlefshme</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>%1, riga %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number.</extracomment>
+        <translation>%1, rreshti %2</translation>
+    </message>
+    <message>
+        <source>«%1» non è nella forma «chiave = valore»</source>
+        <extracomment>%1 is the line as written; &quot;chiave = valore&quot; is the format, keep its blanks.</extracomment>
+        <translation>«%1» nuk është në formën «çelës = vlerë»</translation>
+    </message>
+    <message>
+        <source>la chiave «%1» non esiste; le chiavi sono fino_a, minuti, gioco e record</source>
+        <extracomment>%1 is the key as written; the four keys are never translated.</extracomment>
+        <translation>çelësi «%1» nuk ekziston; çelësat janë fino_a, minuti, gioco dhe record</translation>
+    </message>
+    <message>
+        <source>«%1» non può valere «%2»; i valori possibili sono %3</source>
+        <extracomment>%1 is the key, %2 the value as written, %3 the values allowed, as &quot;10|20|100&quot;.</extracomment>
+        <translation>«%1» nuk mund të jetë «%2»; vlerat e mundshme janë %3</translation>
+    </message>
+    <message>
+        <source>«%1» è già stata impostata: vale l&apos;ultima riga</source>
+        <extracomment>%1 is a key set twice in the same file.</extracomment>
+        <translation>«%1» ishte caktuar tashmë: vlen rreshti i fundit</translation>
+    </message>
+    <message>
+        <source>non è un testo UTF-8</source>
+        <translation>nuk është tekst UTF-8</translation>
+    </message>
+    <message numerus="yes">
+        <source>è più grande di %n kB</source>
+        <extracomment>%n is the largest size allowed, in kilobytes.</extracomment>
+        <translation>
+            <numerusform>është më i madh se %n kB</numerusform>
+            <numerusform>është më i madh se %n kB</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>non è un file normale (è un collegamento, una cartella o una coda)</source>
+        <translation>nuk është skedar i zakonshëm (është lidhje, dosje ose tub)</translation>
+    </message>
+    <message>
+        <source>non si legge: %1</source>
+        <extracomment>%1 is the system&apos;s reason, as &quot;Permission denied&quot;.</extracomment>
+        <translation>nuk lexohet: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2; valgono le impostazioni predefinite.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2; vlejnë cilësimet e paracaktuara.</translation>
+    </message>
+    <message>
+        <source>%1: %2; per questa chiave vale il valore predefinito.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2; për këtë çelës vlen vlera e paracaktuar.</translation>
+    </message>
+    <message>
+        <source>fino a %1</source>
+        <extracomment>%1 is the highest answer: 10, 20, 100, 1000 or 10000.</extracomment>
+        <translation>deri në %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation>
+            <numerusform>%n minutë</numerusform>
+            <numerusform>%n minuta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>gara a tempo</source>
+        <translation>lojë me kohë</translation>
+    </message>
+    <message>
+        <source>allenamento senza tempo</source>
+        <translation>ushtrim pa orë</translation>
+    </message>
+    <message>
+        <source>il bambino sceglie gara o allenamento</source>
+        <translation>fëmija zgjedh lojë ose ushtrim</translation>
+    </message>
+    <message>
+        <source>il nome intero di chi ha il record</source>
+        <translation>emri i plotë i atij që ka rekordin</translation>
+    </message>
+    <message>
+        <source>le iniziali di chi ha il record</source>
+        <translation>inicialet e atij që ka rekordin</translation>
+    </message>
+    <message>
+        <source>nessun nome: non si fa classifica</source>
+        <translation>asnjë emër: pa renditje</translation>
     </message>
 </context>
 </TS>

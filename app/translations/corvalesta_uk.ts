@@ -111,6 +111,10 @@ Opzioni:
         <source>Valore non valido per --ms-al-secondo: %1</source>
         <translation>Неправильне значення для --ms-al-secondo: %1</translation>
     </message>
+    <message>
+        <source>apre le impostazioni della classe invece di una gara</source>
+        <translation>відкриває налаштування класу замість гри</translation>
+    </message>
 </context>
 <context>
     <name>Contest</name>
@@ -195,6 +199,22 @@ Opzioni:
         <source>Tempo scaduto! %1</source>
         <extracomment>%1 is the sentence with the right, wrong and total answers.</extracomment>
         <translation>Час вийшов! %1</translation>
+    </message>
+    <message>
+        <source>Vuoi fare una gara a tempo o un allenamento senza tempo?</source>
+        <translation>Хочеш гру на час чи вправу без годинника?</translation>
+    </message>
+    <message>
+        <source>&amp;Gara</source>
+        <translation>&amp;Гра</translation>
+    </message>
+    <message>
+        <source>&amp;Allenamento</source>
+        <translation>&amp;Вправа</translation>
+    </message>
+    <message>
+        <source>Allenamento, senza tempo e senza record.</source>
+        <translation>Вправа, без годинника і без рекорду.</translation>
     </message>
 </context>
 <context>
@@ -331,6 +351,18 @@ Opzioni:
         <source>verificata</source>
         <translation>перевірено</translation>
     </message>
+    <message>
+        <source>fino_a</source>
+        <translation>до</translation>
+    </message>
+    <message>
+        <source>minuti</source>
+        <translation>хвилини</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>гра</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
@@ -383,6 +415,29 @@ Opzioni:
         <source>dd/MM/yyyy HH:mm</source>
         <extracomment>How the table writes a contest&apos;s date and time (QDateTime&apos;s format: dd day, MM month, yyyy year, HH hour, mm minute), in digits only, as the language writes dates.</extracomment>
         <translation>dd.MM.yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>Fino a</source>
+        <extracomment>Column: the highest answer of the contest&apos;s range (10 to 10000).</extracomment>
+        <translation>До</translation>
+    </message>
+    <message>
+        <source>Minuti</source>
+        <extracomment>Column: the contest&apos;s length in minutes.</extracomment>
+        <translation>Хвилини</translation>
+    </message>
+    <message>
+        <source>Gioco</source>
+        <extracomment>Column: a timed contest (gara) or a practice (allenamento).</extracomment>
+        <translation>Гра</translation>
+    </message>
+    <message>
+        <source>allenamento</source>
+        <translation>вправа</translation>
+    </message>
+    <message>
+        <source>gara</source>
+        <translation>гра</translation>
     </message>
 </context>
 <context>
@@ -483,6 +538,77 @@ Opzioni:
             <numerusform>%1; %n рядки файлу не читаються</numerusform>
             <numerusform>%1; %n рядків файлу не читаються</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Il numero più alto da scrivere: ogni calcolo mostra un numero da 0 a uno in meno.</source>
+        <translation>Найбільша відповідь: кожен приклад показує число від 0 до на одиницю меншого.</translation>
+    </message>
+    <message>
+        <source>Quanto dura una gara; il tempo si conta alla rovescia.</source>
+        <translation>Скільки триває гра; годинник рахує назад.</translation>
+    </message>
+    <message>
+        <source>Gara: a tempo, con il record. Allenamento: senza tempo e senza record, i calcoli sbagliati tornano più tardi, si finisce con Exit.</source>
+        <translation>Гра: на час, з рекордом. Вправа: без годинника і без рекорду, помилкові приклади повертаються пізніше, закінчується кнопкою Exit.</translation>
+    </message>
+    <message>
+        <source>Come si mostra chi ha il record; il record si tiene sempre.</source>
+        <translation>Як показувати, чий рекорд; рекорд зберігається завжди.</translation>
+    </message>
+    <message>
+        <source>&amp;Numeri</source>
+        <translation>&amp;Числа</translation>
+    </message>
+    <message>
+        <source>&amp;Durata</source>
+        <translation>&amp;Тривалість</translation>
+    </message>
+    <message>
+        <source>&amp;Gioco</source>
+        <translation>Г&amp;ра</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>Р&amp;екорд</translation>
+    </message>
+    <message>
+        <source>Impostazioni della classe</source>
+        <translation>Налаштування класу</translation>
+    </message>
+    <message>
+        <source>Le impostazioni si possono solo leggere: le cambiano l&apos;amministratore e gli insegnanti del gruppo corvalesta-maestri.</source>
+        <translation>Налаштування можна лише читати: їх змінюють адміністратор і вчителі з групи corvalesta-maestri.</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Зберегти</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>З&amp;акрити</translation>
+    </message>
+    <message>
+        <source>Fissata dall&apos;amministratore in %1.</source>
+        <translation>Встановлено адміністратором у %1.</translation>
+    </message>
+    <message>
+        <source>Scelta dagli insegnanti.</source>
+        <translation>Вибрано вчителями.</translation>
+    </message>
+    <message>
+        <source>Valore predefinito.</source>
+        <translation>Типове значення.</translation>
+    </message>
+    <message>
+        <source>Salvate: valgono dalla prossima gara.</source>
+        <translation>Збережено: діють з наступної гри.</translation>
+    </message>
+    <message>
+        <source>Non salvate: %1</source>
+        <translation>Не збережено: %1</translation>
     </message>
 </context>
 <context>
@@ -684,6 +810,11 @@ Opzioni:
         <comment>description</comment>
         <translation>з балами</translation>
     </message>
+    <message>
+        <source>Ventobaldo- Arrivo fino a %1</source>
+        <extracomment>The window&apos;s title for a smaller range: %1 is the highest answer (10, 20, 100, 1000).</extracomment>
+        <translation>Ventobaldo - Рахуємо до %1</translation>
+    </message>
 </context>
 <context>
     <name>desktop</name>
@@ -861,6 +992,116 @@ Motivo: %1</source>
     <message>
         <source>i suoi dati non sono validi</source>
         <translation>її дані недійсні</translation>
+    </message>
+    <message>
+        <source>solo l&apos;amministratore e gli insegnanti del gruppo corvalesta-maestri possono cambiare le impostazioni</source>
+        <translation>лише адміністратор і вчителі з групи corvalesta-maestri можуть змінювати налаштування</translation>
+    </message>
+    <message>
+        <source>le impostazioni non sono valide</source>
+        <translation>налаштування недійсні</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>%1, riga %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number.</extracomment>
+        <translation>%1, рядок %2</translation>
+    </message>
+    <message>
+        <source>«%1» non è nella forma «chiave = valore»</source>
+        <extracomment>%1 is the line as written; &quot;chiave = valore&quot; is the format, keep its blanks.</extracomment>
+        <translation>«%1» не має вигляду «ключ = значення»</translation>
+    </message>
+    <message>
+        <source>la chiave «%1» non esiste; le chiavi sono fino_a, minuti, gioco e record</source>
+        <extracomment>%1 is the key as written; the four keys are never translated.</extracomment>
+        <translation>ключа «%1» не існує; ключі: fino_a, minuti, gioco і record</translation>
+    </message>
+    <message>
+        <source>«%1» non può valere «%2»; i valori possibili sono %3</source>
+        <extracomment>%1 is the key, %2 the value as written, %3 the values allowed, as &quot;10|20|100&quot;.</extracomment>
+        <translation>«%1» не може бути «%2»; можливі значення: %3</translation>
+    </message>
+    <message>
+        <source>«%1» è già stata impostata: vale l&apos;ultima riga</source>
+        <extracomment>%1 is a key set twice in the same file.</extracomment>
+        <translation>«%1» вже встановлено: діє останній рядок</translation>
+    </message>
+    <message>
+        <source>non è un testo UTF-8</source>
+        <translation>це не текст UTF-8</translation>
+    </message>
+    <message numerus="yes">
+        <source>è più grande di %n kB</source>
+        <extracomment>%n is the largest size allowed, in kilobytes.</extracomment>
+        <translation>
+            <numerusform>він більший за %n кБ</numerusform>
+            <numerusform>він більший за %n кБ</numerusform>
+            <numerusform>він більший за %n кБ</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>non è un file normale (è un collegamento, una cartella o una coda)</source>
+        <translation>це не звичайний файл (це посилання, тека або канал)</translation>
+    </message>
+    <message>
+        <source>non si legge: %1</source>
+        <extracomment>%1 is the system&apos;s reason, as &quot;Permission denied&quot;.</extracomment>
+        <translation>його не вдається прочитати: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2; valgono le impostazioni predefinite.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2; діють типові налаштування.</translation>
+    </message>
+    <message>
+        <source>%1: %2; per questa chiave vale il valore predefinito.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1: %2; для цього ключа діє типове значення.</translation>
+    </message>
+    <message>
+        <source>fino a %1</source>
+        <extracomment>%1 is the highest answer: 10, 20, 100, 1000 or 10000.</extracomment>
+        <translation>до %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation>
+            <numerusform>%n хвилина</numerusform>
+            <numerusform>%n хвилини</numerusform>
+            <numerusform>%n хвилин</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>gara a tempo</source>
+        <translation>гра на час</translation>
+    </message>
+    <message>
+        <source>allenamento senza tempo</source>
+        <translation>вправа без годинника</translation>
+    </message>
+    <message>
+        <source>il bambino sceglie gara o allenamento</source>
+        <translation>дитина вибирає гру чи вправу</translation>
+    </message>
+    <message>
+        <source>il nome intero di chi ha il record</source>
+        <translation>повне ім&apos;я власника рекорду</translation>
+    </message>
+    <message>
+        <source>le iniziali di chi ha il record</source>
+        <translation>ініціали власника рекорду</translation>
+    </message>
+    <message>
+        <source>nessun nome: non si fa classifica</source>
+        <translation>без імені: без рейтингу</translation>
     </message>
 </context>
 </TS>

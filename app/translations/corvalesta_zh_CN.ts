@@ -103,6 +103,10 @@ Opzioni:
         <source>Valore non valido per --ms-al-secondo: %1</source>
         <translation>--ms-al-secondo 的值无效：%1</translation>
     </message>
+    <message>
+        <source>apre le impostazioni della classe invece di una gara</source>
+        <translation>打开全班的设置，而不是开始比赛</translation>
+    </message>
 </context>
 <context>
     <name>Contest</name>
@@ -185,6 +189,22 @@ Opzioni:
         <source>Tempo scaduto! %1</source>
         <extracomment>%1 is the sentence with the right, wrong and total answers.</extracomment>
         <translation>时间到了！%1</translation>
+    </message>
+    <message>
+        <source>Vuoi fare una gara a tempo o un allenamento senza tempo?</source>
+        <translation>你想要计时比赛，还是不计时的练习？</translation>
+    </message>
+    <message>
+        <source>&amp;Gara</source>
+        <translation>比赛(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Allenamento</source>
+        <translation>练习(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Allenamento, senza tempo e senza record.</source>
+        <translation>练习，不计时，也不计纪录。</translation>
     </message>
 </context>
 <context>
@@ -321,6 +341,18 @@ Opzioni:
         <source>verificata</source>
         <translation>已核实</translation>
     </message>
+    <message>
+        <source>fino_a</source>
+        <translation>上限</translation>
+    </message>
+    <message>
+        <source>minuti</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>玩法</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
@@ -373,6 +405,29 @@ Opzioni:
         <source>dd/MM/yyyy HH:mm</source>
         <extracomment>How the table writes a contest&apos;s date and time (QDateTime&apos;s format: dd day, MM month, yyyy year, HH hour, mm minute), in digits only, as the language writes dates.</extracomment>
         <translation>yyyy/MM/dd HH:mm</translation>
+    </message>
+    <message>
+        <source>Fino a</source>
+        <extracomment>Column: the highest answer of the contest&apos;s range (10 to 10000).</extracomment>
+        <translation>上限</translation>
+    </message>
+    <message>
+        <source>Minuti</source>
+        <extracomment>Column: the contest&apos;s length in minutes.</extracomment>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>Gioco</source>
+        <extracomment>Column: a timed contest (gara) or a practice (allenamento).</extracomment>
+        <translation>玩法</translation>
+    </message>
+    <message>
+        <source>allenamento</source>
+        <translation>练习</translation>
+    </message>
+    <message>
+        <source>gara</source>
+        <translation>比赛</translation>
     </message>
 </context>
 <context>
@@ -469,6 +524,77 @@ Opzioni:
         <translation>
             <numerusform>%1；文件中有 %n 行无法读取</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Il numero più alto da scrivere: ogni calcolo mostra un numero da 0 a uno in meno.</source>
+        <translation>最大的答案：每道题显示从0到比它小1的数。</translation>
+    </message>
+    <message>
+        <source>Quanto dura una gara; il tempo si conta alla rovescia.</source>
+        <translation>一场比赛多长时间；时钟倒计时。</translation>
+    </message>
+    <message>
+        <source>Gara: a tempo, con il record. Allenamento: senza tempo e senza record, i calcoli sbagliati tornano più tardi, si finisce con Exit.</source>
+        <translation>比赛：计时，有纪录。练习：不计时，没有纪录，答错的题稍后再出，按Exit结束。</translation>
+    </message>
+    <message>
+        <source>Come si mostra chi ha il record; il record si tiene sempre.</source>
+        <translation>怎样显示纪录保持者；纪录总会保存。</translation>
+    </message>
+    <message>
+        <source>&amp;Numeri</source>
+        <translation>数字(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Durata</source>
+        <translation>时长(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Gioco</source>
+        <translation>玩法(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>纪录(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Impostazioni della classe</source>
+        <translation>全班设置</translation>
+    </message>
+    <message>
+        <source>Le impostazioni si possono solo leggere: le cambiano l&apos;amministratore e gli insegnanti del gruppo corvalesta-maestri.</source>
+        <translation>设置只能查看：由管理员和corvalesta-maestri组的老师修改。</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Fissata dall&apos;amministratore in %1.</source>
+        <translation>由管理员在%1中固定。</translation>
+    </message>
+    <message>
+        <source>Scelta dagli insegnanti.</source>
+        <translation>由老师选择。</translation>
+    </message>
+    <message>
+        <source>Valore predefinito.</source>
+        <translation>默认值。</translation>
+    </message>
+    <message>
+        <source>Salvate: valgono dalla prossima gara.</source>
+        <translation>已保存：从下一场比赛起生效。</translation>
+    </message>
+    <message>
+        <source>Non salvate: %1</source>
+        <translation>未保存：%1</translation>
     </message>
 </context>
 <context>
@@ -670,6 +796,11 @@ Opzioni:
         <comment>description</comment>
         <translation>分数</translation>
     </message>
+    <message>
+        <source>Ventobaldo- Arrivo fino a %1</source>
+        <extracomment>The window&apos;s title for a smaller range: %1 is the highest answer (10, 20, 100, 1000).</extracomment>
+        <translation>Ventobaldo - 数到%1</translation>
+    </message>
 </context>
 <context>
     <name>desktop</name>
@@ -847,6 +978,112 @@ Motivo: %1</source>
     <message>
         <source>i suoi dati non sono validi</source>
         <translation>它的数据无效</translation>
+    </message>
+    <message>
+        <source>solo l&apos;amministratore e gli insegnanti del gruppo corvalesta-maestri possono cambiare le impostazioni</source>
+        <translation>只有管理员和corvalesta-maestri组的老师可以修改设置</translation>
+    </message>
+    <message>
+        <source>le impostazioni non sono valide</source>
+        <translation>设置无效</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>%1, riga %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number.</extracomment>
+        <translation>%1，第%2行</translation>
+    </message>
+    <message>
+        <source>«%1» non è nella forma «chiave = valore»</source>
+        <extracomment>%1 is the line as written; &quot;chiave = valore&quot; is the format, keep its blanks.</extracomment>
+        <translation>“%1”不是“键 = 值”的形式</translation>
+    </message>
+    <message>
+        <source>la chiave «%1» non esiste; le chiavi sono fino_a, minuti, gioco e record</source>
+        <extracomment>%1 is the key as written; the four keys are never translated.</extracomment>
+        <translation>键“%1”不存在；键有fino_a、minuti、gioco和record</translation>
+    </message>
+    <message>
+        <source>«%1» non può valere «%2»; i valori possibili sono %3</source>
+        <extracomment>%1 is the key, %2 the value as written, %3 the values allowed, as &quot;10|20|100&quot;.</extracomment>
+        <translation>“%1”不能是“%2”；可用的值是%3</translation>
+    </message>
+    <message>
+        <source>«%1» è già stata impostata: vale l&apos;ultima riga</source>
+        <extracomment>%1 is a key set twice in the same file.</extracomment>
+        <translation>“%1”已经设置过：以最后一行为准</translation>
+    </message>
+    <message>
+        <source>non è un testo UTF-8</source>
+        <translation>不是UTF-8文本</translation>
+    </message>
+    <message numerus="yes">
+        <source>è più grande di %n kB</source>
+        <extracomment>%n is the largest size allowed, in kilobytes.</extracomment>
+        <translation>
+            <numerusform>大于%n kB</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>non è un file normale (è un collegamento, una cartella o una coda)</source>
+        <translation>不是普通文件（是链接、文件夹或管道）</translation>
+    </message>
+    <message>
+        <source>non si legge: %1</source>
+        <extracomment>%1 is the system&apos;s reason, as &quot;Permission denied&quot;.</extracomment>
+        <translation>无法读取：%1</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1：%2。</translation>
+    </message>
+    <message>
+        <source>%1: %2; valgono le impostazioni predefinite.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1：%2；使用默认设置。</translation>
+    </message>
+    <message>
+        <source>%1: %2; per questa chiave vale il valore predefinito.</source>
+        <extracomment>%1 is where (a file and a line), %2 what is wrong there.</extracomment>
+        <translation>%1：%2；此键使用默认值。</translation>
+    </message>
+    <message>
+        <source>fino a %1</source>
+        <extracomment>%1 is the highest answer: 10, 20, 100, 1000 or 10000.</extracomment>
+        <translation>到%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuti</source>
+        <translation>
+            <numerusform>%n分钟</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>gara a tempo</source>
+        <translation>计时比赛</translation>
+    </message>
+    <message>
+        <source>allenamento senza tempo</source>
+        <translation>不计时的练习</translation>
+    </message>
+    <message>
+        <source>il bambino sceglie gara o allenamento</source>
+        <translation>孩子选择比赛或练习</translation>
+    </message>
+    <message>
+        <source>il nome intero di chi ha il record</source>
+        <translation>纪录保持者的全名</translation>
+    </message>
+    <message>
+        <source>le iniziali di chi ha il record</source>
+        <translation>纪录保持者的首字母</translation>
+    </message>
+    <message>
+        <source>nessun nome: non si fa classifica</source>
+        <translation>不显示名字：不排名</translation>
     </message>
 </context>
 </TS>

@@ -30,7 +30,8 @@ bool plainText(std::string_view s)
             ++i;
             continue;
         }
-        const int more = c >= 0xC2 && c <= 0xDF ? 1 : c >= 0xE0 && c <= 0xEF ? 2
+        const int more = c >= 0xC2 && c <= 0xDF   ? 1
+                         : c >= 0xE0 && c <= 0xEF ? 2
                          : c >= 0xF0 && c <= 0xF4 ? 3
                                                   : 0;
         if (more == 0 || i + more >= s.size())

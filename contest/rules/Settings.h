@@ -25,7 +25,7 @@ struct Settings {
 enum Key { UpTo, Minutes, PlayKey, HolderKey, KeyCount };
 // The keys and their values, as written in every file whatever the language.
 inline constexpr std::array<std::string_view, KeyCount> KeyNames = {"fino_a", "minuti", "gioco",
-                                                                   "record"};
+                                                                    "record"};
 inline constexpr std::array<int, 5> Ranges = {10, 20, 100, 1000, 10000};
 inline constexpr std::array<int, 5> Lengths = {1, 2, 3, 5, 10};
 inline constexpr std::array<std::string_view, 3> PlayNames = {"gara", "allenamento", "entrambi"};
@@ -40,14 +40,14 @@ inline constexpr std::size_t MaxBytes = 16 * 1024;
 // What is wrong with a file or one of its lines.
 struct Problem {
     enum Kind {
-        NoEquals,     // the line is not "key = value"
-        UnknownKey,   // key: what the line names
-        BadValue,     // key, value: one not allowed (allowed() says which are)
-        Repeated,     // key: set twice; the last one holds
-        NotText,      // the file is not UTF-8 text
-        TooBig,       // the file is longer than MaxBytes
-        NotRegular,   // a link, a folder, a FIFO, a device
-        Unreadable    // error: the system's error number
+        NoEquals,   // the line is not "key = value"
+        UnknownKey, // key: what the line names
+        BadValue,   // key, value: one not allowed (allowed() says which are)
+        Repeated,   // key: set twice; the last one holds
+        NotText,    // the file is not UTF-8 text
+        TooBig,     // the file is longer than MaxBytes
+        NotRegular, // a link, a folder, a FIFO, a device
+        Unreadable  // error: the system's error number
     };
     Kind kind;
     int line = 0; // from 1; 0 for the whole file
