@@ -83,8 +83,9 @@ int number(std::string_view text)
     return value <= 32767 ? value : -1;
 }
 
-std::string line(const Entry& entry, std::string_view yes, std::string_view no)
+std::string line(const Entry& entry, const Words& words)
 {
+    const std::string_view yes = words.yes, no = words.no;
     char numbers[96];
     std::snprintf(numbers, sizeof numbers, ",%d,%d,%d,%d,", entry.right, entry.wrong,
                   entry.right + entry.wrong, entry.seconds);
@@ -92,7 +93,7 @@ std::string line(const Entry& entry, std::string_view yes, std::string_view no)
     std::snprintf(played, sizeof played, ",%d,%d,", entry.upTo, entry.minutes);
     return field(entry.when) + ',' + field(entry.name) + numbers + field(entry.record ? yes : no) +
            ',' + field(entry.account) + ',' + field(entry.verified ? yes : no) + played +
-           field(entry.practice ? "allenamento" : "gara") + "\r\n";
+           field(entry.practice ? words.practice : words.contest) + "\r\n";
 }
 
 std::optional<Entry> parse(std::string_view text)

@@ -59,8 +59,15 @@ int number(std::string_view text);
 // whole; one a spreadsheet would take for a formula (it begins with =, +, -,
 // @, tab or CR), or that begins with an apostrophe, has an apostrophe in
 // front, so that it stays text.
-// The yes and no columns say it in the log's words unless told others.
-std::string line(const Entry& entry, std::string_view yes = "sì", std::string_view no = "no");
+// The yes and no columns, and the kind of play, say it in the log's words
+// unless told others.
+struct Words {
+    std::string_view yes = "sì";
+    std::string_view no = "no";
+    std::string_view contest = "gara";
+    std::string_view practice = "allenamento";
+};
+std::string line(const Entry& entry, const Words& words = {});
 // One text field as line() writes it.
 std::string field(std::string_view text);
 // The entry of one line (without its line end), exactly as line() wrote it,

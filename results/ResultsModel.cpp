@@ -126,8 +126,10 @@ QByteArray ResultsModel::csvLine(const Row& row)
                                         row.upTo,
                                         row.minutes,
                                         row.practice};
-    return QByteArray::fromStdString(records::results::line(entry, tr("sì").toUtf8().toStdString(),
-                                                            tr("no").toUtf8().toStdString()));
+    const std::string yes = tr("sì").toStdString(), no = tr("no").toStdString(),
+                      contest = tr("gara").toStdString(), practice = tr("allenamento").toStdString();
+    return QByteArray::fromStdString(
+        records::results::line(entry, {yes, no, contest, practice}));
 }
 
 QByteArray ResultsModel::readLog(const QString& path, QString& error)

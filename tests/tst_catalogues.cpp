@@ -231,7 +231,8 @@ void TestCatalogues::aRoundInEnglish()
     row.record = true;
     QCOMPARE(
         ResultsModel::csvLine(row),
-        QByteArray("\"2026-12-09T09:30:00Z\",\"Anna\",1234,0,1234,0,\"yes\",\"\",\"yes\"\r\n"));
+        QByteArray("\"2026-12-09T09:30:00Z\",\"Anna\",1234,0,1234,0,\"yes\",\"\",\"yes\",10000,5,"
+                   "\"contest\"\r\n"));
     speak("it");
     QCOMPARE(contest::translated(contest::Goodbye), contest::Goodbye);
     QCOMPARE(ResultsModel::header(), QByteArray(records::results::Header));
