@@ -23,6 +23,8 @@ const char* const Texts[] = {
     QT_TRANSLATE_NOOP("desktop", "matematica;numeri;addizione;contare;scuola;bambini;"),
     //: The menu item that opens the teacher's window.
     QT_TRANSLATE_NOOP("desktop", "Risultati della classe"),
+    //: The menu item that opens the teachers' settings window.
+    QT_TRANSLATE_NOOP("desktop", "Impostazioni della classe"),
     QT_TRANSLATE_NOOP("desktop", "Gara di calcolo per la scuola primaria"),
     QT_TRANSLATE_NOOP("desktop",
                       "Ogni turno mostra un numero da 0 a 9999 e il segno «+ 1 =»: il bambino "

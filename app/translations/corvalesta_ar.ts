@@ -898,6 +898,11 @@ Opzioni:
         <source>risultati della classe</source>
         <translation>نتائج الصف</translation>
     </message>
+    <message>
+        <source>Impostazioni della classe</source>
+        <extracomment>The menu item that opens the teachers&apos; settings window.</extracomment>
+        <translation>إعدادات الصف</translation>
+    </message>
 </context>
 <context>
     <name>records</name>

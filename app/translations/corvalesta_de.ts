@@ -870,6 +870,11 @@ Optionen:
         <source>risultati della classe</source>
         <translation>Ergebnisse der Klasse</translation>
     </message>
+    <message>
+        <source>Impostazioni della classe</source>
+        <extracomment>The menu item that opens the teachers&apos; settings window.</extracomment>
+        <translation>Einstellungen der Klasse</translation>
+    </message>
 </context>
 <context>
     <name>records</name>

@@ -870,6 +870,11 @@ Options:
         <source>risultati della classe</source>
         <translation>class results</translation>
     </message>
+    <message>
+        <source>Impostazioni della classe</source>
+        <extracomment>The menu item that opens the teachers&apos; settings window.</extracomment>
+        <translation>Class settings</translation>
+    </message>
 </context>
 <context>
     <name>records</name>

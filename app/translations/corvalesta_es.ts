@@ -870,6 +870,11 @@ Opciones:
         <source>risultati della classe</source>
         <translation>resultados de la clase</translation>
     </message>
+    <message>
+        <source>Impostazioni della classe</source>
+        <extracomment>The menu item that opens the teachers&apos; settings window.</extracomment>
+        <translation>Ajustes de la clase</translation>
+    </message>
 </context>
 <context>
     <name>records</name>

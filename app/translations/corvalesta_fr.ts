@@ -870,6 +870,11 @@ Options&#xa0;:
         <source>risultati della classe</source>
         <translation>résultats de la classe</translation>
     </message>
+    <message>
+        <source>Impostazioni della classe</source>
+        <extracomment>The menu item that opens the teachers&apos; settings window.</extracomment>
+        <translation>Réglages de la classe</translation>
+    </message>
 </context>
 <context>
     <name>records</name>

@@ -877,6 +877,11 @@ Opțiuni:
         <source>risultati della classe</source>
         <translation>rezultatele clasei</translation>
     </message>
+    <message>
+        <source>Impostazioni della classe</source>
+        <extracomment>The menu item that opens the teachers&apos; settings window.</extracomment>
+        <translation>Setările clasei</translation>
+    </message>
 </context>
 <context>
     <name>records</name>

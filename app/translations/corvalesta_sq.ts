@@ -870,6 +870,11 @@ Opsione:
         <source>risultati della classe</source>
         <translation>rezultatet e klasës</translation>
     </message>
+    <message>
+        <source>Impostazioni della classe</source>
+        <extracomment>The menu item that opens the teachers&apos; settings window.</extracomment>
+        <translation>Cilësimet e klasës</translation>
+    </message>
 </context>
 <context>
     <name>records</name>

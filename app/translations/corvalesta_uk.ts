@@ -877,6 +877,11 @@ Opzioni:
         <source>risultati della classe</source>
         <translation>результати класу</translation>
     </message>
+    <message>
+        <source>Impostazioni della classe</source>
+        <extracomment>The menu item that opens the teachers&apos; settings window.</extracomment>
+        <translation>Налаштування класу</translation>
+    </message>
 </context>
 <context>
     <name>records</name>

@@ -863,6 +863,11 @@ Opzioni:
         <source>risultati della classe</source>
         <translation>全班成绩</translation>
     </message>
+    <message>
+        <source>Impostazioni della classe</source>
+        <extracomment>The menu item that opens the teachers&apos; settings window.</extracomment>
+        <translation>全班设置</translation>
+    </message>
 </context>
 <context>
     <name>records</name>
