@@ -235,7 +235,7 @@ void RecordStore::apply(Files& files, const Pair& pair)
     files.journal.close(journal::Name);
 }
 
-void RecordStore::restore(const char* name, int mode)
+void RecordStore::restore(const char* name, int mode, gid_t group)
 {
     struct stat st;
     bool exists = sys::fstatat(m_dir, name, &st, AT_SYMLINK_NOFOLLOW) == 0;
@@ -257,22 +257,24 @@ void RecordStore::restore(const char* name, int mode)
         fail("");
     if (statOf(fd, name).st_nlink != 1)
         fail(name, LinkedError);
-    if (sys::fchown(fd.get(), folder.st_uid, folder.st_gid) != 0 ||
+    if (sys::fchown(fd.get(), folder.st_uid, group == gid_t(-1) ? folder.st_gid : group) != 0 ||
         sys::fchmod(fd.get(), mode_t(mode)) != 0)
         fail(name);
     fd.close(name);
 }
 
-void RecordStore::reset()
+void RecordStore::reset(gid_t readers)
 {
     restore(LockName, 0600);
     lock();
-    for (const char* name : {ScoreName, HolderName, names::Name, journal::Name, results::Scratch})
+    for (const char* name : {ScoreName, HolderName, names::Name, journal::Name})
         restore(name, 0644);
+    const int logMode = readers == gid_t(-1) ? 0644 : 0640;
+    restore(results::Scratch, logMode, readers);
     // A log deleted by its administrator stays deleted: no results are kept.
     struct stat st;
     if (sys::fstatat(m_dir, results::Name, &st, AT_SYMLINK_NOFOLLOW) == 0 || errno != ENOENT)
-        restore(results::Name, 0644);
+        restore(results::Name, logMode, readers);
     save({});
 }
 

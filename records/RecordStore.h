@@ -5,6 +5,7 @@
 #include "Ledger.h"
 
 #include <string>
+#include <sys/types.h>
 
 namespace records {
 
@@ -83,8 +84,11 @@ public:
     // of a record file, the journal, the scratch file or the results log that
     // is not a single regular file (a link is removed, never followed), makes
     // missing files with the folder's owner and group (but a deleted log),
-    // then saves an empty pair over any pending journal.
-    void reset();
+    // then saves an empty pair over any pending journal. The results log and
+    // its scratch file go to the readers' group when one is given, readable
+    // by that group only (the children's results are the teachers'), else
+    // to the folder's, readable by all.
+    void reset(gid_t readers = gid_t(-1));
     // Lets the other copies in; the destructor does it too, but cannot tell
     // of an error.
     void close();
@@ -94,7 +98,7 @@ private:
     void apply(Files& files, const Pair& pair);
     void syncFolder();
     std::string readJournal() const;
-    void restore(const char* name, int mode);
+    void restore(const char* name, int mode, gid_t group = gid_t(-1));
 
     int noFollow() const;
 

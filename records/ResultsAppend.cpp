@@ -72,6 +72,15 @@ void rewriteWith(int dir, Fd& log, std::size_t whole, const std::string& line)
     Fd scratch = openRegular(dir, Scratch, O_WRONLY | O_NOFOLLOW | O_CREAT);
     if (statOf(scratch, Scratch).st_nlink != 1)
         fail(Scratch, LinkedError);
+    // The new log is read by whom the old one was, never by more: its mode
+    // first, then its group (which the service may only give when it is in it).
+    const struct stat was = statOf(log, Name);
+    if (sys::fchmod(scratch.get(), was.st_mode & 0660) != 0)
+        fail(Scratch);
+    if (sys::fchown(scratch.get(), uid_t(-1), was.st_gid) != 0 && errno != EPERM)
+        fail(Scratch);
+    if (sys::fchmod(scratch.get(), was.st_mode & 0666) != 0)
+        fail(Scratch);
     rewrite(scratch, withLine(all, line), Scratch);
     scratch.close(Scratch);
     if (sys::exchange(dir, Scratch, Name) != 0)

@@ -152,14 +152,14 @@ Outcome end(const Contest& contest, const std::string& folder, uid_t uid,
     });
 }
 
-int reset(const std::string& folder, const std::string& only, Failure& failure)
+int reset(const std::string& folder, const std::string& only, Failure& failure, gid_t readers)
 {
     Outcome outcome;
     guarded(outcome, [&] {
         const auto resetOne = [&](const std::string& path, const std::string& name) {
             failure.name = name;
             RecordStore store(path, RecordStore::Mode::Shared);
-            store.reset();
+            store.reset(readers);
             store.close();
         };
         const settings::Settings defaults;

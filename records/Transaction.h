@@ -35,7 +35,9 @@ Outcome end(const Contest& contest, const std::string& folder, uid_t uid,
 // package makes it (RecordStore::reset), for every setting whose record the
 // folder holds, or only the one named (settings::recordName). Written or
 // Failed plus the cause.
-int reset(const std::string& folder, const std::string& only, Failure& failure);
+// The results log goes to the readers' group (RecordStore::reset).
+int reset(const std::string& folder, const std::string& only, Failure& failure,
+          gid_t readers = gid_t(-1));
 // The teachers' settings, in the folder's settings file: written whole
 // under a scratch name, synced, then renamed into place, readable by all.
 // Written, BadSettings when the text does not parse whole, or Failed plus

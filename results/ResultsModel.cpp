@@ -132,6 +132,12 @@ QByteArray ResultsModel::csvLine(const Row& row)
         records::results::line(entry, {yes, no, contest, practice}));
 }
 
+QString ResultsModel::teachersOnly()
+{
+    return tr("I risultati della classe sono degli insegnanti: li leggono l'amministratore e "
+              "gli utenti del gruppo corvalesta-maestri.");
+}
+
 QByteArray ResultsModel::readLog(const QString& path, QString& error)
 {
     error.clear();
@@ -139,7 +145,10 @@ QByteArray ResultsModel::readLog(const QString& path, QString& error)
         return QByteArray::fromStdString(records::RecordStore::readLines(
             QFile::encodeName(path).toStdString(), records::results::MaxBytes + Margin));
     } catch (const records::StoreError& failure) {
-        error = records::reasonText(failure.cause, failure.error, false);
+        // The package lets root and the teachers' group read the children's
+        // results, and no one else.
+        error = failure.error == EACCES ? teachersOnly()
+                                        : records::reasonText(failure.cause, failure.error, false);
     } catch (const std::bad_alloc&) {
         error = records::reasonText(records::Cause::OutOfMemory, ENOMEM, false);
     }

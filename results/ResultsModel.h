@@ -44,6 +44,9 @@ public:
     };
 
     explicit ResultsModel(QObject* parent = nullptr);
+    // What a pupil's account is told instead of the log, which only root and
+    // the teachers' group may read.
+    static QString teachersOnly();
     // Waits for the reading to end: a window closed while it reads.
     ~ResultsModel() override;
 

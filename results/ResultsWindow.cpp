@@ -218,8 +218,10 @@ void ResultsWindow::zoom(int steps)
 void ResultsWindow::updateCount()
 {
     if (!m_model->error().isEmpty()) {
-        //: %1 is the system's reason.
-        m_count->setText(tr("Non riesco a leggere i risultati: %1").arg(m_model->error()));
+        m_count->setText(m_model->error() == ResultsModel::teachersOnly()
+                             ? m_model->error()
+                             //: %1 is the system's reason.
+                             : tr("Non riesco a leggere i risultati: %1").arg(m_model->error()));
         return;
     }
     const int shown = m_filter->rowCount();

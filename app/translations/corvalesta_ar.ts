@@ -454,6 +454,10 @@ Opzioni:
         <source>gara</source>
         <translation>مسابقة</translation>
     </message>
+    <message>
+        <source>I risultati della classe sono degli insegnanti: li leggono l&apos;amministratore e gli utenti del gruppo corvalesta-maestri.</source>
+        <translation>نتائج الصف للمعلمين: يقرؤها المدير والحسابات في المجموعة corvalesta-maestri.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -526,7 +530,6 @@ Opzioni:
     </message>
     <message>
         <source>Non riesco a leggere i risultati: %1</source>
-        <extracomment>%1 is the system&apos;s reason.</extracomment>
         <translation>لا أستطيع قراءة النتائج: %1</translation>
     </message>
     <message numerus="yes">

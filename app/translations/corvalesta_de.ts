@@ -434,6 +434,10 @@ Optionen:
         <source>gara</source>
         <translation>Spiel</translation>
     </message>
+    <message>
+        <source>I risultati della classe sono degli insegnanti: li leggono l&apos;amministratore e gli utenti del gruppo corvalesta-maestri.</source>
+        <translation>Die Ergebnisse der Klasse gehören den Lehrkräften: lesen können sie der Administrator und die Konten der Gruppe corvalesta-maestri.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -506,7 +510,6 @@ Optionen:
     </message>
     <message>
         <source>Non riesco a leggere i risultati: %1</source>
-        <extracomment>%1 is the system&apos;s reason.</extracomment>
         <translation>Ich kann die Ergebnisse nicht lesen: %1</translation>
     </message>
     <message numerus="yes">

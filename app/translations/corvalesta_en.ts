@@ -434,6 +434,10 @@ Options:
         <source>gara</source>
         <translation>contest</translation>
     </message>
+    <message>
+        <source>I risultati della classe sono degli insegnanti: li leggono l&apos;amministratore e gli utenti del gruppo corvalesta-maestri.</source>
+        <translation>The class&apos;s results belong to the teachers: the administrator and the accounts in the group corvalesta-maestri read them.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -506,7 +510,6 @@ Options:
     </message>
     <message>
         <source>Non riesco a leggere i risultati: %1</source>
-        <extracomment>%1 is the system&apos;s reason.</extracomment>
         <translation>I cannot read the results: %1</translation>
     </message>
     <message numerus="yes">

@@ -434,6 +434,10 @@ Opciones:
         <source>gara</source>
         <translation>partida</translation>
     </message>
+    <message>
+        <source>I risultati della classe sono degli insegnanti: li leggono l&apos;amministratore e gli utenti del gruppo corvalesta-maestri.</source>
+        <translation>Los resultados de la clase son de los docentes: los leen el administrador y los usuarios del grupo corvalesta-maestri.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -506,7 +510,6 @@ Opciones:
     </message>
     <message>
         <source>Non riesco a leggere i risultati: %1</source>
-        <extracomment>%1 is the system&apos;s reason.</extracomment>
         <translation>No puedo leer los resultados: %1</translation>
     </message>
     <message numerus="yes">

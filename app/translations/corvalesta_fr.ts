@@ -434,6 +434,10 @@ Options&#xa0;:
         <source>gara</source>
         <translation>partie</translation>
     </message>
+    <message>
+        <source>I risultati della classe sono degli insegnanti: li leggono l&apos;amministratore e gli utenti del gruppo corvalesta-maestri.</source>
+        <translation>Les résultats de la classe sont aux enseignants : l&apos;administrateur et les comptes du groupe corvalesta-maestri les lisent.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -506,7 +510,6 @@ Options&#xa0;:
     </message>
     <message>
         <source>Non riesco a leggere i risultati: %1</source>
-        <extracomment>%1 is the system&apos;s reason.</extracomment>
         <translation>Je n&apos;arrive pas à lire les résultats&#xa0;: %1</translation>
     </message>
     <message numerus="yes">

@@ -439,6 +439,10 @@ Opțiuni:
         <source>gara</source>
         <translation>joc</translation>
     </message>
+    <message>
+        <source>I risultati della classe sono degli insegnanti: li leggono l&apos;amministratore e gli utenti del gruppo corvalesta-maestri.</source>
+        <translation>Rezultatele clasei sunt ale profesorilor: le citesc administratorul și conturile din grupul corvalesta-maestri.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -511,7 +515,6 @@ Opțiuni:
     </message>
     <message>
         <source>Non riesco a leggere i risultati: %1</source>
-        <extracomment>%1 is the system&apos;s reason.</extracomment>
         <translation>Nu pot citi rezultatele: %1</translation>
     </message>
     <message numerus="yes">

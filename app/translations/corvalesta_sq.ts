@@ -434,6 +434,10 @@ Opsione:
         <source>gara</source>
         <translation>lojë</translation>
     </message>
+    <message>
+        <source>I risultati della classe sono degli insegnanti: li leggono l&apos;amministratore e gli utenti del gruppo corvalesta-maestri.</source>
+        <translation>Rezultatet e klasës janë të mësuesve: i lexojnë administratori dhe llogaritë e grupit corvalesta-maestri.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -506,7 +510,6 @@ Opsione:
     </message>
     <message>
         <source>Non riesco a leggere i risultati: %1</source>
-        <extracomment>%1 is the system&apos;s reason.</extracomment>
         <translation>Nuk mund t&apos;i lexoj rezultatet: %1</translation>
     </message>
     <message numerus="yes">

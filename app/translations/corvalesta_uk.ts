@@ -439,6 +439,10 @@ Opzioni:
         <source>gara</source>
         <translation>гра</translation>
     </message>
+    <message>
+        <source>I risultati della classe sono degli insegnanti: li leggono l&apos;amministratore e gli utenti del gruppo corvalesta-maestri.</source>
+        <translation>Результати класу належать учителям: їх читають адміністратор і облікові записи групи corvalesta-maestri.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -511,7 +515,6 @@ Opzioni:
     </message>
     <message>
         <source>Non riesco a leggere i risultati: %1</source>
-        <extracomment>%1 is the system&apos;s reason.</extracomment>
         <translation>Не можу прочитати результати: %1</translation>
     </message>
     <message numerus="yes">

@@ -429,6 +429,10 @@ Opzioni:
         <source>gara</source>
         <translation>比赛</translation>
     </message>
+    <message>
+        <source>I risultati della classe sono degli insegnanti: li leggono l&apos;amministratore e gli utenti del gruppo corvalesta-maestri.</source>
+        <translation>全班成绩属于老师：由管理员和corvalesta-maestri组的账户查看。</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -501,7 +505,6 @@ Opzioni:
     </message>
     <message>
         <source>Non riesco a leggere i risultati: %1</source>
-        <extracomment>%1 is the system&apos;s reason.</extracomment>
         <translation>无法读取成绩：%1</translation>
     </message>
     <message numerus="yes">

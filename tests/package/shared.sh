@@ -117,6 +117,21 @@ if [ "${1:-}" = --results ]; then
     echo "results read as $(id -un 2>/dev/null || id -u)"
     exit 0
 fi
+# A pupil's account is told plainly that the results are the teachers'.
+if [ "${1:-}" = --results-refused ]; then
+    screen_up
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 corvalesta --risultati >"$log" 2>&1 &
+    game=$!
+    focus "Risultati della classe" >/dev/null
+    told=$(said "Gare mostrate")
+    case "$told" in
+    "I risultati della classe sono degli insegnanti"*) ;;
+    *) fail "a pupil's results window says '$told'" ;;
+    esac
+    kill "$game"
+    echo "results refused to $(id -un 2>/dev/null || id -u)"
+    exit 0
+fi
 if [ "${1:-}" = --play ]; then
     play "$2" "$3" "$4"
     echo "played as $(id -un 2>/dev/null || id -u)"
@@ -166,7 +181,10 @@ dpkg -i "$out"/old-deb/*.deb >"$out/dpkg.log" 2>&1 || { cat "$out/dpkg.log"; fai
 as() {
     local uid=$1; shift
     install -d -o "$uid" -g "$uid" -m 700 "$out/home-$uid"
-    setpriv --reuid="$uid" --regid="$uid" --clear-groups \
+    # GROUPS_AS: the account's groups, none by default (a teacher's: corvalesta-maestri).
+    local groups=--clear-groups
+    [ -z "${GROUPS_AS:-}" ] || groups=--groups=$GROUPS_AS
+    setpriv --reuid="$uid" --regid="$uid" "$groups" \
         env -i PATH=/usr/games:/usr/bin:/bin HOME="$out/home-$uid" XDG_RUNTIME_DIR="$out/home-$uid" \
         dbus-run-session -- "$out/scripts/package/shared.sh" "$@" 2> >(grep -v "fd limit" >&2)
 }
@@ -182,7 +200,7 @@ dpkg -i "$new" >"$out/dpkg.log" 2>&1 || { cat "$out/dpkg.log"; fail "the upgrade
     fail "the upgrade lost the record: $(od -An -tx1 $folder/suc0000.txt $folder/suc00000.txt)"
 grep -q ',Anna,1,0,1,[0-9]*,sì.$' $folder/risultati.csv || fail "the upgrade lost the results"
 [ "$(stat -c '%U:%G %a' $folder $folder/suc0000.txt $folder/risultati.csv $folder/corvalesta.lock | tr '\n' ' ')" = \
-    "corvalesta:corvalesta 755 corvalesta:corvalesta 644 corvalesta:corvalesta 644 corvalesta:corvalesta 600 " ] ||
+    "corvalesta:corvalesta 755 corvalesta:corvalesta 644 corvalesta:corvalesta-maestri 640 corvalesta:corvalesta 600 " ] ||
     fail "after the upgrade: $(stat -c '%n %U:%G %a' $folder $folder/*)"
 [ -z "$(find /usr/lib/corvalesta /usr/games/corvalesta -perm /6000)" ] || fail "a set-id file is left"
 systemd-analyze verify /lib/systemd/system/corvalesta-record.socket \
@@ -215,10 +233,14 @@ kill $holder
     fail "stored $(od -An -tx1 $folder/suc0000.txt $folder/suc00000.txt)"
 # Both contests reach the class's results, which a third account reads:
 # Anna's first record of 1 and Bea's 2 that beat it, Bea's signed by daemon.
-[ "$(grep -c ',Anna,1,0,1,[0-9]*,sì.$' $folder/risultati.csv) $(grep -c ',"Bea",2,[0-9]*,[0-9]*,[0-9]*,"sì","daemon","sì".$' $folder/risultati.csv) $(head -1 $folder/risultati.csv | tr -d '\r') $(wc -l <$folder/risultati.csv)" = \
-    '1 1 "data","nome","esatte","errate","totali","secondi","record","utente","verificata" 3' ] ||
+[ "$(grep -c ',Anna,1,0,1,[0-9]*,sì.$' $folder/risultati.csv) $(grep -c ',"Bea",2,[0-9]*,[0-9]*,[0-9]*,"sì","daemon","sì",10000,5,"gara".$' $folder/risultati.csv) $(head -1 $folder/risultati.csv | tr -d '\r') $(wc -l <$folder/risultati.csv)" = \
+    '1 1 "data","nome","esatte","errate","totali","secondi","record","utente","verificata","fino_a","minuti","gioco" 3' ] ||
     fail "the results log: $(cat $folder/risultati.csv)"
-as "$(id -u bin)" --results || exit 1
+[ "$(stat -c '%U:%G %a' $folder/risultati.csv)" = "corvalesta:corvalesta-maestri 640" ] ||
+    fail "the rewritten results log: $(stat -c '%n %U:%G %a' $folder/risultati.csv)"
+# The results are the teachers': a pupil's account is told so, a teacher's reads them.
+as "$(id -u bin)" --results-refused || exit 1
+GROUPS_AS=corvalesta-maestri as "$(id -u bin)" --results || exit 1
 # A software centre finds the game by its Italian words.
 if command -v appstreamcli >/dev/null; then
     appstreamcli refresh-cache --force >/dev/null 2>&1
