@@ -1,13 +1,16 @@
 // The teacher's window on the class's results, on a generated log of
 // 100,000 contests: what it reads, filters, sorts, charts and exports.
+#include "Files.h"
 #include "ResultsChart.h"
 #include "ResultsModel.h"
 #include "ResultsWindow.h"
+#include "SettingsWindow.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -26,6 +29,8 @@ private slots:
     void oddLogsAreToldNotRead_data();
     void oddLogsAreToldNotRead();
     void closedWhileReading();
+    void settingsWindow_data();
+    void settingsWindow();
 
 private:
     QTemporaryDir m_dir;
@@ -226,6 +231,67 @@ void TestResults::closedWhileReading()
     }
     QTest::qWait(300); // any late news of the reading arrives, and is dropped
     QCOMPARE(readersRunning(), 0);
+}
+
+void TestResults::settingsWindow_data()
+{
+    QTest::addColumn<QByteArray>("administrator");
+    QTest::addColumn<QByteArray>("teachers");
+    QTest::addColumn<bool>("mayChange");
+    QTest::addColumn<QString>("upToShown");
+    QTest::addColumn<QString>("upToFrom");
+    QTest::addColumn<bool>("upToFixed");
+    QTest::addColumn<QByteArray>("saved"); // the teachers' file after Salva
+    QTest::newRow("a teacher, in the account's own folder")
+        << QByteArray() << QByteArray("minuti = 3\n") << true << "fino a 10000"
+        << "Valore predefinito." << false
+        << QByteArray("# Corvalesta: impostazioni della classe\nfino_a = 20\nminuti = 3\n"
+                      "gioco = gara\nrecord = nome\n");
+    QTest::newRow("a key the administrator fixed")
+        << QByteArray("fino_a = 100\n") << QByteArray("fino_a = 10\n") << true << "fino a 100"
+        << "Fissata dall'amministratore in ADMIN." << true
+        << QByteArray("# Corvalesta: impostazioni della classe\nfino_a = 100\nminuti = 5\n"
+                      "gioco = gara\nrecord = nome\n");
+    QTest::newRow("a pupil reads them only")
+        << QByteArray() << QByteArray("fino_a = 10\n") << false << "fino a 10"
+        << "Scelta dagli insegnanti." << false << QByteArray("fino_a = 10\n");
+}
+
+// What each choice is, where the one in force comes from; a key the
+// administrator fixed and a pupil's account change nothing.
+void TestResults::settingsWindow()
+{
+    QFETCH(QByteArray, administrator);
+    QFETCH(QByteArray, teachers);
+    QFETCH(bool, mayChange);
+    QFETCH(QString, upToShown);
+    QFETCH(QString, upToFrom);
+    QFETCH(bool, upToFixed);
+    QFETCH(QByteArray, saved);
+    QTemporaryDir dir;
+    const settingsText::Files files{dir.filePath("admin.conf"), dir.filePath("impostazioni.conf")};
+    if (!administrator.isEmpty())
+        QVERIFY(put(files.administrator, administrator));
+    QVERIFY(put(files.teacher, teachers));
+    SettingsWindow window(files, dir.path(), QString(), mayChange);
+    window.show();
+    auto* upTo = window.findChild<QComboBox*>("cmbFinoA");
+    auto* minutes = window.findChild<QComboBox*>("cmbMinuti");
+    QVERIFY(upTo && minutes);
+    QCOMPARE(upTo->currentText(), upToShown);
+    QCOMPARE(window.findChild<QLabel*>("lblDa0")->text(),
+             QString(upToFrom).replace("ADMIN", files.administrator));
+    QCOMPARE(upTo->isEnabled(), mayChange && !upToFixed);
+    QCOMPARE(minutes->isEnabled(), mayChange);
+    QCOMPARE(window.findChild<QPushButton*>("cmdSalva")->isEnabled(), mayChange);
+    QCOMPARE(window.findChild<QLabel*>("lblChi")->text().isEmpty(), mayChange);
+    if (upTo->isEnabled())
+        upTo->setCurrentIndex(1); // fino a 20
+    QCOMPARE(window.save(), mayChange);
+    QCOMPARE(bytesOf(files.teacher), saved);
+    if (mayChange)
+        QCOMPARE(window.findChild<QLabel*>("lblEsito")->text(),
+                 QString("Salvate: valgono dalla prossima gara."));
 }
 
 QTEST_MAIN(TestResults)
