@@ -7,7 +7,9 @@
 # bound and claims a record it never played. Each time the other account's
 # ten saves land within a second, their median within 0.1 s of the quiet one,
 # the socket stays active, and none of its lines is lost; the flood costs
-# only the flooder's lines, and the forged record is not taken.
+# only the flooder's lines, and the forged record is not taken. A teacher's
+# account saves the settings; a pupil's is refused, even one that claims the
+# teachers' group in its own process.
 # Everything lives outside the checkout, which other accounts may not enter.
 # Usage: privileges.sh <service built for the folder> <folder> <debian folder>
 #        <systemd-user-units>. Exit 77: skipped.
@@ -19,6 +21,8 @@ units_tool=$4
 here=$(cd "$(dirname "$0")" && pwd)
 prefix=$(dirname "$folder")
 account=corvalesta-prova # the service's, made for the test if missing
+teachers=corvalesta-prova-maestri # the tests' service's teachers, made for the test
+teacher=corvalesta-prova-maestra  # one of them, by her primary group
 
 [ "$(id -u)" = 0 ] || { echo "SKIP: other accounts need root"; exit 77; }
 for tool in setpriv /usr/bin/python3 /lib/systemd/systemd; do
@@ -43,6 +47,13 @@ if ! id "$account" >/dev/null 2>&1; then
         fail "cannot make the account $account"
     made=yes
 fi
+madeTeachers=""
+if ! getent group "$teachers" >/dev/null; then
+    groupadd --system "$teachers" || fail "cannot make the group $teachers"
+    useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin \
+        -g "$teachers" "$teacher" || fail "cannot make the account $teacher"
+    madeTeachers=yes
+fi
 nobody=$(id -u nobody)
 eva=65000 # no entry in the user database: logged by number
 pids=""
@@ -51,6 +62,7 @@ cleanup() {
     "$units_tool" stop "$prefix/manager" >/dev/null 2>&1
     rm -rf "$prefix"
     [ -n "$made" ] && userdel "$account" 2>/dev/null
+    [ -n "$madeTeachers" ] && { userdel "$teacher"; groupdel "$teachers"; } 2>/dev/null
 }
 trap cleanup EXIT
 
@@ -160,6 +172,26 @@ grep -q ' 6:' "$prefix/flood" || fail "the flooder was never stopped at the day'
 [ "$(tail -c 7 "$folder/nome-record.txt")" = "$(printf '\n65000\n')" ] ||
     fail "the record does not name its account: $(cat "$folder/nome-record.txt")"
 
+# The settings: a teacher's saved whole, readable by all; a pupil's refused
+# (8), and so is one that only claims the group in its own process.
+teacherUid=$(id -u "$teacher")
+teachersGid=$(getent group "$teachers" | cut -d: -f3)
+said=$(setpriv --reuid="$teacherUid" --regid="$teachersGid" --init-groups \
+    $siege settings "$sock" "fino_a = 20
+minuti = 1
+")
+[ "$said" = 0 ] || fail "a teacher's settings were answered $said"
+[ "$(cat "$folder/impostazioni.conf")" = "fino_a = 20
+minuti = 1" ] || fail "the settings saved: $(cat "$folder/impostazioni.conf")"
+[ "$(stat -c '%U %a' "$folder/impostazioni.conf")" = "$account 644" ] ||
+    fail "the settings file is $(stat -c '%U %a' "$folder/impostazioni.conf")"
+said=$(as "$nobody" $siege settings "$sock" "fino_a = 10")
+[ "$said" = 8 ] || fail "a pupil's settings were answered $said"
+said=$(setpriv --reuid="$nobody" --regid="$nobody" --groups="$teachersGid" \
+    $siege settings "$sock" "fino_a = 10")
+[ "$said" = 8 ] || fail "a pupil claiming the teachers' group was answered $said"
+grep -q "fino_a = 20" "$folder/impostazioni.conf" || fail "a pupil changed the settings"
+
 cpu_after=$(cpu "$manager")
 echo "the service manager's CPU during the siege: $(( (cpu_after - cpu_before) * 10 )) ms"
 [ "$(state corvalesta-record.socket)" = active ] || fail "the socket is $(state corvalesta-record.socket)"
@@ -171,4 +203,4 @@ echo "the service manager's CPU during the siege: $(( (cpu_after - cpu_before) *
 [ "$(lines ",Vecchia  *,1,0,1,300,no.$")" = 25000 ] || fail "release 1.0.0's lines: $(lines ",Vecchia  *,1,0,1,300,no.$")"
 [ "$(lines ",Flood  *,1,0,1,300,no,nobody")" -lt 54657 ] || fail "the flood kept all its lines"
 [ "$(stat -c %s "$folder/risultati.csv")" -le 10485760 ] || fail "the log passed its bound"
-echo "PASS: under systemd's socket code, another account's saves beside bursts, held connections and a flood; the socket active throughout; the flood cost only the flooder's lines ($(lines ",Flood  *,1,0,1,300,no,nobody") of 54,657 left); a forged record refused; root's reset in $elapsed ms"
+echo "PASS: under systemd's socket code, another account's saves beside bursts, held connections and a flood; the socket active throughout; the flood cost only the flooder's lines ($(lines ",Flood  *,1,0,1,300,no,nobody") of 54,657 left); a forged record refused; root's reset in $elapsed ms; a teacher's settings saved, a pupil's refused, claimed group or not"

@@ -13,6 +13,8 @@
 #                           many were answered with each status
 #   forge SOCKET NAME       a record of 601 in 300 s under NAME, never started;
 #                           prints the status
+#   settings SOCKET TEXT    the shared folder's settings saved as TEXT; prints
+#                           the status
 import collections
 import socket
 import sys
@@ -135,6 +137,11 @@ def forge(path, name):
     return 0
 
 
+def settings(path, text):
+    print(ask(path, b"corvalesta impostazioni 1\n" + text.encode()).split(" ")[0])
+    return 0
+
+
 command, path = sys.argv[1], sys.argv[2]
 if command == "save":
     sys.exit(save(path, int(sys.argv[3]), int(sys.argv[4])))
@@ -146,4 +153,6 @@ if command == "flood":
     sys.exit(flood(path, float(sys.argv[3])))
 if command == "forge":
     sys.exit(forge(path, sys.argv[3]))
+if command == "settings":
+    sys.exit(settings(path, sys.argv[3]))
 sys.exit(2)
