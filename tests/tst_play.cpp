@@ -188,6 +188,9 @@ void TestPlay::enterChecksTheAnswer()
     QCOMPARE(game.focus(), game.next());
     QCOMPARE(game.caption("lblScore2"), QString("1"));
     QCOMPARE(game.answerBox()->text(), typed);
+    // 10000 fits the box drawn for four digits.
+    QVERIFY(game.answerBox()->fontMetrics().horizontalAdvance(typed) <=
+            game.answerBox()->contentsRect().width());
 }
 
 void TestPlay::countersFollowTheirRules()

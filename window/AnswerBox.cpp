@@ -3,9 +3,11 @@
 #include "Unheard.h"
 #include <QGuiApplication>
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QStyleHints>
 #include <QTimer>
+#include <algorithm>
 
 AnswerBox::AnswerBox(QWidget* parent) : QLineEdit(parent)
 {
@@ -17,6 +19,43 @@ AnswerBox::AnswerBox(QWidget* parent) : QLineEdit(parent)
     m_stillness->setSingleShot(true);
     m_stillness->setInterval(BlinkFor);
     connect(m_stillness, &QTimer::timeout, this, [this] { blink(false); });
+    m_designFont = font();
+    connect(this, &QLineEdit::textChanged, this, &AnswerBox::fit);
+}
+
+void AnswerBox::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange && !m_fitting) {
+        m_designFont = font();
+        fit();
+    }
+    QLineEdit::changeEvent(event);
+}
+
+void AnswerBox::resizeEvent(QResizeEvent* event)
+{
+    QLineEdit::resizeEvent(event);
+    fit();
+}
+
+void AnswerBox::fit()
+{
+    // What the frame and the text's own margins leave of the box.
+    const int room = contentsRect().width() - textMargins().left() - textMargins().right() - 6;
+    const int wide = QFontMetrics(m_designFont).horizontalAdvance(text());
+    QFont wanted = m_designFont;
+    if (room > 0 && wide > room) {
+        // The window sizes its fonts in pixels, to its zoom.
+        if (m_designFont.pixelSize() > 0)
+            wanted.setPixelSize(std::max(1, m_designFont.pixelSize() * room / wide));
+        else
+            wanted.setPointSizeF(m_designFont.pointSizeF() * room / wide);
+    }
+    if (wanted == font())
+        return;
+    m_fitting = true;
+    setFont(wanted);
+    m_fitting = false;
 }
 
 AnswerBox::~AnswerBox()

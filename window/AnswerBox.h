@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QLineEdit>
 
 class QTimer;
@@ -32,10 +33,17 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void blink(bool on);
+    // The design's font, or a smaller one while the text would not fit in it:
+    // 10000 is wider than the box was drawn for.
+    void fit();
 
     QTimer* m_stillness; // "caretStillness"
     int m_flashTime = 0; // the desktop's, while blinking is stopped
+    QFont m_designFont;  // as the window sets it, at its zoom
+    bool m_fitting = false;
 };
