@@ -149,6 +149,16 @@ SettingsWindow::SettingsWindow(const settingsText::Files& files, const QString& 
     layout->addWidget(m_outcome);
     layout->addWidget(buttons);
     showInForce();
+    // The first choice that can be changed has the focus, so that a screen
+    // reader starts there; with none, the close button.
+    QWidget* first = close;
+    for (QComboBox* box : m_choices) {
+        if (box->isEnabled()) {
+            first = box;
+            break;
+        }
+    }
+    first->setFocus();
 }
 
 void SettingsWindow::showInForce()

@@ -131,6 +131,50 @@ hear "Mancano 10 secondi."
 hear "Tempo scaduto! Risposte esatte: $right, errate: $wrong, totali: $((right + wrong))."
 xdotool windowfocus --sync "$(window Corvalesta)"
 xdotool key Return
+hear "Ok! Ho registrato il tuo record"
+xdotool windowfocus --sync "$(window Corvalesta)"
+xdotool key Return
+for _ in $(seq 600); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game" 2>/dev/null && fail "the contest did not end"
+
+# A teacher's choice of both kinds of play: Orca reads the question; asked
+# with F2, a practice says it has no clock and no record.
+mkdir -p "$XDG_DATA_HOME/corvalesta"
+printf 'gioco = entrambi\nfino_a = 20\n' >"$XDG_DATA_HOME/corvalesta/impostazioni.conf"
+# The prompt is read as its question or, when it comes as another window
+# goes, as its dialog: either says it is there.
+prompts() { spoken | grep -cE "Come ti chiami\?|Corvalesta dialog"; }
+before=$(prompts)
+LANGUAGE=it QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/game.log" 2>&1 &
+game=$!
+pids+=($game)
+xdotool windowfocus --sync "$(window Corvalesta)"
+for _ in $(seq 900); do [ "$(prompts)" -gt "$before" ] && break; sleep 0.1; done
+[ "$(prompts)" -gt "$before" ] || fail "Orca never read the second name prompt"
+xdotool type --delay 30 Bea
+xdotool key Return
+hear "Bea vediamo se sei un vero campione"
+xdotool windowfocus --sync "$(window Corvalesta)"
+xdotool key Return
+hear "Vuoi fare una gara a tempo o un allenamento senza tempo?"
+xdotool windowfocus --sync "$(window Corvalesta)"
+xdotool key alt+a
+xdotool windowfocus --sync "$(window "Ventobaldo- Arrivo fino a 20")"
+# F2 in a practice: no time left to tell, and no record.
+xdotool key F2
+# With the first sum, or on F2 (Orca does not always read the focus as
+# the box goes and the window comes back).
+hear "Allenamento, senza tempo e senza record."
+xdotool key alt+x
+for _ in $(seq 600); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+
+# The teachers' window: its title, and what each choice means.
+LANGUAGE=it QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" --impostazioni >"$work/game.log" 2>&1 &
+game=$!
+pids+=($game)
+xdotool windowfocus --sync "$(window "Impostazioni della classe")"
+hear "Impostazioni della classe dialog Il numero più alto da scrivere"
+hear "Come si mostra chi ha il record; il record si tiene sempre."
 echo "--- Orca said:"
 spoken
-echo "PASS: Orca said every sum, every verdict with its counters, the minutes and the final score"
+echo "PASS: Orca said every sum, every verdict with its counters, the minutes and the final score; the choice of a contest or a practice, a practice's F2, and the teachers' settings window with what each choice means"
