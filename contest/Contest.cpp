@@ -17,6 +17,9 @@ namespace {
 // The counters are 16-bit: past 32767 answers the game stops rather than wrap.
 const char* const TooManyAnswers =
     QT_TRANSLATE_NOOP("Contest", "Errore: troppe risposte da contare (overflow).");
+// What a practice says of itself, with its first sum and on F2.
+const char* const PracticeSpoken =
+    QT_TRANSLATE_NOOP("Contest", "Allenamento, senza tempo e senza record.");
 } // namespace
 
 Contest::Contest(Platform& platform, const GameOptions& options, QObject* parent)
@@ -184,7 +187,7 @@ void Contest::dealRound()
     //: Spoken: %1 is the number shown.
     const QString sum = tr("Quanto fa %1 più 1?").arg(shown);
     const QString first =
-        m_practice ? tr("Allenamento, senza tempo e senza record.") : recordSpoken();
+        m_practice ? tr(PracticeSpoken) : recordSpoken();
     m_window->showRound(m_state.tintFactor, shown, m_firstRound ? first + u' ' + sum : sum);
     m_firstRound = false;
 }
@@ -259,7 +262,7 @@ void Contest::sayTimeLeft(bool asked)
         return;
     if (m_practice) {
         if (asked)
-            m_window->say(tr("Allenamento, senza tempo e senza record."));
+            m_window->say(tr(PracticeSpoken));
         return;
     }
     if (asked)

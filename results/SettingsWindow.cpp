@@ -184,22 +184,7 @@ settings::Settings SettingsWindow::chosen() const
         const auto all = choices(settings::Key(k));
         const settings::Settings& c =
             all.at(std::size_t(std::max(0, m_choices[k]->currentIndex())));
-        switch (settings::Key(k)) {
-        case settings::UpTo:
-            s.upTo = c.upTo;
-            break;
-        case settings::Minutes:
-            s.minutes = c.minutes;
-            break;
-        case settings::PlayKey:
-            s.play = c.play;
-            break;
-        case settings::HolderKey:
-            s.holder = c.holder;
-            break;
-        case settings::KeyCount:
-            break;
-        }
+        settings::copyKey(s, c, settings::Key(k));
     }
     return s;
 }

@@ -211,6 +211,26 @@ Parsed read(const std::string& path)
     return parse(text);
 }
 
+void copyKey(Settings& to, const Settings& from, Key key)
+{
+    switch (key) {
+    case UpTo:
+        to.upTo = from.upTo;
+        break;
+    case Minutes:
+        to.minutes = from.minutes;
+        break;
+    case PlayKey:
+        to.play = from.play;
+        break;
+    case HolderKey:
+        to.holder = from.holder;
+        break;
+    case KeyCount:
+        break;
+    }
+}
+
 InForce merge(const Parsed& administrator, const Parsed& teacher)
 {
     InForce in{{}, {}, administrator, teacher};
@@ -221,22 +241,7 @@ InForce merge(const Parsed& administrator, const Parsed& teacher)
         if (!from)
             continue;
         in.from[k] = from == &administrator ? Source::Administrator : Source::Teacher;
-        switch (Key(k)) {
-        case UpTo:
-            in.values.upTo = from->values.upTo;
-            break;
-        case Minutes:
-            in.values.minutes = from->values.minutes;
-            break;
-        case PlayKey:
-            in.values.play = from->values.play;
-            break;
-        case HolderKey:
-            in.values.holder = from->values.holder;
-            break;
-        case KeyCount:
-            break;
-        }
+        copyKey(in.values, from->values, Key(k));
     }
     return in;
 }

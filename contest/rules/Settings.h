@@ -75,6 +75,9 @@ std::string allowed(Key key);
 // sets nothing and is one problem. Never blocks: a FIFO is not opened.
 Parsed read(const std::string& path);
 
+// Sets the one key of to as from has it.
+void copyKey(Settings& to, const Settings& from, Key key);
+
 // Where each setting in force comes from.
 enum class Source { Default, Teacher, Administrator };
 struct InForce {
