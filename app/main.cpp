@@ -9,6 +9,7 @@
 #include "SettingsWindow.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTimer>
 
 #include <cstdio>
@@ -70,6 +71,10 @@ int main(int argc, char** argv)
 
     const settings::InForce in = settingsText::load(files);
     line.options.game = in.values;
+    line.options.names =
+        settings::readClass(QFile::encodeName(platform.recordDirectory() + u'/' +
+                                              QString::fromLatin1(settings::ClassFile))
+                                .toStdString());
     // A bad file is told, and the game goes on with the defaults for what it
     // could not read.
     if (const QStringList problems = settingsText::problems(in, files); !problems.isEmpty()) {

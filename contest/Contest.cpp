@@ -84,7 +84,10 @@ void Contest::startUp()
 {
     m_state.correctCount = 0;
     m_state.wrongCount = 0;
-    m_state.playerName = playerName(m_platform.inputBox(tr("Come ti chiami?")));
+    QStringList names;
+    for (const std::string& name : m_options.names)
+        names << QString::fromStdString(name);
+    m_state.playerName = playerName(m_platform.inputBox(tr("Come ti chiami?"), names));
     //: %1 is the child's name; the blanks are the design's.
     m_platform.messageBox(tr(" %1 vediamo se sei un vero campione  ").arg(m_state.playerName));
     m_practice = choosePractice();
@@ -97,6 +100,8 @@ void Contest::startUp()
     m_clock->start(length());
     m_again.clear();
     m_round = 0;
+    m_misses.clear();
+    m_crossed = {};
     try {
         m_state.recordDir = records::GetSystemDir(m_platform.recordDirectory());
         // A practice neither compares nor saves a record.
@@ -214,6 +219,7 @@ void Contest::checkAnswer()
         return;
     if (m_practice && !right)
         m_again.push_back({m_number, m_round + AgainAfter + 1});
+    keep(right);
     const auto total = numbers::add16(m_state.wrongCount, m_state.correctCount);
     if (!total) {
         fail(tr(TooManyAnswers));
@@ -228,6 +234,24 @@ void Contest::checkAnswer()
                            numbers::format(m_state.wrongCount, u"###0"),
                            numbers::format(*total, u"####0"), countersSpoken()});
     playWave(right ? RightSound : WrongSound);
+}
+
+void Contest::keep(bool right)
+{
+    namespace results = records::results;
+    if (const results::Crossing c = results::crossing(m_number); c != results::NoCrossing) {
+        ++m_crossed.shown[c];
+        m_crossed.wrong[c] += !right;
+    }
+    if (right || m_misses.size() == results::MaxMisses)
+        return;
+    // The answer as typed; a paste may bring what is no plain number, kept
+    // as nothing rather than as digits that could read as the right answer.
+    const QString answer = m_window->answer();
+    const bool plain =
+        std::all_of(answer.begin(), answer.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }) &&
+        answer.size() <= settings::digits(m_options.game.upTo);
+    m_misses.push_back({m_number, plain ? answer.toStdString() : std::string()});
 }
 
 QString Contest::countersSpoken() const
@@ -336,7 +360,7 @@ void Contest::finish(bool goodbye)
     const settings::Settings& game = m_options.game;
     const contest::Played played{{m_state.correctCount, m_state.playerName, m_state.wrongCount,
                                   length() - m_clock->secondsLeft(), numbers::val(m_record.score),
-                                  game.upTo, game.minutes, m_practice},
+                                  game.upTo, game.minutes, m_practice, m_misses, m_crossed},
                                  //: %1 is the sentence with the right, wrong and total answers.
                                  tr("Tempo scaduto! %1").arg(countersSpoken())};
     contest::endContest(m_platform, m_state.recordDir, goodbye, played);

@@ -77,6 +77,8 @@ private:
     int length() const;
     void playWave(const QString& relative);
     bool count(std::int16_t& counter);
+    // The answer's place among the wrong answers and the crossings.
+    void keep(bool right);
 
     Platform& m_platform;
     // The next window's; the window keeps F9's choice for the contests after.
@@ -99,4 +101,6 @@ private:
     std::deque<Again> m_again;
     int m_round = 0;
     int m_number = 0; // shown in the open round
+    std::vector<records::results::Miss> m_misses;
+    records::results::Crossed m_crossed;
 };

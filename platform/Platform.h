@@ -20,8 +20,9 @@ public:
     // says the spoken text after the prompt. Returns 1, 6 or 7.
     virtual int messageBox(const QString& prompt, int buttons = OkOnly,
                            const QString& title = QString(), const QString& spoken = QString()) = 0;
-    // Modal; the typed text, or the empty text when cancelled.
-    virtual QString inputBox(const QString& prompt) = 0;
+    // Modal; the typed text, or the empty text when cancelled. With choices,
+    // a list to pick from that still takes typing, empty at first.
+    virtual QString inputBox(const QString& prompt, const QStringList& choices = {}) = 0;
     // Modal: the prompt and a button for each choice, the first the default;
     // the index of the one pressed, or -1 when the box is closed without one.
     virtual int choose(const QString& prompt, const QStringList& choices) = 0;

@@ -135,12 +135,18 @@ int QtPlatform::choose(const QString& prompt, const QStringList& choices)
     return int(buttons.indexOf(box.clickedButton()));
 }
 
-QString QtPlatform::inputBox(const QString& prompt)
+QString QtPlatform::inputBox(const QString& prompt, const QStringList& choices)
 {
     FocusKeeper keeper;
     QInputDialog dialog(keeper.parent());
     dialog.setWindowTitle(applicationTitle());
     dialog.setLabelText(prompt);
+    if (!choices.isEmpty()) {
+        dialog.setComboBoxItems(choices);
+        dialog.setComboBoxEditable(true);
+        // Enter on an untouched box must not play as the list's first child.
+        dialog.setTextValue(QString());
+    }
     dialog.setOkButtonText(QCoreApplication::translate("QtPlatform", "OK"));
     dialog.setCancelButtonText(QCoreApplication::translate("QtPlatform", "Annulla"));
     if (dialog.exec() != QDialog::Accepted)

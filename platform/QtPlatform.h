@@ -16,7 +16,7 @@ public:
 
     int messageBox(const QString& prompt, int buttons, const QString& title,
                    const QString& spoken = QString()) override;
-    QString inputBox(const QString& prompt) override;
+    QString inputBox(const QString& prompt, const QStringList& choices = {}) override;
     int choose(const QString& prompt, const QStringList& choices) override;
     double random() override;
     void reseed() override;

@@ -208,7 +208,9 @@ Outcome finish(const QString& recordDir, const Ending& ending, const QString& se
                                    name.toUtf8().toStdString(),
                                    ending.upTo,
                                    ending.minutes,
-                                   ending.practice};
+                                   ending.practice,
+                                   ending.misses,
+                                   ending.crossed};
     request::Outcome done;
     const std::string text = request::end(contest);
     if (!service.isEmpty()) {
@@ -258,16 +260,29 @@ Record current(const QString& recordDir)
     }
 }
 
-QString saveSettings(const QString& recordDir, const std::string& text, const QString& service)
+namespace {
+
+QString saved(const QString& recordDir, const request::Outcome& done)
 {
-    const request::Outcome done = service.isEmpty()
-                                      ? transaction::saveSettings(bytesOf(recordDir), text)
-                                      : ask(service, request::saveSettings(text));
     if (done.status == request::Written)
         return {};
     if (done.status >= request::Failed)
         return told(recordDir, done.failure.name, done.failure.error).message();
     return QCoreApplication::translate("records", refusalFor(done.status));
+}
+
+} // namespace
+
+QString saveSettings(const QString& recordDir, const std::string& text, const QString& service)
+{
+    return saved(recordDir, service.isEmpty() ? transaction::saveSettings(bytesOf(recordDir), text)
+                                              : ask(service, request::saveSettings(text)));
+}
+
+QString saveClass(const QString& recordDir, const std::string& text, const QString& service)
+{
+    return saved(recordDir, service.isEmpty() ? transaction::saveClass(bytesOf(recordDir), text)
+                                              : ask(service, request::saveClass(text)));
 }
 
 QString pendingFolder(const QString& accountDir)

@@ -3,6 +3,7 @@
 #include "RecordStore.h"
 
 #include "Ledger.h"
+#include "ResultsLog.h"
 
 #include <QString>
 #include <optional>
@@ -70,6 +71,10 @@ struct Ending {
     int upTo = 10000;
     int minutes = 5;
     bool practice = false;
+    // The first wrong answers and the sums that crossed a ten, a hundred or
+    // a thousand; a contest that did not count them says nothing of either.
+    std::vector<results::Miss> misses = {};
+    std::optional<results::Crossed> crossed = {};
 };
 struct Outcome {
     bool recorded = false; // the score is the new record, with the holder's name
@@ -99,6 +104,9 @@ void begin(const QString& service, const QString& pendingDir);
 // account's own folder. Empty when saved, else why not, in words.
 QString saveSettings(const QString& recordDir, const std::string& text,
                      const QString& service = QString());
+// The class list beside them, the same way.
+QString saveClass(const QString& recordDir, const std::string& text,
+                  const QString& service = QString());
 
 // The folder in an account's own one where requests wait for the service.
 QString pendingFolder(const QString& accountDir);

@@ -18,6 +18,9 @@ constexpr std::string_view Marker = "corvalesta fine 1";
 constexpr std::string_view SetMarker = "corvalesta fine 2";
 constexpr std::size_t Fields = 7;
 constexpr std::size_t SetFields = Fields + 3;
+// With the wrong answers and the crossings.
+constexpr std::string_view MissMarker = "corvalesta fine 3";
+constexpr std::size_t MissFields = SetFields + 2;
 // The kinds of play a contest can be: "entrambi" is a choice, not a contest.
 constexpr std::string_view ContestPlay = "gara";
 constexpr std::string_view PracticePlay = "allenamento";
@@ -33,13 +36,21 @@ std::string end(const Contest& c)
 {
     // The default's request is the one every copy of the service knows.
     const Contest defaults;
-    const bool set = c.upTo != defaults.upTo || c.minutes != defaults.minutes || c.practice;
-    std::string text = std::string(set ? SetMarker : Marker) + '\n' + std::to_string(c.right) +
-                       '\n' + std::to_string(c.wrong) + '\n' + std::to_string(c.seconds) + '\n' +
+    const bool set =
+        c.upTo != defaults.upTo || c.minutes != defaults.minutes || c.practice || c.crossed;
+    const std::string_view marker = c.crossed ? MissMarker : set ? SetMarker : Marker;
+    std::string text = std::string(marker) + '\n' + std::to_string(c.right) + '\n' +
+                       std::to_string(c.wrong) + '\n' + std::to_string(c.seconds) + '\n' +
                        (c.candidate ? "1\n" : "0\n") + c.holder + '\n' + c.name + '\n';
     if (set)
         text += std::to_string(c.upTo) + '\n' + std::to_string(c.minutes) + '\n' +
                 std::string(c.practice ? PracticePlay : ContestPlay) + '\n';
+    if (c.crossed) {
+        text += results::missesText(c.misses) + '\n';
+        for (int k = results::Ten; k < results::Crossings; ++k)
+            text += std::to_string(c.crossed->shown[k]) + ' ' +
+                    std::to_string(c.crossed->wrong[k]) + (k + 1 < results::Crossings ? ' ' : '\n');
+    }
     return text;
 }
 
@@ -48,13 +59,36 @@ std::string saveSettings(std::string_view text)
     return std::string(SettingsMarker) + '\n' + std::string(text);
 }
 
-std::optional<std::string_view> settingsOf(std::string_view input)
+namespace {
+
+// The text after a marker line, of at most most bytes.
+std::optional<std::string_view> textAfter(std::string_view marker, std::string_view input,
+                                          std::size_t most)
 {
     const std::size_t end = input.find('\n');
-    if (end == std::string_view::npos || input.substr(0, end) != SettingsMarker ||
-        input.size() - end - 1 > MaxSettings)
+    if (end == std::string_view::npos || input.substr(0, end) != marker ||
+        input.size() - end - 1 > most)
         return std::nullopt;
     return input.substr(end + 1);
+}
+
+} // namespace
+
+std::optional<std::string_view> settingsOf(std::string_view input)
+{
+    return textAfter(SettingsMarker, input, MaxSettings);
+}
+
+static_assert(settings::MaxClassBytes <= MaxSettings, "a class list's request fits");
+
+std::string saveClass(std::string_view text)
+{
+    return std::string(ClassMarker) + '\n' + std::string(text);
+}
+
+std::optional<std::string_view> classOf(std::string_view input)
+{
+    return textAfter(ClassMarker, input, settings::MaxClassBytes);
 }
 
 std::string start()
@@ -69,16 +103,17 @@ std::optional<Contest> parse(std::string_view input, Status* refusal)
             *refusal = status;
         return std::nullopt;
     };
-    std::string_view f[SetFields];
+    std::string_view f[MissFields];
     std::size_t count = 0;
-    for (; count < SetFields && !input.empty(); ++count) {
+    for (; count < MissFields && !input.empty(); ++count) {
         const std::size_t end = input.find('\n');
         if (end == std::string_view::npos)
             return refuse(Refused);
         f[count] = input.substr(0, end);
         input.remove_prefix(end + 1);
     }
-    const bool set = count == SetFields && f[0] == SetMarker;
+    const bool missed = count == MissFields && f[0] == MissMarker;
+    const bool set = missed || (count == SetFields && f[0] == SetMarker);
     if (!input.empty() || (!set && (count != Fields || f[0] != Marker)) ||
         (f[4] != "0" && f[4] != "1"))
         return refuse(Refused);
@@ -90,6 +125,32 @@ std::optional<Contest> parse(std::string_view input, Status* refusal)
         c.practice = f[9] == PracticePlay;
         if ((!c.practice && f[9] != ContestPlay) || !settings::known(c.upTo, c.minutes) ||
             (c.practice && c.candidate))
+            return refuse(Refused);
+    }
+    if (missed) {
+        const auto misses = results::missesOf(f[10]);
+        results::Crossed crossed;
+        int* counts[] = {&crossed.shown[0], &crossed.wrong[0], &crossed.shown[1],
+                         &crossed.wrong[1], &crossed.shown[2], &crossed.wrong[2]};
+        std::string_view rest = f[11];
+        for (int* count : counts) {
+            const std::size_t blank = std::min(rest.find(' '), rest.size());
+            *count = results::number(rest.substr(0, blank));
+            rest.remove_prefix(std::min(blank + 1, rest.size()));
+            if (*count < 0)
+                return refuse(Refused);
+        }
+        if (!misses || !rest.empty() || f[11].back() == ' ')
+            return refuse(Refused);
+        c.misses = *misses;
+        c.crossed = crossed;
+        results::Entry entry;
+        entry.right = c.right;
+        entry.wrong = c.wrong;
+        entry.upTo = c.upTo;
+        entry.misses = c.misses;
+        entry.crossed = c.crossed;
+        if (!results::fits(entry))
             return refuse(Refused);
     }
     // Counted against the contest's own length; practice has none.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameRules.h"
+#include "ResultsLog.h"
 
 #include <optional>
 #include <string>
@@ -21,6 +22,10 @@ namespace records::request {
 // setting than the default says so: the marker is "corvalesta fine 2", and
 // three fields follow the names: the highest answer, the minutes and the
 // kind of play ("gara" or "allenamento"), as a settings file writes them.
+// Today's game says more, whatever the setting: its marker is
+// "corvalesta fine 3", and after those three come the first wrong answers as
+// the results log writes them (results::missesText) and the six crossing
+// counts, blank between two, which must fit the counts (results::fits).
 struct Contest {
     int right = 0;
     int wrong = 0;
@@ -32,6 +37,9 @@ struct Contest {
     int minutes = 5;
     // Practice: no clock and no record; it may not claim one.
     bool practice = false;
+    // Unknown in the requests of older copies, which wait in a pending folder.
+    std::vector<results::Miss> misses = {};
+    std::optional<results::Crossed> crossed = {};
 };
 
 // The request that tells the service a contest starts, on one line.
@@ -84,6 +92,11 @@ inline constexpr std::string_view SettingsMarker = "corvalesta impostazioni 1";
 std::string saveSettings(std::string_view text);
 // The settings file's text of such a request, or nothing.
 std::optional<std::string_view> settingsOf(std::string_view input);
+// The same for the class list (settings::ClassFile), which a teacher saves
+// with the settings: its marker line, then the list's text.
+inline constexpr std::string_view ClassMarker = "corvalesta classe 1";
+std::string saveClass(std::string_view text);
+std::optional<std::string_view> classOf(std::string_view input);
 // Nothing when the input is anything but a request to end a contest;
 // refusal then tells whether only a name was too long.
 std::optional<Contest> parse(std::string_view input, Status* refusal = nullptr);

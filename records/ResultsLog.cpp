@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -15,9 +16,11 @@ namespace records::results {
 
 namespace {
 
-// Today's lines say what was played; 1.1.0's did not, nor whether the
-// service saw the start, nor (1.0.0's) which account played them.
-constexpr std::size_t Columns = 12;
+// Today's lines keep the wrong answers; 1.2.0's did not, 1.1.0's did not
+// say what was played nor whether the service saw the start, nor (1.0.0's)
+// which account played them.
+constexpr std::size_t Columns = 19;
+constexpr std::size_t SettingsColumns = 12;
 constexpr std::size_t VerifiedColumns = 9;
 constexpr std::size_t AccountColumn = 7;
 
@@ -68,6 +71,17 @@ std::vector<std::string> fields(std::string_view line)
     return out;
 }
 
+// The six crossing counts, each after a comma; empty fields when unknown.
+std::string crossedText(const std::optional<Crossed>& crossed)
+{
+    if (!crossed)
+        return ",,,,,,";
+    std::string text;
+    for (int c = Ten; c < Crossings; ++c)
+        text += ',' + std::to_string(crossed->shown[c]) + ',' + std::to_string(crossed->wrong[c]);
+    return text;
+}
+
 } // namespace
 
 int number(std::string_view text)
@@ -83,6 +97,78 @@ int number(std::string_view text)
     return value <= 32767 ? value : -1;
 }
 
+Crossing crossing(int shown)
+{
+    const int next = shown + 1;
+    if (shown < 0 || next % 10 != 0)
+        return NoCrossing;
+    return next % 1000 == 0 ? Thousand : next % 100 == 0 ? Hundred : Ten;
+}
+
+std::string missesText(const std::vector<Miss>& misses)
+{
+    std::string text;
+    for (const Miss& miss : misses)
+        text += (text.empty() ? "" : " ") + std::to_string(miss.shown) + ':' + miss.typed;
+    return text;
+}
+
+std::optional<std::vector<Miss>> missesOf(std::string_view text)
+{
+    std::vector<Miss> misses;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find(' '), text.size());
+        const std::string_view one = text.substr(0, end);
+        const std::size_t colon = one.find(':');
+        if (colon == std::string_view::npos || misses.size() == MaxMisses)
+            return std::nullopt;
+        const std::string_view typed = one.substr(colon + 1);
+        if (typed.size() > 5 || typed.find_first_not_of("0123456789") != std::string_view::npos)
+            return std::nullopt;
+        misses.push_back({number(one.substr(0, colon)), std::string(typed)});
+        if (misses.back().shown < 0)
+            return std::nullopt;
+        // One blank between two, none at the end.
+        text.remove_prefix(end);
+        if (!text.empty() && (text.remove_prefix(1), text.empty()))
+            return std::nullopt;
+    }
+    return misses;
+}
+
+bool fits(const Entry& e)
+{
+    const std::size_t listed = std::min<std::size_t>(std::size_t(e.wrong), MaxMisses);
+    if (e.misses.size() != (e.crossed ? listed : 0))
+        return false;
+    int missed[Crossings] = {0, 0, 0};
+    for (const Miss& miss : e.misses) {
+        const std::size_t box = std::size_t(settings::digits(e.upTo));
+        if (miss.shown >= e.upTo || miss.typed.size() > box ||
+            (!miss.typed.empty() && std::atoi(miss.typed.c_str()) == miss.shown + 1))
+            return false;
+        if (const Crossing c = crossing(miss.shown); c != NoCrossing)
+            ++missed[c];
+    }
+    if (!e.crossed)
+        return true;
+    const bool whole = listed == std::size_t(e.wrong);
+    int shown = 0, wrong = 0, unlisted = 0;
+    for (int c = Ten; c < Crossings; ++c) {
+        const int s = e.crossed->shown[c], w = e.crossed->wrong[c];
+        // 99 + 1 cannot be shown below 100, nor 999 + 1 below 1000.
+        const bool possible = c == Ten || e.upTo > (c == Hundred ? 99 : 999);
+        if (s < 0 || w < 0 || w > s || (!possible && s > 0) || w < missed[c] ||
+            (whole && w != missed[c]))
+            return false;
+        shown += s;
+        wrong += w;
+        unlisted += w - missed[c];
+    }
+    return shown <= e.right + e.wrong && wrong <= e.wrong &&
+           unlisted <= e.wrong - int(e.misses.size());
+}
+
 std::string line(const Entry& entry, const Words& words)
 {
     const std::string_view yes = words.yes, no = words.no;
@@ -93,13 +179,15 @@ std::string line(const Entry& entry, const Words& words)
     std::snprintf(played, sizeof played, ",%d,%d,", entry.upTo, entry.minutes);
     return field(entry.when) + ',' + field(entry.name) + numbers + field(entry.record ? yes : no) +
            ',' + field(entry.account) + ',' + field(entry.verified ? yes : no) + played +
-           field(entry.practice ? words.practice : words.contest) + "\r\n";
+           field(entry.practice ? words.practice : words.contest) + ',' +
+           field(missesText(entry.misses)) + crossedText(entry.crossed) + "\r\n";
 }
 
 std::optional<Entry> parse(std::string_view text)
 {
     const std::vector<std::string> f = fields(text);
-    if (f.size() < VerifiedColumns - 2 || (f.size() > VerifiedColumns && f.size() != Columns))
+    if (f.size() < VerifiedColumns - 2 ||
+        (f.size() > VerifiedColumns && f.size() != SettingsColumns && f.size() != Columns))
         return std::nullopt;
     const auto yesNo = [](const std::string& cell) { return cell == "sì" || cell == "no"; };
     Entry entry{f[0],
@@ -110,17 +198,39 @@ std::optional<Entry> parse(std::string_view text)
                 f[6] == "sì",
                 f.size() > AccountColumn ? f[AccountColumn] : std::string(),
                 f.size() < VerifiedColumns || f[8] == "sì"};
-    if (f.size() == Columns) {
+    if (f.size() >= SettingsColumns) {
         entry.upTo = number(f[9]);
         entry.minutes = number(f[10]);
         entry.practice = f[11] == "allenamento";
         if (!settings::known(entry.upTo, entry.minutes) || (!entry.practice && f[11] != "gara"))
             return std::nullopt;
     }
+    if (f.size() == Columns) {
+        const auto misses = missesOf(f[12]);
+        if (!misses)
+            return std::nullopt;
+        entry.misses = *misses;
+        // All six counts, or none: a line of a service that had no list.
+        int counts[2 * Crossings], known = 0;
+        for (int i = 0; i < 2 * Crossings; ++i) {
+            counts[i] = number(f[13 + std::size_t(i)]);
+            known += counts[i] >= 0;
+            if (counts[i] < 0 && !f[13 + std::size_t(i)].empty())
+                return std::nullopt;
+        }
+        if (known == 2 * Crossings) {
+            Crossed crossed;
+            for (int c = Ten; c < Crossings; ++c)
+                crossed.shown[c] = counts[2 * c], crossed.wrong[c] = counts[2 * c + 1];
+            entry.crossed = crossed;
+        } else if (known != 0) {
+            return std::nullopt;
+        }
+    }
     const bool digits = entry.when.size() >= 19 && entry.when[0] >= '0' && entry.when[0] <= '9';
     if (!digits || entry.right < 0 || entry.wrong < 0 || entry.seconds < 0 ||
         number(f[4]) != entry.right + entry.wrong || !yesNo(f[6]) ||
-        (f.size() >= VerifiedColumns && !yesNo(f[8])))
+        (f.size() >= VerifiedColumns && !yesNo(f[8])) || !fits(entry))
         return std::nullopt;
     return entry;
 }
@@ -193,12 +303,14 @@ std::string_view accountOf(std::string_view line)
 
 bool olderHeader(std::string_view text)
 {
-    return text == VerifiedHeader || text == AccountHeader || text == OldHeader;
+    return text == SettingsHeader || text == VerifiedHeader || text == AccountHeader ||
+           text == OldHeader;
 }
 
 std::string withLine(std::string_view log, const std::string& added)
 {
-    for (std::string_view header : {std::string_view(Header), std::string_view(VerifiedHeader),
+    for (std::string_view header : {std::string_view(Header), std::string_view(SettingsHeader),
+                                    std::string_view(VerifiedHeader),
                                     std::string_view(AccountHeader), std::string_view(OldHeader)}) {
         if (log.substr(0, header.size()) == header) {
             log.remove_prefix(header.size());

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The class's results: every finished contest, one line of CSV (RFC 4180,
 // UTF-8, CR LF) in risultati.csv beside the record, for the teacher.
@@ -21,15 +22,38 @@ inline constexpr std::size_t MaxBytes = 10 * 1024 * 1024;
 inline constexpr std::size_t Room = 1024 * 1024;
 inline constexpr char Header[] =
     "\"data\",\"nome\",\"esatte\",\"errate\",\"totali\",\"secondi\",\"record\",\"utente\","
+    "\"verificata\",\"fino_a\",\"minuti\",\"gioco\",\"sbagliate\",\"decine\",\"decine_errate\","
+    "\"centinaia\",\"centinaia_errate\",\"migliaia\",\"migliaia_errate\"\r\n";
+// Written by older copies: before lines kept the wrong answers, before they
+// said what was played, before they said whether the service saw the contest
+// start, and before they said which account played them.
+inline constexpr char SettingsHeader[] =
+    "\"data\",\"nome\",\"esatte\",\"errate\",\"totali\",\"secondi\",\"record\",\"utente\","
     "\"verificata\",\"fino_a\",\"minuti\",\"gioco\"\r\n";
-// Written by older copies: before lines said what was played, before they
-// said whether the service saw the contest start, and before they said which
-// account played them.
 inline constexpr char VerifiedHeader[] =
     "\"data\",\"nome\",\"esatte\",\"errate\",\"totali\",\"secondi\",\"record\",\"utente\","
     "\"verificata\"\r\n";
 inline constexpr char AccountHeader[] = "data,nome,esatte,errate,totali,secondi,record,utente\r\n";
 inline constexpr char OldHeader[] = "data,nome,esatte,errate,totali,secondi,record\r\n";
+
+// A wrong answer: the number shown and what was typed (digits only, as many
+// as the answer box takes; empty for an empty box or a paste of no number).
+struct Miss {
+    int shown = 0;
+    std::string typed;
+    bool operator==(const Miss&) const = default;
+};
+// The most wrong answers a line keeps, the first ones.
+inline constexpr std::size_t MaxMisses = 20;
+// The sums whose answer crosses a ten (19 + 1), a hundred (99 + 1) or a
+// thousand (999 + 1): each counted once, as the largest it crosses.
+enum Crossing { NoCrossing = -1, Ten = 0, Hundred = 1, Thousand = 2, Crossings = 3 };
+Crossing crossing(int shown);
+struct Crossed {
+    int shown[Crossings] = {0, 0, 0};
+    int wrong[Crossings] = {0, 0, 0};
+    bool operator==(const Crossed&) const = default;
+};
 
 struct Entry {
     std::string when; // ISO 8601 with its UTC offset
@@ -46,7 +70,22 @@ struct Entry {
     int upTo = 10000;
     int minutes = 5;
     bool practice = false;
+    // The first wrong answers and the crossings; unknown in older lines.
+    std::vector<Miss> misses = {};
+    std::optional<Crossed> crossed = {};
 };
+
+// The misses as the log's column writes them, "199:190 2999:3000", and
+// back; nothing for a text that is not such a list.
+std::string missesText(const std::vector<Miss>& misses);
+std::optional<std::vector<Miss>> missesOf(std::string_view text);
+// Whether the misses and crossings fit the contest's own counts: the list is
+// the first min(wrong, MaxMisses) wrong answers, each a number of the range
+// with a typed answer of the answer box's digits other than the right one;
+// no more crossings than answers, nor wrong ones than wrong answers, nor one
+// the range cannot show; the listed misses that cross as many as counted,
+// when the list is whole, and never more.
+bool fits(const Entry& entry);
 
 // A practice has no clock: the longest the log can count.
 inline constexpr int LongestPractice = 32767;

@@ -151,11 +151,12 @@ std::string answer(std::string_view input, const std::string& folder, uid_t uid,
 {
     if (input == request::start())
         return request::reply(transaction::start(folder, uid, now));
-    if (const auto text = request::settingsOf(input)) {
-        request::Outcome outcome;
-        outcome.status = request::NotTeacher;
-        return request::reply(teacher ? transaction::saveSettings(folder, *text) : outcome);
-    }
+    request::Outcome notTeacher;
+    notTeacher.status = request::NotTeacher;
+    if (const auto text = request::settingsOf(input))
+        return request::reply(teacher ? transaction::saveSettings(folder, *text) : notTeacher);
+    if (const auto text = request::classOf(input))
+        return request::reply(teacher ? transaction::saveClass(folder, *text) : notTeacher);
     request::Status refusal = request::Refused;
     std::optional<request::Contest> contest = request::parse(input, &refusal);
     if (!contest || !request::settle(*contest)) {

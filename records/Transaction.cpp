@@ -107,6 +107,8 @@ void carryOutLocked(RecordStore& store, const std::string& folder, RecordStore::
     entry.upTo = contest.upTo;
     entry.minutes = contest.minutes;
     entry.practice = contest.practice;
+    entry.misses = contest.misses;
+    entry.crossed = contest.crossed;
     const bool kept = store.appendResult(results::line(entry));
     outcome.status = beats && !verified ? Unverified : kept ? Written : NotKept;
 }
@@ -183,14 +185,14 @@ int reset(const std::string& folder, const std::string& only, Failure& failure, 
     return outcome.status;
 }
 
-Outcome saveSettings(const std::string& folder, std::string_view text)
+namespace {
+
+// A teacher's small file, whole or not at all, readable by every account:
+// written under the scratch name, synced and renamed into place.
+Outcome saveWhole(const std::string& folder, const char* Scratch, const char* name,
+                  std::string_view text)
 {
     Outcome outcome;
-    if (!settings::parse(text).problems.empty()) {
-        outcome.status = BadSettings;
-        return outcome;
-    }
-    static constexpr char Scratch[] = "impostazioni.tmp";
     return guarded(outcome, [&] {
         using files::Fd;
         const Fd dir(sys::openat(AT_FDCWD, folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW));
@@ -206,11 +208,33 @@ Outcome saveSettings(const std::string& folder, std::string_view text)
         if (sys::writeAll(file.get(), text.data(), text.size()) != 0 ||
             sys::fchmod(file.get(), 0644) != 0 || sys::fsync(file.get()) != 0)
             throw StoreError(Scratch, errno);
-        if (sys::renameat(dir.get(), Scratch, settings::FileName) != 0)
-            throw StoreError(settings::FileName, errno);
+        if (sys::renameat(dir.get(), Scratch, name) != 0)
+            throw StoreError(name, errno);
         if (sys::fsync(dir.get()) != 0)
             throw StoreError("", errno);
     });
+}
+
+} // namespace
+
+Outcome saveSettings(const std::string& folder, std::string_view text)
+{
+    if (!settings::parse(text).problems.empty()) {
+        Outcome outcome;
+        outcome.status = BadSettings;
+        return outcome;
+    }
+    return saveWhole(folder, "impostazioni.tmp", settings::FileName, text);
+}
+
+Outcome saveClass(const std::string& folder, std::string_view text)
+{
+    if (!settings::classList(text)) {
+        Outcome outcome;
+        outcome.status = BadSettings;
+        return outcome;
+    }
+    return saveWhole(folder, "classe.tmp", settings::ClassFile, text);
 }
 
 bool named(const std::string& name)

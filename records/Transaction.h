@@ -43,6 +43,8 @@ int reset(const std::string& folder, const std::string& only, Failure& failure,
 // Written, BadSettings when the text does not parse whole, or Failed plus
 // the cause.
 Outcome saveSettings(const std::string& folder, std::string_view text);
+// The class list, the same way; BadSettings when it is not UTF-8 text.
+Outcome saveClass(const std::string& folder, std::string_view text);
 
 // Whether the name is a setting's record's (settings::recordName).
 bool named(const std::string& name);

@@ -54,7 +54,7 @@ QList<ResultsModel::Row> ResultsModel::parse(const QByteArray& bytes, int* unrea
         const qsizetype next = bytes.indexOf('\n', at);
         const qsizetype length = next - at - (next > at && bytes[next - 1] == '\r' ? 1 : 0);
         const std::string_view line(bytes.constData() + at, std::size_t(length));
-        const auto entry = records::results::parse(line);
+        auto entry = records::results::parse(line);
         at = next + 1;
         if (!entry) {
             // The header, any copy's, and blank lines are no loss.
@@ -75,7 +75,9 @@ QList<ResultsModel::Row> ResultsModel::parse(const QByteArray& bytes, int* unrea
                 entry->verified,
                 entry->upTo,
                 entry->minutes,
-                entry->practice};
+                entry->practice,
+                std::move(entry->misses),
+                entry->crossed};
         if (row.when.isValid())
             rows << row;
         else
@@ -89,13 +91,25 @@ QList<ResultsModel::Row> ResultsModel::parse(const QByteArray& bytes, int* unrea
 QByteArray ResultsModel::header()
 {
     // In Italian, the log's own header.
-    static const char* const names[] = {
-        QT_TRANSLATE_NOOP("ResultsCsv", "data"),      QT_TRANSLATE_NOOP("ResultsCsv", "nome"),
-        QT_TRANSLATE_NOOP("ResultsCsv", "esatte"),    QT_TRANSLATE_NOOP("ResultsCsv", "errate"),
-        QT_TRANSLATE_NOOP("ResultsCsv", "totali"),    QT_TRANSLATE_NOOP("ResultsCsv", "secondi"),
-        QT_TRANSLATE_NOOP("ResultsCsv", "record"),    QT_TRANSLATE_NOOP("ResultsCsv", "utente"),
-        QT_TRANSLATE_NOOP("ResultsCsv", "verificata"), QT_TRANSLATE_NOOP("ResultsCsv", "fino_a"),
-        QT_TRANSLATE_NOOP("ResultsCsv", "minuti"),     QT_TRANSLATE_NOOP("ResultsCsv", "gioco")};
+    static const char* const names[] = {QT_TRANSLATE_NOOP("ResultsCsv", "data"),
+                                        QT_TRANSLATE_NOOP("ResultsCsv", "nome"),
+                                        QT_TRANSLATE_NOOP("ResultsCsv", "esatte"),
+                                        QT_TRANSLATE_NOOP("ResultsCsv", "errate"),
+                                        QT_TRANSLATE_NOOP("ResultsCsv", "totali"),
+                                        QT_TRANSLATE_NOOP("ResultsCsv", "secondi"),
+                                        QT_TRANSLATE_NOOP("ResultsCsv", "record"),
+                                        QT_TRANSLATE_NOOP("ResultsCsv", "utente"),
+                                        QT_TRANSLATE_NOOP("ResultsCsv", "verificata"),
+                                        QT_TRANSLATE_NOOP("ResultsCsv", "fino_a"),
+                                        QT_TRANSLATE_NOOP("ResultsCsv", "minuti"),
+                                        QT_TRANSLATE_NOOP("ResultsCsv", "gioco"),
+                                        QT_TRANSLATE_NOOP("ResultsCsv", "sbagliate"),
+                                        QT_TRANSLATE_NOOP("ResultsCsv", "decine"),
+                                        QT_TRANSLATE_NOOP("ResultsCsv", "decine_errate"),
+                                        QT_TRANSLATE_NOOP("ResultsCsv", "centinaia"),
+                                        QT_TRANSLATE_NOOP("ResultsCsv", "centinaia_errate"),
+                                        QT_TRANSLATE_NOOP("ResultsCsv", "migliaia"),
+                                        QT_TRANSLATE_NOOP("ResultsCsv", "migliaia_errate")};
     std::string line;
     for (const char* name : names) {
         line += line.empty() ? "" : ",";
@@ -125,7 +139,9 @@ QByteArray ResultsModel::csvLine(const Row& row)
                                         row.verified,
                                         row.upTo,
                                         row.minutes,
-                                        row.practice};
+                                        row.practice,
+                                        row.misses,
+                                        row.crossed};
     const std::string yes = tr("sì").toStdString(), no = tr("no").toStdString(),
                       contest = tr("gara").toStdString(), practice = tr("allenamento").toStdString();
     return QByteArray::fromStdString(

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include "ResultsLog.h"
+
 class QThread;
 
 // The class's results as read from risultati.csv: one row a contest.
@@ -41,6 +43,9 @@ public:
         int upTo = 10000;
         int minutes = 5;
         bool practice = false;
+        // Unknown in lines of older copies.
+        std::vector<records::results::Miss> misses = {};
+        std::optional<records::results::Crossed> crossed = {};
     };
 
     explicit ResultsModel(QObject* parent = nullptr);

@@ -5,8 +5,11 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -120,6 +123,23 @@ SettingsWindow::SettingsWindow(const settingsText::Files& files, const QString& 
         form->addRow(label, column);
         m_choices[k] = box;
     }
+    m_class = new QPlainTextEdit(this);
+    m_class->setObjectName(QStringLiteral("txtClasse"));
+    m_class->setTabChangesFocus(true);
+    m_class->setReadOnly(!mayChange);
+    m_class->setPlainText(QString::fromUtf8(readClassFile()));
+    auto* classMeaning =
+        new QLabel(tr("Un nome per riga: il gioco li offre quando chiede il nome, e si può "
+                      "ancora scriverne un altro. Vuoto: il nome si scrive soltanto."),
+                   this);
+    classMeaning->setWordWrap(true);
+    m_class->setAccessibleDescription(classMeaning->text());
+    auto* classColumn = new QVBoxLayout;
+    classColumn->addWidget(m_class);
+    classColumn->addWidget(classMeaning);
+    auto* classLabel = new QLabel(tr("&Elenco della classe"), this);
+    classLabel->setBuddy(m_class);
+    form->addRow(classLabel, classColumn);
     m_problems = new QLabel(this);
     m_problems->setObjectName(QStringLiteral("lblProblemi"));
     m_problems->setWordWrap(true);
@@ -189,11 +209,33 @@ settings::Settings SettingsWindow::chosen() const
     return s;
 }
 
+QString SettingsWindow::classText() const
+{
+    return m_class->toPlainText();
+}
+
+QByteArray SettingsWindow::readClassFile() const
+{
+    // Shown as the teachers wrote it; one not to be read shows empty.
+    QFile file(m_recordDir + u'/' + QString::fromLatin1(settings::ClassFile));
+    if (QFileInfo(file).isSymLink() || !file.open(QIODevice::ReadOnly))
+        return {};
+    return file.read(qint64(settings::MaxClassBytes));
+}
+
 bool SettingsWindow::save()
 {
     if (!m_mayChange)
         return false;
-    const QString error = records::saveSettings(m_recordDir, settings::text(chosen()), m_service);
+    QString text = classText();
+    if (!text.isEmpty() && !text.endsWith(u'\n'))
+        text += u'\n';
+    QString error = records::saveSettings(m_recordDir, settings::text(chosen()), m_service);
+    if (error.isEmpty() && text.toUtf8().size() > qsizetype(settings::MaxClassBytes))
+        //: %1 is the most bytes a class list may have.
+        error = tr("l'elenco della classe è più lungo di %1 byte").arg(settings::MaxClassBytes);
+    if (error.isEmpty())
+        error = records::saveClass(m_recordDir, text.toUtf8().toStdString(), m_service);
     m_outcome->setText(error.isEmpty() ? tr("Salvate: valgono dalla prossima gara.")
                                        //: %1 is why the settings could not be saved.
                                        : tr("Non salvate: %1").arg(error));

@@ -7,6 +7,7 @@
 
 class QComboBox;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 
 // The teacher's window on the class's settings: each choice, what it means,
@@ -22,8 +23,9 @@ public:
     SettingsWindow(const settingsText::Files& files, const QString& recordDir,
                    const QString& service, bool mayChange, QWidget* parent = nullptr);
 
-    // The settings the choices make.
+    // The settings the choices make, and the class list as written.
     settings::Settings chosen() const;
+    QString classText() const;
     // Saves them; the outcome is shown, and true when saved.
     bool save();
 
@@ -34,6 +36,7 @@ public:
 
 private:
     void showInForce();
+    QByteArray readClassFile() const;
 
     settingsText::Files m_files;
     QString m_recordDir;
@@ -42,6 +45,7 @@ private:
     settings::InForce m_in;
     std::array<QComboBox*, settings::KeyCount> m_choices{};
     std::array<QLabel*, settings::KeyCount> m_from{};
+    QPlainTextEdit* m_class = nullptr;
     QLabel* m_problems = nullptr;
     QLabel* m_outcome = nullptr;
     QPushButton* m_save = nullptr;

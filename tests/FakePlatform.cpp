@@ -26,9 +26,10 @@ int FakePlatform::messageBox(const QString& prompt, int buttons, const QString& 
     return buttons == YesNoQuestionDefaultNo ? AnswerNo : AnswerOk;
 }
 
-QString FakePlatform::inputBox(const QString& prompt)
+QString FakePlatform::inputBox(const QString& prompt, const QStringList& offered)
 {
     inputPrompts << prompt;
+    inputChoices << offered;
     if (whileInputOpen)
         whileInputOpen(prompt);
     return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();

@@ -37,6 +37,7 @@ public:
     QList<Box> boxes;
     QStringList inputPrompts;
     QList<QStringList> choices; // the buttons each choose() offered
+    QList<QStringList> inputChoices; // the list each inputBox() offered
     QStringList sounds;
     int reseeds = 0;
     int drawnBeforeLastReseed = -1;
@@ -59,7 +60,7 @@ public:
 
     int messageBox(const QString& prompt, int buttons, const QString& title,
                    const QString& spoken) override;
-    QString inputBox(const QString& prompt) override;
+    QString inputBox(const QString& prompt, const QStringList& choices = {}) override;
     int choose(const QString& prompt, const QStringList& choices) override;
     double random() override;
     void reseed() override

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,10 +51,14 @@ private slots:
     void contestLasts_data();
     void contestLasts();
     void practiceHasNoClockNorRecord();
+    void wrongAnswersAndCrossingsAreKept_data();
+    void wrongAnswersAndCrossingsAreKept();
     void childPicksWhenBothAreOffered_data();
     void childPicksWhenBothAreOffered();
     void holderShownAsTheTeacherWants_data();
     void holderShownAsTheTeacherWants();
+    void classListIsOfferedAtThePrompt_data();
+    void classListIsOfferedAtThePrompt();
 };
 
 namespace {
@@ -560,7 +565,9 @@ void TestContest::contestLasts()
     QVERIFY(game.platform.ended);
     const QByteArray log =
         bytesOf(game.platform.recordDir + "/" + QString::fromLatin1(records::results::Name));
-    const QByteArray tail = QStringLiteral(",%1,%2,\"gara\"\r\n").arg(upTo).arg(minutes).toUtf8();
+    // 5 + 1 answered 0: the one wrong answer, no crossing.
+    const QByteArray tail =
+        QStringLiteral(",%1,%2,\"gara\",\"5:0\",0,0,0,0,0,0\r\n").arg(upTo).arg(minutes).toUtf8();
     QVERIFY2(log.contains(logged) && log.endsWith(tail), log.constData());
     // Another setting's record is in a folder of its own.
     const QString own = upTo == 10000 && minutes == 5
@@ -602,8 +609,63 @@ void TestContest::practiceHasNoClockNorRecord()
     QVERIFY(!QFileInfo::exists(scoreFile(game)));
     const QByteArray log =
         bytesOf(game.platform.recordDir + "/" + QString::fromLatin1(records::results::Name));
-    QVERIFY2(log.endsWith(",100,5,\"allenamento\"\r\n") && log.contains(",1,4,5,10,"),
+    // Each wrong answer kept, 20 twice: a sum that comes back is a new round.
+    QVERIFY2(log.endsWith(",100,5,\"allenamento\",\"7:0 20:0 30:0 20:0\",0,0,0,0,0,0\r\n") &&
+                 log.contains(",1,4,5,10,"),
              log.constData());
+}
+
+// The results line keeps the first 20 wrong answers as typed and counts the
+// sums that cross a ten, a hundred or a thousand, each as the largest.
+void TestContest::wrongAnswersAndCrossingsAreKept_data()
+{
+    QTest::addColumn<int>("upTo");
+    QTest::addColumn<QList<int>>("shown");  // a round each
+    QTest::addColumn<QStringList>("typed"); // its answer
+    QTest::addColumn<QByteArray>("tail");   // the line's last columns
+    QTest::newRow("a ten, a hundred and a thousand, one each wrong")
+        << 10000 << QList<int>{19, 99, 999, 3999, 4}
+        << QStringList{"20", "190", "1000", "3000", "6"}
+        << QByteArray("\"99:190 3999:3000 4:6\",1,0,1,1,2,1\r\n");
+    // 9 + 1 crosses a ten; to 10 no round can cross more.
+    QTest::newRow("to 10, an empty answer")
+        << 10 << QList<int>{9, 9, 3} << QStringList{"", "10", "5"}
+        << QByteArray("\"9: 3:5\",2,1,0,0,0,0\r\n");
+    // Leading zeros are kept as typed; a wrong 0099 for 99 + 1 crossed a hundred.
+    QTest::newRow("leading zeros") << 10000 << QList<int>{99, 99} << QStringList{"0099", "00100"}
+                                   << QByteArray("\"99:0099\",0,0,2,1,0,0\r\n");
+    // 25 wrong answers: the first 20 kept, all 25 counted.
+    QList<int> many(25, 9);
+    QTest::newRow("only the first twenty")
+        << 10000 << many << QStringList(25, "1")
+        << QByteArray("\"9:1 9:1 9:1 9:1 9:1 9:1 9:1 9:1 9:1 9:1 "
+                      "9:1 9:1 9:1 9:1 9:1 9:1 9:1 9:1 9:1 9:1\","
+                      "25,25,0,0,0,0\r\n");
+}
+
+void TestContest::wrongAnswersAndCrossingsAreKept()
+{
+    QFETCH(int, upTo);
+    QFETCH(QList<int>, shown);
+    QFETCH(QStringList, typed);
+    QFETCH(QByteArray, tail);
+    GameOptions options;
+    options.game.upTo = upTo;
+    Game game(options);
+    game.start("Anna", 3, shown.first());
+    for (int i = 0; i < shown.size(); ++i) {
+        if (i > 0) {
+            game.nextRound(1, shown[i]);
+            game.contest.dealRound();
+        }
+        QCOMPARE(game.caption("lblNum1"), QString::number(shown[i]));
+        game.answer(typed[i]);
+        ticks(game, 1); // the service refuses more than two answers a second
+    }
+    game.contest.exitContest();
+    const QByteArray log =
+        bytesOf(game.platform.recordDir + "/" + QString::fromLatin1(records::results::Name));
+    QVERIFY2(log.endsWith(",\"gara\"," + tail), log.constData());
 }
 
 void TestContest::childPicksWhenBothAreOffered_data()
@@ -659,4 +721,72 @@ void TestContest::holderShownAsTheTeacherWants()
 }
 
 QTEST_MAIN(TestContest)
+void TestContest::classListIsOfferedAtThePrompt_data()
+{
+    QTest::addColumn<QByteArray>("file");     // the class list as the teachers wrote it
+    QTest::addColumn<QStringList>("offered"); // the prompt's list
+    QTest::addColumn<QString>("typed");       // then Enter
+    QTest::addColumn<int>("picked");          // or the row picked; -1: none
+    QTest::addColumn<QByteArray>("stored");   // the name in the results
+    const QByteArray list = "# 2B\n Anna Rossi \r\nNiccol\xC3\xB2\n\nAnna Rossi\n";
+    // Blanks around a name, comments, blank lines and a name twice go.
+    QTest::newRow("a name picked from the list") << list << QStringList{"Anna Rossi", "Niccolò"}
+                                                 << QString() << 1 << QByteArray("Niccol\xC3\xB2");
+    QTest::newRow("a guest typing")
+        << list << QStringList{"Anna Rossi", "Niccolò"} << "Ospite" << -1 << QByteArray("Ospite");
+    // Enter at once is no one on the list.
+    QTest::newRow("Enter at once")
+        << list << QStringList{"Anna Rossi", "Niccolò"} << QString() << -1 << QByteArray("");
+    QTest::newRow("no list: today's prompt")
+        << QByteArray() << QStringList() << "Bea" << -1 << QByteArray("Bea");
+    // A name over 60 characters is left out; a list not in UTF-8 offers none.
+    QTest::newRow("a name too long") << QByteArray(61, 'a') + "\nEva\n"
+                                     << QStringList{"Eva"} << QString() << 0 << QByteArray("Eva");
+    QTest::newRow("not UTF-8") << QByteArray("Niccol\xF2\n") << QStringList() << "Bea" << -1
+                               << QByteArray("Bea");
+}
+
+// The name prompt offers the class list in a box that still takes typing,
+// starting empty; the name picked is kept exactly as the list has it.
+void TestContest::classListIsOfferedAtThePrompt()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, offered);
+    QFETCH(QString, typed);
+    QFETCH(int, picked);
+    QFETCH(QByteArray, stored);
+    GameOptions options;
+    options.names = settings::classList(file.toStdString()).value_or(std::vector<std::string>());
+    Game game(options);
+    QtPlatform real;
+    QStringList items;
+    bool editable = false, empty = false;
+    game.platform.whileInputOpen = [&](const QString& prompt) {
+        QTimer::singleShot(50, [&] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            items = dialog->comboBoxItems();
+            editable = dialog->isComboBoxEditable();
+            empty = dialog->textValue().isEmpty();
+            if (auto* box = dialog->findChild<QComboBox*>(); box && picked >= 0)
+                box->setCurrentIndex(picked);
+            QWidget* edit = dialog->focusWidget();
+            QTest::keyClicks(edit, typed);
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        game.platform.inputAnswers.prepend(
+            real.inputBox(prompt, game.platform.inputChoices.last()));
+    };
+    game.start(QString(), 3, 41);
+    QCOMPARE(game.platform.inputChoices.value(0), offered);
+    QCOMPARE(items, offered);
+    QCOMPARE(editable, !offered.isEmpty());
+    QVERIFY(empty);
+    ticks(game, 1);
+    game.contest.exitContest();
+    const QByteArray log =
+        bytesOf(game.platform.recordDir + "/" + QString::fromLatin1(records::results::Name));
+    QVERIFY2(log.contains(",\"" + stored + "\",0,0,0,1,"), log.constData());
+}
+
 #include "tst_contest.moc"

@@ -120,13 +120,15 @@ void TestResults::filtersSortingAndExport()
         file.readAll(),
         QByteArray(
             "\"data\",\"nome\",\"esatte\",\"errate\",\"totali\",\"secondi\",\"record\","
-            "\"utente\",\"verificata\",\"fino_a\",\"minuti\",\"gioco\"\r\n"
+            "\"utente\",\"verificata\",\"fino_a\",\"minuti\",\"gioco\",\"sbagliate\",\"decine\","
+            "\"decine_errate\",\"centinaia\",\"centinaia_errate\",\"migliaia\",\"migliaia_"
+            "errate\"\r\n"
             "\"2026-12-09T12:00:00+01:00\",\"Zoe, \"\"Z\"\"\",39,4,43,300,\"no\",\"\",\"sì\","
-            "10000,5,\"gara\"\r\n"
+            "10000,5,\"gara\",\"\",,,,,,\r\n"
             "\"2026-12-09T11:59:00+01:00\",\"Zoe, \"\"Z\"\"\",38,3,41,300,\"no\",\"\",\"sì\","
-            "10000,5,\"gara\"\r\n"
+            "10000,5,\"gara\",\"\",,,,,,\r\n"
             "\"2026-12-09T11:58:00+01:00\",\"Zoe, \"\"Z\"\"\",37,2,39,300,\"no\",\"\",\"sì\","
-            "10000,5,\"gara\"\r\n"));
+            "10000,5,\"gara\",\"\",,,,,,\r\n"));
     // Nowhere to write: the window says so instead of nothing.
     QVERIFY(!window.exportTo(m_dir.path()));
 }

@@ -126,8 +126,8 @@ int logOutcome(const QString& dir)
     if (now == OldLog || now == kept)
         return 0;
     const QByteArray added = now.mid(kept.size());
-    const QByteArray rest =
-        "\",\"Bea\",13,1,14,300,\"sì\",\"" + account() + "\",\"sì\",10000,5,\"gara\"\r\n";
+    const QByteArray rest = "\",\"Bea\",13,1,14,300,\"sì\",\"" + account() +
+                            "\",\"sì\",10000,5,\"gara\",\"\",,,,,,\r\n";
     const bool one = now.startsWith(kept) && added.endsWith(rest) && added.count('\n') == 1 &&
                      added.size() == 26 + rest.size(); // a quoted stamp, the rest
     return one ? 1 : -1;

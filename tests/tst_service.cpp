@@ -172,6 +172,25 @@ void TestService::requestIsCheckedStrictly_data()
     QTest::newRow("an hour's practice to 100")
         << set + "40\n10\n3600\n0\nAnna\nAnna\n100\n5\nallenamento\n"
         << 0;
+    // Today's game says its wrong answers and crossings, whatever the setting.
+    const QByteArray missed = "corvalesta fine 3\n";
+    QTest::newRow("three wrong answers, a hundred and a thousand missed")
+        << missed + "12\n3\n300\n1\nAnna\nAnna\n10000\n5\ngara\n199:190 2999:2000 5:\n4 0 2 1 1 1\n"
+        << 0;
+    QTest::newRow("no wrong answer, to 20")
+        << missed + "5\n0\n60\n0\nAnna\nAnna\n20\n1\ngara\n\n1 0 0 0 0 0\n"
+        << 0;
+    refused("a wrong answer listed that is right",
+            missed + "0\n1\n60\n0\nEva\nEva\n20\n1\ngara\n9:10\n1 1 0 0 0 0\n");
+    refused("fewer wrong answers listed than counted",
+            missed + "0\n2\n60\n0\nEva\nEva\n20\n1\ngara\n3:1\n0 0 0 0 0 0\n");
+    refused("a typed answer longer than the box",
+            missed + "0\n1\n60\n0\nEva\nEva\n20\n1\ngara\n3:100\n0 0 0 0 0 0\n");
+    refused("more crossings than answers",
+            missed + "1\n0\n60\n0\nEva\nEva\n20\n1\ngara\n\n2 0 0 0 0 0\n");
+    refused("five crossing counts", missed + "1\n0\n60\n0\nEva\nEva\n20\n1\ngara\n\n0 0 0 0 0\n");
+    refused("a blank at the end of the misses",
+            missed + "0\n1\n60\n0\nEva\nEva\n20\n1\ngara\n3:1 \n0 0 0 0 0 0\n");
     refused("nothing", "");
     refused("a range that does not exist", set + "3\n1\n60\n0\nEva\nEva\n30\n1\ngara\n");
     refused("a length that does not exist", set + "3\n1\n60\n0\nEva\nEva\n20\n4\ngara\n");
@@ -229,7 +248,7 @@ void TestService::gameEndsThroughTheService_data()
     QTest::addColumn<QByteArray>("scoreAfter");
     QTest::addColumn<QByteArray>("line"); // the log's last line after its stamp; empty: none
     const QString saved = contest::Saved;
-    const QByteArray me = ",\"" + account() + "\",\"sì\",10000,5,\"gara\"\r\n";
+    const QByteArray me = ",\"" + account() + "\",\"sì\",10000,5,\"gara\",\"\",,,,,,\r\n";
     const auto row = [](const char* tag) -> QTestData& { return QTest::newRow(tag); };
     row("beaten") << QByteArray("12\r\n") << ""
                   << "Bea"
@@ -265,7 +284,7 @@ void TestService::gameEndsThroughTheService_data()
                                         "record non ne ha visto l'inizio."}
                          << QByteArray("12\r\n")
                          << ",\"Bea\",13,0,13,300,\"no\",\"" + account() +
-                                "\",\"no\",10000,5,\"gara\"\r\n";
+                                "\",\"no\",10000,5,\"gara\",\"\",,,,,,\r\n";
     row("results not kept") << QByteArray("12\r\n") << "no log"
                             << "Bea"
                             << "13" << QStringList{saved} << QByteArray("13\r\n") << QByteArray();
@@ -351,7 +370,7 @@ void TestService::gameEndsThroughTheService()
         QCOMPARE(QDir(waiting).entryList(QDir::Files).size(), 0);
         QVERIFY2(bytesOf(Folder + LogFile)
                      .endsWith(",\"Bea\",13,0,13,300,\"no\",\"" + account() +
-                               "\",\"no\",10000,5,\"gara\"\r\n"),
+                               "\",\"no\",10000,5,\"gara\",\"\",,,,,,\r\n"),
                  bytesOf(Folder + LogFile).constData());
         QCOMPARE(bytesOf(Folder + records::ScoreFile), QByteArray("12\r\n"));
     }
@@ -670,7 +689,8 @@ void TestService::holderIsTheNamesOwnSpelling()
     if (!stored.isEmpty()) {
         QVERIFY2(
             bytesOf(Folder + LogFile)
-                .contains("," + logged + ",13,0,13,300,\"sì\",\"eva\",\"sì\",10000,5,\"gara\"\r\n"),
+                .contains("," + logged +
+                          ",13,0,13,300,\"sì\",\"eva\",\"sì\",10000,5,\"gara\",\"\",,,,,,\r\n"),
             bytesOf(Folder + LogFile).constData());
         // The record keeps who set it, beside the whole name.
         QVERIFY(bytesOf(Folder + NameFile).endsWith("\neva\n"));
@@ -704,9 +724,11 @@ void TestService::settingsKeepTheirOwnRecords()
     QCOMPARE(bytesOf(Folder + records::ScoreFile), QByteArray("12\r\n"));
     const QList<QByteArray> lines = bytesOf(Folder + LogFile).split('\n');
     QCOMPARE(lines.size(), 4); // the header, two lines, nothing after the last end
-    QVERIFY2(lines[1].endsWith(",\"Bea\",13,0,13,60,\"sì\",\"eva\",\"sì\",20,1,\"gara\"\r"),
-             lines[1].constData());
-    QVERIFY2(lines[2].endsWith(",\"Ugo\",50,0,50,900,\"no\",\"eva\",\"sì\",20,1,\"allenamento\"\r"),
+    QVERIFY2(
+        lines[1].endsWith(",\"Bea\",13,0,13,60,\"sì\",\"eva\",\"sì\",20,1,\"gara\",\"\",,,,,,\r"),
+        lines[1].constData());
+    QVERIFY2(lines[2].endsWith(
+                 ",\"Ugo\",50,0,50,900,\"no\",\"eva\",\"sì\",20,1,\"allenamento\",\"\",,,,,,\r"),
              lines[2].constData());
     QVERIFY(!QFileInfo::exists(own + LogFile));
     records::request::Failure failure;
@@ -725,15 +747,27 @@ void TestService::onlyTeachersSaveSettings_data()
     QTest::addColumn<bool>("teacher");
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("classList"); // else the settings
     const QByteArray good = "# 1A\nfino_a = 20\nminuti = 1\n";
-    QTest::newRow("a teacher's") << true << good << int(records::request::Written);
-    QTest::newRow("a pupil's") << false << good << int(records::request::NotTeacher);
+    QTest::newRow("a teacher's") << true << good << int(records::request::Written) << false;
+    QTest::newRow("a pupil's") << false << good << int(records::request::NotTeacher) << false;
     QTest::newRow("a teacher's, a bad value")
-        << true << QByteArray("fino_a = 30\n") << int(records::request::BadSettings);
+        << true << QByteArray("fino_a = 30\n") << int(records::request::BadSettings) << false;
     QTest::newRow("a teacher's, an unknown key")
-        << true << QByteArray("colore = rosso\n") << int(records::request::BadSettings);
+        << true << QByteArray("colore = rosso\n") << int(records::request::BadSettings) << false;
     QTest::newRow("a teacher's, too long")
-        << true << QByteArray(2049, '#') << int(records::request::Refused);
+        << true << QByteArray(2049, '#') << int(records::request::Refused) << false;
+    const QByteArray names = "Anna Rossi\nNiccol\xC3\xB2\n=SUM(A1)\n";
+    QTest::newRow("a teacher's class list")
+        << true << names << int(records::request::Written) << true;
+    QTest::newRow("a pupil's class list")
+        << false << names << int(records::request::NotTeacher) << true;
+    QTest::newRow("a class list not in UTF-8")
+        << true << QByteArray("Niccol\xF2\n") << int(records::request::BadSettings) << true;
+    QTest::newRow("a class list with an escape")
+        << true << QByteArray("Anna\x1B[2J\n") << int(records::request::BadSettings) << true;
+    QTest::newRow("a class list too long")
+        << true << QByteArray(2049, 'a') << int(records::request::Refused) << true;
 }
 
 // The service writes the settings for a teacher only, whole or not at all;
@@ -743,16 +777,19 @@ void TestService::onlyTeachersSaveSettings()
     QFETCH(bool, teacher);
     QFETCH(QByteArray, text);
     QFETCH(int, status);
+    QFETCH(bool, classList);
     installed("12\r\n", "Anna\r\n");
-    const QString file = Folder + settings::FileName;
+    const QString file = Folder + (classList ? settings::ClassFile : settings::FileName);
     QVERIFY(put(file, "minuti = 3\n"));
+    const std::string request = classList ? records::request::saveClass(text.toStdString())
+                                          : records::request::saveSettings(text.toStdString());
     const auto reply = records::request::parseReply(
-        records::service::answer(records::request::saveSettings(text.toStdString()),
-                                 Folder.toStdString(), 1000, "eva", 1796810400, teacher));
+        records::service::answer(request, Folder.toStdString(), 1000, "eva", 1796810400, teacher));
     QVERIFY(reply);
     QCOMPARE(reply->status, status);
     QCOMPARE(bytesOf(file), status == 0 ? text : QByteArray("minuti = 3\n"));
     QVERIFY(!QFileInfo::exists(Folder + "impostazioni.tmp"));
+    QVERIFY(!QFileInfo::exists(Folder + "classe.tmp"));
     if (status == 0)
         QCOMPARE(QFileInfo(file).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner |
                                                              QFile::ReadUser | QFile::WriteUser |

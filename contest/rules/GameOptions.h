@@ -16,4 +16,6 @@ struct GameOptions {
     std::optional<int> minimumKeySide;
     // The teacher's settings in force.
     settings::Settings game = {};
+    // The class list the name prompt offers; none: the prompt takes typing only.
+    std::vector<std::string> names = {};
 };

@@ -1,5 +1,7 @@
 #include "Settings.h"
 
+#include "GameRules.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -169,29 +171,30 @@ std::string allowed(Key key)
     return {};
 }
 
-Parsed read(const std::string& path)
+namespace {
+
+// A small file's text, or what keeps it from being read; a missing file is
+// the empty text.
+std::optional<Problem> readFile(const std::string& path, std::size_t most, std::string& text)
 {
-    Parsed parsed;
-    const auto problem = [&parsed](Problem::Kind kind, int error = 0) {
-        parsed.problems.push_back({kind, 0, {}, {}, error});
-        return parsed;
+    const auto problem = [](Problem::Kind kind, int error = 0) {
+        return Problem{kind, 0, {}, {}, error};
     };
     struct stat info {};
     if (lstat(path.c_str(), &info) != 0)
-        return errno == ENOENT ? parsed : problem(Problem::Unreadable, errno);
+        return errno == ENOENT ? std::nullopt : std::optional(problem(Problem::Unreadable, errno));
     if (!S_ISREG(info.st_mode))
         return problem(Problem::NotRegular);
-    if (std::size_t(info.st_size) > MaxBytes)
+    if (std::size_t(info.st_size) > most)
         return problem(Problem::TooBig);
     // Not through a link, and never waiting: it may have changed since.
     const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return problem(errno == ELOOP ? Problem::NotRegular : Problem::Unreadable, errno);
-    std::string text;
     char buffer[4096];
     bool regular = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     int error = 0;
-    while (regular && text.size() <= MaxBytes) {
+    while (regular && text.size() <= most) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
@@ -206,9 +209,52 @@ Parsed read(const std::string& path)
         return problem(Problem::NotRegular);
     if (error != 0)
         return problem(Problem::Unreadable, error);
-    if (text.size() > MaxBytes)
+    if (text.size() > most)
         return problem(Problem::TooBig);
+    return std::nullopt;
+}
+
+} // namespace
+
+Parsed read(const std::string& path)
+{
+    std::string text;
+    if (const auto problem = readFile(path, MaxBytes, text)) {
+        Parsed parsed;
+        parsed.problems.push_back(*problem);
+        return parsed;
+    }
     return parse(text);
+}
+
+std::optional<std::vector<std::string>> classList(std::string_view text)
+{
+    std::vector<std::string> names;
+    if (text.size() > MaxClassBytes || !plainText(text))
+        return std::nullopt;
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view name = trimmed(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        std::size_t characters = 0;
+        for (char c : name)
+            characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        if (name.empty() || name.front() == '#' || characters > rules::MaxNameChars ||
+            indexOf(names, name) >= 0)
+            continue;
+        names.emplace_back(name);
+    }
+    return names;
+}
+
+std::vector<std::string> readClass(const std::string& path)
+{
+    std::string text;
+    if (readFile(path, MaxClassBytes, text))
+        return {};
+    return classList(text).value_or(std::vector<std::string>());
 }
 
 void copyKey(Settings& to, const Settings& from, Key key)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,11 @@ inline constexpr char FileName[] = "impostazioni.conf";
 inline constexpr char AdminFile[] = "/etc/corvalesta/impostazioni.conf";
 // A settings file is a few lines; past this it is not read at all.
 inline constexpr std::size_t MaxBytes = 16 * 1024;
+
+// The class list beside the settings: one child's name a line, which the
+// name prompt offers. A class's names fit in this; a longer list is not read.
+inline constexpr char ClassFile[] = "classe.txt";
+inline constexpr std::size_t MaxClassBytes = 2048;
 
 // What is wrong with a file or one of its lines.
 struct Problem {
@@ -74,6 +80,15 @@ std::string allowed(Key key);
 // that is not a regular file (a link included), is too big or cannot be read
 // sets nothing and is one problem. Never blocks: a FIFO is not opened.
 Parsed read(const std::string& path);
+
+// The names of a class list, each once, in the order written, without the
+// blanks around them: blank lines, # comments and a name of more than
+// rules::MaxNameChars characters are left out. Nothing for a text that is
+// not UTF-8 text or is longer than MaxClassBytes.
+std::optional<std::vector<std::string>> classList(std::string_view text);
+// A class list file's names, read as read() reads a settings file; none when
+// it is missing or cannot be read.
+std::vector<std::string> readClass(const std::string& path);
 
 // Sets the one key of to as from has it.
 void copyKey(Settings& to, const Settings& from, Key key);
