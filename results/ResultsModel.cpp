@@ -88,7 +88,7 @@ QList<ResultsModel::Row> ResultsModel::parse(const QByteArray& bytes, int* unrea
     return rows;
 }
 
-QByteArray ResultsModel::header()
+QStringList ResultsModel::headerNames()
 {
     // In Italian, the log's own header.
     static const char* const names[] = {QT_TRANSLATE_NOOP("ResultsCsv", "data"),
@@ -110,11 +110,18 @@ QByteArray ResultsModel::header()
                                         QT_TRANSLATE_NOOP("ResultsCsv", "centinaia_errate"),
                                         QT_TRANSLATE_NOOP("ResultsCsv", "migliaia"),
                                         QT_TRANSLATE_NOOP("ResultsCsv", "migliaia_errate")};
+    QStringList out;
+    for (const char* name : names)
+        out << QCoreApplication::translate("ResultsCsv", name);
+    return out;
+}
+
+QByteArray ResultsModel::header()
+{
     std::string line;
-    for (const char* name : names) {
+    for (const QString& name : headerNames()) {
         line += line.empty() ? "" : ",";
-        line += records::results::field(
-            QCoreApplication::translate("ResultsCsv", name).toUtf8().toStdString());
+        line += records::results::field(name.toUtf8().toStdString());
     }
     return QByteArray::fromStdString(line + "\r\n");
 }

@@ -74,11 +74,14 @@ public:
     // record's yes and no, and the header, which are in the language installed.
     static QByteArray csvLine(const Row& row);
     static QByteArray header();
+    // The header's names, in the language installed.
+    static QStringList headerNames();
     // A contest's moment as the table shows it: in local time, written as the
     // language installed writes dates.
     static QString shownWhen(const QDateTime& when);
 
     const Row& row(int index) const { return m_rows[index]; }
+    const QList<Row>& rows() const { return m_rows; }
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

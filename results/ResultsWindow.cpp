@@ -2,8 +2,13 @@
 
 #include "RecordFiles.h"
 
+#include "ChildPage.h"
+#include "ChildrenModel.h"
+#include "Report.h"
 #include "ResultsChart.h"
 #include "ResultsModel.h"
+#include "Settings.h"
+#include "Workbook.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -15,48 +20,43 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
-ResultsFilter::ResultsFilter(const QDateTime& now, QObject* parent)
-    : QSortFilterProxyModel(parent), m_now(now)
+ResultsFilter::ResultsFilter(const QDateTime& now, QObject* parent) : QSortFilterProxyModel(parent)
 {
+    m_selection.now = now;
     setSortRole(ResultsModel::SortRole);
 }
 
 void ResultsFilter::setName(const QString& name)
 {
-    m_name = name.trimmed();
+    m_selection.name = name.trimmed();
     invalidateRowsFilter();
 }
 
 void ResultsFilter::setPeriod(Period period)
 {
-    m_period = period;
+    m_selection.period = progress::Selection::Period(period);
+    invalidateRowsFilter();
+}
+
+void ResultsFilter::setSelection(const progress::Selection& selection)
+{
+    m_selection = selection;
     invalidateRowsFilter();
 }
 
 bool ResultsFilter::filterAcceptsRow(int row, const QModelIndex&) const
 {
-    const auto& r = static_cast<const ResultsModel*>(sourceModel())->row(row);
-    if (!m_name.isEmpty() && !r.name.contains(m_name, Qt::CaseInsensitive))
-        return false;
-    const QDate day = r.when.toLocalTime().date();
-    const QDate today = m_now.toLocalTime().date();
-    switch (m_period) {
-    case Today:
-        return day == today;
-    case ThisWeek:
-        return day >= today.addDays(1 - today.dayOfWeek()) && day <= today;
-    case All:
-        break;
-    }
-    return true;
+    return m_selection.accepts(static_cast<const ResultsModel*>(sourceModel())->row(row));
 }
 
 ResultsWindow::ResultsWindow(const QString& log, const QDateTime& now, QWidget* parent)
@@ -66,15 +66,30 @@ ResultsWindow::ResultsWindow(const QString& log, const QDateTime& now, QWidget* 
     setWindowTitle(tr("Risultati della classe"));
     m_filter->setSourceModel(m_model);
 
+    // The teachers' class list, beside the log, marks the names not on it.
+    for (const std::string& name :
+         settings::readClass(QFile::encodeName(QFileInfo(log).path() + u'/' +
+                                               QString::fromLatin1(settings::ClassFile))
+                                 .toStdString()))
+        m_classList << QString::fromStdString(name);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(buildFilterBar(central));
-    layout->addWidget(buildTable(central), 1);
-    m_chart = new ResultsChart(central);
-    layout->addWidget(m_chart);
+    layout->addLayout(buildPlayBar(central));
+    m_tabs = new QTabWidget(central);
+    m_tabs->setObjectName(QStringLiteral("schede"));
+    auto* contests = new QWidget(m_tabs);
+    auto* contestsLayout = new QVBoxLayout(contests);
+    contestsLayout->addWidget(buildTable(contests), 1);
+    m_chart = new ResultsChart(contests);
+    contestsLayout->addWidget(m_chart);
+    m_tabs->addTab(contests, tr("&Gare"));
+    m_tabs->addTab(buildChildrenTab(m_tabs), tr("&Bambini"));
+    layout->addWidget(m_tabs, 1);
     layout->addWidget(buildRecordLine(central, QFileInfo(log).path()));
     setCentralWidget(central);
     connect(m_model, &ResultsModel::loaded, this, [this] {
+        summarise();
         updateCount();
         emit loaded();
     });
@@ -107,25 +122,121 @@ QLayout* ResultsWindow::buildFilterBar(QWidget* central)
     auto* exportButton = new QPushButton(tr("&Esporta…"), central);
     exportButton->setObjectName(QStringLiteral("esporta"));
     exportButton->setAccessibleName(tr("Esporta le righe mostrate"));
+    auto* printButton = new QPushButton(tr("S&tampa…"), central);
+    printButton->setObjectName(QStringLiteral("stampa"));
+    printButton->setAccessibleName(tr("Stampa la tabella dei bambini"));
+    auto* pdfButton = new QPushButton(tr("P&DF…"), central);
+    pdfButton->setObjectName(QStringLiteral("pdf"));
+    pdfButton->setAccessibleName(tr("Salva la tabella dei bambini in PDF"));
     m_count = new QLabel(central);
     m_count->setObjectName(QStringLiteral("conteggio"));
     m_count->setAccessibleDescription(tr("Gare mostrate"));
     for (QWidget* w : {static_cast<QWidget*>(nameLabel), static_cast<QWidget*>(m_name),
                        static_cast<QWidget*>(periodLabel), static_cast<QWidget*>(m_period),
-                       static_cast<QWidget*>(exportButton), static_cast<QWidget*>(m_count)})
+                       static_cast<QWidget*>(exportButton), static_cast<QWidget*>(printButton),
+                       static_cast<QWidget*>(pdfButton), static_cast<QWidget*>(m_count)})
         bar->addWidget(w);
-    bar->insertStretch(5);
+    bar->insertStretch(7);
 
-    connect(m_name, &QLineEdit::textChanged, this, [this](const QString& text) {
-        m_filter->setName(text);
-        updateCount();
-    });
-    connect(m_period, &QComboBox::currentIndexChanged, this, [this](int index) {
-        m_filter->setPeriod(ResultsFilter::Period(index));
-        updateCount();
-    });
+    connect(m_name, &QLineEdit::textChanged, this, &ResultsWindow::select);
+    connect(m_period, &QComboBox::currentIndexChanged, this, &ResultsWindow::select);
     connect(exportButton, &QPushButton::clicked, this, &ResultsWindow::askAndExport);
+    connect(printButton, &QPushButton::clicked, this, [this] { askAndPrint(false); });
+    connect(pdfButton, &QPushButton::clicked, this, [this] { askAndPrint(true); });
     return bar;
+}
+
+QLayout* ResultsWindow::buildPlayBar(QWidget* central)
+{
+    auto* bar = new QHBoxLayout;
+    const auto combo = [&](const char* name, const QString& label, const QString& spoken) {
+        auto* box = new QComboBox(central);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setAccessibleName(spoken);
+        auto* caption = new QLabel(label, central);
+        caption->setBuddy(box);
+        bar->addWidget(caption);
+        bar->addWidget(box);
+        return box;
+    };
+    //: The filter of the range: every range, or one.
+    m_upTo = combo("filtroFinoA", tr("&Fino a:"), tr("Filtra per numeri"));
+    m_upTo->addItem(tr("tutti"), 0);
+    for (const int n : settings::Ranges)
+        m_upTo->addItem(QLocale().toString(n), n);
+    m_minutes = combo("filtroMinuti", tr("&Minuti:"), tr("Filtra per durata"));
+    m_minutes->addItem(tr("tutti"), 0);
+    for (const int n : settings::Lengths)
+        m_minutes->addItem(QLocale().toString(n), n);
+    m_play = combo("filtroGioco", tr("&Gioco:"), tr("Filtra per gioco"));
+    m_play->addItems({tr("tutto"), tr("gare"), tr("allenamenti")});
+    // Once all are filled: filling one already changes its choice.
+    for (QComboBox* box : {m_upTo, m_minutes, m_play})
+        connect(box, &QComboBox::currentIndexChanged, this, &ResultsWindow::select);
+    bar->addStretch(1);
+    return bar;
+}
+
+QWidget* ResultsWindow::buildChildrenTab(QWidget* parent)
+{
+    auto* tab = new QWidget(parent);
+    auto* layout = new QVBoxLayout(tab);
+    m_children = new ChildrenModel(this);
+    m_childrenSorted = new QSortFilterProxyModel(this);
+    m_childrenSorted->setSourceModel(m_children);
+    m_childrenSorted->setSortRole(ChildrenModel::SortRole);
+    m_childrenTable = new QTableView(tab);
+    m_childrenTable->setObjectName(QStringLiteral("tabellaBambini"));
+    m_childrenTable->setAccessibleName(tr("Bambini della classe"));
+    m_childrenTable->setAccessibleDescription(tr("Una riga per bambino: Invio apre la sua pagina"));
+    m_childrenTable->setModel(m_childrenSorted);
+    m_childrenTable->setItemDelegateForColumn(ChildrenModel::Trend,
+                                              new TrendDelegate(m_childrenTable));
+    m_childrenTable->setSortingEnabled(true);
+    m_childrenTable->sortByColumn(ChildrenModel::Name, Qt::AscendingOrder);
+    m_childrenTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_childrenTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_childrenTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_childrenTable->verticalHeader()->hide();
+    m_childrenTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    layout->addWidget(m_childrenTable, 1);
+    auto* buttons = new QHBoxLayout;
+    auto* open = new QPushButton(tr("&Pagina del bambino…"), tab);
+    open->setObjectName(QStringLiteral("paginaBambino"));
+    auto* join = new QPushButton(tr("&Unisci"), tab);
+    join->setObjectName(QStringLiteral("unisci"));
+    join->setAccessibleDescription(
+        tr("Unisce le righe scelte in una sola, per questa finestra: lo stesso bambino scritto "
+           "in due modi"));
+    auto* part = new QPushButton(tr("&Separa"), tab);
+    part->setObjectName(QStringLiteral("separa"));
+    part->setAccessibleDescription(tr("Separa di nuovo le righe unite"));
+    for (QPushButton* b : {open, join, part})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    const auto sourceRow = [this](const QModelIndex& index) {
+        return m_childrenSorted->mapToSource(index).row();
+    };
+    connect(m_childrenTable, &QTableView::activated, this,
+            [this, sourceRow](const QModelIndex& index) { openChild(sourceRow(index)); });
+    connect(open, &QPushButton::clicked, this, [this, sourceRow] {
+        const QModelIndex current = m_childrenTable->currentIndex();
+        if (current.isValid())
+            openChild(sourceRow(current));
+    });
+    connect(join, &QPushButton::clicked, this, [this, sourceRow] {
+        const QModelIndexList rows = m_childrenTable->selectionModel()->selectedRows();
+        for (qsizetype i = rows.size() - 1; i > 0; --i)
+            merge(sourceRow(rows.first()), sourceRow(rows[i]));
+    });
+    connect(part, &QPushButton::clicked, this, [this, sourceRow] {
+        for (const QModelIndex& index : m_childrenTable->selectionModel()->selectedRows())
+            for (const progress::Key& key : m_children->child(sourceRow(index)).merged)
+                m_merges.remove(key);
+        summarise();
+    });
+    return tab;
 }
 
 QLabel* ResultsWindow::buildRecordLine(QWidget* central, const QString& folder)
@@ -186,9 +297,10 @@ void ResultsWindow::addShortcuts()
 
 void ResultsWindow::askAndExport()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Esporta i risultati"),
-                                                      QStringLiteral("risultati.csv"),
-                                                      QStringLiteral("CSV (*.csv)"));
+    //: The kinds of file the export writes; the workbook keeps names as text.
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Esporta i risultati"), QStringLiteral("risultati.xlsx"),
+        tr("Cartella di lavoro (*.xlsx);;CSV (*.csv)"));
     if (!path.isEmpty() && !exportTo(path))
         QMessageBox::warning(
             this, tr("Esporta i risultati"),
@@ -215,6 +327,46 @@ void ResultsWindow::zoom(int steps)
     setFont(f);
 }
 
+void ResultsWindow::select()
+{
+    progress::Selection s = m_filter->selection();
+    s.name = m_name->text().trimmed();
+    s.period = progress::Selection::Period(m_period->currentIndex());
+    s.upTo = m_upTo->currentData().toInt();
+    s.minutes = m_minutes->currentData().toInt();
+    s.play = progress::Selection::Play(std::max(0, m_play->currentIndex()));
+    m_filter->setSelection(s);
+    summarise();
+    updateCount();
+}
+
+void ResultsWindow::summarise()
+{
+    m_children->setChildren(
+        progress::children(m_model->rows(), m_filter->selection(), m_classList, m_merges),
+        !m_classList.isEmpty());
+}
+
+void ResultsWindow::merge(int first, int second)
+{
+    const progress::Child& into = m_children->child(first);
+    const progress::Child& from = m_children->child(second);
+    const progress::Key target{into.name, into.account};
+    for (const progress::Key& key : from.merged + QList<progress::Key>{{from.name, from.account}}) {
+        if (key != target)
+            m_merges.insert(key, target);
+    }
+    summarise();
+}
+
+QWidget* ResultsWindow::openChild(int row)
+{
+    auto* page = new ChildPage(m_model->rows(), m_children->child(row), this);
+    page->setAttribute(Qt::WA_DeleteOnClose);
+    page->show();
+    return page;
+}
+
 void ResultsWindow::updateCount()
 {
     if (!m_model->error().isEmpty()) {
@@ -234,14 +386,45 @@ void ResultsWindow::updateCount()
                                        .arg(count));
 }
 
+void ResultsWindow::askAndPrint(bool pdf)
+{
+    report::ask(this, pdf, QStringLiteral("risultati.pdf"),
+                [this](QPagedPaintDevice& device) { return printTo(device); });
+}
+
+QList<progress::Child> ResultsWindow::childrenShown() const
+{
+    QList<progress::Child> shown;
+    for (int i = 0; i < m_childrenSorted->rowCount(); ++i)
+        shown << m_children->child(
+            m_childrenSorted->mapToSource(m_childrenSorted->index(i, 0)).row());
+    return shown;
+}
+
+QList<ResultsModel::Row> ResultsWindow::rowsShown() const
+{
+    QList<ResultsModel::Row> shown;
+    shown.reserve(m_filter->rowCount());
+    for (int i = 0; i < m_filter->rowCount(); ++i)
+        shown << m_model->row(m_filter->mapToSource(m_filter->index(i, 0)).row());
+    return shown;
+}
+
+bool ResultsWindow::printTo(QPagedPaintDevice& device) const
+{
+    return report::printClass(device, childrenShown(), m_filter->selection(),
+                              !m_classList.isEmpty());
+}
+
 bool ResultsWindow::exportTo(const QString& path) const
 {
+    if (path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
+        return workbook::write(path, rowsShown(), childrenShown(), !m_classList.isEmpty());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     file.write(ResultsModel::header());
-    for (int i = 0; i < m_filter->rowCount(); ++i)
-        file.write(ResultsModel::csvLine(
-            m_model->row(m_filter->mapToSource(m_filter->index(i, 0)).row())));
+    for (const ResultsModel::Row& row : rowsShown())
+        file.write(ResultsModel::csvLine(row));
     return file.commit();
 }

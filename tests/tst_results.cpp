@@ -1,17 +1,27 @@
 // The teacher's window on the class's results, on a generated log of
 // 100,000 contests: what it reads, filters, sorts, charts and exports.
+#include "ChildPage.h"
+#include "ChildrenModel.h"
 #include "Files.h"
+#include "Progress.h"
+#include "ProgressChart.h"
 #include "ResultsChart.h"
 #include "ResultsModel.h"
 #include "ResultsWindow.h"
 #include "SettingsWindow.h"
+#include "Spreadsheet.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPdfWriter>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +41,9 @@ private slots:
     void closedWhileReading();
     void settingsWindow_data();
     void settingsWindow();
+    void childrenSummary_data();
+    void childrenSummary();
+    void childrenTablePageReportAndWorkbook();
 
 private:
     QTemporaryDir m_dir;
@@ -294,6 +307,259 @@ void TestResults::settingsWindow()
     if (mayChange)
         QCOMPARE(window.findChild<QLabel*>("lblEsito")->text(),
                  QString("Salvate: valgono dalla prossima gara."));
+}
+
+namespace {
+
+using Row = ResultsModel::Row;
+
+Row contest(const char* when, const char* name, const char* account, int right, int wrong,
+            int seconds, bool practice = false)
+{
+    Row r;
+    r.when = QDateTime::fromString(QString::fromLatin1(when), Qt::ISODate);
+    r.name = QString::fromUtf8(name);
+    r.account = QString::fromLatin1(account);
+    r.right = right;
+    r.wrong = wrong;
+    r.total = right + wrong;
+    r.seconds = seconds;
+    r.upTo = 20;
+    r.minutes = 1;
+    r.practice = practice;
+    return r;
+}
+
+// Anna's eleven one-minute contests, 1 to 11 December at ten, then "anna "
+// (the same account, typed otherwise) practising on the 12th, and Bea, who
+// left at once on the 9th.
+QList<Row> classRows()
+{
+    const int right[] = {5, 6, 7, 8, 9, 10, 4, 12, 11, 13, 14};
+    const int wrong[] = {5, 4, 3, 2, 1, 0, 6, 0, 1, 1, 2};
+    QList<Row> rows;
+    for (int k = 0; k < 11; ++k)
+        rows << contest(
+            qPrintable(QString("2026-12-%1T10:00:00+01:00").arg(k + 1, 2, 10, QChar('0'))), "Anna",
+            "anna", right[k], wrong[k], 60);
+    rows[0].crossed = records::results::Crossed{{3, 1, 0}, {2, 1, 0}};
+    rows[10].crossed = records::results::Crossed{{2, 2, 1}, {0, 1, 1}};
+    rows << contest("2026-12-12T10:00:00+01:00", "anna ", "anna", 20, 0, 120, true);
+    rows << contest("2026-12-09T11:00:00+01:00", "Bea", "bea", 0, 0, 0);
+    return rows;
+}
+
+} // namespace
+
+// A child's figures, worked out by hand: the median pace and the accuracy of
+// the last ten contests with time played, the best of the timed ones, the
+// crossings missed, worst share first.
+void TestResults::childrenSummary_data()
+{
+    QTest::addColumn<int>("period");
+    QTest::addColumn<int>("play");
+    QTest::addColumn<bool>("merged"); // "anna " joined to Anna
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<int>("contests"); // Anna's
+    QTest::addColumn<int>("best");
+    QTest::addColumn<double>("perMinute");
+    QTest::addColumn<int>("right"); // accuracy: right of answered
+    QTest::addColumn<int>("answered");
+    QTest::addColumn<QList<double>>("trend");
+    QTest::addColumn<QStringList>("missed");
+    const QStringList crossings{"passaggio del migliaio: 1 su 1", "passaggio del centinaio: 2 su 3",
+                                "passaggio della decina: 2 su 5"};
+    // The last ten are the 2nd to the 11th: sorted 4 6 7 8 9 10 11 12 13 14,
+    // median (9 + 10) / 2; right 94 of 114. Crossings: tens 2 of 3 + 2,
+    // hundreds 1 + 1 of 1 + 2, the thousand 1 of 1.
+    QTest::newRow("everything") << int(progress::Selection::All)
+                                << int(progress::Selection::AnyPlay) << false
+                                << QStringList{"Anna", "anna ", "Bea"} << 11 << 14 << 9.5 << 94
+                                << 114 << QList<double>{6, 7, 8, 9, 10, 4, 12, 11, 13, 14}
+                                << crossings;
+    QTest::newRow("contests only")
+        << int(progress::Selection::All) << int(progress::Selection::Contests) << false
+        << QStringList{"Anna", "Bea"} << 11 << 14 << 9.5 << 94 << 114
+        << QList<double>{6, 7, 8, 9, 10, 4, 12, 11, 13, 14} << crossings;
+    // The practice is Anna's newest: 20 right in two minutes, 10 a minute.
+    // The last ten, 3rd to 11th and it: 4 7 8 9 10 10 11 12 13 14, median 10;
+    // right 108 of 124; the practice is no best.
+    QTest::newRow("anna merged") << int(progress::Selection::All)
+                                 << int(progress::Selection::AnyPlay) << true
+                                 << QStringList{"Anna", "Bea"} << 12 << 14 << 10.0 << 108 << 124
+                                 << QList<double>{7, 8, 9, 10, 4, 12, 11, 13, 14, 10} << crossings;
+    // From Monday the 7th to Wednesday the 9th: 4, 12 and 11 right of 27 + 7.
+    QTest::newRow("this week") << int(progress::Selection::ThisWeek)
+                               << int(progress::Selection::AnyPlay) << false
+                               << QStringList{"Anna", "Bea"} << 3 << 12 << 11.0 << 27 << 34
+                               << QList<double>{4, 12, 11} << QStringList();
+}
+
+void TestResults::childrenSummary()
+{
+    QFETCH(int, period);
+    QFETCH(int, play);
+    QFETCH(bool, merged);
+    QFETCH(QStringList, names);
+    QFETCH(int, contests);
+    QFETCH(int, best);
+    QFETCH(double, perMinute);
+    QFETCH(int, right);
+    QFETCH(int, answered);
+    QFETCH(QList<double>, trend);
+    QFETCH(QStringList, missed);
+    progress::Selection s;
+    s.now = Now;
+    s.period = progress::Selection::Period(period);
+    s.play = progress::Selection::Play(play);
+    QHash<progress::Key, progress::Key> merges;
+    if (merged)
+        merges.insert({"anna ", "anna"}, {"Anna", "anna"});
+    const QList<progress::Child> children = progress::children(classRows(), s, {"Anna"}, merges);
+    QStringList found;
+    for (const progress::Child& c : children)
+        found << c.name;
+    QCOMPARE(found, names);
+    const progress::Child& anna = children[0];
+    QCOMPARE(anna.contests, contests);
+    QCOMPARE(anna.best, best);
+    QCOMPARE(anna.perMinute, perMinute);
+    QCOMPARE(anna.accuracy, double(right) / answered);
+    QCOMPARE(anna.trend, trend);
+    QCOMPARE(progress::missedMost(anna), missed);
+    QVERIFY(anna.listed);
+    // Bea played no second: no pace, no accuracy, a best of 0; not on the list.
+    const progress::Child& bea = children.last();
+    QVERIFY(bea.perMinute < 0 && bea.accuracy < 0 && bea.trend.isEmpty() && bea.best == 0);
+    QVERIFY(!bea.listed);
+}
+
+// End to end on a small log: three contests by two children, the
+// children's table and a child's page as a screen reader finds them, then
+// the class's report as a PDF and the workbook as LibreOffice reads it, all
+// with the same figures.
+void TestResults::childrenTablePageReportAndWorkbook()
+{
+    QLocale::setDefault(QLocale::c()); // dates and decimals as C writes them
+    QTemporaryDir dir;
+    std::string log = records::results::Header;
+    const auto add = [&log](const char* when, const char* name, int right, int wrong,
+                            std::vector<records::results::Miss> misses,
+                            records::results::Crossed crossed) {
+        records::results::Entry e{when, name, right, wrong, 300, false, "eve"};
+        e.misses = std::move(misses);
+        e.crossed = crossed;
+        log += records::results::line(e);
+    };
+    add("2026-12-07T10:00:00+01:00", "=Ada(1)", 30, 2, {{199, "190"}, {2999, "2000"}},
+        {{3, 2, 1}, {0, 1, 1}});
+    add("2026-12-08T10:00:00+01:00", "=Ada(1)", 40, 0, {}, {{2, 0, 0}, {0, 0, 0}});
+    add("2026-12-08T11:00:00+01:00", "Niccolò", 20, 1, {{9, ""}}, {{1, 0, 0}, {1, 0, 0}});
+    QVERIFY(put(dir.filePath("risultati.csv"), QByteArray::fromStdString(log)));
+    QVERIFY(put(dir.filePath("classe.txt"), "=Ada(1)\nBruno\n"));
+    ResultsWindow window(dir.filePath("risultati.csv"), Now);
+    QSignalSpy loaded(&window, &ResultsWindow::loaded);
+    window.show();
+    QVERIFY(loaded.wait(600000));
+    window.tabs()->setCurrentIndex(1);
+    QTableView* table = window.childrenTable();
+    QCOMPARE(table->accessibleName(), QString("Bambini della classe"));
+    const QAbstractItemModel* shown = table->model();
+    QCOMPARE(shown->rowCount(), 2);
+    QCOMPARE(shown->columnCount(), int(ChildrenModel::Columns)); // a class list: its column too
+    // Sorted by name: "=Ada(1)" before "Niccolò". Ada: 30 and 40 right in
+    // five minutes, 6 and 8 a minute, median 7; 70 right of 72, 97 %.
+    const auto cell = [shown](int row, int column) {
+        return shown->index(row, column).data().toString();
+    };
+    QCOMPARE(cell(0, ChildrenModel::Name), QString("=Ada(1)"));
+    QCOMPARE(cell(0, ChildrenModel::Contests), QString("2"));
+    QCOMPARE(cell(0, ChildrenModel::Best), QString("40"));
+    QCOMPARE(cell(0, ChildrenModel::PerMinute), QString("7.0"));
+    QCOMPARE(cell(0, ChildrenModel::Accuracy), QString("97%"));
+    QCOMPARE(cell(0, ChildrenModel::Trend), QString("6.0; 8.0"));
+    QCOMPARE(cell(0, ChildrenModel::Missed),
+             QString("passaggio del migliaio: 1 su 1; passaggio del centinaio: 1 su 2"));
+    QCOMPARE(cell(0, ChildrenModel::Listed), QString("sì"));
+    QCOMPARE(cell(1, ChildrenModel::Listed), QString("no"));
+    QCOMPARE(cell(1, ChildrenModel::Missed), QString("passaggio della decina: 1 su 1"));
+    // Sorting by pace puts Niccolò's 4 a minute first.
+    table->sortByColumn(ChildrenModel::PerMinute, Qt::AscendingOrder);
+    QCOMPARE(cell(0, ChildrenModel::Name), QString("Niccolò"));
+    table->sortByColumn(ChildrenModel::Name, Qt::AscendingOrder);
+    // Ada's page: her chart in words, her wrong answers as sums, newest first.
+    auto* page = qobject_cast<ChildPage*>(window.openChild(0));
+    QVERIFY(page);
+    QCOMPARE(page->chart()->accessibleDescription(),
+             QString("7 Dec 2026: 6.0 al minuto, 94%; 8 Dec 2026: 8.0 al minuto, 100%"));
+    QStringList sums;
+    for (int i = 0; i < page->wrongAnswers()->count(); ++i)
+        sums << page->wrongAnswers()->item(i)->text().section("  ", 1);
+    QCOMPARE(sums, (QStringList{"199 + 1 = 190", "2999 + 1 = 2000"}));
+    // The report: one landscape page, its names and figures as the table's.
+    const QString pdf = dir.filePath("classe.pdf");
+    {
+        QPdfWriter writer(pdf);
+        QVERIFY(window.printTo(writer));
+    }
+    const QString text = QStandardPaths::findExecutable("pdftotext");
+    if (text.isEmpty())
+        QSKIP("Poppler is not installed (poppler-utils)");
+    QProcess info;
+    info.start(QStandardPaths::findExecutable("pdfinfo"), {pdf});
+    QVERIFY(info.waitForFinished(60000));
+    const QString about = QString::fromUtf8(info.readAll());
+    QVERIFY2(about.contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(about));
+    QVERIFY2(about.contains("842 x 595 pts (A4)"), qPrintable(about)); // landscape
+    QProcess read;
+    read.start(text, {"-layout", pdf, "-"});
+    QVERIFY(read.waitForFinished(60000));
+    const QString printed = QString::fromUtf8(read.readAll());
+    for (const char* seen : {"Risultati della classe", "=Ada(1)", "Niccolò", "97%", "7.0",
+                             "passaggio del migliaio: 1 su 1", "pagina 1 di 1"})
+        QVERIFY2(printed.contains(QString::fromUtf8(seen)), qPrintable(printed));
+    // The child's page as a PDF: her name, figures and sums.
+    const QString own = dir.filePath("ada.pdf");
+    {
+        QPdfWriter writer(own);
+        QVERIFY(page->printTo(writer));
+    }
+    read.start(text, {"-layout", own, "-"});
+    QVERIFY(read.waitForFinished(60000));
+    const QString childPrinted = QString::fromUtf8(read.readAll());
+    for (const char* seen :
+         {"=Ada(1) (utente eve)", "Gare: 2.", "199 + 1 = 190", "2999 + 1 = 2000"})
+        QVERIFY2(childPrinted.contains(QString::fromUtf8(seen)), qPrintable(childPrinted));
+    // The workbook: a name stays text, a count a number, in both sheets.
+    const QString office = QStandardPaths::findExecutable("soffice");
+    if (office.isEmpty())
+        QSKIP("LibreOffice is not installed (libreoffice-calc-nogui)");
+    const QString book = dir.filePath("risultati.xlsx");
+    QVERIFY(window.exportTo(book));
+    QProcess convert;
+    convert.setProcessChannelMode(QProcess::MergedChannels);
+    convert.start(office, {"--headless", "--norestore",
+                           "-env:UserInstallation=file://" + dir.filePath("profilo"),
+                           "--convert-to", "fods", "--outdir", dir.path(), book});
+    QVERIFY(convert.waitForFinished(300000));
+    QList<QList<Cell>> cells = rowsOf(dir.filePath("risultati.fods"));
+    // The contests sheet (header, 3 rows), then the children's (header, 2);
+    // each sheet ends in blank rows.
+    cells.removeIf([](const QList<Cell>& row) { return row.isEmpty(); });
+    QVERIFY2(cells.size() == 7, convert.readAll().constData());
+    for (const QList<Cell>& row : cells)
+        for (const Cell& c : row)
+            QVERIFY2(!c.formula, qPrintable(c.text));
+    // Newest first, as shown: Ada's first contest is the last.
+    QCOMPARE(cells[3][1].type, QString("string"));
+    QCOMPARE(cells[3][1].text, QString("=Ada(1)"));
+    QCOMPARE(cells[3][2].type, QString("float"));
+    QCOMPARE(cells[3][12].text, QString("199:190 2999:2000"));
+    QCOMPARE(cells[5][0].text, QString("=Ada(1)"));
+    QCOMPARE(cells[5][ChildrenModel::Contests].type, QString("float"));
+    QCOMPARE(cells[5][ChildrenModel::PerMinute].text, QString("7.0"));
+    QCOMPARE(cells[5][ChildrenModel::Accuracy].type, QString("percentage"));
+    QCOMPARE(cells[5][ChildrenModel::Accuracy].text, QString("97%"));
 }
 
 QTEST_MAIN(TestResults)
