@@ -29,6 +29,26 @@ const Option Options[] = {
     {{"impostazioni"},
      nullptr,
      QT_TRANSLATE_NOOP("CommandLine", "apre le impostazioni della classe invece di una gara")},
+    {{"stampa"},
+     QT_TRANSLATE_NOOP("CommandLine", "file"),
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "con --risultati: salva la tabella dei bambini in questo PDF, senza finestra")},
+    {{"fino-a"},
+     QT_TRANSLATE_NOOP("CommandLine", "numero"),
+     QT_TRANSLATE_NOOP("CommandLine", "con --stampa: solo le gare fino a questo numero")},
+    {{"minuti"},
+     QT_TRANSLATE_NOOP("CommandLine", "minuti"),
+     QT_TRANSLATE_NOOP("CommandLine", "con --stampa: solo le gare di questa durata")},
+    {{"gioco"},
+     QT_TRANSLATE_NOOP("CommandLine", "gioco"),
+     QT_TRANSLATE_NOOP("CommandLine", "con --stampa: solo gara o solo allenamento")},
+    {{"periodo"},
+     QT_TRANSLATE_NOOP("CommandLine", "periodo"),
+     QT_TRANSLATE_NOOP("CommandLine", "con --stampa: oggi, settimana o tutto (tutto se manca)")},
+    {{"nome"},
+     QT_TRANSLATE_NOOP("CommandLine", "testo"),
+     QT_TRANSLATE_NOOP("CommandLine", "con --stampa: solo i nomi che contengono questo testo")},
     {{"lingua"},
      QT_TRANSLATE_NOOP("CommandLine", "codice"),
      QT_TRANSLATE_NOOP("CommandLine", "parla questa lingua invece di quella del computer")},
@@ -74,6 +94,51 @@ CommandLine refused(const QString& why)
                 QCoreApplication::translate("CommandLine",
                                             "Per l'elenco delle opzioni: corvalesta --help") +
                 u'\n'};
+}
+
+// The report's options: each only with the one before, each value one of
+// those the teachers' choices know, as a settings file writes them.
+CommandLine withReport(const QCommandLineParser& parser, CommandLine line)
+{
+    const QString print = QStringLiteral("stampa");
+    const QStringList filters = {QStringLiteral("fino-a"), QStringLiteral("minuti"),
+                                 QStringLiteral("gioco"), QStringLiteral("periodo"),
+                                 QStringLiteral("nome")};
+    if (parser.isSet(print) && line.action != CommandLine::Results)
+        //: %1 is an option, %2 the option it needs.
+        return refused(QCoreApplication::translate("CommandLine", "%1 va usata con %2")
+                           .arg(QStringLiteral("--stampa"), QStringLiteral("--risultati")));
+    for (const QString& filter : filters) {
+        if (parser.isSet(filter) && !parser.isSet(print))
+            return refused(QCoreApplication::translate("CommandLine", "%1 va usata con %2")
+                               .arg(spelled(filter), QStringLiteral("--stampa")));
+    }
+    line.print = parser.value(print);
+    const auto badValue = [&parser](const QString& option) {
+        //: %1 is the option, %2 the value given.
+        return refused(QCoreApplication::translate("CommandLine", "Valore non valido per %1: %2")
+                           .arg(spelled(option), parser.value(option)));
+    };
+    const auto among = [&parser](const QString& option, const auto& list) {
+        for (const auto n : list)
+            if (parser.value(option) == QString::number(n))
+                return n;
+        return 0;
+    };
+    if (parser.isSet(filters[0]) && !(line.upTo = among(filters[0], settings::Ranges)))
+        return badValue(filters[0]);
+    if (parser.isSet(filters[1]) && !(line.minutes = among(filters[1], settings::Lengths)))
+        return badValue(filters[1]);
+    const QStringList plays = {QString(), QStringLiteral("gara"), QStringLiteral("allenamento")};
+    if (parser.isSet(filters[2]) && (line.play = int(plays.indexOf(parser.value(filters[2])))) <= 0)
+        return badValue(filters[2]);
+    const QStringList periods = {QStringLiteral("oggi"), QStringLiteral("settimana"),
+                                 QStringLiteral("tutto")};
+    if (parser.isSet(filters[3]) &&
+        (line.period = int(periods.indexOf(parser.value(filters[3])))) < 0)
+        return badValue(filters[3]);
+    line.name = parser.value(filters[4]);
+    return line;
 }
 
 } // namespace
@@ -127,5 +192,5 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QString& vers
         line.action = Results;
     else if (parser.isSet(QStringLiteral("impostazioni")))
         line.action = Settings;
-    return line;
+    return withReport(parser, line);
 }

@@ -3,6 +3,7 @@
 #include "Languages.h"
 #include "MainWindow.h"
 #include "QtPlatform.h"
+#include "Report.h"
 #include "ResultsLog.h"
 #include "ResultsWindow.h"
 #include "SettingsText.h"
@@ -36,6 +37,11 @@ int main(int argc, char** argv)
         return line.action == CommandLine::Refused ? 2 : 0;
     }
 
+    // A report printed from a script needs no screen.
+    if (line.action == CommandLine::Results && !line.print.isEmpty() &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     languages::install(language);
     QApplication::setApplicationName(QStringLiteral("corvalesta"));
@@ -55,10 +61,23 @@ int main(int argc, char** argv)
         window.show();
         return app.exec();
     }
+    const QString log =
+        platform.recordDirectory() + u'/' + QString::fromLatin1(records::results::Name);
+    if (line.action == CommandLine::Results && !line.print.isEmpty()) {
+        progress::Selection selection;
+        selection.upTo = line.upTo;
+        selection.minutes = line.minutes;
+        selection.play = progress::Selection::Play(line.play);
+        selection.period = progress::Selection::Period(line.period);
+        selection.name = line.name.trimmed();
+        const QString error = report::printLog(log, selection, line.print);
+        if (!error.isEmpty())
+            std::fputs(qPrintable(QStringLiteral("corvalesta: %1\n").arg(error)), stderr);
+        return error.isEmpty() ? 0 : 1;
+    }
     // The teacher's window on the class's results, instead of a contest.
     if (line.action == CommandLine::Results) {
-        ResultsWindow results(platform.recordDirectory() + u'/' +
-                              QString::fromLatin1(records::results::Name));
+        ResultsWindow results(log);
         results.show();
         return app.exec();
     }

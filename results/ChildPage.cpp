@@ -37,6 +37,7 @@ ChildPage::ChildPage(const QList<progress::Row>& rows, const progress::Child& ch
     title->setFont(big);
     auto* figures = new QLabel(summary(m_child), this);
     figures->setObjectName(QStringLiteral("lblRiepilogo"));
+    figures->setAccessibleDescription(tr("Riepilogo del bambino"));
     figures->setWordWrap(true);
     m_chart = new ProgressChart(this);
     m_chart->show(ProgressChart::pointsOf(m_rows, m_child));
@@ -51,6 +52,7 @@ ChildPage::ChildPage(const QList<progress::Row>& rows, const progress::Child& ch
     auto* wrongLabel = new QLabel(tr("&Risposte sbagliate:"), this);
     m_wrong = new QListWidget(this);
     m_wrong->setObjectName(QStringLiteral("listaSbagliate"));
+    m_wrong->setAccessibleDescription(tr("Le risposte sbagliate, dalla più recente"));
     m_wrong->addItems(wrongAnswers(m_rows, m_child));
     if (m_wrong->count() == 0)
         m_wrong->addItem(tr("Nessuna risposta sbagliata registrata."));

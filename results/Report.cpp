@@ -3,10 +3,13 @@
 #include "ChildPage.h"
 #include "ChildrenModel.h"
 #include "ProgressChart.h"
+#include "Settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPageLayout>
@@ -245,6 +248,32 @@ bool printChild(QPagedPaintDevice& device, const QList<progress::Row>& rows,
         pages.footer(page + 1, total);
     }
     return true;
+}
+
+QString printLog(const QString& log, const progress::Selection& selection, const QString& pdf)
+{
+    QString error;
+    const QByteArray bytes = ResultsModel::readLog(log, error);
+    if (!error.isEmpty())
+        return error;
+    QStringList classList;
+    for (const std::string& name :
+         settings::readClass(QFile::encodeName(QFileInfo(log).path() + u'/' +
+                                               QString::fromLatin1(settings::ClassFile))
+                                 .toStdString()))
+        classList << QString::fromStdString(name);
+    QList<progress::Child> children =
+        progress::children(ResultsModel::parse(bytes), selection, classList);
+    // As the window's table first shows them.
+    std::stable_sort(children.begin(), children.end(),
+                     [](const progress::Child& a, const progress::Child& b) {
+                         return a.name.toLower() < b.name.toLower();
+                     });
+    QPdfWriter writer(pdf);
+    if (!printClass(writer, children, selection, !classList.isEmpty()))
+        //: %1 is the file's path.
+        return tr("Non riesco a salvare il PDF in\n%1").arg(QDir::toNativeSeparators(pdf));
+    return {};
 }
 
 void ask(QWidget* parent, bool pdf, const QString& suggested,

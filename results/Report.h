@@ -20,6 +20,10 @@ bool printClass(QPagedPaintDevice& device, const QList<progress::Child>& childre
 bool printChild(QPagedPaintDevice& device, const QList<progress::Row>& rows,
                 const progress::Child& child);
 
+// The class's report of a log, as the window would print it sorted by name,
+// written to a PDF without a window. Empty when written, else why not.
+QString printLog(const QString& log, const progress::Selection& selection, const QString& pdf);
+
 // What a selection takes, in words: "Periodo: tutto. Fino a: 20. …".
 QString describe(const progress::Selection& selection);
 

@@ -85,6 +85,9 @@ ResultsWindow::ResultsWindow(const QString& log, const QDateTime& now, QWidget* 
     contestsLayout->addWidget(m_chart);
     m_tabs->addTab(contests, tr("&Gare"));
     m_tabs->addTab(buildChildrenTab(m_tabs), tr("&Bambini"));
+    // Each tab starts on its table, so that a screen reader reads it first.
+    connect(m_tabs, &QTabWidget::currentChanged, this,
+            [this](int tab) { (tab == 0 ? m_table : m_childrenTable)->setFocus(); });
     layout->addWidget(m_tabs, 1);
     layout->addWidget(buildRecordLine(central, QFileInfo(log).path()));
     setCentralWidget(central);
@@ -345,6 +348,9 @@ void ResultsWindow::summarise()
     m_children->setChildren(
         progress::children(m_model->rows(), m_filter->selection(), m_classList, m_merges),
         !m_classList.isEmpty());
+    // A keyboard starts on the first child: Enter opens a page at once.
+    if (m_childrenSorted->rowCount() > 0)
+        m_childrenTable->setCurrentIndex(m_childrenSorted->index(0, 0));
 }
 
 void ResultsWindow::merge(int first, int second)

@@ -327,12 +327,39 @@ void TestPlatform::commandLineIsReadStrictly_data()
     QTest::addColumn<int>("keypad");   // -1: left to the screen
     QTest::addColumn<int>("tickMs");
     QTest::addColumn<QString>("language"); // asked for
+    // The report: its file, range, length, play, period and name.
+    QTest::addColumn<QString>("report");
     const auto row = [](const char* tag, const QStringList& arguments, CommandLine::Action action,
                         const QString& text = {}, int keypad = -1, int tickMs = 1000,
-                        const QString& language = {}) {
+                        const QString& language = {}, const QString& report = " 0 0 0 2 ") {
         QTest::newRow(tag) << (QStringList{"corvalesta"} + arguments) << int(action) << text
-                           << keypad << tickMs << language;
+                           << keypad << tickMs << language << report;
     };
+    const auto report = [&row](const char* tag, const QStringList& arguments, const QString& report,
+                               CommandLine::Action action = CommandLine::Results,
+                               const QString& text = {}) {
+        row(tag, arguments, action, text, -1, 1000, {}, report);
+    };
+    report("the class printed", {"--risultati", "--stampa", "classe.pdf"}, "classe.pdf 0 0 0 2 ");
+    report("printed with every filter",
+           {"--risultati", "--stampa", "a.pdf", "--fino-a", "20", "--minuti", "1", "--gioco",
+            "allenamento", "--periodo", "settimana", "--nome", "ann"},
+           "a.pdf 20 1 2 1 ann");
+    report("a contest's play, today",
+           {"--risultati", "--stampa", "a.pdf", "--gioco", "gara", "--periodo", "oggi"},
+           "a.pdf 0 0 1 0 ");
+    report("printed without the results", {"--stampa", "a.pdf"}, " 0 0 0 2 ", CommandLine::Refused,
+           "--stampa va usata con --risultati\n");
+    report("a filter without printing", {"--risultati", "--fino-a", "20"}, " 0 0 0 2 ",
+           CommandLine::Refused, "--fino-a va usata con --stampa\n");
+    report("a range that does not exist", {"--risultati", "--stampa", "a.pdf", "--fino-a", "30"},
+           " 0 0 0 2 ", CommandLine::Refused, "Valore non valido per --fino-a: 30\n");
+    report("a length that does not exist", {"--risultati", "--stampa", "a.pdf", "--minuti", "4"},
+           " 0 0 0 2 ", CommandLine::Refused, "Valore non valido per --minuti: 4\n");
+    report("both is no play", {"--risultati", "--stampa", "a.pdf", "--gioco", "entrambi"},
+           " 0 0 0 2 ", CommandLine::Refused, "Valore non valido per --gioco: entrambi\n");
+    report("a month is no period", {"--risultati", "--stampa", "a.pdf", "--periodo", "mese"},
+           " 0 0 0 2 ", CommandLine::Refused, "Valore non valido per --periodo: mese\n");
     row("nothing", {}, CommandLine::Play);
     row("the keypad", {"--tastierino"}, CommandLine::Play, {}, 1);
     row("the results", {"--risultati"}, CommandLine::Results);
@@ -363,7 +390,16 @@ void TestPlatform::commandLineIsReadStrictly()
     QFETCH(int, keypad);
     QFETCH(int, tickMs);
     QFETCH(QString, language);
+    QFETCH(QString, report);
     const CommandLine line = CommandLine::parse(arguments, "9.8.7", {"it", "en"});
+    QCOMPARE(QString("%1 %2 %3 %4 %5 %6")
+                 .arg(line.print)
+                 .arg(line.upTo)
+                 .arg(line.minutes)
+                 .arg(line.play)
+                 .arg(line.period)
+                 .arg(line.name),
+             report);
     QCOMPARE(line.language, language);
     QCOMPARE(int(line.action), action);
     QVERIFY2(line.text.startsWith(text), qPrintable(line.text));
@@ -372,7 +408,8 @@ void TestPlatform::commandLineIsReadStrictly()
     // The help lists every option a teacher may give, and no test's.
     if (action == CommandLine::Help) {
         for (const char* option :
-             {"--tastierino", "--risultati", "--lingua CODICE", "--help", "--version", "it, en"})
+             {"--tastierino", "--risultati", "--stampa FILE", "--fino-a NUMERO",
+              "--periodo PERIODO", "--lingua CODICE", "--help", "--version", "it, en"})
             QVERIFY2(line.text.contains(option), option);
         QVERIFY(!line.text.contains("ms-al-secondo"));
     }

@@ -173,6 +173,7 @@ done
 
 # 0 is never the successor: a wrong answer blackens the window.
 number=$(said "Numero da completare")
+annaMissed=$number
 xdotool type --delay 20 "0"
 answered wrong
 xdotool key Return
@@ -323,6 +324,50 @@ ended
 [ "$(hex "$work/data/corvalesta/fino_a-20_minuti-1/suc0000.txt")" = "320d0a" ] ||
     fail "fino a 20's score file $(hex "$work/data/corvalesta/fino_a-20_minuti-1/suc0000.txt")"
 [ "$(hex "$work/data/corvalesta/suc0000.txt")" = "340d0a" ] || fail "the default's record changed"
-tail -1 "$work/data/corvalesta/risultati.csv" | grep -q ',"Ugo",2,0,2,60,"sì",".*","sì",20,1,"gara".$' ||
+# Two right answers: no wrong one to keep, 9 + 1 or 19 + 1 a crossed ten.
+tail -1 "$work/data/corvalesta/risultati.csv" |
+    grep -q ',"Ugo",2,0,2,60,"sì",".*","sì",20,1,"gara","",[0-2],0,0,0,0,0.$' ||
     fail "fino a 20's line: $(tail -1 "$work/data/corvalesta/risultati.csv")"
-echo "PASS: three right, one wrong, a record of 3 for Anna, seen by Bea, and by Cleo in English; beaten in Arabic by محمد, shown back whole; a one-minute contest fino a 20 played to its end, its record in its own folder, its line saying so"
+
+# The teacher's window: one row a child, sorted by name, and Anna's page
+# with her wrong answer as a sum, as a screen reader finds them.
+XDG_DATA_HOME="$work/data" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" --risultati \
+    >"$work/game.log" 2>&1 &
+game=$!
+focus "Risultati della classe" >/dev/null
+xdotool key alt+b
+table="Una riga per bambino: Invio apre la sua pagina"
+for _ in $(seq 600); do
+    /usr/bin/python3 "$here/screen.py" cells "$table" 2>/dev/null | grep -qxF "Ugo" && break
+    sleep 0.1
+done
+cells=$(/usr/bin/python3 "$here/screen.py" cells "$table")
+for name in Anna Bea Cleo Dario Ugo "محمد"; do
+    grep -qxF "$name" <<<"$cells" || fail "no row for $name: $cells"
+done
+# Anna's row: her account, one contest, a best of 3.
+anna=$(grep -A4 -xF Anna <<<"$cells" | tr '\n' '|')
+[[ "$anna" =~ ^Anna\|$(id -un)\|1\|[^|]+\|3\|$ ]] || fail "Anna's row: $anna"
+xdotool key Return
+focus "Pagina di Anna" >/dev/null
+for _ in $(seq 600); do
+    said "Riepilogo del bambino" 2>/dev/null | grep -q '^Gare: 1\. Migliore: 3\.' && break
+    sleep 0.1
+done
+said "Riepilogo del bambino" | grep -q '^Gare: 1\. Migliore: 3\.' ||
+    fail "Anna's figures: $(said "Riepilogo del bambino")"
+wrongs=$(/usr/bin/python3 "$here/screen.py" cells "Le risposte sbagliate, dalla più recente")
+grep -q "  $annaMissed + 1 = 0\$" <<<"$wrongs" || fail "Anna's wrong answer: $wrongs"
+kill "$game"
+wait "$game" 2>/dev/null
+game=""
+# The same table printed from a script, with no screen at all.
+if command -v pdftotext >/dev/null; then
+    env -u DISPLAY XDG_DATA_HOME="$work/data" "$program" --risultati --stampa "$work/classe.pdf" \
+        >"$work/game.log" 2>&1 || fail "--stampa"
+    printed=$(pdftotext -layout "$work/classe.pdf" -)
+    for seen in "Risultati della classe — 6 bambini" Anna Ugo "pagina 1 di 1"; do
+        grep -qF "$seen" <<<"$printed" || fail "the printed table lacks '$seen': $printed"
+    done
+fi
+echo "PASS: three right, one wrong, a record of 3 for Anna, seen by Bea, and by Cleo in English; beaten in Arabic by محمد, shown back whole; a one-minute contest fino a 20 played to its end, its record in its own folder, its line saying so; the children's table, Anna's page with her wrong sum, and the table printed without a screen"
