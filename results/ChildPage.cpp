@@ -4,6 +4,7 @@
 #include "ProgressChart.h"
 #include "Report.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -58,11 +59,15 @@ ChildPage::ChildPage(const QList<progress::Row>& rows, const progress::Child& ch
         m_wrong->addItem(tr("Nessuna risposta sbagliata registrata."));
     wrongLabel->setBuddy(m_wrong);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* print = buttons->addButton(tr("S&tampa…"), QDialogButtonBox::ActionRole);
+    // The buttons of the class's window, for the same things.
+    QPushButton* print = buttons->addButton(
+        QCoreApplication::translate("ResultsWindow", "S&tampa…"), QDialogButtonBox::ActionRole);
     print->setObjectName(QStringLiteral("stampaBambino"));
-    QPushButton* pdf = buttons->addButton(tr("P&DF…"), QDialogButtonBox::ActionRole);
+    QPushButton* pdf = buttons->addButton(QCoreApplication::translate("ResultsWindow", "P&DF…"),
+                                          QDialogButtonBox::ActionRole);
     pdf->setObjectName(QStringLiteral("pdfBambino"));
-    QPushButton* close = buttons->addButton(tr("&Chiudi"), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(
+        QCoreApplication::translate("SettingsWindow", "&Chiudi"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("chiudiBambino"));
     connect(print, &QPushButton::clicked, this, [this] { askAndPrint(false); });
     connect(pdf, &QPushButton::clicked, this, [this] { askAndPrint(true); });

@@ -1,5 +1,6 @@
 #include "ChildrenModel.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -8,8 +9,9 @@
 
 namespace {
 
+// The contests' own titles where they say the same.
 const char* const Titles[ChildrenModel::Columns] = {
-    QT_TRANSLATE_NOOP("ChildrenModel", "Nome"), QT_TRANSLATE_NOOP("ChildrenModel", "Utente"),
+    QT_TRANSLATE_NOOP("ResultsModel", "Nome"), QT_TRANSLATE_NOOP("ResultsModel", "Utente"),
     QT_TRANSLATE_NOOP("ChildrenModel", "Gare"),
     //: Column: when the child last played.
     QT_TRANSLATE_NOOP("ChildrenModel", "Ultima"),
@@ -60,7 +62,8 @@ QString ChildrenModel::trendText(const QList<double>& trend)
 
 QString ChildrenModel::title(int column)
 {
-    return tr(Titles[column]);
+    return QCoreApplication::translate(column <= Account ? "ResultsModel" : "ChildrenModel",
+                                       Titles[column]);
 }
 
 int ChildrenModel::rowCount(const QModelIndex& parent) const
@@ -111,7 +114,7 @@ QVariant ChildrenModel::data(const QModelIndex& index, int role) const
         return sorting ? QVariant(progress::worstMiss(c))
                        : QVariant(progress::missedMost(c).join(QStringLiteral("; ")));
     case Listed:
-        return c.listed ? tr("sì") : tr("no");
+        return QCoreApplication::translate("ResultsModel", c.listed ? "sì" : "no");
     }
     return {};
 }

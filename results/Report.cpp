@@ -23,11 +23,6 @@ namespace report {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("report", text);
-}
-
 // Pages laid out in points: the painter is scaled so that one unit is one
 // point whatever the device's resolution, and texts are sized in points.
 class Pages {
@@ -61,8 +56,10 @@ public:
     {
         //: A printed page's foot: %1 this page, %2 the pages.
         text(QRectF(0, m_area.bottom() - 12, m_area.width(), 12),
-             tr("Corvalesta — pagina %1 di %2").arg(page).arg(pages), 8, false,
-             Qt::AlignRight | Qt::AlignVCenter);
+             QCoreApplication::translate("report", "Corvalesta — pagina %1 di %2")
+                 .arg(page)
+                 .arg(pages),
+             8, false, Qt::AlignRight | Qt::AlignVCenter);
     }
     void next() { m_device.newPage(); }
     // The title, the line below it and the day printed; the height they take.
@@ -72,10 +69,10 @@ public:
         text(QRectF(0, 24, m_area.width(), 28), below, 9, false,
              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
         //: %1 is the day the report was printed, as the language writes it.
-        text(
-            QRectF(0, 0, m_area.width(), 22),
-            tr("Stampato il %1").arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat)),
-            9, false, Qt::AlignRight | Qt::AlignVCenter);
+        text(QRectF(0, 0, m_area.width(), 22),
+             QCoreApplication::translate("report", "Stampato il %1")
+                 .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat)),
+             9, false, Qt::AlignRight | Qt::AlignVCenter);
         return 56;
     }
 
@@ -114,22 +111,25 @@ constexpr double HeaderHeight = 18;
 
 QString describe(const progress::Selection& s)
 {
-    static const char* const periods[] = {QT_TRANSLATE_NOOP("report", "oggi"),
-                                          QT_TRANSLATE_NOOP("report", "questa settimana"),
-                                          QT_TRANSLATE_NOOP("report", "tutto")};
-    static const char* const plays[] = {QT_TRANSLATE_NOOP("report", "tutto"),
-                                        QT_TRANSLATE_NOOP("report", "gare"),
-                                        QT_TRANSLATE_NOOP("report", "allenamenti")};
+    static const char* const periods[] = {QT_TRANSLATE_NOOP("ResultsWindow", "oggi"),
+                                          QT_TRANSLATE_NOOP("ResultsWindow", "questa settimana"),
+                                          QT_TRANSLATE_NOOP("ResultsWindow", "tutto")};
+    static const char* const plays[] = {QT_TRANSLATE_NOOP("ResultsWindow", "tutto"),
+                                        QT_TRANSLATE_NOOP("ResultsWindow", "gare"),
+                                        QT_TRANSLATE_NOOP("ResultsWindow", "allenamenti")};
     const QLocale locale;
-    const QString all = tr("tutti");
+    const QString all = QCoreApplication::translate("ResultsWindow", "tutti");
     //: What the report's contests are: %1 the period, %2 the range, %3 the
     //: length in minutes, %4 the kind of play.
-    QString text = tr("Periodo: %1. Fino a: %2. Minuti: %3. Gioco: %4.")
-                       .arg(tr(periods[s.period]), s.upTo ? locale.toString(s.upTo) : all,
-                            s.minutes ? locale.toString(s.minutes) : all, tr(plays[s.play]));
+    QString text =
+        QCoreApplication::translate("report", "Periodo: %1. Fino a: %2. Minuti: %3. Gioco: %4.")
+            .arg(QCoreApplication::translate("ResultsWindow", periods[s.period]),
+                 s.upTo ? locale.toString(s.upTo) : all,
+                 s.minutes ? locale.toString(s.minutes) : all,
+                 QCoreApplication::translate("ResultsWindow", plays[s.play]));
     if (!s.name.isEmpty())
         //: %1 is the part of a name the contests are filtered by.
-        text += u' ' + tr("Nome: «%1».").arg(s.name);
+        text += u' ' + QCoreApplication::translate("report", "Nome: «%1».").arg(s.name);
     return text;
 }
 
@@ -151,7 +151,8 @@ bool printClass(QPagedPaintDevice& device, const QList<progress::Child>& childre
             pages.next();
         //: %n is the number of children in the report.
         pages.heading(
-            tr("Risultati della classe") + QStringLiteral(" — ") +
+            QCoreApplication::translate("ResultsWindow", "Risultati della classe") +
+                QStringLiteral(" — ") +
                 QCoreApplication::translate("report", "%n bambini", nullptr, int(children.size())),
             describe(selection));
         double x = 0;
@@ -164,7 +165,8 @@ bool printClass(QPagedPaintDevice& device, const QList<progress::Child>& childre
         painter.drawLine(QPointF(0, top), QPointF(area.width(), top));
         if (children.isEmpty())
             pages.text(QRectF(0, top + 4, area.width(), RowHeight),
-                       tr("Nessuna gara per questa scelta."), 10);
+                       QCoreApplication::translate("report", "Nessuna gara per questa scelta."),
+                       10);
         for (int i = page * perPage; i < std::min<int>(int(children.size()), (page + 1) * perPage);
              ++i) {
             const progress::Child& child = children[i];
@@ -272,7 +274,8 @@ QString printLog(const QString& log, const progress::Selection& selection, const
     QPdfWriter writer(pdf);
     if (!printClass(writer, children, selection, !classList.isEmpty()))
         //: %1 is the file's path.
-        return tr("Non riesco a salvare il PDF in\n%1").arg(QDir::toNativeSeparators(pdf));
+        return QCoreApplication::translate("report", "Non riesco a salvare il PDF in\n%1")
+            .arg(QDir::toNativeSeparators(pdf));
     return {};
 }
 
@@ -280,16 +283,18 @@ void ask(QWidget* parent, bool pdf, const QString& suggested,
          const std::function<bool(QPagedPaintDevice&)>& print)
 {
     if (pdf) {
-        const QString path = QFileDialog::getSaveFileName(parent, tr("Salva in PDF"), suggested,
-                                                          QStringLiteral("PDF (*.pdf)"));
+        const QString path = QFileDialog::getSaveFileName(
+            parent, QCoreApplication::translate("report", "Salva in PDF"), suggested,
+            QStringLiteral("PDF (*.pdf)"));
         if (path.isEmpty())
             return;
         QPdfWriter writer(path);
         if (!print(writer))
             QMessageBox::warning(
-                parent, tr("Salva in PDF"),
+                parent, QCoreApplication::translate("report", "Salva in PDF"),
                 //: %1 is the file's path.
-                tr("Non riesco a salvare il PDF in\n%1").arg(QDir::toNativeSeparators(path)));
+                QCoreApplication::translate("report", "Non riesco a salvare il PDF in\n%1")
+                    .arg(QDir::toNativeSeparators(path)));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);

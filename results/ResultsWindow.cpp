@@ -171,7 +171,7 @@ QLayout* ResultsWindow::buildPlayBar(QWidget* central)
     m_minutes->addItem(tr("tutti"), 0);
     for (const int n : settings::Lengths)
         m_minutes->addItem(QLocale().toString(n), n);
-    m_play = combo("filtroGioco", tr("&Gioco:"), tr("Filtra per gioco"));
+    m_play = combo("filtroGioco", tr("Gi&oco:"), tr("Filtra per gioco"));
     m_play->addItems({tr("tutto"), tr("gare"), tr("allenamenti")});
     // Once all are filled: filling one already changes its choice.
     for (QComboBox* box : {m_upTo, m_minutes, m_play})
@@ -204,7 +204,7 @@ QWidget* ResultsWindow::buildChildrenTab(QWidget* parent)
     m_childrenTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     layout->addWidget(m_childrenTable, 1);
     auto* buttons = new QHBoxLayout;
-    auto* open = new QPushButton(tr("&Pagina del bambino…"), tab);
+    auto* open = new QPushButton(tr("P&agina del bambino…"), tab);
     open->setObjectName(QStringLiteral("paginaBambino"));
     auto* join = new QPushButton(tr("&Unisci"), tab);
     join->setObjectName(QStringLiteral("unisci"));

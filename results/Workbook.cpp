@@ -131,8 +131,9 @@ bool write(const QString& path, const QList<progress::Row>& contests,
     lxw_workbook* book = workbook_new(QFile::encodeName(scratch.fileName()).constData());
     if (!book)
         return false;
-    Sheet games(book, QCoreApplication::translate("workbook", "Gare"));
-    Sheet kids(book, QCoreApplication::translate("workbook", "Bambini"));
+    // The sheets are named as the window's tabs.
+    Sheet games(book, QCoreApplication::translate("ResultsWindow", "&Gare").remove(u'&'));
+    Sheet kids(book, QCoreApplication::translate("ResultsWindow", "&Bambini").remove(u'&'));
     bool ok = games.ok() && kids.ok();
     if (ok) {
         contestsSheet(games, contests);

@@ -224,7 +224,9 @@ void TestCatalogues::aRoundInEnglish()
     // The teacher's export: the header and the record column in English.
     QCOMPARE(ResultsModel::header(),
              QByteArray("\"date\",\"name\",\"right\",\"wrong\",\"total\",\"seconds\",\"record\","
-                        "\"account\",\"verified\",\"up_to\",\"minutes\",\"play\"\r\n"));
+                        "\"account\",\"verified\",\"up_to\",\"minutes\",\"play\",\"wrong_answers\","
+                        "\"tens\",\"tens_wrong\",\"hundreds\",\"hundreds_wrong\",\"thousands\","
+                        "\"thousands_wrong\"\r\n"));
     ResultsModel::Row row;
     row.when = QDateTime(QDate(2026, 12, 9), QTime(9, 30), Qt::UTC);
     row.name = "Anna";
@@ -233,7 +235,7 @@ void TestCatalogues::aRoundInEnglish()
     QCOMPARE(
         ResultsModel::csvLine(row),
         QByteArray("\"2026-12-09T09:30:00Z\",\"Anna\",1234,0,1234,0,\"yes\",\"\",\"yes\",10000,5,"
-                   "\"contest\"\r\n"));
+                   "\"contest\",\"\",,,,,,\r\n"));
     speak("it");
     QCOMPARE(contest::translated(contest::Goodbye), contest::Goodbye);
     QCOMPARE(ResultsModel::header(), QByteArray(records::results::Header));

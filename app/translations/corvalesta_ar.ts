@@ -2,6 +2,94 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="it_IT">
 <context>
+    <name>ChildPage</name>
+    <message>
+        <source>Pagina di %1</source>
+        <extracomment>%1 is the child&apos;s name.</extracomment>
+        <translation>صفحة %1</translation>
+    </message>
+    <message>
+        <source>%1 (utente %2)</source>
+        <translation>%1 (المستخدم %2)</translation>
+    </message>
+    <message>
+        <source>Riepilogo del bambino</source>
+        <translation>ملخص الطفل</translation>
+    </message>
+    <message>
+        <source>Nessun passaggio sbagliato.</source>
+        <translation>لا أخطاء في الانتقال.</translation>
+    </message>
+    <message>
+        <source>Passaggi sbagliati: %1.</source>
+        <translation>الانتقالات الخاطئة: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Risposte sbagliate:</source>
+        <translation>الإجابات ال&amp;خاطئة:</translation>
+    </message>
+    <message>
+        <source>Le risposte sbagliate, dalla più recente</source>
+        <translation>الإجابات الخاطئة، الأحدث أولًا</translation>
+    </message>
+    <message>
+        <source>Nessuna risposta sbagliata registrata.</source>
+        <translation>لا توجد إجابات خاطئة مسجلة.</translation>
+    </message>
+    <message>
+        <source>Gare: %1. Migliore: %2. Esatte al minuto: %3. Precisione: %4. Ultima gara: %5.</source>
+        <extracomment>A child&apos;s figures: %1 contests, %2 the best, %3 right answers a minute, %4 the accuracy, %5 when last played.</extracomment>
+        <translation>المسابقات: %1. الأفضل: %2. الصحيحة في الدقيقة: %3. الدقة: %4. آخر مسابقة: %5.</translation>
+    </message>
+</context>
+<context>
+    <name>ChildrenModel</name>
+    <message>
+        <source>Gare</source>
+        <translation>المسابقات</translation>
+    </message>
+    <message>
+        <source>Ultima</source>
+        <extracomment>Column: when the child last played.</extracomment>
+        <translation>الأخيرة</translation>
+    </message>
+    <message>
+        <source>Migliore</source>
+        <extracomment>Column: the most right answers of one contest.</extracomment>
+        <translation>الأفضل</translation>
+    </message>
+    <message>
+        <source>Esatte al minuto</source>
+        <extracomment>Column: right answers a minute, the median of the last ten contests.</extracomment>
+        <translation>الصحيحة في الدقيقة</translation>
+    </message>
+    <message>
+        <source>Precisione</source>
+        <extracomment>Column: the share of right answers of the last ten contests.</extracomment>
+        <translation>الدقة</translation>
+    </message>
+    <message>
+        <source>Andamento</source>
+        <extracomment>Column: right answers a minute over the last ten contests, drawn as a line.</extracomment>
+        <translation>الاتجاه</translation>
+    </message>
+    <message>
+        <source>Passaggi sbagliati</source>
+        <extracomment>Column: the sums that cross a ten, a hundred or a thousand that the child gets wrong.</extracomment>
+        <translation>الانتقالات الخاطئة</translation>
+    </message>
+    <message>
+        <source>In elenco</source>
+        <extracomment>Column: whether the name is on the teachers&apos; class list (sì/no).</extracomment>
+        <translation>في القائمة</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share of right answers: %1 is a whole number from 0 to 100.</extracomment>
+        <translation>%1٪</translation>
+    </message>
+</context>
+<context>
     <name>Clock</name>
     <message>
         <source>Mancano %1 e %2.</source>
@@ -126,6 +214,64 @@ Opzioni:
     <message>
         <source>apre le impostazioni della classe invece di una gara</source>
         <translation>يفتح إعدادات الصف بدلًا من مسابقة</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>ملف</translation>
+    </message>
+    <message>
+        <source>con --risultati: salva la tabella dei bambini in questo PDF, senza finestra</source>
+        <translation>مع --risultati: يحفظ جدول الأطفال في ملف PDF هذا، دون نافذة</translation>
+    </message>
+    <message>
+        <source>numero</source>
+        <translation>رقم</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo le gare fino a questo numero</source>
+        <translation>مع --stampa: المسابقات حتى هذا الرقم فقط</translation>
+    </message>
+    <message>
+        <source>minuti</source>
+        <translation>دقائق</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo le gare di questa durata</source>
+        <translation>مع --stampa: المسابقات بهذه المدة فقط</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>لعب</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo gara o solo allenamento</source>
+        <translation>مع --stampa: مسابقة فقط (gara) أو تدريب فقط (allenamento)</translation>
+    </message>
+    <message>
+        <source>periodo</source>
+        <translation>فترة</translation>
+    </message>
+    <message>
+        <source>con --stampa: oggi, settimana o tutto (tutto se manca)</source>
+        <translation>مع --stampa: ‏oggi (اليوم) أو settimana (الأسبوع) أو tutto (الكل، إن غاب)</translation>
+    </message>
+    <message>
+        <source>testo</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo i nomi che contengono questo testo</source>
+        <translation>مع --stampa: الأسماء التي تحتوي هذا النص فقط</translation>
+    </message>
+    <message>
+        <source>%1 va usata con %2</source>
+        <extracomment>%1 is an option, %2 the option it needs.</extracomment>
+        <translation>يُستخدم %1 مع %2</translation>
+    </message>
+    <message>
+        <source>Valore non valido per %1: %2</source>
+        <extracomment>%1 is the option, %2 the value given.</extracomment>
+        <translation>قيمة غير صالحة لـ %1: %2</translation>
     </message>
 </context>
 <context>
@@ -295,6 +441,18 @@ Opzioni:
     </message>
 </context>
 <context>
+    <name>ProgressChart</name>
+    <message>
+        <source>Andamento delle gare</source>
+        <translation>اتجاه المسابقات</translation>
+    </message>
+    <message>
+        <source>%1: %2 al minuto, %3</source>
+        <extracomment>One contest of a child&apos;s chart: %1 its date, %2 right answers a minute, %3 the share of right answers.</extracomment>
+        <translation>%1: %2 في الدقيقة، %3</translation>
+    </message>
+</context>
+<context>
     <name>QtPlatform</name>
     <message>
         <source>&amp;Sì</source>
@@ -377,6 +535,34 @@ Opzioni:
     <message>
         <source>gioco</source>
         <translation>اللعب</translation>
+    </message>
+    <message>
+        <source>sbagliate</source>
+        <translation>الإجابات_الخاطئة</translation>
+    </message>
+    <message>
+        <source>decine</source>
+        <translation>العشرات</translation>
+    </message>
+    <message>
+        <source>decine_errate</source>
+        <translation>العشرات_الخاطئة</translation>
+    </message>
+    <message>
+        <source>centinaia</source>
+        <translation>المئات</translation>
+    </message>
+    <message>
+        <source>centinaia_errate</source>
+        <translation>المئات_الخاطئة</translation>
+    </message>
+    <message>
+        <source>migliaia</source>
+        <translation>الآلاف</translation>
+    </message>
+    <message>
+        <source>migliaia_errate</source>
+        <translation>الآلاف_الخاطئة</translation>
     </message>
 </context>
 <context>
@@ -463,6 +649,7 @@ Opzioni:
     <name>ResultsWindow</name>
     <message>
         <source>Risultati della classe</source>
+        <extracomment>%n is the number of children in the report.</extracomment>
         <translation>نتائج الصف</translation>
     </message>
     <message>
@@ -519,6 +706,7 @@ Opzioni:
     </message>
     <message>
         <source>Esporta i risultati</source>
+        <extracomment>The kinds of file the export writes; the workbook keeps names as text.</extracomment>
         <translation>تصدير النتائج</translation>
     </message>
     <message>
@@ -562,6 +750,99 @@ Opzioni:
             <numerusform>%1؛ %n سطرًا في الملف لا يُقرأ</numerusform>
             <numerusform>%1؛ %n سطر في الملف لا يُقرأ</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>S&amp;tampa…</source>
+        <translation>&amp;طباعة…</translation>
+    </message>
+    <message>
+        <source>P&amp;DF…</source>
+        <translation>P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>gare</source>
+        <translation>المسابقات</translation>
+    </message>
+    <message>
+        <source>allenamenti</source>
+        <translation>التدريبات</translation>
+    </message>
+    <message>
+        <source>tutti</source>
+        <translation>الكل</translation>
+    </message>
+    <message>
+        <source>&amp;Gare</source>
+        <translation>ال&amp;مسابقات</translation>
+    </message>
+    <message>
+        <source>&amp;Bambini</source>
+        <translation>الأ&amp;طفال</translation>
+    </message>
+    <message>
+        <source>Stampa la tabella dei bambini</source>
+        <translation>طباعة جدول الأطفال</translation>
+    </message>
+    <message>
+        <source>Salva la tabella dei bambini in PDF</source>
+        <translation>حفظ جدول الأطفال بصيغة PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Fino a:</source>
+        <extracomment>The filter of the range: every range, or one.</extracomment>
+        <translation>&amp;حتى:</translation>
+    </message>
+    <message>
+        <source>Filtra per numeri</source>
+        <translation>تصفية حسب الأرقام</translation>
+    </message>
+    <message>
+        <source>&amp;Minuti:</source>
+        <translation>ال&amp;دقائق:</translation>
+    </message>
+    <message>
+        <source>Filtra per durata</source>
+        <translation>تصفية حسب المدة</translation>
+    </message>
+    <message>
+        <source>Gi&amp;oco:</source>
+        <translation>ال&amp;لعب:</translation>
+    </message>
+    <message>
+        <source>Filtra per gioco</source>
+        <translation>تصفية حسب اللعب</translation>
+    </message>
+    <message>
+        <source>Bambini della classe</source>
+        <translation>أطفال الصف</translation>
+    </message>
+    <message>
+        <source>Una riga per bambino: Invio apre la sua pagina</source>
+        <translation>سطر لكل طفل: يفتح مفتاح الإدخال صفحته</translation>
+    </message>
+    <message>
+        <source>P&amp;agina del bambino…</source>
+        <translation>&amp;صفحة الطفل…</translation>
+    </message>
+    <message>
+        <source>&amp;Unisci</source>
+        <translation>&amp;دمج</translation>
+    </message>
+    <message>
+        <source>Unisce le righe scelte in una sola, per questa finestra: lo stesso bambino scritto in due modi</source>
+        <translation>يدمج الأسطر المختارة في سطر واحد، لهذه النافذة: الطفل نفسه مكتوب بطريقتين</translation>
+    </message>
+    <message>
+        <source>&amp;Separa</source>
+        <translation>&amp;فصل</translation>
+    </message>
+    <message>
+        <source>Separa di nuovo le righe unite</source>
+        <translation>يفصل الأسطر المدمجة مجددًا</translation>
+    </message>
+    <message>
+        <source>Cartella di lavoro (*.xlsx);;CSV (*.csv)</source>
+        <translation>مصنف (*.xlsx);;CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -633,6 +914,19 @@ Opzioni:
     <message>
         <source>Non salvate: %1</source>
         <translation>لم تُحفظ: %1</translation>
+    </message>
+    <message>
+        <source>Un nome per riga: il gioco li offre quando chiede il nome, e si può ancora scriverne un altro. Vuoto: il nome si scrive soltanto.</source>
+        <translation>اسم في كل سطر: تعرضها اللعبة عندما تسأل عن الاسم، ويمكن كتابة اسم آخر. فارغ: يُكتب الاسم فقط.</translation>
+    </message>
+    <message>
+        <source>&amp;Elenco della classe</source>
+        <translation>&amp;قائمة الصف</translation>
+    </message>
+    <message>
+        <source>l&apos;elenco della classe è più lungo di %1 byte</source>
+        <extracomment>%1 is the most bytes a class list may have.</extracomment>
+        <translation>قائمة الصف أطول من %1 بايت</translation>
     </message>
 </context>
 <context>
@@ -908,6 +1202,24 @@ Opzioni:
     </message>
 </context>
 <context>
+    <name>progress</name>
+    <message>
+        <source>passaggio della decina: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 19 + 1, which cross a ten.</extracomment>
+        <translation>الانتقال إلى عشرة جديدة: %1 من %2</translation>
+    </message>
+    <message>
+        <source>passaggio del centinaio: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 99 + 1, which cross a hundred.</extracomment>
+        <translation>الانتقال إلى مئة جديدة: %1 من %2</translation>
+    </message>
+    <message>
+        <source>passaggio del migliaio: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 999 + 1, which cross a thousand.</extracomment>
+        <translation>الانتقال إلى ألف جديد: %1 من %2</translation>
+    </message>
+</context>
+<context>
     <name>records</name>
     <message>
         <source>il disco è pieno</source>
@@ -1029,6 +1341,55 @@ Motivo: %1</source>
     <message>
         <source>le impostazioni non sono valide</source>
         <translation>الإعدادات غير صالحة</translation>
+    </message>
+</context>
+<context>
+    <name>report</name>
+    <message>
+        <source>Corvalesta — pagina %1 di %2</source>
+        <extracomment>A printed page&apos;s foot: %1 this page, %2 the pages.</extracomment>
+        <translation>Corvalesta — الصفحة %1 من %2</translation>
+    </message>
+    <message>
+        <source>Stampato il %1</source>
+        <extracomment>%1 is the day the report was printed, as the language writes it.</extracomment>
+        <translation>طُبع في %1</translation>
+    </message>
+    <message>
+        <source>Periodo: %1. Fino a: %2. Minuti: %3. Gioco: %4.</source>
+        <extracomment>What the report&apos;s contests are: %1 the period, %2 the range, %3 the length in minutes, %4 the kind of play.</extracomment>
+        <translation>الفترة: %1. حتى: %2. الدقائق: %3. اللعب: %4.</translation>
+    </message>
+    <message>
+        <source>Nome: «%1».</source>
+        <extracomment>%1 is the part of a name the contests are filtered by.</extracomment>
+        <translation>الاسم: «%1».</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini</source>
+        <translation>
+            <numerusform>لا أطفال</numerusform>
+            <numerusform>طفل واحد</numerusform>
+            <numerusform>طفلان</numerusform>
+            <numerusform>%n أطفال</numerusform>
+            <numerusform>%n طفلًا</numerusform>
+            <numerusform>%n طفل</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nessuna gara per questa scelta.</source>
+        <translation>لا توجد مسابقات لهذا الاختيار.</translation>
+    </message>
+    <message>
+        <source>Non riesco a salvare il PDF in
+%1</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>لا أستطيع حفظ ملف PDF في
+%1</translation>
+    </message>
+    <message>
+        <source>Salva in PDF</source>
+        <translation>حفظ بصيغة PDF</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,94 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="it_IT">
 <context>
+    <name>ChildPage</name>
+    <message>
+        <source>Pagina di %1</source>
+        <extracomment>%1 is the child&apos;s name.</extracomment>
+        <translation>Seite von %1</translation>
+    </message>
+    <message>
+        <source>%1 (utente %2)</source>
+        <translation>%1 (Benutzer %2)</translation>
+    </message>
+    <message>
+        <source>Riepilogo del bambino</source>
+        <translation>Übersicht des Kindes</translation>
+    </message>
+    <message>
+        <source>Nessun passaggio sbagliato.</source>
+        <translation>Kein Übergang falsch.</translation>
+    </message>
+    <message>
+        <source>Passaggi sbagliati: %1.</source>
+        <translation>Falsche Übergänge: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Risposte sbagliate:</source>
+        <translation>&amp;Falsche Antworten:</translation>
+    </message>
+    <message>
+        <source>Le risposte sbagliate, dalla più recente</source>
+        <translation>Die falschen Antworten, die neueste zuerst</translation>
+    </message>
+    <message>
+        <source>Nessuna risposta sbagliata registrata.</source>
+        <translation>Keine falsche Antwort gespeichert.</translation>
+    </message>
+    <message>
+        <source>Gare: %1. Migliore: %2. Esatte al minuto: %3. Precisione: %4. Ultima gara: %5.</source>
+        <extracomment>A child&apos;s figures: %1 contests, %2 the best, %3 right answers a minute, %4 the accuracy, %5 when last played.</extracomment>
+        <translation>Wettbewerbe: %1. Bestes: %2. Richtige pro Minute: %3. Genauigkeit: %4. Letzter Wettbewerb: %5.</translation>
+    </message>
+</context>
+<context>
+    <name>ChildrenModel</name>
+    <message>
+        <source>Gare</source>
+        <translation>Wettbewerbe</translation>
+    </message>
+    <message>
+        <source>Ultima</source>
+        <extracomment>Column: when the child last played.</extracomment>
+        <translation>Zuletzt</translation>
+    </message>
+    <message>
+        <source>Migliore</source>
+        <extracomment>Column: the most right answers of one contest.</extracomment>
+        <translation>Bestes</translation>
+    </message>
+    <message>
+        <source>Esatte al minuto</source>
+        <extracomment>Column: right answers a minute, the median of the last ten contests.</extracomment>
+        <translation>Richtige pro Minute</translation>
+    </message>
+    <message>
+        <source>Precisione</source>
+        <extracomment>Column: the share of right answers of the last ten contests.</extracomment>
+        <translation>Genauigkeit</translation>
+    </message>
+    <message>
+        <source>Andamento</source>
+        <extracomment>Column: right answers a minute over the last ten contests, drawn as a line.</extracomment>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Passaggi sbagliati</source>
+        <extracomment>Column: the sums that cross a ten, a hundred or a thousand that the child gets wrong.</extracomment>
+        <translation>Falsche Übergänge</translation>
+    </message>
+    <message>
+        <source>In elenco</source>
+        <extracomment>Column: whether the name is on the teachers&apos; class list (sì/no).</extracomment>
+        <translation>In der Liste</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share of right answers: %1 is a whole number from 0 to 100.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>Clock</name>
     <message>
         <source>Mancano %1 e %2.</source>
@@ -110,6 +198,64 @@ Optionen:
     <message>
         <source>apre le impostazioni della classe invece di una gara</source>
         <translation>öffnet die Einstellungen der Klasse statt eines Spiels</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>datei</translation>
+    </message>
+    <message>
+        <source>con --risultati: salva la tabella dei bambini in questo PDF, senza finestra</source>
+        <translation>mit --risultati: speichert die Tabelle der Kinder in diesem PDF, ohne Fenster</translation>
+    </message>
+    <message>
+        <source>numero</source>
+        <translation>zahl</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo le gare fino a questo numero</source>
+        <translation>mit --stampa: nur die Wettbewerbe bis zu dieser Zahl</translation>
+    </message>
+    <message>
+        <source>minuti</source>
+        <translation>minuten</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo le gare di questa durata</source>
+        <translation>mit --stampa: nur die Wettbewerbe dieser Dauer</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>spiel</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo gara o solo allenamento</source>
+        <translation>mit --stampa: nur Wettbewerb (gara) oder nur Übung (allenamento)</translation>
+    </message>
+    <message>
+        <source>periodo</source>
+        <translation>zeitraum</translation>
+    </message>
+    <message>
+        <source>con --stampa: oggi, settimana o tutto (tutto se manca)</source>
+        <translation>mit --stampa: oggi (heute), settimana (Woche) oder tutto (alles, wenn es fehlt)</translation>
+    </message>
+    <message>
+        <source>testo</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo i nomi che contengono questo testo</source>
+        <translation>mit --stampa: nur die Namen, die diesen Text enthalten</translation>
+    </message>
+    <message>
+        <source>%1 va usata con %2</source>
+        <extracomment>%1 is an option, %2 the option it needs.</extracomment>
+        <translation>%1 gehört zu %2</translation>
+    </message>
+    <message>
+        <source>Valore non valido per %1: %2</source>
+        <extracomment>%1 is the option, %2 the value given.</extracomment>
+        <translation>Ungültiger Wert für %1: %2</translation>
     </message>
 </context>
 <context>
@@ -275,6 +421,18 @@ Optionen:
     </message>
 </context>
 <context>
+    <name>ProgressChart</name>
+    <message>
+        <source>Andamento delle gare</source>
+        <translation>Verlauf der Wettbewerbe</translation>
+    </message>
+    <message>
+        <source>%1: %2 al minuto, %3</source>
+        <extracomment>One contest of a child&apos;s chart: %1 its date, %2 right answers a minute, %3 the share of right answers.</extracomment>
+        <translation>%1: %2 pro Minute, %3</translation>
+    </message>
+</context>
+<context>
     <name>QtPlatform</name>
     <message>
         <source>&amp;Sì</source>
@@ -357,6 +515,34 @@ Optionen:
     <message>
         <source>gioco</source>
         <translation>spielart</translation>
+    </message>
+    <message>
+        <source>sbagliate</source>
+        <translation>falsche_antworten</translation>
+    </message>
+    <message>
+        <source>decine</source>
+        <translation>zehner</translation>
+    </message>
+    <message>
+        <source>decine_errate</source>
+        <translation>zehner_falsch</translation>
+    </message>
+    <message>
+        <source>centinaia</source>
+        <translation>hunderter</translation>
+    </message>
+    <message>
+        <source>centinaia_errate</source>
+        <translation>hunderter_falsch</translation>
+    </message>
+    <message>
+        <source>migliaia</source>
+        <translation>tausender</translation>
+    </message>
+    <message>
+        <source>migliaia_errate</source>
+        <translation>tausender_falsch</translation>
     </message>
 </context>
 <context>
@@ -443,6 +629,7 @@ Optionen:
     <name>ResultsWindow</name>
     <message>
         <source>Risultati della classe</source>
+        <extracomment>%n is the number of children in the report.</extracomment>
         <translation>Ergebnisse der Klasse</translation>
     </message>
     <message>
@@ -499,6 +686,7 @@ Optionen:
     </message>
     <message>
         <source>Esporta i risultati</source>
+        <extracomment>The kinds of file the export writes; the workbook keeps names as text.</extracomment>
         <translation>Die Ergebnisse exportieren</translation>
     </message>
     <message>
@@ -534,6 +722,99 @@ Optionen:
             <numerusform>%1; %n Zeile der Datei ist nicht lesbar</numerusform>
             <numerusform>%1; %n Zeilen der Datei sind nicht lesbar</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>S&amp;tampa…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>P&amp;DF…</source>
+        <translation>P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>gare</source>
+        <translation>Wettbewerbe</translation>
+    </message>
+    <message>
+        <source>allenamenti</source>
+        <translation>Übungen</translation>
+    </message>
+    <message>
+        <source>tutti</source>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <source>&amp;Gare</source>
+        <translation>&amp;Wettbewerbe</translation>
+    </message>
+    <message>
+        <source>&amp;Bambini</source>
+        <translation>&amp;Kinder</translation>
+    </message>
+    <message>
+        <source>Stampa la tabella dei bambini</source>
+        <translation>Die Tabelle der Kinder drucken</translation>
+    </message>
+    <message>
+        <source>Salva la tabella dei bambini in PDF</source>
+        <translation>Die Tabelle der Kinder als PDF speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Fino a:</source>
+        <extracomment>The filter of the range: every range, or one.</extracomment>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>Filtra per numeri</source>
+        <translation>Nach Zahlen filtern</translation>
+    </message>
+    <message>
+        <source>&amp;Minuti:</source>
+        <translation>&amp;Minuten:</translation>
+    </message>
+    <message>
+        <source>Filtra per durata</source>
+        <translation>Nach Dauer filtern</translation>
+    </message>
+    <message>
+        <source>Gi&amp;oco:</source>
+        <translation>S&amp;piel:</translation>
+    </message>
+    <message>
+        <source>Filtra per gioco</source>
+        <translation>Nach Spiel filtern</translation>
+    </message>
+    <message>
+        <source>Bambini della classe</source>
+        <translation>Kinder der Klasse</translation>
+    </message>
+    <message>
+        <source>Una riga per bambino: Invio apre la sua pagina</source>
+        <translation>Eine Zeile pro Kind: Eingabe öffnet seine Seite</translation>
+    </message>
+    <message>
+        <source>P&amp;agina del bambino…</source>
+        <translation>Seite des K&amp;indes…</translation>
+    </message>
+    <message>
+        <source>&amp;Unisci</source>
+        <translation>&amp;Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Unisce le righe scelte in una sola, per questa finestra: lo stesso bambino scritto in due modi</source>
+        <translation>Führt die gewählten Zeilen zu einer zusammen, für dieses Fenster: dasselbe Kind zweimal anders geschrieben</translation>
+    </message>
+    <message>
+        <source>&amp;Separa</source>
+        <translation>&amp;Trennen</translation>
+    </message>
+    <message>
+        <source>Separa di nuovo le righe unite</source>
+        <translation>Trennt die zusammengeführten Zeilen wieder</translation>
+    </message>
+    <message>
+        <source>Cartella di lavoro (*.xlsx);;CSV (*.csv)</source>
+        <translation>Arbeitsmappe (*.xlsx);;CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -605,6 +886,19 @@ Optionen:
     <message>
         <source>Non salvate: %1</source>
         <translation>Nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Un nome per riga: il gioco li offre quando chiede il nome, e si può ancora scriverne un altro. Vuoto: il nome si scrive soltanto.</source>
+        <translation>Ein Name pro Zeile: Das Spiel bietet sie an, wenn es nach dem Namen fragt, und man kann noch einen anderen schreiben. Leer: Der Name wird nur geschrieben.</translation>
+    </message>
+    <message>
+        <source>&amp;Elenco della classe</source>
+        <translation>&amp;Klassenliste</translation>
+    </message>
+    <message>
+        <source>l&apos;elenco della classe è più lungo di %1 byte</source>
+        <extracomment>%1 is the most bytes a class list may have.</extracomment>
+        <translation>die Klassenliste ist länger als %1 Byte</translation>
     </message>
 </context>
 <context>
@@ -880,6 +1174,24 @@ Optionen:
     </message>
 </context>
 <context>
+    <name>progress</name>
+    <message>
+        <source>passaggio della decina: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 19 + 1, which cross a ten.</extracomment>
+        <translation>Zehnerübergang: %1 von %2</translation>
+    </message>
+    <message>
+        <source>passaggio del centinaio: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 99 + 1, which cross a hundred.</extracomment>
+        <translation>Hunderterübergang: %1 von %2</translation>
+    </message>
+    <message>
+        <source>passaggio del migliaio: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 999 + 1, which cross a thousand.</extracomment>
+        <translation>Tausenderübergang: %1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>records</name>
     <message>
         <source>il disco è pieno</source>
@@ -1001,6 +1313,51 @@ Grund: %1</translation>
     <message>
         <source>le impostazioni non sono valide</source>
         <translation>die Einstellungen sind nicht gültig</translation>
+    </message>
+</context>
+<context>
+    <name>report</name>
+    <message>
+        <source>Corvalesta — pagina %1 di %2</source>
+        <extracomment>A printed page&apos;s foot: %1 this page, %2 the pages.</extracomment>
+        <translation>Corvalesta — Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Stampato il %1</source>
+        <extracomment>%1 is the day the report was printed, as the language writes it.</extracomment>
+        <translation>Gedruckt am %1</translation>
+    </message>
+    <message>
+        <source>Periodo: %1. Fino a: %2. Minuti: %3. Gioco: %4.</source>
+        <extracomment>What the report&apos;s contests are: %1 the period, %2 the range, %3 the length in minutes, %4 the kind of play.</extracomment>
+        <translation>Zeitraum: %1. Bis: %2. Minuten: %3. Spiel: %4.</translation>
+    </message>
+    <message>
+        <source>Nome: «%1».</source>
+        <extracomment>%1 is the part of a name the contests are filtered by.</extracomment>
+        <translation>Name: „%1“.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini</source>
+        <translation>
+            <numerusform>%n Kind</numerusform>
+            <numerusform>%n Kinder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nessuna gara per questa scelta.</source>
+        <translation>Keine Wettbewerbe für diese Auswahl.</translation>
+    </message>
+    <message>
+        <source>Non riesco a salvare il PDF in
+%1</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>Ich kann das PDF nicht speichern in
+%1</translation>
+    </message>
+    <message>
+        <source>Salva in PDF</source>
+        <translation>Als PDF speichern</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,94 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it_IT">
 <context>
+    <name>ChildPage</name>
+    <message>
+        <source>Pagina di %1</source>
+        <extracomment>%1 is the child&apos;s name.</extracomment>
+        <translation>%1&apos;s page</translation>
+    </message>
+    <message>
+        <source>%1 (utente %2)</source>
+        <translation>%1 (account %2)</translation>
+    </message>
+    <message>
+        <source>Riepilogo del bambino</source>
+        <translation>The child&apos;s summary</translation>
+    </message>
+    <message>
+        <source>Nessun passaggio sbagliato.</source>
+        <translation>No crossing missed.</translation>
+    </message>
+    <message>
+        <source>Passaggi sbagliati: %1.</source>
+        <translation>Crossings missed: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Risposte sbagliate:</source>
+        <translation>&amp;Wrong answers:</translation>
+    </message>
+    <message>
+        <source>Le risposte sbagliate, dalla più recente</source>
+        <translation>The wrong answers, newest first</translation>
+    </message>
+    <message>
+        <source>Nessuna risposta sbagliata registrata.</source>
+        <translation>No wrong answer recorded.</translation>
+    </message>
+    <message>
+        <source>Gare: %1. Migliore: %2. Esatte al minuto: %3. Precisione: %4. Ultima gara: %5.</source>
+        <extracomment>A child&apos;s figures: %1 contests, %2 the best, %3 right answers a minute, %4 the accuracy, %5 when last played.</extracomment>
+        <translation>Contests: %1. Best: %2. Right a minute: %3. Accuracy: %4. Last contest: %5.</translation>
+    </message>
+</context>
+<context>
+    <name>ChildrenModel</name>
+    <message>
+        <source>Gare</source>
+        <translation>Contests</translation>
+    </message>
+    <message>
+        <source>Ultima</source>
+        <extracomment>Column: when the child last played.</extracomment>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>Migliore</source>
+        <extracomment>Column: the most right answers of one contest.</extracomment>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>Esatte al minuto</source>
+        <extracomment>Column: right answers a minute, the median of the last ten contests.</extracomment>
+        <translation>Right a minute</translation>
+    </message>
+    <message>
+        <source>Precisione</source>
+        <extracomment>Column: the share of right answers of the last ten contests.</extracomment>
+        <translation>Accuracy</translation>
+    </message>
+    <message>
+        <source>Andamento</source>
+        <extracomment>Column: right answers a minute over the last ten contests, drawn as a line.</extracomment>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>Passaggi sbagliati</source>
+        <extracomment>Column: the sums that cross a ten, a hundred or a thousand that the child gets wrong.</extracomment>
+        <translation>Crossings missed</translation>
+    </message>
+    <message>
+        <source>In elenco</source>
+        <extracomment>Column: whether the name is on the teachers&apos; class list (sì/no).</extracomment>
+        <translation>On the list</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share of right answers: %1 is a whole number from 0 to 100.</extracomment>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
     <name>Clock</name>
     <message>
         <source>Mancano %1 e %2.</source>
@@ -110,6 +198,64 @@ Options:
     <message>
         <source>apre le impostazioni della classe invece di una gara</source>
         <translation>opens the class&apos;s settings instead of a contest</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>con --risultati: salva la tabella dei bambini in questo PDF, senza finestra</source>
+        <translation>with --risultati: saves the children&apos;s table in this PDF, without a window</translation>
+    </message>
+    <message>
+        <source>numero</source>
+        <translation>number</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo le gare fino a questo numero</source>
+        <translation>with --stampa: only the contests up to this number</translation>
+    </message>
+    <message>
+        <source>minuti</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo le gare di questa durata</source>
+        <translation>with --stampa: only the contests of this length</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>play</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo gara o solo allenamento</source>
+        <translation>with --stampa: only contests (gara) or only practice (allenamento)</translation>
+    </message>
+    <message>
+        <source>periodo</source>
+        <translation>period</translation>
+    </message>
+    <message>
+        <source>con --stampa: oggi, settimana o tutto (tutto se manca)</source>
+        <translation>with --stampa: oggi (today), settimana (this week) or tutto (all, when left out)</translation>
+    </message>
+    <message>
+        <source>testo</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo i nomi che contengono questo testo</source>
+        <translation>with --stampa: only the names that hold this text</translation>
+    </message>
+    <message>
+        <source>%1 va usata con %2</source>
+        <extracomment>%1 is an option, %2 the option it needs.</extracomment>
+        <translation>%1 goes with %2</translation>
+    </message>
+    <message>
+        <source>Valore non valido per %1: %2</source>
+        <extracomment>%1 is the option, %2 the value given.</extracomment>
+        <translation>Not a valid value for %1: %2</translation>
     </message>
 </context>
 <context>
@@ -275,6 +421,18 @@ Options:
     </message>
 </context>
 <context>
+    <name>ProgressChart</name>
+    <message>
+        <source>Andamento delle gare</source>
+        <translation>The contests&apos; trend</translation>
+    </message>
+    <message>
+        <source>%1: %2 al minuto, %3</source>
+        <extracomment>One contest of a child&apos;s chart: %1 its date, %2 right answers a minute, %3 the share of right answers.</extracomment>
+        <translation>%1: %2 a minute, %3</translation>
+    </message>
+</context>
+<context>
     <name>QtPlatform</name>
     <message>
         <source>&amp;Sì</source>
@@ -357,6 +515,34 @@ Options:
     <message>
         <source>gioco</source>
         <translation>play</translation>
+    </message>
+    <message>
+        <source>sbagliate</source>
+        <translation>wrong_answers</translation>
+    </message>
+    <message>
+        <source>decine</source>
+        <translation>tens</translation>
+    </message>
+    <message>
+        <source>decine_errate</source>
+        <translation>tens_wrong</translation>
+    </message>
+    <message>
+        <source>centinaia</source>
+        <translation>hundreds</translation>
+    </message>
+    <message>
+        <source>centinaia_errate</source>
+        <translation>hundreds_wrong</translation>
+    </message>
+    <message>
+        <source>migliaia</source>
+        <translation>thousands</translation>
+    </message>
+    <message>
+        <source>migliaia_errate</source>
+        <translation>thousands_wrong</translation>
     </message>
 </context>
 <context>
@@ -443,6 +629,7 @@ Options:
     <name>ResultsWindow</name>
     <message>
         <source>Risultati della classe</source>
+        <extracomment>%n is the number of children in the report.</extracomment>
         <translation>Class results</translation>
     </message>
     <message>
@@ -499,6 +686,7 @@ Options:
     </message>
     <message>
         <source>Esporta i risultati</source>
+        <extracomment>The kinds of file the export writes; the workbook keeps names as text.</extracomment>
         <translation>Export the results</translation>
     </message>
     <message>
@@ -534,6 +722,99 @@ Options:
             <numerusform>%1; %n line of the file cannot be read</numerusform>
             <numerusform>%1; %n lines of the file cannot be read</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>S&amp;tampa…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>P&amp;DF…</source>
+        <translation>P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>gare</source>
+        <translation>contests</translation>
+    </message>
+    <message>
+        <source>allenamenti</source>
+        <translation>practices</translation>
+    </message>
+    <message>
+        <source>tutti</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>&amp;Gare</source>
+        <translation>&amp;Contests</translation>
+    </message>
+    <message>
+        <source>&amp;Bambini</source>
+        <translation>C&amp;hildren</translation>
+    </message>
+    <message>
+        <source>Stampa la tabella dei bambini</source>
+        <translation>Print the children&apos;s table</translation>
+    </message>
+    <message>
+        <source>Salva la tabella dei bambini in PDF</source>
+        <translation>Save the children&apos;s table as a PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Fino a:</source>
+        <extracomment>The filter of the range: every range, or one.</extracomment>
+        <translation>&amp;Up to:</translation>
+    </message>
+    <message>
+        <source>Filtra per numeri</source>
+        <translation>Filter by numbers</translation>
+    </message>
+    <message>
+        <source>&amp;Minuti:</source>
+        <translation>&amp;Minutes:</translation>
+    </message>
+    <message>
+        <source>Filtra per durata</source>
+        <translation>Filter by length</translation>
+    </message>
+    <message>
+        <source>Gi&amp;oco:</source>
+        <translation>Pla&amp;y:</translation>
+    </message>
+    <message>
+        <source>Filtra per gioco</source>
+        <translation>Filter by play</translation>
+    </message>
+    <message>
+        <source>Bambini della classe</source>
+        <translation>The class&apos;s children</translation>
+    </message>
+    <message>
+        <source>Una riga per bambino: Invio apre la sua pagina</source>
+        <translation>One row a child: Enter opens their page</translation>
+    </message>
+    <message>
+        <source>P&amp;agina del bambino…</source>
+        <translation>The child&apos;s p&amp;age…</translation>
+    </message>
+    <message>
+        <source>&amp;Unisci</source>
+        <translation>&amp;Merge</translation>
+    </message>
+    <message>
+        <source>Unisce le righe scelte in una sola, per questa finestra: lo stesso bambino scritto in due modi</source>
+        <translation>Joins the rows chosen into one, for this window: the same child written two ways</translation>
+    </message>
+    <message>
+        <source>&amp;Separa</source>
+        <translation>&amp;Separate</translation>
+    </message>
+    <message>
+        <source>Separa di nuovo le righe unite</source>
+        <translation>Separates the merged rows again</translation>
+    </message>
+    <message>
+        <source>Cartella di lavoro (*.xlsx);;CSV (*.csv)</source>
+        <translation>Workbook (*.xlsx);;CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -605,6 +886,19 @@ Options:
     <message>
         <source>Non salvate: %1</source>
         <translation>Not saved: %1</translation>
+    </message>
+    <message>
+        <source>Un nome per riga: il gioco li offre quando chiede il nome, e si può ancora scriverne un altro. Vuoto: il nome si scrive soltanto.</source>
+        <translation>One name a line: the game offers them when it asks for the name, and another can still be typed. Empty: the name is only typed.</translation>
+    </message>
+    <message>
+        <source>&amp;Elenco della classe</source>
+        <translation>Class &amp;list</translation>
+    </message>
+    <message>
+        <source>l&apos;elenco della classe è più lungo di %1 byte</source>
+        <extracomment>%1 is the most bytes a class list may have.</extracomment>
+        <translation>the class list is longer than %1 bytes</translation>
     </message>
 </context>
 <context>
@@ -880,6 +1174,24 @@ Options:
     </message>
 </context>
 <context>
+    <name>progress</name>
+    <message>
+        <source>passaggio della decina: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 19 + 1, which cross a ten.</extracomment>
+        <translation>crossing a ten: %1 of %2</translation>
+    </message>
+    <message>
+        <source>passaggio del centinaio: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 99 + 1, which cross a hundred.</extracomment>
+        <translation>crossing a hundred: %1 of %2</translation>
+    </message>
+    <message>
+        <source>passaggio del migliaio: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 999 + 1, which cross a thousand.</extracomment>
+        <translation>crossing a thousand: %1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>records</name>
     <message>
         <source>il disco è pieno</source>
@@ -1001,6 +1313,51 @@ Reason: %1</translation>
     <message>
         <source>le impostazioni non sono valide</source>
         <translation>the settings are not valid</translation>
+    </message>
+</context>
+<context>
+    <name>report</name>
+    <message>
+        <source>Corvalesta — pagina %1 di %2</source>
+        <extracomment>A printed page&apos;s foot: %1 this page, %2 the pages.</extracomment>
+        <translation>Corvalesta — page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Stampato il %1</source>
+        <extracomment>%1 is the day the report was printed, as the language writes it.</extracomment>
+        <translation>Printed on %1</translation>
+    </message>
+    <message>
+        <source>Periodo: %1. Fino a: %2. Minuti: %3. Gioco: %4.</source>
+        <extracomment>What the report&apos;s contests are: %1 the period, %2 the range, %3 the length in minutes, %4 the kind of play.</extracomment>
+        <translation>Period: %1. Up to: %2. Minutes: %3. Play: %4.</translation>
+    </message>
+    <message>
+        <source>Nome: «%1».</source>
+        <extracomment>%1 is the part of a name the contests are filtered by.</extracomment>
+        <translation>Name: “%1”.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini</source>
+        <translation>
+            <numerusform>%n child</numerusform>
+            <numerusform>%n children</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nessuna gara per questa scelta.</source>
+        <translation>No contest for this choice.</translation>
+    </message>
+    <message>
+        <source>Non riesco a salvare il PDF in
+%1</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>I cannot save the PDF in
+%1</translation>
+    </message>
+    <message>
+        <source>Salva in PDF</source>
+        <translation>Save as PDF</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,94 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="it_IT">
 <context>
+    <name>ChildPage</name>
+    <message>
+        <source>Pagina di %1</source>
+        <extracomment>%1 is the child&apos;s name.</extracomment>
+        <translation>Página de %1</translation>
+    </message>
+    <message>
+        <source>%1 (utente %2)</source>
+        <translation>%1 (usuario %2)</translation>
+    </message>
+    <message>
+        <source>Riepilogo del bambino</source>
+        <translation>Resumen del niño</translation>
+    </message>
+    <message>
+        <source>Nessun passaggio sbagliato.</source>
+        <translation>Ningún paso fallado.</translation>
+    </message>
+    <message>
+        <source>Passaggi sbagliati: %1.</source>
+        <translation>Pasos fallados: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Risposte sbagliate:</source>
+        <translation>&amp;Respuestas incorrectas:</translation>
+    </message>
+    <message>
+        <source>Le risposte sbagliate, dalla più recente</source>
+        <translation>Las respuestas incorrectas, la más reciente primero</translation>
+    </message>
+    <message>
+        <source>Nessuna risposta sbagliata registrata.</source>
+        <translation>Ninguna respuesta incorrecta registrada.</translation>
+    </message>
+    <message>
+        <source>Gare: %1. Migliore: %2. Esatte al minuto: %3. Precisione: %4. Ultima gara: %5.</source>
+        <extracomment>A child&apos;s figures: %1 contests, %2 the best, %3 right answers a minute, %4 the accuracy, %5 when last played.</extracomment>
+        <translation>Partidas: %1. Mejor: %2. Correctas por minuto: %3. Precisión: %4. Última partida: %5.</translation>
+    </message>
+</context>
+<context>
+    <name>ChildrenModel</name>
+    <message>
+        <source>Gare</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Ultima</source>
+        <extracomment>Column: when the child last played.</extracomment>
+        <translation>Última</translation>
+    </message>
+    <message>
+        <source>Migliore</source>
+        <extracomment>Column: the most right answers of one contest.</extracomment>
+        <translation>Mejor</translation>
+    </message>
+    <message>
+        <source>Esatte al minuto</source>
+        <extracomment>Column: right answers a minute, the median of the last ten contests.</extracomment>
+        <translation>Correctas por minuto</translation>
+    </message>
+    <message>
+        <source>Precisione</source>
+        <extracomment>Column: the share of right answers of the last ten contests.</extracomment>
+        <translation>Precisión</translation>
+    </message>
+    <message>
+        <source>Andamento</source>
+        <extracomment>Column: right answers a minute over the last ten contests, drawn as a line.</extracomment>
+        <translation>Tendencia</translation>
+    </message>
+    <message>
+        <source>Passaggi sbagliati</source>
+        <extracomment>Column: the sums that cross a ten, a hundred or a thousand that the child gets wrong.</extracomment>
+        <translation>Pasos fallados</translation>
+    </message>
+    <message>
+        <source>In elenco</source>
+        <extracomment>Column: whether the name is on the teachers&apos; class list (sì/no).</extracomment>
+        <translation>En la lista</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share of right answers: %1 is a whole number from 0 to 100.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>Clock</name>
     <message>
         <source>Mancano %1 e %2.</source>
@@ -110,6 +198,64 @@ Opciones:
     <message>
         <source>apre le impostazioni della classe invece di una gara</source>
         <translation>abre los ajustes de la clase en lugar de una partida</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>con --risultati: salva la tabella dei bambini in questo PDF, senza finestra</source>
+        <translation>con --risultati: guarda la tabla de los niños en este PDF, sin ventana</translation>
+    </message>
+    <message>
+        <source>numero</source>
+        <translation>número</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo le gare fino a questo numero</source>
+        <translation>con --stampa: solo las partidas hasta este número</translation>
+    </message>
+    <message>
+        <source>minuti</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo le gare di questa durata</source>
+        <translation>con --stampa: solo las partidas de esta duración</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>juego</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo gara o solo allenamento</source>
+        <translation>con --stampa: solo partida (gara) o solo práctica (allenamento)</translation>
+    </message>
+    <message>
+        <source>periodo</source>
+        <translation>período</translation>
+    </message>
+    <message>
+        <source>con --stampa: oggi, settimana o tutto (tutto se manca)</source>
+        <translation>con --stampa: oggi (hoy), settimana (semana) o tutto (todo, si falta)</translation>
+    </message>
+    <message>
+        <source>testo</source>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo i nomi che contengono questo testo</source>
+        <translation>con --stampa: solo los nombres que contienen este texto</translation>
+    </message>
+    <message>
+        <source>%1 va usata con %2</source>
+        <extracomment>%1 is an option, %2 the option it needs.</extracomment>
+        <translation>%1 se usa con %2</translation>
+    </message>
+    <message>
+        <source>Valore non valido per %1: %2</source>
+        <extracomment>%1 is the option, %2 the value given.</extracomment>
+        <translation>Valor no válido para %1: %2</translation>
     </message>
 </context>
 <context>
@@ -275,6 +421,18 @@ Opciones:
     </message>
 </context>
 <context>
+    <name>ProgressChart</name>
+    <message>
+        <source>Andamento delle gare</source>
+        <translation>Tendencia de las partidas</translation>
+    </message>
+    <message>
+        <source>%1: %2 al minuto, %3</source>
+        <extracomment>One contest of a child&apos;s chart: %1 its date, %2 right answers a minute, %3 the share of right answers.</extracomment>
+        <translation>%1: %2 por minuto, %3</translation>
+    </message>
+</context>
+<context>
     <name>QtPlatform</name>
     <message>
         <source>&amp;Sì</source>
@@ -357,6 +515,34 @@ Opciones:
     <message>
         <source>gioco</source>
         <translation>juego</translation>
+    </message>
+    <message>
+        <source>sbagliate</source>
+        <translation>respuestas_incorrectas</translation>
+    </message>
+    <message>
+        <source>decine</source>
+        <translation>decenas</translation>
+    </message>
+    <message>
+        <source>decine_errate</source>
+        <translation>decenas_incorrectas</translation>
+    </message>
+    <message>
+        <source>centinaia</source>
+        <translation>centenas</translation>
+    </message>
+    <message>
+        <source>centinaia_errate</source>
+        <translation>centenas_incorrectas</translation>
+    </message>
+    <message>
+        <source>migliaia</source>
+        <translation>millares</translation>
+    </message>
+    <message>
+        <source>migliaia_errate</source>
+        <translation>millares_incorrectos</translation>
     </message>
 </context>
 <context>
@@ -443,6 +629,7 @@ Opciones:
     <name>ResultsWindow</name>
     <message>
         <source>Risultati della classe</source>
+        <extracomment>%n is the number of children in the report.</extracomment>
         <translation>Resultados de la clase</translation>
     </message>
     <message>
@@ -499,6 +686,7 @@ Opciones:
     </message>
     <message>
         <source>Esporta i risultati</source>
+        <extracomment>The kinds of file the export writes; the workbook keeps names as text.</extracomment>
         <translation>Exportar los resultados</translation>
     </message>
     <message>
@@ -534,6 +722,99 @@ Opciones:
             <numerusform>%1; %n línea del archivo no se puede leer</numerusform>
             <numerusform>%1; %n líneas del archivo no se pueden leer</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>S&amp;tampa…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>P&amp;DF…</source>
+        <translation>P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>gare</source>
+        <translation>partidas</translation>
+    </message>
+    <message>
+        <source>allenamenti</source>
+        <translation>prácticas</translation>
+    </message>
+    <message>
+        <source>tutti</source>
+        <translation>todos</translation>
+    </message>
+    <message>
+        <source>&amp;Gare</source>
+        <translation>&amp;Partidas</translation>
+    </message>
+    <message>
+        <source>&amp;Bambini</source>
+        <translation>&amp;Niños</translation>
+    </message>
+    <message>
+        <source>Stampa la tabella dei bambini</source>
+        <translation>Imprimir la tabla de los niños</translation>
+    </message>
+    <message>
+        <source>Salva la tabella dei bambini in PDF</source>
+        <translation>Guardar la tabla de los niños en PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Fino a:</source>
+        <extracomment>The filter of the range: every range, or one.</extracomment>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>Filtra per numeri</source>
+        <translation>Filtrar por números</translation>
+    </message>
+    <message>
+        <source>&amp;Minuti:</source>
+        <translation>&amp;Minutos:</translation>
+    </message>
+    <message>
+        <source>Filtra per durata</source>
+        <translation>Filtrar por duración</translation>
+    </message>
+    <message>
+        <source>Gi&amp;oco:</source>
+        <translation>&amp;Juego:</translation>
+    </message>
+    <message>
+        <source>Filtra per gioco</source>
+        <translation>Filtrar por juego</translation>
+    </message>
+    <message>
+        <source>Bambini della classe</source>
+        <translation>Niños de la clase</translation>
+    </message>
+    <message>
+        <source>Una riga per bambino: Invio apre la sua pagina</source>
+        <translation>Una fila por niño: Intro abre su página</translation>
+    </message>
+    <message>
+        <source>P&amp;agina del bambino…</source>
+        <translation>Pá&amp;gina del niño…</translation>
+    </message>
+    <message>
+        <source>&amp;Unisci</source>
+        <translation>&amp;Unir</translation>
+    </message>
+    <message>
+        <source>Unisce le righe scelte in una sola, per questa finestra: lo stesso bambino scritto in due modi</source>
+        <translation>Une las filas elegidas en una sola, para esta ventana: el mismo niño escrito de dos maneras</translation>
+    </message>
+    <message>
+        <source>&amp;Separa</source>
+        <translation>&amp;Separar</translation>
+    </message>
+    <message>
+        <source>Separa di nuovo le righe unite</source>
+        <translation>Vuelve a separar las filas unidas</translation>
+    </message>
+    <message>
+        <source>Cartella di lavoro (*.xlsx);;CSV (*.csv)</source>
+        <translation>Libro de cálculo (*.xlsx);;CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -605,6 +886,19 @@ Opciones:
     <message>
         <source>Non salvate: %1</source>
         <translation>No guardados: %1</translation>
+    </message>
+    <message>
+        <source>Un nome per riga: il gioco li offre quando chiede il nome, e si può ancora scriverne un altro. Vuoto: il nome si scrive soltanto.</source>
+        <translation>Un nombre por línea: el juego los ofrece cuando pide el nombre, y aún se puede escribir otro. Vacío: el nombre solo se escribe.</translation>
+    </message>
+    <message>
+        <source>&amp;Elenco della classe</source>
+        <translation>&amp;Lista de la clase</translation>
+    </message>
+    <message>
+        <source>l&apos;elenco della classe è più lungo di %1 byte</source>
+        <extracomment>%1 is the most bytes a class list may have.</extracomment>
+        <translation>la lista de la clase supera los %1 bytes</translation>
     </message>
 </context>
 <context>
@@ -880,6 +1174,24 @@ Opciones:
     </message>
 </context>
 <context>
+    <name>progress</name>
+    <message>
+        <source>passaggio della decina: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 19 + 1, which cross a ten.</extracomment>
+        <translation>paso de la decena: %1 de %2</translation>
+    </message>
+    <message>
+        <source>passaggio del centinaio: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 99 + 1, which cross a hundred.</extracomment>
+        <translation>paso de la centena: %1 de %2</translation>
+    </message>
+    <message>
+        <source>passaggio del migliaio: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 999 + 1, which cross a thousand.</extracomment>
+        <translation>paso del millar: %1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>records</name>
     <message>
         <source>il disco è pieno</source>
@@ -1001,6 +1313,51 @@ Motivo: %1</translation>
     <message>
         <source>le impostazioni non sono valide</source>
         <translation>los ajustes no son válidos</translation>
+    </message>
+</context>
+<context>
+    <name>report</name>
+    <message>
+        <source>Corvalesta — pagina %1 di %2</source>
+        <extracomment>A printed page&apos;s foot: %1 this page, %2 the pages.</extracomment>
+        <translation>Corvalesta — página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Stampato il %1</source>
+        <extracomment>%1 is the day the report was printed, as the language writes it.</extracomment>
+        <translation>Impreso el %1</translation>
+    </message>
+    <message>
+        <source>Periodo: %1. Fino a: %2. Minuti: %3. Gioco: %4.</source>
+        <extracomment>What the report&apos;s contests are: %1 the period, %2 the range, %3 the length in minutes, %4 the kind of play.</extracomment>
+        <translation>Período: %1. Hasta: %2. Minutos: %3. Juego: %4.</translation>
+    </message>
+    <message>
+        <source>Nome: «%1».</source>
+        <extracomment>%1 is the part of a name the contests are filtered by.</extracomment>
+        <translation>Nombre: «%1».</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini</source>
+        <translation>
+            <numerusform>%n niño</numerusform>
+            <numerusform>%n niños</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nessuna gara per questa scelta.</source>
+        <translation>Ninguna partida para esta elección.</translation>
+    </message>
+    <message>
+        <source>Non riesco a salvare il PDF in
+%1</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>No puedo guardar el PDF en
+%1</translation>
+    </message>
+    <message>
+        <source>Salva in PDF</source>
+        <translation>Guardar en PDF</translation>
     </message>
 </context>
 <context>

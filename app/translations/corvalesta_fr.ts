@@ -2,6 +2,94 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="it_IT">
 <context>
+    <name>ChildPage</name>
+    <message>
+        <source>Pagina di %1</source>
+        <extracomment>%1 is the child&apos;s name.</extracomment>
+        <translation>Page de %1</translation>
+    </message>
+    <message>
+        <source>%1 (utente %2)</source>
+        <translation>%1 (compte %2)</translation>
+    </message>
+    <message>
+        <source>Riepilogo del bambino</source>
+        <translation>Résumé de l&apos;enfant</translation>
+    </message>
+    <message>
+        <source>Nessun passaggio sbagliato.</source>
+        <translation>Aucun passage manqué.</translation>
+    </message>
+    <message>
+        <source>Passaggi sbagliati: %1.</source>
+        <translation>Passages manqués : %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Risposte sbagliate:</source>
+        <translation>&amp;Réponses fausses :</translation>
+    </message>
+    <message>
+        <source>Le risposte sbagliate, dalla più recente</source>
+        <translation>Les réponses fausses, la plus récente d&apos;abord</translation>
+    </message>
+    <message>
+        <source>Nessuna risposta sbagliata registrata.</source>
+        <translation>Aucune réponse fausse enregistrée.</translation>
+    </message>
+    <message>
+        <source>Gare: %1. Migliore: %2. Esatte al minuto: %3. Precisione: %4. Ultima gara: %5.</source>
+        <extracomment>A child&apos;s figures: %1 contests, %2 the best, %3 right answers a minute, %4 the accuracy, %5 when last played.</extracomment>
+        <translation>Parties : %1. Meilleure : %2. Justes par minute : %3. Précision : %4. Dernière partie : %5.</translation>
+    </message>
+</context>
+<context>
+    <name>ChildrenModel</name>
+    <message>
+        <source>Gare</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Ultima</source>
+        <extracomment>Column: when the child last played.</extracomment>
+        <translation>Dernière</translation>
+    </message>
+    <message>
+        <source>Migliore</source>
+        <extracomment>Column: the most right answers of one contest.</extracomment>
+        <translation>Meilleure</translation>
+    </message>
+    <message>
+        <source>Esatte al minuto</source>
+        <extracomment>Column: right answers a minute, the median of the last ten contests.</extracomment>
+        <translation>Justes par minute</translation>
+    </message>
+    <message>
+        <source>Precisione</source>
+        <extracomment>Column: the share of right answers of the last ten contests.</extracomment>
+        <translation>Précision</translation>
+    </message>
+    <message>
+        <source>Andamento</source>
+        <extracomment>Column: right answers a minute over the last ten contests, drawn as a line.</extracomment>
+        <translation>Tendance</translation>
+    </message>
+    <message>
+        <source>Passaggi sbagliati</source>
+        <extracomment>Column: the sums that cross a ten, a hundred or a thousand that the child gets wrong.</extracomment>
+        <translation>Passages manqués</translation>
+    </message>
+    <message>
+        <source>In elenco</source>
+        <extracomment>Column: whether the name is on the teachers&apos; class list (sì/no).</extracomment>
+        <translation>Sur la liste</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share of right answers: %1 is a whole number from 0 to 100.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>Clock</name>
     <message>
         <source>Mancano %1 e %2.</source>
@@ -110,6 +198,64 @@ Options&#xa0;:
     <message>
         <source>apre le impostazioni della classe invece di una gara</source>
         <translation>ouvre les réglages de la classe au lieu d&apos;une partie</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>con --risultati: salva la tabella dei bambini in questo PDF, senza finestra</source>
+        <translation>avec --risultati : enregistre le tableau des enfants dans ce PDF, sans fenêtre</translation>
+    </message>
+    <message>
+        <source>numero</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo le gare fino a questo numero</source>
+        <translation>avec --stampa : seulement les parties jusqu&apos;à ce nombre</translation>
+    </message>
+    <message>
+        <source>minuti</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo le gare di questa durata</source>
+        <translation>avec --stampa : seulement les parties de cette durée</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>jeu</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo gara o solo allenamento</source>
+        <translation>avec --stampa : seulement partie (gara) ou seulement entraînement (allenamento)</translation>
+    </message>
+    <message>
+        <source>periodo</source>
+        <translation>période</translation>
+    </message>
+    <message>
+        <source>con --stampa: oggi, settimana o tutto (tutto se manca)</source>
+        <translation>avec --stampa : oggi (aujourd&apos;hui), settimana (semaine) ou tutto (tout, s&apos;il manque)</translation>
+    </message>
+    <message>
+        <source>testo</source>
+        <translation>texte</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo i nomi che contengono questo testo</source>
+        <translation>avec --stampa : seulement les noms qui contiennent ce texte</translation>
+    </message>
+    <message>
+        <source>%1 va usata con %2</source>
+        <extracomment>%1 is an option, %2 the option it needs.</extracomment>
+        <translation>%1 s&apos;utilise avec %2</translation>
+    </message>
+    <message>
+        <source>Valore non valido per %1: %2</source>
+        <extracomment>%1 is the option, %2 the value given.</extracomment>
+        <translation>Valeur non valable pour %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -275,6 +421,18 @@ Options&#xa0;:
     </message>
 </context>
 <context>
+    <name>ProgressChart</name>
+    <message>
+        <source>Andamento delle gare</source>
+        <translation>Tendance des parties</translation>
+    </message>
+    <message>
+        <source>%1: %2 al minuto, %3</source>
+        <extracomment>One contest of a child&apos;s chart: %1 its date, %2 right answers a minute, %3 the share of right answers.</extracomment>
+        <translation>%1 : %2 par minute, %3</translation>
+    </message>
+</context>
+<context>
     <name>QtPlatform</name>
     <message>
         <source>&amp;Sì</source>
@@ -357,6 +515,34 @@ Options&#xa0;:
     <message>
         <source>gioco</source>
         <translation>jeu</translation>
+    </message>
+    <message>
+        <source>sbagliate</source>
+        <translation>réponses_fausses</translation>
+    </message>
+    <message>
+        <source>decine</source>
+        <translation>dizaines</translation>
+    </message>
+    <message>
+        <source>decine_errate</source>
+        <translation>dizaines_fausses</translation>
+    </message>
+    <message>
+        <source>centinaia</source>
+        <translation>centaines</translation>
+    </message>
+    <message>
+        <source>centinaia_errate</source>
+        <translation>centaines_fausses</translation>
+    </message>
+    <message>
+        <source>migliaia</source>
+        <translation>milliers</translation>
+    </message>
+    <message>
+        <source>migliaia_errate</source>
+        <translation>milliers_faux</translation>
     </message>
 </context>
 <context>
@@ -443,6 +629,7 @@ Options&#xa0;:
     <name>ResultsWindow</name>
     <message>
         <source>Risultati della classe</source>
+        <extracomment>%n is the number of children in the report.</extracomment>
         <translation>Résultats de la classe</translation>
     </message>
     <message>
@@ -499,6 +686,7 @@ Options&#xa0;:
     </message>
     <message>
         <source>Esporta i risultati</source>
+        <extracomment>The kinds of file the export writes; the workbook keeps names as text.</extracomment>
         <translation>Exporter les résultats</translation>
     </message>
     <message>
@@ -534,6 +722,99 @@ Options&#xa0;:
             <numerusform>%1&#xa0;; %n ligne du fichier est illisible</numerusform>
             <numerusform>%1&#xa0;; %n lignes du fichier sont illisibles</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>S&amp;tampa…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>P&amp;DF…</source>
+        <translation>P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>gare</source>
+        <translation>parties</translation>
+    </message>
+    <message>
+        <source>allenamenti</source>
+        <translation>entraînements</translation>
+    </message>
+    <message>
+        <source>tutti</source>
+        <translation>tous</translation>
+    </message>
+    <message>
+        <source>&amp;Gare</source>
+        <translation>&amp;Parties</translation>
+    </message>
+    <message>
+        <source>&amp;Bambini</source>
+        <translation>&amp;Enfants</translation>
+    </message>
+    <message>
+        <source>Stampa la tabella dei bambini</source>
+        <translation>Imprimer le tableau des enfants</translation>
+    </message>
+    <message>
+        <source>Salva la tabella dei bambini in PDF</source>
+        <translation>Enregistrer le tableau des enfants en PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Fino a:</source>
+        <extracomment>The filter of the range: every range, or one.</extracomment>
+        <translation>&amp;Jusqu&apos;à :</translation>
+    </message>
+    <message>
+        <source>Filtra per numeri</source>
+        <translation>Filtrer par nombres</translation>
+    </message>
+    <message>
+        <source>&amp;Minuti:</source>
+        <translation>&amp;Minutes :</translation>
+    </message>
+    <message>
+        <source>Filtra per durata</source>
+        <translation>Filtrer par durée</translation>
+    </message>
+    <message>
+        <source>Gi&amp;oco:</source>
+        <translation>&amp;Jeu :</translation>
+    </message>
+    <message>
+        <source>Filtra per gioco</source>
+        <translation>Filtrer par jeu</translation>
+    </message>
+    <message>
+        <source>Bambini della classe</source>
+        <translation>Enfants de la classe</translation>
+    </message>
+    <message>
+        <source>Una riga per bambino: Invio apre la sua pagina</source>
+        <translation>Une ligne par enfant : Entrée ouvre sa page</translation>
+    </message>
+    <message>
+        <source>P&amp;agina del bambino…</source>
+        <translation>P&amp;age de l&apos;enfant…</translation>
+    </message>
+    <message>
+        <source>&amp;Unisci</source>
+        <translation>&amp;Fusionner</translation>
+    </message>
+    <message>
+        <source>Unisce le righe scelte in una sola, per questa finestra: lo stesso bambino scritto in due modi</source>
+        <translation>Fusionne les lignes choisies en une seule, pour cette fenêtre : le même enfant écrit de deux façons</translation>
+    </message>
+    <message>
+        <source>&amp;Separa</source>
+        <translation>&amp;Séparer</translation>
+    </message>
+    <message>
+        <source>Separa di nuovo le righe unite</source>
+        <translation>Sépare à nouveau les lignes fusionnées</translation>
+    </message>
+    <message>
+        <source>Cartella di lavoro (*.xlsx);;CSV (*.csv)</source>
+        <translation>Classeur (*.xlsx);;CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -605,6 +886,19 @@ Options&#xa0;:
     <message>
         <source>Non salvate: %1</source>
         <translation>Non enregistrés : %1</translation>
+    </message>
+    <message>
+        <source>Un nome per riga: il gioco li offre quando chiede il nome, e si può ancora scriverne un altro. Vuoto: il nome si scrive soltanto.</source>
+        <translation>Un nom par ligne : le jeu les propose quand il demande le nom, et on peut encore en écrire un autre. Vide : le nom s&apos;écrit seulement.</translation>
+    </message>
+    <message>
+        <source>&amp;Elenco della classe</source>
+        <translation>&amp;Liste de la classe</translation>
+    </message>
+    <message>
+        <source>l&apos;elenco della classe è più lungo di %1 byte</source>
+        <extracomment>%1 is the most bytes a class list may have.</extracomment>
+        <translation>la liste de la classe dépasse %1 octets</translation>
     </message>
 </context>
 <context>
@@ -880,6 +1174,24 @@ Options&#xa0;:
     </message>
 </context>
 <context>
+    <name>progress</name>
+    <message>
+        <source>passaggio della decina: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 19 + 1, which cross a ten.</extracomment>
+        <translation>passage de la dizaine : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>passaggio del centinaio: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 99 + 1, which cross a hundred.</extracomment>
+        <translation>passage de la centaine : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>passaggio del migliaio: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 999 + 1, which cross a thousand.</extracomment>
+        <translation>passage du millier : %1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>records</name>
     <message>
         <source>il disco è pieno</source>
@@ -1001,6 +1313,51 @@ Raison&#xa0;: %1</translation>
     <message>
         <source>le impostazioni non sono valide</source>
         <translation>les réglages ne sont pas valables</translation>
+    </message>
+</context>
+<context>
+    <name>report</name>
+    <message>
+        <source>Corvalesta — pagina %1 di %2</source>
+        <extracomment>A printed page&apos;s foot: %1 this page, %2 the pages.</extracomment>
+        <translation>Corvalesta — page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Stampato il %1</source>
+        <extracomment>%1 is the day the report was printed, as the language writes it.</extracomment>
+        <translation>Imprimé le %1</translation>
+    </message>
+    <message>
+        <source>Periodo: %1. Fino a: %2. Minuti: %3. Gioco: %4.</source>
+        <extracomment>What the report&apos;s contests are: %1 the period, %2 the range, %3 the length in minutes, %4 the kind of play.</extracomment>
+        <translation>Période : %1. Jusqu&apos;à : %2. Minutes : %3. Jeu : %4.</translation>
+    </message>
+    <message>
+        <source>Nome: «%1».</source>
+        <extracomment>%1 is the part of a name the contests are filtered by.</extracomment>
+        <translation>Nom : « %1 ».</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini</source>
+        <translation>
+            <numerusform>%n enfant</numerusform>
+            <numerusform>%n enfants</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nessuna gara per questa scelta.</source>
+        <translation>Aucune partie pour ce choix.</translation>
+    </message>
+    <message>
+        <source>Non riesco a salvare il PDF in
+%1</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>Je ne peux pas enregistrer le PDF dans
+%1</translation>
+    </message>
+    <message>
+        <source>Salva in PDF</source>
+        <translation>Enregistrer en PDF</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,16 @@
     </message>
 </context>
 <context>
+    <name>report</name>
+    <message numerus="yes">
+        <source>%n bambini</source>
+        <translation>
+            <numerusform>%n bambino</numerusform>
+            <numerusform>%n bambini</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>settings</name>
     <message numerus="yes">
         <source>è più grande di %n kB</source>

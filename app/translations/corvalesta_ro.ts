@@ -2,6 +2,94 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ro" sourcelanguage="it_IT">
 <context>
+    <name>ChildPage</name>
+    <message>
+        <source>Pagina di %1</source>
+        <extracomment>%1 is the child&apos;s name.</extracomment>
+        <translation>Pagina lui %1</translation>
+    </message>
+    <message>
+        <source>%1 (utente %2)</source>
+        <translation>%1 (utilizator %2)</translation>
+    </message>
+    <message>
+        <source>Riepilogo del bambino</source>
+        <translation>Rezumatul copilului</translation>
+    </message>
+    <message>
+        <source>Nessun passaggio sbagliato.</source>
+        <translation>Nicio trecere greșită.</translation>
+    </message>
+    <message>
+        <source>Passaggi sbagliati: %1.</source>
+        <translation>Treceri greșite: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Risposte sbagliate:</source>
+        <translation>&amp;Răspunsuri greșite:</translation>
+    </message>
+    <message>
+        <source>Le risposte sbagliate, dalla più recente</source>
+        <translation>Răspunsurile greșite, cel mai recent primul</translation>
+    </message>
+    <message>
+        <source>Nessuna risposta sbagliata registrata.</source>
+        <translation>Niciun răspuns greșit înregistrat.</translation>
+    </message>
+    <message>
+        <source>Gare: %1. Migliore: %2. Esatte al minuto: %3. Precisione: %4. Ultima gara: %5.</source>
+        <extracomment>A child&apos;s figures: %1 contests, %2 the best, %3 right answers a minute, %4 the accuracy, %5 when last played.</extracomment>
+        <translation>Concursuri: %1. Cel mai bun: %2. Corecte pe minut: %3. Precizie: %4. Ultimul concurs: %5.</translation>
+    </message>
+</context>
+<context>
+    <name>ChildrenModel</name>
+    <message>
+        <source>Gare</source>
+        <translation>Concursuri</translation>
+    </message>
+    <message>
+        <source>Ultima</source>
+        <extracomment>Column: when the child last played.</extracomment>
+        <translation>Ultimul</translation>
+    </message>
+    <message>
+        <source>Migliore</source>
+        <extracomment>Column: the most right answers of one contest.</extracomment>
+        <translation>Cel mai bun</translation>
+    </message>
+    <message>
+        <source>Esatte al minuto</source>
+        <extracomment>Column: right answers a minute, the median of the last ten contests.</extracomment>
+        <translation>Corecte pe minut</translation>
+    </message>
+    <message>
+        <source>Precisione</source>
+        <extracomment>Column: the share of right answers of the last ten contests.</extracomment>
+        <translation>Precizie</translation>
+    </message>
+    <message>
+        <source>Andamento</source>
+        <extracomment>Column: right answers a minute over the last ten contests, drawn as a line.</extracomment>
+        <translation>Evoluție</translation>
+    </message>
+    <message>
+        <source>Passaggi sbagliati</source>
+        <extracomment>Column: the sums that cross a ten, a hundred or a thousand that the child gets wrong.</extracomment>
+        <translation>Treceri greșite</translation>
+    </message>
+    <message>
+        <source>In elenco</source>
+        <extracomment>Column: whether the name is on the teachers&apos; class list (sì/no).</extracomment>
+        <translation>Pe listă</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share of right answers: %1 is a whole number from 0 to 100.</extracomment>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
     <name>Clock</name>
     <message>
         <source>Mancano %1 e %2.</source>
@@ -114,6 +202,64 @@ Opțiuni:
     <message>
         <source>apre le impostazioni della classe invece di una gara</source>
         <translation>deschide setările clasei în loc de un joc</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>fișier</translation>
+    </message>
+    <message>
+        <source>con --risultati: salva la tabella dei bambini in questo PDF, senza finestra</source>
+        <translation>cu --risultati: salvează tabelul copiilor în acest PDF, fără fereastră</translation>
+    </message>
+    <message>
+        <source>numero</source>
+        <translation>număr</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo le gare fino a questo numero</source>
+        <translation>cu --stampa: doar concursurile până la acest număr</translation>
+    </message>
+    <message>
+        <source>minuti</source>
+        <translation>minute</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo le gare di questa durata</source>
+        <translation>cu --stampa: doar concursurile de această durată</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>joc</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo gara o solo allenamento</source>
+        <translation>cu --stampa: doar concurs (gara) sau doar antrenament (allenamento)</translation>
+    </message>
+    <message>
+        <source>periodo</source>
+        <translation>perioadă</translation>
+    </message>
+    <message>
+        <source>con --stampa: oggi, settimana o tutto (tutto se manca)</source>
+        <translation>cu --stampa: oggi (azi), settimana (săptămâna) sau tutto (tot, dacă lipsește)</translation>
+    </message>
+    <message>
+        <source>testo</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo i nomi che contengono questo testo</source>
+        <translation>cu --stampa: doar numele care conțin acest text</translation>
+    </message>
+    <message>
+        <source>%1 va usata con %2</source>
+        <extracomment>%1 is an option, %2 the option it needs.</extracomment>
+        <translation>%1 se folosește cu %2</translation>
+    </message>
+    <message>
+        <source>Valore non valido per %1: %2</source>
+        <extracomment>%1 is the option, %2 the value given.</extracomment>
+        <translation>Valoare nevalidă pentru %1: %2</translation>
     </message>
 </context>
 <context>
@@ -280,6 +426,18 @@ Opțiuni:
     </message>
 </context>
 <context>
+    <name>ProgressChart</name>
+    <message>
+        <source>Andamento delle gare</source>
+        <translation>Evoluția concursurilor</translation>
+    </message>
+    <message>
+        <source>%1: %2 al minuto, %3</source>
+        <extracomment>One contest of a child&apos;s chart: %1 its date, %2 right answers a minute, %3 the share of right answers.</extracomment>
+        <translation>%1: %2 pe minut, %3</translation>
+    </message>
+</context>
+<context>
     <name>QtPlatform</name>
     <message>
         <source>&amp;Sì</source>
@@ -362,6 +520,34 @@ Opțiuni:
     <message>
         <source>gioco</source>
         <translation>joc</translation>
+    </message>
+    <message>
+        <source>sbagliate</source>
+        <translation>răspunsuri_greșite</translation>
+    </message>
+    <message>
+        <source>decine</source>
+        <translation>zeci</translation>
+    </message>
+    <message>
+        <source>decine_errate</source>
+        <translation>zeci_greșite</translation>
+    </message>
+    <message>
+        <source>centinaia</source>
+        <translation>sute</translation>
+    </message>
+    <message>
+        <source>centinaia_errate</source>
+        <translation>sute_greșite</translation>
+    </message>
+    <message>
+        <source>migliaia</source>
+        <translation>mii</translation>
+    </message>
+    <message>
+        <source>migliaia_errate</source>
+        <translation>mii_greșite</translation>
     </message>
 </context>
 <context>
@@ -448,6 +634,7 @@ Opțiuni:
     <name>ResultsWindow</name>
     <message>
         <source>Risultati della classe</source>
+        <extracomment>%n is the number of children in the report.</extracomment>
         <translation>Rezultatele clasei</translation>
     </message>
     <message>
@@ -504,6 +691,7 @@ Opțiuni:
     </message>
     <message>
         <source>Esporta i risultati</source>
+        <extracomment>The kinds of file the export writes; the workbook keeps names as text.</extracomment>
         <translation>Exportă rezultatele</translation>
     </message>
     <message>
@@ -541,6 +729,99 @@ Opțiuni:
             <numerusform>%1; %n rânduri din fișier nu se pot citi</numerusform>
             <numerusform>%1; %n de rânduri din fișier nu se pot citi</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>S&amp;tampa…</source>
+        <translation>&amp;Tipărește…</translation>
+    </message>
+    <message>
+        <source>P&amp;DF…</source>
+        <translation>P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>gare</source>
+        <translation>concursuri</translation>
+    </message>
+    <message>
+        <source>allenamenti</source>
+        <translation>antrenamente</translation>
+    </message>
+    <message>
+        <source>tutti</source>
+        <translation>toate</translation>
+    </message>
+    <message>
+        <source>&amp;Gare</source>
+        <translation>&amp;Concursuri</translation>
+    </message>
+    <message>
+        <source>&amp;Bambini</source>
+        <translation>Co&amp;pii</translation>
+    </message>
+    <message>
+        <source>Stampa la tabella dei bambini</source>
+        <translation>Tipărește tabelul copiilor</translation>
+    </message>
+    <message>
+        <source>Salva la tabella dei bambini in PDF</source>
+        <translation>Salvează tabelul copiilor în PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Fino a:</source>
+        <extracomment>The filter of the range: every range, or one.</extracomment>
+        <translation>Până &amp;la:</translation>
+    </message>
+    <message>
+        <source>Filtra per numeri</source>
+        <translation>Filtrează după numere</translation>
+    </message>
+    <message>
+        <source>&amp;Minuti:</source>
+        <translation>&amp;Minute:</translation>
+    </message>
+    <message>
+        <source>Filtra per durata</source>
+        <translation>Filtrează după durată</translation>
+    </message>
+    <message>
+        <source>Gi&amp;oco:</source>
+        <translation>J&amp;oc:</translation>
+    </message>
+    <message>
+        <source>Filtra per gioco</source>
+        <translation>Filtrează după joc</translation>
+    </message>
+    <message>
+        <source>Bambini della classe</source>
+        <translation>Copiii clasei</translation>
+    </message>
+    <message>
+        <source>Una riga per bambino: Invio apre la sua pagina</source>
+        <translation>Un rând pe copil: Enter îi deschide pagina</translation>
+    </message>
+    <message>
+        <source>P&amp;agina del bambino…</source>
+        <translation>P&amp;agina copilului…</translation>
+    </message>
+    <message>
+        <source>&amp;Unisci</source>
+        <translation>&amp;Unește</translation>
+    </message>
+    <message>
+        <source>Unisce le righe scelte in una sola, per questa finestra: lo stesso bambino scritto in due modi</source>
+        <translation>Unește rândurile alese într-unul singur, pentru această fereastră: același copil scris în două feluri</translation>
+    </message>
+    <message>
+        <source>&amp;Separa</source>
+        <translation>&amp;Separă</translation>
+    </message>
+    <message>
+        <source>Separa di nuovo le righe unite</source>
+        <translation>Separă din nou rândurile unite</translation>
+    </message>
+    <message>
+        <source>Cartella di lavoro (*.xlsx);;CSV (*.csv)</source>
+        <translation>Registru de calcul (*.xlsx);;CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -612,6 +893,19 @@ Opțiuni:
     <message>
         <source>Non salvate: %1</source>
         <translation>Nesalvate: %1</translation>
+    </message>
+    <message>
+        <source>Un nome per riga: il gioco li offre quando chiede il nome, e si può ancora scriverne un altro. Vuoto: il nome si scrive soltanto.</source>
+        <translation>Un nume pe rând: jocul le oferă când cere numele și se poate scrie încă altul. Gol: numele doar se scrie.</translation>
+    </message>
+    <message>
+        <source>&amp;Elenco della classe</source>
+        <translation>&amp;Lista clasei</translation>
+    </message>
+    <message>
+        <source>l&apos;elenco della classe è più lungo di %1 byte</source>
+        <extracomment>%1 is the most bytes a class list may have.</extracomment>
+        <translation>lista clasei are mai mult de %1 octeți</translation>
     </message>
 </context>
 <context>
@@ -887,6 +1181,24 @@ Opțiuni:
     </message>
 </context>
 <context>
+    <name>progress</name>
+    <message>
+        <source>passaggio della decina: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 19 + 1, which cross a ten.</extracomment>
+        <translation>trecerea peste zece: %1 din %2</translation>
+    </message>
+    <message>
+        <source>passaggio del centinaio: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 99 + 1, which cross a hundred.</extracomment>
+        <translation>trecerea peste sută: %1 din %2</translation>
+    </message>
+    <message>
+        <source>passaggio del migliaio: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 999 + 1, which cross a thousand.</extracomment>
+        <translation>trecerea peste mie: %1 din %2</translation>
+    </message>
+</context>
+<context>
     <name>records</name>
     <message>
         <source>il disco è pieno</source>
@@ -1008,6 +1320,52 @@ Motiv: %1</translation>
     <message>
         <source>le impostazioni non sono valide</source>
         <translation>setările nu sunt valide</translation>
+    </message>
+</context>
+<context>
+    <name>report</name>
+    <message>
+        <source>Corvalesta — pagina %1 di %2</source>
+        <extracomment>A printed page&apos;s foot: %1 this page, %2 the pages.</extracomment>
+        <translation>Corvalesta — pagina %1 din %2</translation>
+    </message>
+    <message>
+        <source>Stampato il %1</source>
+        <extracomment>%1 is the day the report was printed, as the language writes it.</extracomment>
+        <translation>Tipărit pe %1</translation>
+    </message>
+    <message>
+        <source>Periodo: %1. Fino a: %2. Minuti: %3. Gioco: %4.</source>
+        <extracomment>What the report&apos;s contests are: %1 the period, %2 the range, %3 the length in minutes, %4 the kind of play.</extracomment>
+        <translation>Perioada: %1. Până la: %2. Minute: %3. Joc: %4.</translation>
+    </message>
+    <message>
+        <source>Nome: «%1».</source>
+        <extracomment>%1 is the part of a name the contests are filtered by.</extracomment>
+        <translation>Nume: „%1”.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini</source>
+        <translation>
+            <numerusform>%n copil</numerusform>
+            <numerusform>%n copii</numerusform>
+            <numerusform>%n de copii</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nessuna gara per questa scelta.</source>
+        <translation>Niciun concurs pentru această alegere.</translation>
+    </message>
+    <message>
+        <source>Non riesco a salvare il PDF in
+%1</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>Nu pot salva PDF-ul în
+%1</translation>
+    </message>
+    <message>
+        <source>Salva in PDF</source>
+        <translation>Salvează în PDF</translation>
     </message>
 </context>
 <context>

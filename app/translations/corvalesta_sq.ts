@@ -2,6 +2,94 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sq" sourcelanguage="it_IT">
 <context>
+    <name>ChildPage</name>
+    <message>
+        <source>Pagina di %1</source>
+        <extracomment>%1 is the child&apos;s name.</extracomment>
+        <translation>Faqja e %1</translation>
+    </message>
+    <message>
+        <source>%1 (utente %2)</source>
+        <translation>%1 (përdoruesi %2)</translation>
+    </message>
+    <message>
+        <source>Riepilogo del bambino</source>
+        <translation>Përmbledhja e fëmijës</translation>
+    </message>
+    <message>
+        <source>Nessun passaggio sbagliato.</source>
+        <translation>Asnjë kalim i gabuar.</translation>
+    </message>
+    <message>
+        <source>Passaggi sbagliati: %1.</source>
+        <translation>Kalime të gabuara: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Risposte sbagliate:</source>
+        <translation>Përgjigje të &amp;gabuara:</translation>
+    </message>
+    <message>
+        <source>Le risposte sbagliate, dalla più recente</source>
+        <translation>Përgjigjet e gabuara, më e reja e para</translation>
+    </message>
+    <message>
+        <source>Nessuna risposta sbagliata registrata.</source>
+        <translation>Asnjë përgjigje e gabuar e regjistruar.</translation>
+    </message>
+    <message>
+        <source>Gare: %1. Migliore: %2. Esatte al minuto: %3. Precisione: %4. Ultima gara: %5.</source>
+        <extracomment>A child&apos;s figures: %1 contests, %2 the best, %3 right answers a minute, %4 the accuracy, %5 when last played.</extracomment>
+        <translation>Gara: %1. Më e mira: %2. Të sakta në minutë: %3. Saktësia: %4. Gara e fundit: %5.</translation>
+    </message>
+</context>
+<context>
+    <name>ChildrenModel</name>
+    <message>
+        <source>Gare</source>
+        <translation>Gara</translation>
+    </message>
+    <message>
+        <source>Ultima</source>
+        <extracomment>Column: when the child last played.</extracomment>
+        <translation>E fundit</translation>
+    </message>
+    <message>
+        <source>Migliore</source>
+        <extracomment>Column: the most right answers of one contest.</extracomment>
+        <translation>Më e mira</translation>
+    </message>
+    <message>
+        <source>Esatte al minuto</source>
+        <extracomment>Column: right answers a minute, the median of the last ten contests.</extracomment>
+        <translation>Të sakta në minutë</translation>
+    </message>
+    <message>
+        <source>Precisione</source>
+        <extracomment>Column: the share of right answers of the last ten contests.</extracomment>
+        <translation>Saktësia</translation>
+    </message>
+    <message>
+        <source>Andamento</source>
+        <extracomment>Column: right answers a minute over the last ten contests, drawn as a line.</extracomment>
+        <translation>Ecuria</translation>
+    </message>
+    <message>
+        <source>Passaggi sbagliati</source>
+        <extracomment>Column: the sums that cross a ten, a hundred or a thousand that the child gets wrong.</extracomment>
+        <translation>Kalime të gabuara</translation>
+    </message>
+    <message>
+        <source>In elenco</source>
+        <extracomment>Column: whether the name is on the teachers&apos; class list (sì/no).</extracomment>
+        <translation>Në listë</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share of right answers: %1 is a whole number from 0 to 100.</extracomment>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
     <name>Clock</name>
     <message>
         <source>Mancano %1 e %2.</source>
@@ -110,6 +198,64 @@ Opsione:
     <message>
         <source>apre le impostazioni della classe invece di una gara</source>
         <translation>hap cilësimet e klasës në vend të një loje</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>skedar</translation>
+    </message>
+    <message>
+        <source>con --risultati: salva la tabella dei bambini in questo PDF, senza finestra</source>
+        <translation>me --risultati: ruan tabelën e fëmijëve në këtë PDF, pa dritare</translation>
+    </message>
+    <message>
+        <source>numero</source>
+        <translation>numër</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo le gare fino a questo numero</source>
+        <translation>me --stampa: vetëm garat deri në këtë numër</translation>
+    </message>
+    <message>
+        <source>minuti</source>
+        <translation>minuta</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo le gare di questa durata</source>
+        <translation>me --stampa: vetëm garat me këtë kohëzgjatje</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>loja</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo gara o solo allenamento</source>
+        <translation>me --stampa: vetëm garë (gara) ose vetëm ushtrim (allenamento)</translation>
+    </message>
+    <message>
+        <source>periodo</source>
+        <translation>periudhë</translation>
+    </message>
+    <message>
+        <source>con --stampa: oggi, settimana o tutto (tutto se manca)</source>
+        <translation>me --stampa: oggi (sot), settimana (java) ose tutto (të gjitha, kur mungon)</translation>
+    </message>
+    <message>
+        <source>testo</source>
+        <translation>tekst</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo i nomi che contengono questo testo</source>
+        <translation>me --stampa: vetëm emrat që e përmbajnë këtë tekst</translation>
+    </message>
+    <message>
+        <source>%1 va usata con %2</source>
+        <extracomment>%1 is an option, %2 the option it needs.</extracomment>
+        <translation>%1 përdoret me %2</translation>
+    </message>
+    <message>
+        <source>Valore non valido per %1: %2</source>
+        <extracomment>%1 is the option, %2 the value given.</extracomment>
+        <translation>Vlerë e pavlefshme për %1: %2</translation>
     </message>
 </context>
 <context>
@@ -275,6 +421,18 @@ Opsione:
     </message>
 </context>
 <context>
+    <name>ProgressChart</name>
+    <message>
+        <source>Andamento delle gare</source>
+        <translation>Ecuria e garave</translation>
+    </message>
+    <message>
+        <source>%1: %2 al minuto, %3</source>
+        <extracomment>One contest of a child&apos;s chart: %1 its date, %2 right answers a minute, %3 the share of right answers.</extracomment>
+        <translation>%1: %2 në minutë, %3</translation>
+    </message>
+</context>
+<context>
     <name>QtPlatform</name>
     <message>
         <source>&amp;Sì</source>
@@ -357,6 +515,34 @@ Opsione:
     <message>
         <source>gioco</source>
         <translation>loja</translation>
+    </message>
+    <message>
+        <source>sbagliate</source>
+        <translation>përgjigje_të_gabuara</translation>
+    </message>
+    <message>
+        <source>decine</source>
+        <translation>dhjetëshe</translation>
+    </message>
+    <message>
+        <source>decine_errate</source>
+        <translation>dhjetëshe_të_gabuara</translation>
+    </message>
+    <message>
+        <source>centinaia</source>
+        <translation>qindëshe</translation>
+    </message>
+    <message>
+        <source>centinaia_errate</source>
+        <translation>qindëshe_të_gabuara</translation>
+    </message>
+    <message>
+        <source>migliaia</source>
+        <translation>mijëshe</translation>
+    </message>
+    <message>
+        <source>migliaia_errate</source>
+        <translation>mijëshe_të_gabuara</translation>
     </message>
 </context>
 <context>
@@ -443,6 +629,7 @@ Opsione:
     <name>ResultsWindow</name>
     <message>
         <source>Risultati della classe</source>
+        <extracomment>%n is the number of children in the report.</extracomment>
         <translation>Rezultatet e klasës</translation>
     </message>
     <message>
@@ -499,6 +686,7 @@ Opsione:
     </message>
     <message>
         <source>Esporta i risultati</source>
+        <extracomment>The kinds of file the export writes; the workbook keeps names as text.</extracomment>
         <translation>Eksporto rezultatet</translation>
     </message>
     <message>
@@ -534,6 +722,99 @@ Opsione:
             <numerusform>%1; %n rresht i skedarit nuk lexohet</numerusform>
             <numerusform>%1; %n rreshta të skedarit nuk lexohen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>S&amp;tampa…</source>
+        <translation>&amp;Shtyp…</translation>
+    </message>
+    <message>
+        <source>P&amp;DF…</source>
+        <translation>P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>gare</source>
+        <translation>gara</translation>
+    </message>
+    <message>
+        <source>allenamenti</source>
+        <translation>ushtrime</translation>
+    </message>
+    <message>
+        <source>tutti</source>
+        <translation>të gjitha</translation>
+    </message>
+    <message>
+        <source>&amp;Gare</source>
+        <translation>&amp;Gara</translation>
+    </message>
+    <message>
+        <source>&amp;Bambini</source>
+        <translation>&amp;Fëmijët</translation>
+    </message>
+    <message>
+        <source>Stampa la tabella dei bambini</source>
+        <translation>Shtyp tabelën e fëmijëve</translation>
+    </message>
+    <message>
+        <source>Salva la tabella dei bambini in PDF</source>
+        <translation>Ruaj tabelën e fëmijëve në PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Fino a:</source>
+        <extracomment>The filter of the range: every range, or one.</extracomment>
+        <translation>&amp;Deri në:</translation>
+    </message>
+    <message>
+        <source>Filtra per numeri</source>
+        <translation>Filtro sipas numrave</translation>
+    </message>
+    <message>
+        <source>&amp;Minuti:</source>
+        <translation>&amp;Minuta:</translation>
+    </message>
+    <message>
+        <source>Filtra per durata</source>
+        <translation>Filtro sipas kohëzgjatjes</translation>
+    </message>
+    <message>
+        <source>Gi&amp;oco:</source>
+        <translation>L&amp;oja:</translation>
+    </message>
+    <message>
+        <source>Filtra per gioco</source>
+        <translation>Filtro sipas lojës</translation>
+    </message>
+    <message>
+        <source>Bambini della classe</source>
+        <translation>Fëmijët e klasës</translation>
+    </message>
+    <message>
+        <source>Una riga per bambino: Invio apre la sua pagina</source>
+        <translation>Një rresht për fëmijë: Enter hap faqen e tij</translation>
+    </message>
+    <message>
+        <source>P&amp;agina del bambino…</source>
+        <translation>F&amp;aqja e fëmijës…</translation>
+    </message>
+    <message>
+        <source>&amp;Unisci</source>
+        <translation>&amp;Bashko</translation>
+    </message>
+    <message>
+        <source>Unisce le righe scelte in una sola, per questa finestra: lo stesso bambino scritto in due modi</source>
+        <translation>Bashkon rreshtat e zgjedhur në një, për këtë dritare: i njëjti fëmijë i shkruar në dy mënyra</translation>
+    </message>
+    <message>
+        <source>&amp;Separa</source>
+        <translation>&amp;Ndaj</translation>
+    </message>
+    <message>
+        <source>Separa di nuovo le righe unite</source>
+        <translation>Ndan sërish rreshtat e bashkuar</translation>
+    </message>
+    <message>
+        <source>Cartella di lavoro (*.xlsx);;CSV (*.csv)</source>
+        <translation>Libër pune (*.xlsx);;CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -605,6 +886,19 @@ Opsione:
     <message>
         <source>Non salvate: %1</source>
         <translation>Nuk u ruajtën: %1</translation>
+    </message>
+    <message>
+        <source>Un nome per riga: il gioco li offre quando chiede il nome, e si può ancora scriverne un altro. Vuoto: il nome si scrive soltanto.</source>
+        <translation>Një emër për rresht: loja i ofron kur pyet për emrin, dhe mund të shkruhet edhe një tjetër. Bosh: emri vetëm shkruhet.</translation>
+    </message>
+    <message>
+        <source>&amp;Elenco della classe</source>
+        <translation>&amp;Lista e klasës</translation>
+    </message>
+    <message>
+        <source>l&apos;elenco della classe è più lungo di %1 byte</source>
+        <extracomment>%1 is the most bytes a class list may have.</extracomment>
+        <translation>lista e klasës është më e gjatë se %1 bajt</translation>
     </message>
 </context>
 <context>
@@ -880,6 +1174,24 @@ Opsione:
     </message>
 </context>
 <context>
+    <name>progress</name>
+    <message>
+        <source>passaggio della decina: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 19 + 1, which cross a ten.</extracomment>
+        <translation>kalimi i dhjetëshes: %1 nga %2</translation>
+    </message>
+    <message>
+        <source>passaggio del centinaio: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 99 + 1, which cross a hundred.</extracomment>
+        <translation>kalimi i qindëshes: %1 nga %2</translation>
+    </message>
+    <message>
+        <source>passaggio del migliaio: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 999 + 1, which cross a thousand.</extracomment>
+        <translation>kalimi i mijëshes: %1 nga %2</translation>
+    </message>
+</context>
+<context>
     <name>records</name>
     <message>
         <source>il disco è pieno</source>
@@ -1001,6 +1313,51 @@ Arsyeja: %1</translation>
     <message>
         <source>le impostazioni non sono valide</source>
         <translation>cilësimet nuk janë të vlefshme</translation>
+    </message>
+</context>
+<context>
+    <name>report</name>
+    <message>
+        <source>Corvalesta — pagina %1 di %2</source>
+        <extracomment>A printed page&apos;s foot: %1 this page, %2 the pages.</extracomment>
+        <translation>Corvalesta — faqja %1 nga %2</translation>
+    </message>
+    <message>
+        <source>Stampato il %1</source>
+        <extracomment>%1 is the day the report was printed, as the language writes it.</extracomment>
+        <translation>Shtypur më %1</translation>
+    </message>
+    <message>
+        <source>Periodo: %1. Fino a: %2. Minuti: %3. Gioco: %4.</source>
+        <extracomment>What the report&apos;s contests are: %1 the period, %2 the range, %3 the length in minutes, %4 the kind of play.</extracomment>
+        <translation>Periudha: %1. Deri në: %2. Minuta: %3. Loja: %4.</translation>
+    </message>
+    <message>
+        <source>Nome: «%1».</source>
+        <extracomment>%1 is the part of a name the contests are filtered by.</extracomment>
+        <translation>Emri: «%1».</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini</source>
+        <translation>
+            <numerusform>%n fëmijë</numerusform>
+            <numerusform>%n fëmijë</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nessuna gara per questa scelta.</source>
+        <translation>Asnjë garë për këtë zgjedhje.</translation>
+    </message>
+    <message>
+        <source>Non riesco a salvare il PDF in
+%1</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>Nuk mund ta ruaj PDF-në në
+%1</translation>
+    </message>
+    <message>
+        <source>Salva in PDF</source>
+        <translation>Ruaj në PDF</translation>
     </message>
 </context>
 <context>

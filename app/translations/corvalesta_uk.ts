@@ -2,6 +2,94 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk" sourcelanguage="it_IT">
 <context>
+    <name>ChildPage</name>
+    <message>
+        <source>Pagina di %1</source>
+        <extracomment>%1 is the child&apos;s name.</extracomment>
+        <translation>Сторінка: %1</translation>
+    </message>
+    <message>
+        <source>%1 (utente %2)</source>
+        <translation>%1 (користувач %2)</translation>
+    </message>
+    <message>
+        <source>Riepilogo del bambino</source>
+        <translation>Підсумок дитини</translation>
+    </message>
+    <message>
+        <source>Nessun passaggio sbagliato.</source>
+        <translation>Жодного хибного переходу.</translation>
+    </message>
+    <message>
+        <source>Passaggi sbagliati: %1.</source>
+        <translation>Хибні переходи: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Risposte sbagliate:</source>
+        <translation>&amp;Хибні відповіді:</translation>
+    </message>
+    <message>
+        <source>Le risposte sbagliate, dalla più recente</source>
+        <translation>Хибні відповіді, найновіша перша</translation>
+    </message>
+    <message>
+        <source>Nessuna risposta sbagliata registrata.</source>
+        <translation>Жодної хибної відповіді не записано.</translation>
+    </message>
+    <message>
+        <source>Gare: %1. Migliore: %2. Esatte al minuto: %3. Precisione: %4. Ultima gara: %5.</source>
+        <extracomment>A child&apos;s figures: %1 contests, %2 the best, %3 right answers a minute, %4 the accuracy, %5 when last played.</extracomment>
+        <translation>Змагань: %1. Найкраще: %2. Правильних за хвилину: %3. Точність: %4. Останнє змагання: %5.</translation>
+    </message>
+</context>
+<context>
+    <name>ChildrenModel</name>
+    <message>
+        <source>Gare</source>
+        <translation>Змагання</translation>
+    </message>
+    <message>
+        <source>Ultima</source>
+        <extracomment>Column: when the child last played.</extracomment>
+        <translation>Останнє</translation>
+    </message>
+    <message>
+        <source>Migliore</source>
+        <extracomment>Column: the most right answers of one contest.</extracomment>
+        <translation>Найкраще</translation>
+    </message>
+    <message>
+        <source>Esatte al minuto</source>
+        <extracomment>Column: right answers a minute, the median of the last ten contests.</extracomment>
+        <translation>Правильних за хвилину</translation>
+    </message>
+    <message>
+        <source>Precisione</source>
+        <extracomment>Column: the share of right answers of the last ten contests.</extracomment>
+        <translation>Точність</translation>
+    </message>
+    <message>
+        <source>Andamento</source>
+        <extracomment>Column: right answers a minute over the last ten contests, drawn as a line.</extracomment>
+        <translation>Динаміка</translation>
+    </message>
+    <message>
+        <source>Passaggi sbagliati</source>
+        <extracomment>Column: the sums that cross a ten, a hundred or a thousand that the child gets wrong.</extracomment>
+        <translation>Хибні переходи</translation>
+    </message>
+    <message>
+        <source>In elenco</source>
+        <extracomment>Column: whether the name is on the teachers&apos; class list (sì/no).</extracomment>
+        <translation>У списку</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share of right answers: %1 is a whole number from 0 to 100.</extracomment>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
     <name>Clock</name>
     <message>
         <source>Mancano %1 e %2.</source>
@@ -114,6 +202,64 @@ Opzioni:
     <message>
         <source>apre le impostazioni della classe invece di una gara</source>
         <translation>відкриває налаштування класу замість гри</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>файл</translation>
+    </message>
+    <message>
+        <source>con --risultati: salva la tabella dei bambini in questo PDF, senza finestra</source>
+        <translation>з --risultati: зберігає таблицю дітей у цей PDF, без вікна</translation>
+    </message>
+    <message>
+        <source>numero</source>
+        <translation>число</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo le gare fino a questo numero</source>
+        <translation>з --stampa: лише змагання до цього числа</translation>
+    </message>
+    <message>
+        <source>minuti</source>
+        <translation>хвилини</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo le gare di questa durata</source>
+        <translation>з --stampa: лише змагання такої тривалості</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>гра</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo gara o solo allenamento</source>
+        <translation>з --stampa: лише змагання (gara) або лише тренування (allenamento)</translation>
+    </message>
+    <message>
+        <source>periodo</source>
+        <translation>період</translation>
+    </message>
+    <message>
+        <source>con --stampa: oggi, settimana o tutto (tutto se manca)</source>
+        <translation>з --stampa: oggi (сьогодні), settimana (тиждень) або tutto (усе, якщо не вказано)</translation>
+    </message>
+    <message>
+        <source>testo</source>
+        <translation>текст</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo i nomi che contengono questo testo</source>
+        <translation>з --stampa: лише імена, що містять цей текст</translation>
+    </message>
+    <message>
+        <source>%1 va usata con %2</source>
+        <extracomment>%1 is an option, %2 the option it needs.</extracomment>
+        <translation>%1 використовується з %2</translation>
+    </message>
+    <message>
+        <source>Valore non valido per %1: %2</source>
+        <extracomment>%1 is the option, %2 the value given.</extracomment>
+        <translation>Неприпустиме значення для %1: %2</translation>
     </message>
 </context>
 <context>
@@ -280,6 +426,18 @@ Opzioni:
     </message>
 </context>
 <context>
+    <name>ProgressChart</name>
+    <message>
+        <source>Andamento delle gare</source>
+        <translation>Динаміка змагань</translation>
+    </message>
+    <message>
+        <source>%1: %2 al minuto, %3</source>
+        <extracomment>One contest of a child&apos;s chart: %1 its date, %2 right answers a minute, %3 the share of right answers.</extracomment>
+        <translation>%1: %2 за хвилину, %3</translation>
+    </message>
+</context>
+<context>
     <name>QtPlatform</name>
     <message>
         <source>&amp;Sì</source>
@@ -362,6 +520,34 @@ Opzioni:
     <message>
         <source>gioco</source>
         <translation>гра</translation>
+    </message>
+    <message>
+        <source>sbagliate</source>
+        <translation>хибні_відповіді</translation>
+    </message>
+    <message>
+        <source>decine</source>
+        <translation>десятки</translation>
+    </message>
+    <message>
+        <source>decine_errate</source>
+        <translation>десятки_хибні</translation>
+    </message>
+    <message>
+        <source>centinaia</source>
+        <translation>сотні</translation>
+    </message>
+    <message>
+        <source>centinaia_errate</source>
+        <translation>сотні_хибні</translation>
+    </message>
+    <message>
+        <source>migliaia</source>
+        <translation>тисячі</translation>
+    </message>
+    <message>
+        <source>migliaia_errate</source>
+        <translation>тисячі_хибні</translation>
     </message>
 </context>
 <context>
@@ -448,6 +634,7 @@ Opzioni:
     <name>ResultsWindow</name>
     <message>
         <source>Risultati della classe</source>
+        <extracomment>%n is the number of children in the report.</extracomment>
         <translation>Результати класу</translation>
     </message>
     <message>
@@ -504,6 +691,7 @@ Opzioni:
     </message>
     <message>
         <source>Esporta i risultati</source>
+        <extracomment>The kinds of file the export writes; the workbook keeps names as text.</extracomment>
         <translation>Експортувати результати</translation>
     </message>
     <message>
@@ -541,6 +729,99 @@ Opzioni:
             <numerusform>%1; %n рядки файлу не читаються</numerusform>
             <numerusform>%1; %n рядків файлу не читаються</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>S&amp;tampa…</source>
+        <translation>&amp;Друк…</translation>
+    </message>
+    <message>
+        <source>P&amp;DF…</source>
+        <translation>P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>gare</source>
+        <translation>змагання</translation>
+    </message>
+    <message>
+        <source>allenamenti</source>
+        <translation>тренування</translation>
+    </message>
+    <message>
+        <source>tutti</source>
+        <translation>усі</translation>
+    </message>
+    <message>
+        <source>&amp;Gare</source>
+        <translation>&amp;Змагання</translation>
+    </message>
+    <message>
+        <source>&amp;Bambini</source>
+        <translation>&amp;Діти</translation>
+    </message>
+    <message>
+        <source>Stampa la tabella dei bambini</source>
+        <translation>Друкувати таблицю дітей</translation>
+    </message>
+    <message>
+        <source>Salva la tabella dei bambini in PDF</source>
+        <translation>Зберегти таблицю дітей у PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Fino a:</source>
+        <extracomment>The filter of the range: every range, or one.</extracomment>
+        <translation>&amp;До:</translation>
+    </message>
+    <message>
+        <source>Filtra per numeri</source>
+        <translation>Фільтр за числами</translation>
+    </message>
+    <message>
+        <source>&amp;Minuti:</source>
+        <translation>&amp;Хвилини:</translation>
+    </message>
+    <message>
+        <source>Filtra per durata</source>
+        <translation>Фільтр за тривалістю</translation>
+    </message>
+    <message>
+        <source>Gi&amp;oco:</source>
+        <translation>Г&amp;ра:</translation>
+    </message>
+    <message>
+        <source>Filtra per gioco</source>
+        <translation>Фільтр за грою</translation>
+    </message>
+    <message>
+        <source>Bambini della classe</source>
+        <translation>Діти класу</translation>
+    </message>
+    <message>
+        <source>Una riga per bambino: Invio apre la sua pagina</source>
+        <translation>Рядок на дитину: Enter відкриває її сторінку</translation>
+    </message>
+    <message>
+        <source>P&amp;agina del bambino…</source>
+        <translation>С&amp;торінка дитини…</translation>
+    </message>
+    <message>
+        <source>&amp;Unisci</source>
+        <translation>&amp;Об&apos;єднати</translation>
+    </message>
+    <message>
+        <source>Unisce le righe scelte in una sola, per questa finestra: lo stesso bambino scritto in due modi</source>
+        <translation>Об&apos;єднує вибрані рядки в один, для цього вікна: та сама дитина, записана двома способами</translation>
+    </message>
+    <message>
+        <source>&amp;Separa</source>
+        <translation>&amp;Розділити</translation>
+    </message>
+    <message>
+        <source>Separa di nuovo le righe unite</source>
+        <translation>Знову розділяє об&apos;єднані рядки</translation>
+    </message>
+    <message>
+        <source>Cartella di lavoro (*.xlsx);;CSV (*.csv)</source>
+        <translation>Робоча книга (*.xlsx);;CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -612,6 +893,19 @@ Opzioni:
     <message>
         <source>Non salvate: %1</source>
         <translation>Не збережено: %1</translation>
+    </message>
+    <message>
+        <source>Un nome per riga: il gioco li offre quando chiede il nome, e si può ancora scriverne un altro. Vuoto: il nome si scrive soltanto.</source>
+        <translation>Одне ім&apos;я в рядку: гра пропонує їх, коли питає ім&apos;я, і можна ввести інше. Порожньо: ім&apos;я лише вводиться.</translation>
+    </message>
+    <message>
+        <source>&amp;Elenco della classe</source>
+        <translation>&amp;Список класу</translation>
+    </message>
+    <message>
+        <source>l&apos;elenco della classe è più lungo di %1 byte</source>
+        <extracomment>%1 is the most bytes a class list may have.</extracomment>
+        <translation>список класу довший за %1 байтів</translation>
     </message>
 </context>
 <context>
@@ -887,6 +1181,24 @@ Opzioni:
     </message>
 </context>
 <context>
+    <name>progress</name>
+    <message>
+        <source>passaggio della decina: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 19 + 1, which cross a ten.</extracomment>
+        <translation>перехід через десяток: %1 з %2</translation>
+    </message>
+    <message>
+        <source>passaggio del centinaio: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 99 + 1, which cross a hundred.</extracomment>
+        <translation>перехід через сотню: %1 з %2</translation>
+    </message>
+    <message>
+        <source>passaggio del migliaio: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 999 + 1, which cross a thousand.</extracomment>
+        <translation>перехід через тисячу: %1 з %2</translation>
+    </message>
+</context>
+<context>
     <name>records</name>
     <message>
         <source>il disco è pieno</source>
@@ -1008,6 +1320,52 @@ Motivo: %1</source>
     <message>
         <source>le impostazioni non sono valide</source>
         <translation>налаштування недійсні</translation>
+    </message>
+</context>
+<context>
+    <name>report</name>
+    <message>
+        <source>Corvalesta — pagina %1 di %2</source>
+        <extracomment>A printed page&apos;s foot: %1 this page, %2 the pages.</extracomment>
+        <translation>Corvalesta — сторінка %1 з %2</translation>
+    </message>
+    <message>
+        <source>Stampato il %1</source>
+        <extracomment>%1 is the day the report was printed, as the language writes it.</extracomment>
+        <translation>Надруковано %1</translation>
+    </message>
+    <message>
+        <source>Periodo: %1. Fino a: %2. Minuti: %3. Gioco: %4.</source>
+        <extracomment>What the report&apos;s contests are: %1 the period, %2 the range, %3 the length in minutes, %4 the kind of play.</extracomment>
+        <translation>Період: %1. До: %2. Хвилини: %3. Гра: %4.</translation>
+    </message>
+    <message>
+        <source>Nome: «%1».</source>
+        <extracomment>%1 is the part of a name the contests are filtered by.</extracomment>
+        <translation>Ім&apos;я: «%1».</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini</source>
+        <translation>
+            <numerusform>%n дитина</numerusform>
+            <numerusform>%n дитини</numerusform>
+            <numerusform>%n дітей</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nessuna gara per questa scelta.</source>
+        <translation>Жодного змагання для цього вибору.</translation>
+    </message>
+    <message>
+        <source>Non riesco a salvare il PDF in
+%1</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>Не можу зберегти PDF у
+%1</translation>
+    </message>
+    <message>
+        <source>Salva in PDF</source>
+        <translation>Зберегти в PDF</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,94 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="it_IT">
 <context>
+    <name>ChildPage</name>
+    <message>
+        <source>Pagina di %1</source>
+        <extracomment>%1 is the child&apos;s name.</extracomment>
+        <translation>%1 的页面</translation>
+    </message>
+    <message>
+        <source>%1 (utente %2)</source>
+        <translation>%1（用户 %2）</translation>
+    </message>
+    <message>
+        <source>Riepilogo del bambino</source>
+        <translation>孩子的概况</translation>
+    </message>
+    <message>
+        <source>Nessun passaggio sbagliato.</source>
+        <translation>没有进位出错。</translation>
+    </message>
+    <message>
+        <source>Passaggi sbagliati: %1.</source>
+        <translation>进位出错：%1。</translation>
+    </message>
+    <message>
+        <source>&amp;Risposte sbagliate:</source>
+        <translation>错误答案(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>Le risposte sbagliate, dalla più recente</source>
+        <translation>错误答案，最新的在前</translation>
+    </message>
+    <message>
+        <source>Nessuna risposta sbagliata registrata.</source>
+        <translation>没有记录错误答案。</translation>
+    </message>
+    <message>
+        <source>Gare: %1. Migliore: %2. Esatte al minuto: %3. Precisione: %4. Ultima gara: %5.</source>
+        <extracomment>A child&apos;s figures: %1 contests, %2 the best, %3 right answers a minute, %4 the accuracy, %5 when last played.</extracomment>
+        <translation>比赛：%1。最好：%2。每分钟答对：%3。准确率：%4。最近一次：%5。</translation>
+    </message>
+</context>
+<context>
+    <name>ChildrenModel</name>
+    <message>
+        <source>Gare</source>
+        <translation>比赛</translation>
+    </message>
+    <message>
+        <source>Ultima</source>
+        <extracomment>Column: when the child last played.</extracomment>
+        <translation>最近</translation>
+    </message>
+    <message>
+        <source>Migliore</source>
+        <extracomment>Column: the most right answers of one contest.</extracomment>
+        <translation>最好</translation>
+    </message>
+    <message>
+        <source>Esatte al minuto</source>
+        <extracomment>Column: right answers a minute, the median of the last ten contests.</extracomment>
+        <translation>每分钟答对</translation>
+    </message>
+    <message>
+        <source>Precisione</source>
+        <extracomment>Column: the share of right answers of the last ten contests.</extracomment>
+        <translation>准确率</translation>
+    </message>
+    <message>
+        <source>Andamento</source>
+        <extracomment>Column: right answers a minute over the last ten contests, drawn as a line.</extracomment>
+        <translation>趋势</translation>
+    </message>
+    <message>
+        <source>Passaggi sbagliati</source>
+        <extracomment>Column: the sums that cross a ten, a hundred or a thousand that the child gets wrong.</extracomment>
+        <translation>进位出错</translation>
+    </message>
+    <message>
+        <source>In elenco</source>
+        <extracomment>Column: whether the name is on the teachers&apos; class list (sì/no).</extracomment>
+        <translation>在名单中</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share of right answers: %1 is a whole number from 0 to 100.</extracomment>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
     <name>Clock</name>
     <message>
         <source>Mancano %1 e %2.</source>
@@ -106,6 +194,64 @@ Opzioni:
     <message>
         <source>apre le impostazioni della classe invece di una gara</source>
         <translation>打开全班的设置，而不是开始比赛</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>con --risultati: salva la tabella dei bambini in questo PDF, senza finestra</source>
+        <translation>与 --risultati 一起：把孩子们的表格存为此 PDF，不打开窗口</translation>
+    </message>
+    <message>
+        <source>numero</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo le gare fino a questo numero</source>
+        <translation>与 --stampa 一起：只要到此数字为止的比赛</translation>
+    </message>
+    <message>
+        <source>minuti</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo le gare di questa durata</source>
+        <translation>与 --stampa 一起：只要此时长的比赛</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>玩法</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo gara o solo allenamento</source>
+        <translation>与 --stampa 一起：只要比赛 (gara) 或只要练习 (allenamento)</translation>
+    </message>
+    <message>
+        <source>periodo</source>
+        <translation>时间段</translation>
+    </message>
+    <message>
+        <source>con --stampa: oggi, settimana o tutto (tutto se manca)</source>
+        <translation>与 --stampa 一起：oggi（今天）、settimana（本周）或 tutto（全部，省略时）</translation>
+    </message>
+    <message>
+        <source>testo</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>con --stampa: solo i nomi che contengono questo testo</source>
+        <translation>与 --stampa 一起：只要包含此文本的名字</translation>
+    </message>
+    <message>
+        <source>%1 va usata con %2</source>
+        <extracomment>%1 is an option, %2 the option it needs.</extracomment>
+        <translation>%1 需要与 %2 一起使用</translation>
+    </message>
+    <message>
+        <source>Valore non valido per %1: %2</source>
+        <extracomment>%1 is the option, %2 the value given.</extracomment>
+        <translation>%1 的值无效：%2</translation>
     </message>
 </context>
 <context>
@@ -270,6 +416,18 @@ Opzioni:
     </message>
 </context>
 <context>
+    <name>ProgressChart</name>
+    <message>
+        <source>Andamento delle gare</source>
+        <translation>比赛趋势</translation>
+    </message>
+    <message>
+        <source>%1: %2 al minuto, %3</source>
+        <extracomment>One contest of a child&apos;s chart: %1 its date, %2 right answers a minute, %3 the share of right answers.</extracomment>
+        <translation>%1：每分钟 %2，%3</translation>
+    </message>
+</context>
+<context>
     <name>QtPlatform</name>
     <message>
         <source>&amp;Sì</source>
@@ -352,6 +510,34 @@ Opzioni:
     <message>
         <source>gioco</source>
         <translation>玩法</translation>
+    </message>
+    <message>
+        <source>sbagliate</source>
+        <translation>错误答案</translation>
+    </message>
+    <message>
+        <source>decine</source>
+        <translation>十位进位</translation>
+    </message>
+    <message>
+        <source>decine_errate</source>
+        <translation>十位进位错误</translation>
+    </message>
+    <message>
+        <source>centinaia</source>
+        <translation>百位进位</translation>
+    </message>
+    <message>
+        <source>centinaia_errate</source>
+        <translation>百位进位错误</translation>
+    </message>
+    <message>
+        <source>migliaia</source>
+        <translation>千位进位</translation>
+    </message>
+    <message>
+        <source>migliaia_errate</source>
+        <translation>千位进位错误</translation>
     </message>
 </context>
 <context>
@@ -438,6 +624,7 @@ Opzioni:
     <name>ResultsWindow</name>
     <message>
         <source>Risultati della classe</source>
+        <extracomment>%n is the number of children in the report.</extracomment>
         <translation>全班成绩</translation>
     </message>
     <message>
@@ -494,6 +681,7 @@ Opzioni:
     </message>
     <message>
         <source>Esporta i risultati</source>
+        <extracomment>The kinds of file the export writes; the workbook keeps names as text.</extracomment>
         <translation>导出成绩</translation>
     </message>
     <message>
@@ -527,6 +715,99 @@ Opzioni:
         <translation>
             <numerusform>%1；文件中有 %n 行无法读取</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>S&amp;tampa…</source>
+        <translation>打印(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>P&amp;DF…</source>
+        <translation>PDF(&amp;D)…</translation>
+    </message>
+    <message>
+        <source>gare</source>
+        <translation>比赛</translation>
+    </message>
+    <message>
+        <source>allenamenti</source>
+        <translation>练习</translation>
+    </message>
+    <message>
+        <source>tutti</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>&amp;Gare</source>
+        <translation>比赛(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Bambini</source>
+        <translation>孩子(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Stampa la tabella dei bambini</source>
+        <translation>打印孩子们的表格</translation>
+    </message>
+    <message>
+        <source>Salva la tabella dei bambini in PDF</source>
+        <translation>把孩子们的表格存为 PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Fino a:</source>
+        <extracomment>The filter of the range: every range, or one.</extracomment>
+        <translation>最大数(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Filtra per numeri</source>
+        <translation>按数字筛选</translation>
+    </message>
+    <message>
+        <source>&amp;Minuti:</source>
+        <translation>分钟(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>Filtra per durata</source>
+        <translation>按时长筛选</translation>
+    </message>
+    <message>
+        <source>Gi&amp;oco:</source>
+        <translation>玩法(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Filtra per gioco</source>
+        <translation>按玩法筛选</translation>
+    </message>
+    <message>
+        <source>Bambini della classe</source>
+        <translation>班上的孩子</translation>
+    </message>
+    <message>
+        <source>Una riga per bambino: Invio apre la sua pagina</source>
+        <translation>每个孩子一行：回车打开其页面</translation>
+    </message>
+    <message>
+        <source>P&amp;agina del bambino…</source>
+        <translation>孩子的页面(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>&amp;Unisci</source>
+        <translation>合并(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Unisce le righe scelte in una sola, per questa finestra: lo stesso bambino scritto in due modi</source>
+        <translation>把所选的行合并为一行，仅在此窗口中：同一个孩子有两种写法</translation>
+    </message>
+    <message>
+        <source>&amp;Separa</source>
+        <translation>拆分(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Separa di nuovo le righe unite</source>
+        <translation>把合并的行重新拆开</translation>
+    </message>
+    <message>
+        <source>Cartella di lavoro (*.xlsx);;CSV (*.csv)</source>
+        <translation>工作簿 (*.xlsx);;CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -598,6 +879,19 @@ Opzioni:
     <message>
         <source>Non salvate: %1</source>
         <translation>未保存：%1</translation>
+    </message>
+    <message>
+        <source>Un nome per riga: il gioco li offre quando chiede il nome, e si può ancora scriverne un altro. Vuoto: il nome si scrive soltanto.</source>
+        <translation>每行一个名字：游戏询问名字时会列出它们，也仍可输入别的名字。为空：只能输入名字。</translation>
+    </message>
+    <message>
+        <source>&amp;Elenco della classe</source>
+        <translation>班级名单(&amp;E)</translation>
+    </message>
+    <message>
+        <source>l&apos;elenco della classe è più lungo di %1 byte</source>
+        <extracomment>%1 is the most bytes a class list may have.</extracomment>
+        <translation>班级名单超过 %1 字节</translation>
     </message>
 </context>
 <context>
@@ -873,6 +1167,24 @@ Opzioni:
     </message>
 </context>
 <context>
+    <name>progress</name>
+    <message>
+        <source>passaggio della decina: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 19 + 1, which cross a ten.</extracomment>
+        <translation>十位进位：%2 次中错 %1 次</translation>
+    </message>
+    <message>
+        <source>passaggio del centinaio: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 99 + 1, which cross a hundred.</extracomment>
+        <translation>百位进位：%2 次中错 %1 次</translation>
+    </message>
+    <message>
+        <source>passaggio del migliaio: %1 su %2</source>
+        <extracomment>%1 wrong of %2 sums like 999 + 1, which cross a thousand.</extracomment>
+        <translation>千位进位：%2 次中错 %1 次</translation>
+    </message>
+</context>
+<context>
     <name>records</name>
     <message>
         <source>il disco è pieno</source>
@@ -994,6 +1306,50 @@ Motivo: %1</source>
     <message>
         <source>le impostazioni non sono valide</source>
         <translation>设置无效</translation>
+    </message>
+</context>
+<context>
+    <name>report</name>
+    <message>
+        <source>Corvalesta — pagina %1 di %2</source>
+        <extracomment>A printed page&apos;s foot: %1 this page, %2 the pages.</extracomment>
+        <translation>Corvalesta — 第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source>Stampato il %1</source>
+        <extracomment>%1 is the day the report was printed, as the language writes it.</extracomment>
+        <translation>打印于 %1</translation>
+    </message>
+    <message>
+        <source>Periodo: %1. Fino a: %2. Minuti: %3. Gioco: %4.</source>
+        <extracomment>What the report&apos;s contests are: %1 the period, %2 the range, %3 the length in minutes, %4 the kind of play.</extracomment>
+        <translation>时间段：%1。最大数：%2。分钟：%3。玩法：%4。</translation>
+    </message>
+    <message>
+        <source>Nome: «%1».</source>
+        <extracomment>%1 is the part of a name the contests are filtered by.</extracomment>
+        <translation>名字：“%1”。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini</source>
+        <translation>
+            <numerusform>%n 个孩子</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nessuna gara per questa scelta.</source>
+        <translation>此选择下没有比赛。</translation>
+    </message>
+    <message>
+        <source>Non riesco a salvare il PDF in
+%1</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>无法把 PDF 保存到
+%1</translation>
+    </message>
+    <message>
+        <source>Salva in PDF</source>
+        <translation>存为 PDF</translation>
     </message>
 </context>
 <context>
