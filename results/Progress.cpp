@@ -34,7 +34,9 @@ bool Selection::accepts(const Row& r) const
     if ((upTo != 0 && r.upTo != upTo) || (minutes != 0 && !r.practice && r.minutes != minutes) ||
         (play == Contests && r.practice) || (play == Practices && !r.practice))
         return false;
-    const QDate day = r.when.toLocalTime().date();
+    if (period == All)
+        return true;
+    const QDate day = r.day.isValid() ? r.day : r.when.toLocalTime().date();
     const QDate today = now.toLocalTime().date();
     switch (period) {
     case Today:

@@ -30,6 +30,8 @@ const char* const Titles[] = {
     QT_TRANSLATE_NOOP("ResultsModel", "Gioco")};
 // Read past the log's bound: a log an older copy let grow a little longer.
 constexpr std::size_t Margin = 1024 * 1024;
+// The log's tail read first: some 2,000 contests, the newest.
+constexpr qsizetype NewestBytes = 256 * 1024;
 
 } // namespace
 
@@ -78,6 +80,7 @@ QList<ResultsModel::Row> ResultsModel::parse(const QByteArray& bytes, int* unrea
                 entry->practice,
                 std::move(entry->misses),
                 entry->crossed};
+        row.day = row.when.toLocalTime().date();
         if (row.when.isValid())
             rows << row;
         else
@@ -192,7 +195,20 @@ void ResultsModel::load(const QString& path)
         const auto done = qScopeGuard([] { prctl(PR_SET_NAME, "risultati-fine"); });
         QString error;
         int unread = 0;
-        QList<Row> rows = parse(readLog(path, error), &unread);
+        const QByteArray bytes = readLog(path, error);
+        if (bytes.size() > NewestBytes) {
+            // From the first whole line of the tail.
+            const qsizetype from = bytes.indexOf('\n', bytes.size() - NewestBytes) + 1;
+            QList<Row> newest =
+                parse(QByteArray::fromRawData(bytes.constData() + from, bytes.size() - from));
+            QMetaObject::invokeMethod(
+                this,
+                [this, newest = std::move(newest)]() mutable {
+                    setRows(std::move(newest), 0, QString(), true);
+                },
+                Qt::QueuedConnection);
+        }
+        QList<Row> rows = parse(bytes, &unread);
         QMetaObject::invokeMethod(
             this,
             [this, rows = std::move(rows), unread, error]() mutable {
@@ -205,14 +221,16 @@ void ResultsModel::load(const QString& path)
     m_reader->start();
 }
 
-void ResultsModel::setRows(QList<Row> rows, int unread, const QString& error)
+void ResultsModel::setRows(QList<Row> rows, int unread, const QString& error, bool reading)
 {
     beginResetModel();
     m_rows = std::move(rows);
     m_unread = unread;
     m_error = error;
+    m_reading = reading;
     endResetModel();
-    emit loaded();
+    if (!reading)
+        emit loaded();
 }
 
 int ResultsModel::rowCount(const QModelIndex& parent) const

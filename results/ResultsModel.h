@@ -46,6 +46,9 @@ public:
         // Unknown in lines of older copies.
         std::vector<records::results::Miss> misses = {};
         std::optional<records::results::Crossed> crossed = {};
+        // The local day it was played, worked out once: a filter by period
+        // asks it of every row.
+        QDate day = {};
     };
 
     explicit ResultsModel(QObject* parent = nullptr);
@@ -56,8 +59,11 @@ public:
     ~ResultsModel() override;
 
     // Reads the log on a thread of its own: the window answers meanwhile.
-    // loaded() comes once the rows are in, or with the reason they are not.
+    // The newest rows come first, as many as fill a few screens; loaded()
+    // comes once all the rows are in, or with the reason they are not.
     void load(const QString& path);
+    // Whether the rows are only the newest, the rest still being read.
+    bool reading() const { return m_reading; }
     // Why the log could not be read, in Italian; empty once it was.
     QString error() const { return m_error; }
     // The log's bytes, at most its bound and a margin (the newest of a larger
@@ -95,10 +101,11 @@ signals:
     void loaded();
 
 private:
-    void setRows(QList<Row> rows, int unread, const QString& error);
+    void setRows(QList<Row> rows, int unread, const QString& error, bool reading = false);
 
     QList<Row> m_rows;
     QString m_error;
     int m_unread = 0;
+    bool m_reading = false;
     QThread* m_reader = nullptr;
 };

@@ -59,6 +59,31 @@ bool ResultsFilter::filterAcceptsRow(int row, const QModelIndex&) const
     return m_selection.accepts(static_cast<const ResultsModel*>(sourceModel())->row(row));
 }
 
+bool ResultsFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const
+{
+    const auto* model = static_cast<const ResultsModel*>(sourceModel());
+    const ResultsModel::Row& a = model->row(left.row());
+    const ResultsModel::Row& b = model->row(right.row());
+    switch (left.column()) {
+    case ResultsModel::Date:
+        return a.when < b.when;
+    case ResultsModel::Name:
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+    case ResultsModel::Right:
+        return a.right < b.right;
+    case ResultsModel::Wrong:
+        return a.wrong < b.wrong;
+    case ResultsModel::Total:
+        return a.total < b.total;
+    case ResultsModel::Duration:
+        return a.seconds < b.seconds;
+    case ResultsModel::UpTo:
+        return a.upTo < b.upTo;
+    default:
+        return QSortFilterProxyModel::lessThan(left, right);
+    }
+}
+
 ResultsWindow::ResultsWindow(const QString& log, const QDateTime& now, QWidget* parent)
     : QMainWindow(parent), m_model(new ResultsModel(this)), m_filter(new ResultsFilter(now, this))
 {
@@ -314,9 +339,9 @@ void ResultsWindow::askAndExport()
 void ResultsWindow::chooseName(const QString& name)
 {
     QList<ResultsChart::Point> points;
-    for (int i = 0; i < m_filter->rowCount(); ++i) {
-        const auto& r = m_model->row(m_filter->mapToSource(m_filter->index(i, 0)).row());
-        if (r.name == name)
+    const progress::Selection& shown = m_filter->selection();
+    for (const ResultsModel::Row& r : m_model->rows()) {
+        if (r.name == name && shown.accepts(r))
             points << ResultsChart::Point{r.when, r.right};
     }
     m_chart->show(name, points);

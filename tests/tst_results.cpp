@@ -92,9 +92,23 @@ void TestResults::filtersSortingAndExport()
 {
     ResultsWindow window(m_log, Now);
     QSignalSpy loaded(&window, &ResultsWindow::loaded);
+    // The newest rows come first, while the rest is read: the log's last
+    // 256 KiB, from its first whole line.
+    QList<int> delivered;
+    QString firstShown;
+    connect(window.model(), &QAbstractItemModel::modelReset, this, [&] {
+        delivered << (window.model()->reading() ? window.model()->rowCount() : -1);
+        if (delivered.size() == 1)
+            firstShown = window.filter()->index(0, ResultsModel::Name).data().toString();
+    });
     window.show();
     QVERIFY(loaded.wait(600000)); // Valgrind on a busy machine: minutes
     QCOMPARE(window.model()->rowCount(), 100000);
+    QCOMPARE(delivered.size(), 2);
+    QVERIFY2(delivered[0] > 1000 && delivered[0] < 10000,
+             qPrintable(QString::number(delivered[0])));
+    QCOMPARE(delivered[1], -1);
+    QCOMPARE(firstShown, QString("Zoe, \"Z\""));
     // Who set the record: a record nobody played names its author.
     QCOMPARE(window.findChild<QLabel*>("recordComputer")->text(),
              QString("Record del computer: 13, di Anna (utente eva)"));
