@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -144,8 +145,12 @@ QString QtPlatform::inputBox(const QString& prompt, const QStringList& choices)
     if (!choices.isEmpty()) {
         dialog.setComboBoxItems(choices);
         dialog.setComboBoxEditable(true);
-        // Enter on an untouched box must not play as the list's first child.
-        dialog.setTextValue(QString());
+        // Enter on an untouched box must not play as the list's first child,
+        // and the first Down picks the first name, not the second.
+        if (auto* box = dialog.findChild<QComboBox*>()) {
+            box->setCurrentIndex(-1);
+            box->setEditText(QString());
+        }
     }
     dialog.setOkButtonText(QCoreApplication::translate("QtPlatform", "OK"));
     dialog.setCancelButtonText(QCoreApplication::translate("QtPlatform", "Annulla"));

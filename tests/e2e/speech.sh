@@ -137,10 +137,12 @@ xdotool key Return
 for _ in $(seq 600); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$game" 2>/dev/null && fail "the contest did not end"
 
-# A teacher's choice of both kinds of play: Orca reads the question; asked
-# with F2, a practice says it has no clock and no record.
+# A teacher's choice of both kinds of play and a class list: Orca reads the
+# prompt and the name Down picks; the question; asked with F2, a practice
+# says it has no clock and no record.
 mkdir -p "$XDG_DATA_HOME/corvalesta"
 printf 'gioco = entrambi\nfino_a = 20\n' >"$XDG_DATA_HOME/corvalesta/impostazioni.conf"
+printf 'Zaira Neri\nBea\n' >"$XDG_DATA_HOME/corvalesta/classe.txt"
 # The prompt is read as its question or, when it comes as another window
 # goes, as its dialog: either says it is there.
 prompts() { spoken | grep -cE "Come ti chiami\?|Corvalesta dialog"; }
@@ -151,9 +153,17 @@ pids+=($game)
 xdotool windowfocus --sync "$(window Corvalesta)"
 for _ in $(seq 900); do [ "$(prompts)" -gt "$before" ] && break; sleep 0.1; done
 [ "$(prompts)" -gt "$before" ] || fail "Orca never read the second name prompt"
-xdotool type --delay 30 Bea
+# With a class list the prompt is a list that takes typing. Orca may have
+# said only the dialog: Tab away and back, as a child who listens where
+# they are would, and it reads the list.
+xdotool windowfocus --sync "$(window Corvalesta)"
+xdotool key Tab
+xdotool key shift+Tab
+hear "Come ti chiami? editable combo box"
+xdotool key Down
+hear "Zaira Neri"
 xdotool key Return
-hear "Bea vediamo se sei un vero campione"
+hear "Zaira Neri vediamo se sei un vero campione"
 xdotool windowfocus --sync "$(window Corvalesta)"
 xdotool key Return
 hear "Vuoi fare una gara a tempo o un allenamento senza tempo?"
@@ -177,4 +187,4 @@ hear "Impostazioni della classe dialog Il numero più alto da scrivere"
 hear "Come si mostra chi ha il record; il record si tiene sempre."
 echo "--- Orca said:"
 spoken
-echo "PASS: Orca said every sum, every verdict with its counters, the minutes and the final score; the choice of a contest or a practice, a practice's F2, and the teachers' settings window with what each choice means"
+echo "PASS: Orca said every sum, every verdict with its counters, the minutes and the final score; the class list's names at the prompt, the choice of a contest or a practice, a practice's F2, and the teachers' settings window with what each choice means"
