@@ -234,8 +234,8 @@ kill $holder
     fail "stored $(od -An -tx1 $folder/suc0000.txt $folder/suc00000.txt)"
 # Both contests reach the class's results, which a third account reads:
 # Anna's first record of 1 and Bea's 2 that beat it, Bea's signed by daemon.
-[ "$(grep -c ',Anna,1,0,1,[0-9]*,sì.$' $folder/risultati.csv) $(grep -c ',"Bea",2,[0-9]*,[0-9]*,[0-9]*,"sì","daemon","sì",10000,5,"gara".$' $folder/risultati.csv) $(head -1 $folder/risultati.csv | tr -d '\r') $(wc -l <$folder/risultati.csv)" = \
-    '1 1 "data","nome","esatte","errate","totali","secondi","record","utente","verificata","fino_a","minuti","gioco" 3' ] ||
+[ "$(grep -c ',Anna,1,0,1,[0-9]*,sì.$' $folder/risultati.csv) $(grep -c ',"Bea",2,[0-9]*,[0-9]*,[0-9]*,"sì","daemon","sì",10000,5,"gara","[0-9: ]*"\(,[0-9]*\)\{6\}.$' $folder/risultati.csv) $(head -1 $folder/risultati.csv | tr -d '\r') $(wc -l <$folder/risultati.csv)" = \
+    '1 1 "data","nome","esatte","errate","totali","secondi","record","utente","verificata","fino_a","minuti","gioco","sbagliate","decine","decine_errate","centinaia","centinaia_errate","migliaia","migliaia_errate" 3' ] ||
     fail "the results log: $(cat $folder/risultati.csv)"
 [ "$(stat -c '%U:%G %a' $folder/risultati.csv)" = "corvalesta:corvalesta-maestri 640" ] ||
     fail "the rewritten results log: $(stat -c '%n %U:%G %a' $folder/risultati.csv)"
