@@ -191,6 +191,18 @@ said=$(setpriv --reuid="$nobody" --regid="$nobody" --groups="$teachersGid" \
     $siege settings "$sock" "fino_a = 10")
 [ "$said" = 8 ] || fail "a pupil claiming the teachers' group was answered $said"
 grep -q "fino_a = 20" "$folder/impostazioni.conf" || fail "a pupil changed the settings"
+# The class list beside them, the same way: the teacher's, not a pupil's.
+said=$(setpriv --reuid="$teacherUid" --regid="$teachersGid" --init-groups \
+    $siege class "$sock" "Anna
+Bea
+")
+[ "$said" = 0 ] || fail "a teacher's class list was answered $said"
+[ "$(stat -c '%U %a' "$folder/classe.txt")" = "$account 644" ] ||
+    fail "the class list is $(stat -c '%U %a' "$folder/classe.txt")"
+said=$(as "$nobody" $siege class "$sock" "=HYPERLINK(1)")
+[ "$said" = 8 ] || fail "a pupil's class list was answered $said"
+[ "$(cat "$folder/classe.txt")" = "Anna
+Bea" ] || fail "the class list saved: $(cat "$folder/classe.txt")"
 
 cpu_after=$(cpu "$manager")
 echo "the service manager's CPU during the siege: $(( (cpu_after - cpu_before) * 10 )) ms"

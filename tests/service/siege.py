@@ -15,6 +15,7 @@
 #                           prints the status
 #   settings SOCKET TEXT    the shared folder's settings saved as TEXT; prints
 #                           the status
+#   class SOCKET TEXT       the same for the class list
 import collections
 import socket
 import sys
@@ -137,8 +138,8 @@ def forge(path, name):
     return 0
 
 
-def settings(path, text):
-    print(ask(path, b"corvalesta impostazioni 1\n" + text.encode()).split(" ")[0])
+def settings(path, text, marker=b"corvalesta impostazioni 1\n"):
+    print(ask(path, marker + text.encode()).split(" ")[0])
     return 0
 
 
@@ -155,4 +156,6 @@ if command == "forge":
     sys.exit(forge(path, sys.argv[3]))
 if command == "settings":
     sys.exit(settings(path, sys.argv[3]))
+if command == "class":
+    sys.exit(settings(path, sys.argv[3], b"corvalesta classe 1\n"))
 sys.exit(2)
