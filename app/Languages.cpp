@@ -77,6 +77,8 @@ void install(const QString& language, const QString& folder)
         delete qt;
     if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         gui->setLayoutDirection(QLocale(language).textDirection());
+    // The teachers' figures write decimals as the language does.
+    QLocale::setDefault(QLocale(language));
     auto* game = new QTranslator(QCoreApplication::instance());
     if (game->load(QStringLiteral("corvalesta_") + language, folder))
         add(game);

@@ -42,14 +42,18 @@ void ChildrenModel::setChildren(QList<progress::Child> children, bool classList)
 
 QString ChildrenModel::perMinuteText(double value)
 {
-    return value < 0 ? QStringLiteral("–") : QLocale().toString(value, 'f', 1);
+    if (value < 0)
+        return QStringLiteral("–");
+    // Western digits, as everywhere in the game, with the language's comma.
+    QString text = QString::number(value, 'f', 1);
+    return QLocale().decimalPoint() == u',' ? text.replace(u'.', u',') : text;
 }
 
 QString ChildrenModel::accuracyText(double value)
 {
     return value < 0 ? QStringLiteral("–")
                      //: A share of right answers: %1 is a whole number from 0 to 100.
-                     : tr("%1%").arg(QLocale().toString(qRound(value * 100)));
+                     : tr("%1%").arg(qRound(value * 100));
 }
 
 QString ChildrenModel::trendText(const QList<double>& trend)

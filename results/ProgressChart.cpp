@@ -53,8 +53,7 @@ QString ProgressChart::spoken(const QList<Point>& points)
         //: One contest of a child's chart: %1 its date, %2 right answers a
         //: minute, %3 the share of right answers.
         said << tr("%1: %2 al minuto, %3")
-                    .arg(QLocale().toString(points[i].when.toLocalTime().date(),
-                                            QLocale::ShortFormat),
+                    .arg(ResultsModel::shownDay(points[i].when.toLocalTime().date()),
                          ChildrenModel::perMinuteText(points[i].perMinute),
                          ChildrenModel::accuracyText(points[i].accuracy));
     return said.join(QStringLiteral("; "));
@@ -77,9 +76,8 @@ void ProgressChart::paint(QPainter& painter, const QRectF& rect, const QList<Poi
     for (const Point& p : points)
         highest = std::max(highest, p.perMinute);
     highest = std::ceil(highest / 5) * 5;
-    const QLocale locale;
     painter.drawText(QRectF(rect.left(), plot.top() - line / 2, textPixels * 2.6, line),
-                     Qt::AlignRight | Qt::AlignVCenter, locale.toString(highest, 'f', 0));
+                     Qt::AlignRight | Qt::AlignVCenter, QString::number(highest, 'f', 0));
     painter.drawText(QRectF(rect.left(), plot.bottom() - line / 2, textPixels * 2.6, line),
                      Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
     painter.drawText(
@@ -108,12 +106,11 @@ void ProgressChart::paint(QPainter& painter, const QRectF& rect, const QList<Poi
                              QPointF(x, plot.bottom() + textPixels * 0.5));
         }
         painter.drawText(QRectF(plot.left(), plot.bottom() + textPixels * 0.5, plot.width(), line),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         locale.toString(first, QLocale::ShortFormat));
+                         Qt::AlignLeft | Qt::AlignVCenter, ResultsModel::shownDay(first));
         if (last != first)
             painter.drawText(
                 QRectF(plot.left(), plot.bottom() + textPixels * 0.5, plot.width(), line),
-                Qt::AlignRight | Qt::AlignVCenter, locale.toString(last, QLocale::ShortFormat));
+                Qt::AlignRight | Qt::AlignVCenter, ResultsModel::shownDay(last));
         const auto drawLine = [&](auto value, double top, const QColor& colour,
                                   Qt::PenStyle style) {
             QPainterPath path;

@@ -71,7 +71,7 @@ public:
         //: %1 is the day the report was printed, as the language writes it.
         text(QRectF(0, 0, m_area.width(), 22),
              QCoreApplication::translate("report", "Stampato il %1")
-                 .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat)),
+                 .arg(ResultsModel::shownWhen(QDateTime::currentDateTime())),
              9, false, Qt::AlignRight | Qt::AlignVCenter);
         return 56;
     }
@@ -117,15 +117,14 @@ QString describe(const progress::Selection& s)
     static const char* const plays[] = {QT_TRANSLATE_NOOP("ResultsWindow", "tutto"),
                                         QT_TRANSLATE_NOOP("ResultsWindow", "gare"),
                                         QT_TRANSLATE_NOOP("ResultsWindow", "allenamenti")};
-    const QLocale locale;
     const QString all = QCoreApplication::translate("ResultsWindow", "tutti");
     //: What the report's contests are: %1 the period, %2 the range, %3 the
     //: length in minutes, %4 the kind of play.
     QString text =
         QCoreApplication::translate("report", "Periodo: %1. Fino a: %2. Minuti: %3. Gioco: %4.")
             .arg(QCoreApplication::translate("ResultsWindow", periods[s.period]),
-                 s.upTo ? locale.toString(s.upTo) : all,
-                 s.minutes ? locale.toString(s.minutes) : all,
+                 s.upTo ? QString::number(s.upTo) : all,
+                 s.minutes ? QString::number(s.minutes) : all,
                  QCoreApplication::translate("ResultsWindow", plays[s.play]));
     if (!s.name.isEmpty())
         //: %1 is the part of a name the contests are filtered by.

@@ -129,12 +129,26 @@ QByteArray ResultsModel::header()
     return QByteArray::fromStdString(line + "\r\n");
 }
 
-QString ResultsModel::shownWhen(const QDateTime& when)
+namespace {
+
+QString whenFormat()
 {
     //: How the table writes a contest's date and time (QDateTime's
     //: format: dd day, MM month, yyyy year, HH hour, mm minute),
     //: in digits only, as the language writes dates.
-    return when.toLocalTime().toString(tr("dd/MM/yyyy HH:mm"));
+    return QCoreApplication::translate("ResultsModel", "dd/MM/yyyy HH:mm");
+}
+
+} // namespace
+
+QString ResultsModel::shownWhen(const QDateTime& when)
+{
+    return when.toLocalTime().toString(whenFormat());
+}
+
+QString ResultsModel::shownDay(const QDate& day)
+{
+    return day.toString(whenFormat().section(u' ', 0, 0));
 }
 
 QByteArray ResultsModel::csvLine(const Row& row)

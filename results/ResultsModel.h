@@ -85,6 +85,8 @@ public:
     // A contest's moment as the table shows it: in local time, written as the
     // language installed writes dates.
     static QString shownWhen(const QDateTime& when);
+    // A day as the table writes it: the date of that same format.
+    static QString shownDay(const QDate& day);
 
     const Row& row(int index) const { return m_rows[index]; }
     const QList<Row>& rows() const { return m_rows; }

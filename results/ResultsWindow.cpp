@@ -191,11 +191,11 @@ QLayout* ResultsWindow::buildPlayBar(QWidget* central)
     m_upTo = combo("filtroFinoA", tr("&Fino a:"), tr("Filtra per numeri"));
     m_upTo->addItem(tr("tutti"), 0);
     for (const int n : settings::Ranges)
-        m_upTo->addItem(QLocale().toString(n), n);
+        m_upTo->addItem(QString::number(n), n);
     m_minutes = combo("filtroMinuti", tr("&Minuti:"), tr("Filtra per durata"));
     m_minutes->addItem(tr("tutti"), 0);
     for (const int n : settings::Lengths)
-        m_minutes->addItem(QLocale().toString(n), n);
+        m_minutes->addItem(QString::number(n), n);
     m_play = combo("filtroGioco", tr("Gi&oco:"), tr("Filtra per gioco"));
     m_play->addItems({tr("tutto"), tr("gare"), tr("allenamenti")});
     // Once all are filled: filling one already changes its choice.

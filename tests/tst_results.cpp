@@ -454,7 +454,12 @@ void TestResults::childrenSummary()
 // with the same figures.
 void TestResults::childrenTablePageReportAndWorkbook()
 {
-    QLocale::setDefault(QLocale::c()); // dates and decimals as C writes them
+    // Western digits always; the decimal comma where the language has one.
+    QLocale::setDefault(QLocale(QLocale::Italian));
+    QCOMPARE(ChildrenModel::perMinuteText(7.25), QString("7,3"));
+    QLocale::setDefault(QLocale(QLocale::Arabic));
+    QCOMPARE(ChildrenModel::perMinuteText(7.25), QString("7.3"));
+    QLocale::setDefault(QLocale::c()); // decimals as C writes them
     QTemporaryDir dir;
     std::string log = records::results::Header;
     const auto add = [&log](const char* when, const char* name, int right, int wrong,
@@ -505,7 +510,7 @@ void TestResults::childrenTablePageReportAndWorkbook()
     auto* page = qobject_cast<ChildPage*>(window.openChild(0));
     QVERIFY(page);
     QCOMPARE(page->chart()->accessibleDescription(),
-             QString("7 Dec 2026: 6.0 al minuto, 94%; 8 Dec 2026: 8.0 al minuto, 100%"));
+             QString("07/12/2026: 6.0 al minuto, 94%; 08/12/2026: 8.0 al minuto, 100%"));
     QStringList sums;
     for (int i = 0; i < page->wrongAnswers()->count(); ++i)
         sums << page->wrongAnswers()->item(i)->text().section("  ", 1);

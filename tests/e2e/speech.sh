@@ -185,6 +185,7 @@ pids+=($game)
 xdotool windowfocus --sync "$(window "Impostazioni della classe")"
 hear "Impostazioni della classe dialog Il numero più alto da scrivere"
 hear "Come si mostra chi ha il record; il record si tiene sempre."
+
 echo "--- Orca said:"
 spoken
-echo "PASS: Orca said every sum, every verdict with its counters, the minutes and the final score; the class list's names at the prompt, the choice of a contest or a practice, a practice's F2, and the teachers' settings window with what each choice means"
+echo "PASS: Orca said every sum, every verdict with its counters, the minutes and the final score; the class list's names at the prompt, the choice of a contest or a practice, a practice's F2, the teachers' settings window with what each choice means"
