@@ -1,6 +1,10 @@
 #include "Progress.h"
 
+#include "Settings.h"
+
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -149,6 +153,15 @@ double worstMiss(const Child& child)
     for (int c = 0; c < Crossings; ++c)
         worst = std::max(worst, share(child, c));
     return worst;
+}
+
+QStringList classListBeside(const QString& log)
+{
+    QStringList names;
+    const QString path = QFileInfo(log).path() + u'/' + QString::fromLatin1(settings::ClassFile);
+    for (const std::string& name : settings::readClass(QFile::encodeName(path).toStdString()))
+        names << QString::fromStdString(name);
+    return names;
 }
 
 QString asSum(const records::results::Miss& miss)

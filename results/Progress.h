@@ -72,6 +72,9 @@ QStringList missedMost(const Child& child);
 // The worst crossing's share of wrong answers, for sorting; 0: none missed.
 double worstMiss(const Child& child);
 
+// The teachers' class list beside the results log; none when it cannot be read.
+QStringList classListBeside(const QString& log);
+
 // A wrong answer as a sum: "199 + 1 = 190"; "199 + 1 = ?" when nothing was typed.
 QString asSum(const records::results::Miss& miss);
 

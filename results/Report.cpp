@@ -257,12 +257,7 @@ QString printLog(const QString& log, const progress::Selection& selection, const
     const QByteArray bytes = ResultsModel::readLog(log, error);
     if (!error.isEmpty())
         return error;
-    QStringList classList;
-    for (const std::string& name :
-         settings::readClass(QFile::encodeName(QFileInfo(log).path() + u'/' +
-                                               QString::fromLatin1(settings::ClassFile))
-                                 .toStdString()))
-        classList << QString::fromStdString(name);
+    const QStringList classList = progress::classListBeside(log);
     QList<progress::Child> children =
         progress::children(ResultsModel::parse(bytes), selection, classList);
     // As the window's table first shows them.

@@ -92,11 +92,7 @@ ResultsWindow::ResultsWindow(const QString& log, const QDateTime& now, QWidget* 
     m_filter->setSourceModel(m_model);
 
     // The teachers' class list, beside the log, marks the names not on it.
-    for (const std::string& name :
-         settings::readClass(QFile::encodeName(QFileInfo(log).path() + u'/' +
-                                               QString::fromLatin1(settings::ClassFile))
-                                 .toStdString()))
-        m_classList << QString::fromStdString(name);
+    m_classList = progress::classListBeside(log);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(buildFilterBar(central));
