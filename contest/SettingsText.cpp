@@ -32,6 +32,14 @@ QString problem(const settings::Problem& p, const QString& file)
                    .arg(key);
         break;
     case Problem::BadValue: {
+        if (p.key == settings::SchoolKey) {
+            //: %1 is the key, %2 the value as written; the path is an example, keep it.
+            what = QCoreApplication::translate(
+                       "settings", "«%1» non può valere «%2»: serve il percorso intero di una "
+                                   "cartella, come /srv/scuola/corvalesta")
+                       .arg(key, QString::fromStdString(p.value));
+            break;
+        }
         int k = 0;
         while (k < settings::KeyCount && settings::KeyNames[k] != p.key)
             ++k;

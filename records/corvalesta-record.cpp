@@ -4,7 +4,10 @@
 // it serves every account's connections itself and ends after a quiet while.
 // Started with a single connection on standard input and output instead, it
 // serves that one request. Run by root, --reset empties every setting's
-// record (or the one named) and repairs the folder's files.
+// record (or the one named) and repairs the folder's files. With --pubblica,
+// run by the package's path and timer units as the service's account, it
+// copies the record and the results into the school's folder, when the
+// administrator named one.
 //
 // To read what it runs, in order:
 //   Service.cpp      the loop: accept, read each request whole, in time; answer()
@@ -17,12 +20,16 @@
 //   NameFile.cpp, NameRule.cpp          the holder's names and their rule
 //   Cause.cpp        why something failed, as the administrator is told
 //   Connection.cpp, Accounts.cpp        the socket's bytes, and who sent them
+//   School.cpp       the school's folder: each computer's record and months
 #include "Accounts.h"
 #include "Cause.h"
 #include "Connection.h"
 #include "RecordStore.h"
 #include "Request.h"
+#include "School.h"
+#include "SchoolRead.h"
 #include "Service.h"
+#include "Settings.h"
 #include "Transaction.h"
 
 #include <cstdio>
@@ -39,6 +46,11 @@ using namespace records;
 namespace {
 
 const std::string Folder = CORVALESTA_SHARED_DIR;
+#ifdef CORVALESTA_ADMIN_FILE
+const std::string AdminFile = CORVALESTA_ADMIN_FILE;
+#else
+const std::string AdminFile = settings::AdminFile;
+#endif
 // Who may change the settings of the computer's shared folder, beside root.
 constexpr char Teachers[] = CORVALESTA_TEACHERS_GROUP;
 
@@ -74,6 +86,39 @@ int resetAsRoot(const char* self, const char* only)
                      failure.name.c_str(), reason.c_str());
     }
     return status;
+}
+
+// Exit statuses of --pubblica beside 0: the timer tries again either way.
+constexpr int NotMounted = 3;
+constexpr int NotPublished = 4;
+
+// The computer's folder into the school's, when the administrator set one;
+// nothing to do is no failure.
+int publishToSchool(std::time_t now)
+{
+    const std::string school = settings::read(AdminFile).school;
+    if (school.empty())
+        return 0;
+    char host[256] = {};
+    gethostname(host, sizeof host - 1);
+    const school::Publication done = school::publish(Folder, school, host, now);
+    switch (done.status) {
+    case school::Publication::Published:
+        std::printf("Pubblicato in %s/%s: %d file.\n", school.c_str(), host, done.written);
+        return 0;
+    case school::Publication::NotMounted:
+        std::fprintf(stderr,
+                     "La cartella della scuola %s non ha il file %s: non è montata, o non è "
+                     "quella giusta. Non scrivo nulla; riprovo più tardi.\n",
+                     school.c_str(), school::Marker);
+        return NotMounted;
+    case school::Publication::Failed:
+        break;
+    }
+    const std::string reason = reasonFor(causeOf(done.error), done.error, false);
+    std::fprintf(stderr, "Non riesco a pubblicare in %s: %s: %s. Riprovo più tardi.\n",
+                 school.c_str(), done.name.c_str(), reason.c_str());
+    return NotPublished;
 }
 
 std::string answer(std::string_view input, uid_t uid, const std::string& account)
@@ -124,6 +169,23 @@ int show()
     }
     return request::Written;
 }
+
+// The tests' service only: the school's record of a setting as the game
+// reads it, in its time, "late" when that came first. Told at once: the
+// program may not end before a hung share answers the read it left.
+int showSchool(const char* setting)
+{
+    SchoolRead read(settings::read(AdminFile).school, setting);
+    const std::optional<school::Best> best = read.best();
+    if (read.late())
+        std::printf("late\n");
+    else if (best)
+        std::printf("ok %d %s %s\n", best->score, best->computer.c_str(), best->holder.c_str());
+    else
+        std::printf("ok\n");
+    std::fflush(stdout);
+    return read.late() ? 1 : 0;
+}
 #endif
 
 } // namespace
@@ -131,6 +193,9 @@ int show()
 int main(int argc, char** argv)
 {
     const int passed = passedSocket(std::getenv("LISTEN_PID"), std::getenv("LISTEN_FDS"));
+    // The clock a publication tells, read while the environment is whole: a
+    // faked clock (libfaketime, for a computer an hour off) reads it lazily.
+    const std::time_t started = std::time(nullptr);
     clearenv();
     umask(022); // the files readable by every account, written by the service alone
 
@@ -139,9 +204,14 @@ int main(int argc, char** argv)
 #ifdef CORVALESTA_TEST_SERVICE
     if (argc == 2 && std::strcmp(argv[1], "--show") == 0)
         return show();
+    if (argc == 3 && std::strcmp(argv[1], "--scuola") == 0)
+        return showSchool(argv[2]);
 #endif
+    if (argc == 2 && std::strcmp(argv[1], "--pubblica") == 0)
+        return publishToSchool(started);
     if (argc != 1) {
-        std::fprintf(stderr, "Uso: sudo %s --reset [fino_a-N_minuti-M]\n", argv[0]);
+        std::fprintf(stderr, "Uso: sudo %s --reset [fino_a-N_minuti-M]\n      %s --pubblica\n",
+                     argv[0], argv[0]);
         return request::Refused;
     }
     if (passed >= 0)

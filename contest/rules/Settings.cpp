@@ -131,7 +131,19 @@ Parsed parse(std::string_view text)
         const std::string_view key = trimmed(line.substr(0, equals));
         const std::string_view value = trimmed(line.substr(equals + 1));
         const int k = indexOf(KeyNames, key);
-        if (k < 0) {
+        if (key == SchoolKey) {
+            // A whole path with no way up: it names a folder on a share.
+            const bool good = value.size() > 1 && value.size() <= MaxSchoolPath &&
+                              value.front() == '/' && value.find("/../") == value.npos &&
+                              value.substr(value.size() - 3) != "/..";
+            if (!good)
+                parsed.problems.push_back(
+                    {Problem::BadValue, number, std::string(key), std::string(value)});
+            else if (!parsed.school.empty())
+                parsed.problems.push_back({Problem::Repeated, number, std::string(key)});
+            if (good)
+                parsed.school = std::string(value);
+        } else if (k < 0) {
             parsed.problems.push_back({Problem::UnknownKey, number, std::string(key)});
         } else if (!assign(parsed.values, Key(k), value)) {
             parsed.problems.push_back(
@@ -279,7 +291,7 @@ void copyKey(Settings& to, const Settings& from, Key key)
 
 InForce merge(const Parsed& administrator, const Parsed& teacher)
 {
-    InForce in{{}, {}, administrator, teacher};
+    InForce in{{}, {}, administrator, teacher, administrator.school};
     for (int k = 0; k < KeyCount; ++k) {
         const Parsed* from = administrator.set[k] ? &administrator
                              : teacher.set[k]     ? &teacher

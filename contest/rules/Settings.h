@@ -32,6 +32,12 @@ inline constexpr std::array<int, 5> Lengths = {1, 2, 3, 5, 10};
 inline constexpr std::array<std::string_view, 3> PlayNames = {"gara", "allenamento", "entrambi"};
 inline constexpr std::array<std::string_view, 3> HolderNames = {"nome", "iniziali", "nessuno"};
 
+// The administrator's alone: the school's folder on its file server, where
+// every computer of the lab publishes its record and its results. A whole
+// path; a teacher's file cannot set it.
+inline constexpr char SchoolKey[] = "cartella_scuola";
+inline constexpr std::size_t MaxSchoolPath = 1024;
+
 // The file's name, in the administrator's folder and beside a record.
 inline constexpr char FileName[] = "impostazioni.conf";
 inline constexpr char AdminFile[] = "/etc/corvalesta/impostazioni.conf";
@@ -66,6 +72,7 @@ struct Parsed {
     Settings values;
     std::array<bool, KeyCount> set{}; // the keys the file sets to a good value
     std::vector<Problem> problems;
+    std::string school = {}; // SchoolKey's path, when set to a good one
 };
 
 // The settings a text sets; a bad line is a problem and leaves its key's
@@ -100,6 +107,7 @@ struct InForce {
     std::array<Source, KeyCount> from{};
     Parsed administrator; // as read, with its problems
     Parsed teacher;
+    std::string school = {}; // the administrator's school folder; empty for none
 };
 // A key the administrator set wins over the teacher's file; any other is the
 // teacher's, or the default.

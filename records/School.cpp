@@ -1,0 +1,341 @@
+#include "School.h"
+
+#include "NameFile.h"
+#include "RecordStore.h"
+#include "ResultsLog.h"
+#include "Settings.h"
+#include "StoreFiles.h"
+#include "SysCalls.h"
+#include "Transaction.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace records::school {
+
+namespace {
+
+constexpr char MonthPrefix[] = "risultati-";
+constexpr char MonthSuffix[] = ".csv";
+// A publication's files before their rename: no reader takes them for data.
+constexpr char Scratch[] = ".scrittura-";
+
+std::string_view trimmed(std::string_view s)
+{
+    while (!s.empty() && (s.back() == '\r' || s.back() == '\n' || s.back() == ' '))
+        s.remove_suffix(1);
+    return s;
+}
+
+std::optional<long long> count(std::string_view s)
+{
+    if (s.empty() || s.size() > 18)
+        return {};
+    long long n = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9')
+            return {};
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+std::vector<std::string_view> fields(std::string_view line, std::size_t most)
+{
+    std::vector<std::string_view> out;
+    while (out.size() + 1 < most) {
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string_view::npos)
+            break;
+        out.push_back(line.substr(0, tab));
+        line.remove_prefix(tab + 1);
+    }
+    out.push_back(line);
+    return out;
+}
+
+using files::Fd;
+
+// The bytes under a new name in the folder, synced, renamed into place: a
+// reader sees the old file or the new one, whole.
+void replace(int dir, const std::string& name, const std::string& bytes, mode_t mode, gid_t group)
+{
+    static int made = 0;
+    const std::string scratch =
+        Scratch + std::to_string(getpid()) + '-' + std::to_string(++made) + '-' + name;
+    Fd fd(sys::openat(dir, scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, mode));
+    if (fd.get() < 0)
+        files::fail(scratch);
+    try {
+        // The teachers' group where the share keeps groups; SSHFS and SMB
+        // map their own, and the mount decides who reads.
+        if (group != gid_t(-1))
+            sys::fchown(fd.get(), uid_t(-1), group);
+        if (sys::fchmod(fd.get(), mode) != 0 ||
+            sys::writeAll(fd.get(), bytes.data(), bytes.size()) != 0 || sys::fsync(fd.get()) != 0)
+            files::fail(name);
+        fd.close(name);
+        if (sys::renameat(dir, scratch.c_str(), name.c_str()) != 0)
+            files::fail(name);
+    } catch (...) {
+        const int error = errno;
+        sys::unlinkat(dir, scratch.c_str(), 0);
+        errno = error;
+        throw;
+    }
+}
+
+// The names in a folder, but for "." and "..".
+std::vector<std::string> names(int dir)
+{
+    std::vector<std::string> out;
+    const int copy = dup(dir);
+    DIR* d = copy >= 0 ? fdopendir(copy) : nullptr;
+    if (!d) {
+        if (copy >= 0)
+            close(copy);
+        files::fail("");
+    }
+    while (const dirent* entry = readdir(d)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            out.push_back(name);
+    }
+    closedir(d);
+    return out;
+}
+
+bool hasMarker(int dir)
+{
+    struct stat st;
+    return sys::fstatat(dir, Marker, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode);
+}
+
+std::size_t lineCount(std::string_view text)
+{
+    std::size_t n = 0;
+    for (char c : text)
+        n += c == '\n';
+    return n;
+}
+
+} // namespace
+
+bool computerName(std::string_view name)
+{
+    if (name.empty() || name.size() > 64 || name.front() == '.')
+        return false;
+    for (char c : name) {
+        const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                        (c >= '0' && c <= '9') || c == '-' || c == '_' || c == '.';
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+std::string monthFile(std::string_view month)
+{
+    return MonthPrefix + std::string(month) + MonthSuffix;
+}
+
+std::optional<std::string> monthOf(std::string_view name)
+{
+    const std::string_view prefix = MonthPrefix, suffix = MonthSuffix;
+    if (name.size() != prefix.size() + 7 + suffix.size() ||
+        name.substr(0, prefix.size()) != prefix ||
+        name.substr(name.size() - suffix.size()) != suffix)
+        return {};
+    const std::string_view month = name.substr(prefix.size(), 7);
+    const auto year = count(month.substr(0, 4)), number = count(month.substr(5, 2));
+    if (month[4] != '-' || !year || !number || *number < 1 || *number > 12)
+        return {};
+    return std::string(month);
+}
+
+std::string recordText(const Published& published)
+{
+    std::string text = "orologio\t" + std::to_string(published.clock) + '\n';
+    for (const Best& best : published.bests) {
+        text += best.setting + '\t' + std::to_string(best.score) + '\t' +
+                std::to_string(best.when) + '\t' + best.holder + '\n';
+    }
+    return text;
+}
+
+std::optional<Published> parseRecord(std::string_view text)
+{
+    if (text.size() > MaxRecordBytes || text.substr(0, 9) != "orologio\t")
+        return {};
+    Published published;
+    bool first = true;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        if (end == std::string_view::npos)
+            break; // a torn line is no line
+        const std::vector<std::string_view> f = fields(text.substr(0, end), 4);
+        text.remove_prefix(end + 1);
+        if (first) {
+            const auto clock = count(f.size() == 2 ? f[1] : std::string_view());
+            if (!clock)
+                return {};
+            published.clock = std::time_t(*clock);
+            first = false;
+            continue;
+        }
+        if (f.size() != 4 || !transaction::named(std::string(f[0])))
+            continue;
+        const auto score = count(f[1]), when = count(f[2]);
+        if (!score || *score > results::LongestPractice || !when || !results::plainName(f[3]))
+            continue;
+        published.bests.push_back(
+            {std::string(f[0]), int(*score), std::string(f[3]), std::time_t(*when)});
+    }
+    return published;
+}
+
+bool better(const Best& a, const Best& b)
+{
+    // Two set in the same second: the computer's name decides, the same on
+    // every computer that reads them.
+    if (a.score != b.score)
+        return a.score > b.score;
+    return a.when != b.when ? a.when < b.when : a.computer < b.computer;
+}
+
+std::map<std::string, std::string> months(std::string_view log)
+{
+    std::map<std::string, std::string> out;
+    while (!log.empty()) {
+        const std::size_t end = log.find('\n');
+        if (end == std::string_view::npos)
+            break; // an append cut short
+        const std::string_view line = log.substr(0, end + 1);
+        log.remove_prefix(end + 1);
+        const auto entry = results::parse(trimmed(line));
+        if (!entry || entry->when.size() < 7)
+            continue;
+        std::string& month = out[entry->when.substr(0, 7)];
+        if (month.empty())
+            month = results::Header;
+        month += line;
+    }
+    return out;
+}
+
+std::vector<Best> bestsOf(const std::string& local)
+{
+    std::vector<Best> out;
+    for (int upTo : settings::Ranges) {
+        for (int minutes : settings::Lengths) {
+            const std::string folder = local + '/' + settings::recordFolder(upTo, minutes);
+            try {
+                RecordStore store(folder, RecordStore::Mode::Shared);
+                const Pair pair = store.read(false);
+                const auto score = count(trimmed(pair.score));
+                struct stat st;
+                if (!score || *score == 0 || *score > results::LongestPractice ||
+                    sys::fstatat(AT_FDCWD, (folder + '/' + ScoreName).c_str(), &st, 0) != 0)
+                    continue;
+                std::string holder = names::whole(pair);
+                if (holder.empty())
+                    holder = names::utf8(std::string(trimmed(pair.holder)));
+                if (!results::plainName(holder))
+                    holder.clear();
+                out.push_back(
+                    {settings::recordName(upTo, minutes), int(*score), holder, st.st_mtime});
+            } catch (const StoreError&) {
+                // A setting never played has no folder.
+            }
+        }
+    }
+    return out;
+}
+
+Publication publish(const std::string& local, const std::string& school,
+                    const std::string& computer, std::time_t now)
+{
+    Publication done;
+    std::string failedOn;
+    try {
+        Fd top(sys::openat(AT_FDCWD, school.c_str(), O_RDONLY | O_DIRECTORY));
+        if (top.get() < 0 || !hasMarker(top.get()))
+            return {Publication::NotMounted, 0, top.get() < 0 ? errno : ENOENT, school};
+        failedOn = computer;
+        if (!computerName(computer))
+            return {Publication::Failed, 0, EINVAL, computer};
+        if (sys::mkdirat(top.get(), computer.c_str(), 0755) != 0 && errno != EEXIST)
+            files::fail(computer);
+        Fd own(sys::openat(top.get(), computer.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW));
+        if (own.get() < 0)
+            files::fail(computer);
+        std::vector<std::string> there = names(own.get());
+        for (const std::string& name : there) {
+            if (name.rfind(Scratch, 0) == 0)
+                sys::unlinkat(own.get(), name.c_str(), 0);
+        }
+
+        // The log is the teachers': its months keep its group and its mode.
+        const std::string logPath = local + '/' + results::Name;
+        struct stat logStat {};
+        std::string log;
+        if (sys::fstatat(AT_FDCWD, logPath.c_str(), &logStat, AT_SYMLINK_NOFOLLOW) == 0) {
+            failedOn = results::Name;
+            log = RecordStore::readLines(logPath, 2 * results::MaxBytes);
+        }
+        for (const auto& [month, text] : months(log)) {
+            const std::string name = monthFile(month);
+            failedOn = computer + '/' + name;
+            const std::string shared =
+                files::readText(own.get(), name.c_str(), 2 * results::MaxBytes, O_NOFOLLOW);
+            if (shared == text || lineCount(shared) > lineCount(text))
+                continue;
+            replace(own.get(), name, text, logStat.st_mode & 0640, logStat.st_gid);
+            ++done.written;
+        }
+        failedOn = computer + '/' + RecordFile;
+        replace(own.get(), RecordFile, recordText({now, bestsOf(local)}), 0644, gid_t(-1));
+        ++done.written;
+        sys::fsync(own.get());
+    } catch (const StoreError& error) {
+        return {Publication::Failed, done.written, error.error,
+                error.name.empty() ? failedOn : error.name};
+    }
+    return done;
+}
+
+std::optional<Best> best(const std::string& school, const std::string& setting)
+{
+    Fd top(sys::openat(AT_FDCWD, school.c_str(), O_RDONLY | O_DIRECTORY));
+    if (top.get() < 0 || !hasMarker(top.get()))
+        return {};
+    std::optional<Best> found;
+    try {
+        for (const std::string& computer : names(top.get())) {
+            if (!computerName(computer))
+                continue;
+            const std::string path = computer + '/' + RecordFile;
+            std::optional<Published> published;
+            try {
+                published = parseRecord(
+                    files::readText(top.get(), path.c_str(), MaxRecordBytes + 1, O_NOFOLLOW));
+            } catch (const StoreError&) {
+                continue; // one computer's file unreadable costs only its record
+            }
+            for (Best& b : published ? published->bests : std::vector<Best>{}) {
+                b.computer = computer;
+                if (b.setting == setting && (!found || better(b, *found)))
+                    found = b;
+            }
+        }
+    } catch (const StoreError&) {
+        return {};
+    }
+    return found;
+}
+
+} // namespace records::school
