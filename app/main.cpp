@@ -90,6 +90,7 @@ int main(int argc, char** argv)
 
     const settings::InForce in = settingsText::load(files);
     line.options.game = in.values;
+    line.options.school = in.school;
     line.options.names =
         settings::readClass(QFile::encodeName(platform.recordDirectory() + u'/' +
                                               QString::fromLatin1(settings::ClassFile))

@@ -84,6 +84,12 @@ void Contest::startUp()
 {
     m_state.correctCount = 0;
     m_state.wrongCount = 0;
+    const settings::Settings& game = m_options.game;
+    // Read while the child types a name: a hung share has that long, and a
+    // second at least.
+    if (!m_options.school.empty() && game.play != settings::Play::Practice)
+        m_school =
+            records::SchoolRead(m_options.school, settings::recordName(game.upTo, game.minutes));
     QStringList names;
     for (const std::string& name : m_options.names)
         names << QString::fromStdString(name);
@@ -93,7 +99,6 @@ void Contest::startUp()
     m_practice = choosePractice();
     buildWindow();
     m_window->showPlayer(m_state.playerName);
-    const settings::Settings& game = m_options.game;
     // A practice's clock only counts the seconds it took, unseen.
     if (m_practice)
         disconnect(m_clock, &Clock::shown, m_window, &MainWindow::showTimeLeft);
@@ -108,9 +113,12 @@ void Contest::startUp()
         m_record = m_practice ? records::Record{}
                               : records::startUp(m_state.recordDir, m_platform.recordService(),
                                                  game.upTo, game.minutes);
+        if (!m_practice)
+            takeSchoolRecord();
         records::begin(m_platform.recordService(),
                        records::pendingFolder(m_platform.accountDirectory()));
-        m_window->showRecord(m_record.score, holderShown(m_record.holder, game.holder));
+        m_window->showRecord(m_record.score, holderShown(m_record.holder, game.holder),
+                             m_recordNote);
     } catch (const records::RecordError& error) {
         fail(error.message());
         return;
@@ -118,6 +126,22 @@ void Contest::startUp()
     m_clock->show();
     if (m_practice)
         m_window->showTimeLeft(QString());
+}
+
+void Contest::takeSchoolRecord()
+{
+    m_recordNote.clear();
+    if (!m_school.reading())
+        return;
+    const std::optional<records::school::Best> best = m_school.best();
+    if (m_school.late()) {
+        m_recordNote = tr("Il record della scuola ora non si legge: questo è il record di "
+                          "questo computer.");
+        return;
+    }
+    // Beating the school's record beats this computer's too; ties keep ours.
+    if (best && best->score > numbers::val(m_record.score))
+        m_record = {QString::number(best->score), QString::fromStdString(best->holder)};
 }
 
 int Contest::length() const
@@ -268,16 +292,19 @@ QString Contest::recordSpoken() const
     const QString holder = m_window->holderShown().trimmed();
     const double points = numbers::val(m_record.score);
     if (points <= 0)
-        return tr("Non c'è ancora un record.");
+        return m_recordNote.isEmpty() ? tr("Non c'è ancora un record.")
+                                      : tr("Non c'è ancora un record.") + u' ' + m_recordNote;
     // A whole count under a billion has its language's plural forms.
     const QString count = points < 1e9 && points == std::floor(points)
                               ? tr("%n punti", nullptr, int(points))
                               //: A score that is not a whole number, as 2.5.
                               : tr("%1 punti").arg(points, 0, 'g', 15);
     //: Spoken: %1 is the record's points ("%n punti").
-    return holder.isEmpty() ? tr("Il record è di %1.").arg(count)
-                            //: Spoken: %1 is the record's points, %2 its holder's name.
-                            : tr("Il record è di %1, di %2.").arg(count, holder);
+    const QString said = holder.isEmpty()
+                             ? tr("Il record è di %1.").arg(count)
+                             //: Spoken: %1 is the record's points, %2 its holder's name.
+                             : tr("Il record è di %1, di %2.").arg(count, holder);
+    return m_recordNote.isEmpty() ? said : said + u' ' + m_recordNote;
 }
 
 void Contest::sayTimeLeft(bool asked)

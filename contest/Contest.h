@@ -3,6 +3,7 @@
 #include "ContestState.h"
 #include "GameOptions.h"
 #include "RecordFiles.h"
+#include "SchoolRead.h"
 
 #include <QObject>
 #include <QPointer>
@@ -65,6 +66,9 @@ private:
     void buildWindow();
     void startUp();
     void finish(bool goodbye);
+    // The school's record in place of this computer's, when it is read in
+    // time and is the higher.
+    void takeSchoolRecord();
     void fail(const QString& message);
     // What a screen reader says of the counters and of the record.
     QString countersSpoken() const;
@@ -84,8 +88,11 @@ private:
     // The next window's; the window keeps F9's choice for the contests after.
     GameOptions m_options;
     ContestState m_state;
-    // As read at start-up, shown since.
+    // As read at start-up, shown since: the school's when it is the better.
     records::Record m_record;
+    records::SchoolRead m_school;
+    // Said with the record when the school's could not be read in time.
+    QString m_recordNote;
     QPointer<MainWindow> m_window;
     QPointer<Clock> m_clock;
     bool m_ending = false;

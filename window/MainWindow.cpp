@@ -94,10 +94,18 @@ void MainWindow::showPlayer(const QString& name)
     label("lblnome1")->setCaption(name);
 }
 
-void MainWindow::showRecord(const QString& score, const QString& holder)
+void MainWindow::showRecord(const QString& score, const QString& holder, const QString& note)
 {
     label("lblpunti")->setCaption(score);
     label("lblnome")->setCaption(holder);
+    // Quietly: the child sees the record, a screen reader hears where it is from.
+    DesignLabel* points = label("lblpunti");
+    const QVariant own = points->property("ownDescription");
+    if (!own.isValid())
+        points->setProperty("ownDescription", points->accessibleDescription());
+    const QString described = points->property("ownDescription").toString();
+    points->setToolTip(note);
+    points->setAccessibleDescription(note.isEmpty() ? described : described + u' ' + note);
 }
 
 MainWindow::~MainWindow()

@@ -57,7 +57,9 @@ public:
     // What the game shows, in its words.
     void showPlayer(const QString& name);
     // The record as its two files hold it, line ends and all.
-    void showRecord(const QString& score, const QString& holder);
+    // The note says where the record comes from, for a screen reader and a
+    // tooltip only.
+    void showRecord(const QString& score, const QString& holder, const QString& note = {});
     // The record's holder as the window draws it (DesignLabel::displayText).
     QString holderShown() const;
     void showTimeLeft(const QString& text);

@@ -18,4 +18,7 @@ struct GameOptions {
     settings::Settings game = {};
     // The class list the name prompt offers; none: the prompt takes typing only.
     std::vector<std::string> names = {};
+    // The school's folder on its share, the administrator's; empty: this
+    // computer's record alone.
+    std::string school = {};
 };
