@@ -2,6 +2,7 @@
 #include "AnswerBox.h"
 #include "Backdrop.h"
 #include "Clock.h"
+#include "DesignLabel.h"
 #include "EndOfContest.h"
 #include "Files.h"
 #include "Game.h"
@@ -9,6 +10,7 @@
 #include "PictureButton.h"
 #include "RecordFiles.h"
 #include "ResultsLog.h"
+#include "SysCalls.h"
 
 #include "QtPlatform.h"
 
@@ -16,14 +18,19 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <chrono>
+#include <thread>
 
 class TestContest : public QObject {
     Q_OBJECT
@@ -55,6 +62,8 @@ private slots:
     void wrongAnswersAndCrossingsAreKept();
     void childPicksWhenBothAreOffered_data();
     void childPicksWhenBothAreOffered();
+    void schoolRecordShownWhenHigher_data();
+    void schoolRecordShownWhenHigher();
     void holderShownAsTheTeacherWants_data();
     void holderShownAsTheTeacherWants();
     void classListIsOfferedAtThePrompt_data();
@@ -693,6 +702,66 @@ void TestContest::childPicksWhenBothAreOffered()
     QCOMPARE(game.platform.boxes.size(), 1);
     QCOMPARE(game.contest.practice(), practice);
     QCOMPARE(game.caption("lblconto"), practice ? QString() : QString("00:05:00"));
+}
+
+void TestContest::schoolRecordShownWhenHigher_data()
+{
+    QTest::addColumn<QByteArray>("ours");   // this computer's score
+    QTest::addColumn<QByteArray>("school"); // another computer's published record, or none
+    QTest::addColumn<bool>("hung");
+    QTest::addColumn<QString>("shown"); // score, holder
+    QTest::addColumn<bool>("told");
+    const QByteArray twelve = "orologio\t1\nfino_a-10000_minuti-5\t12\t1765000000\tBea Rossi\n";
+    QTest::newRow("the school's, higher")
+        << QByteArray("9\r\n") << twelve << false << "12 Bea Rossi" << false;
+    QTest::newRow("ours, as high") << QByteArray("12\r\n") << twelve << false << "12\r\n Anna\r\n"
+                                   << false;
+    QTest::newRow("none published yet")
+        << QByteArray("9\r\n") << QByteArray() << false << "9\r\n Anna\r\n"
+        << false;
+    QTest::newRow("a hung share: ours, and said")
+        << QByteArray("9\r\n") << twelve << true << "9\r\n Anna\r\n"
+        << true;
+}
+
+// The school's record is shown when it is read in time and beats this
+// computer's; a share that does not answer holds the game a second at most.
+void TestContest::schoolRecordShownWhenHigher()
+{
+    QFETCH(QByteArray, ours);
+    QFETCH(QByteArray, school);
+    QFETCH(bool, hung);
+    QFETCH(QString, shown);
+    QFETCH(bool, told);
+    QTemporaryDir share;
+    QVERIFY(put(share.filePath(".corvalesta-scuola"), ""));
+    QVERIFY(school.isEmpty() ||
+            (QDir(share.path()).mkdir("pc-02") && put(share.filePath("pc-02/record.txt"), school)));
+    GameOptions options;
+    options.school = QFile::encodeName(share.path()).toStdString();
+    Game game(options);
+    QVERIFY(QDir().mkpath(game.platform.recordDir));
+    QVERIFY(put(scoreFile(game), ours) && put(holderFile(game), "Anna\r\n"));
+    // The reading thread's first call waits longer than the game does.
+    static std::thread::id main;
+    main = std::this_thread::get_id();
+    if (hung)
+        sys::setHook([](const char*) {
+            if (std::this_thread::get_id() != main)
+                std::this_thread::sleep_for(std::chrono::seconds(3));
+            return 0;
+        });
+    const auto unhook = qScopeGuard([] { sys::setHook(nullptr); });
+    QElapsedTimer waited;
+    waited.start();
+    game.start("Anna");
+    QVERIFY2(waited.elapsed() < 2900, qPrintable(QString::number(waited.elapsed())));
+    QCOMPARE(game.caption("lblpunti") + ' ' + game.caption("lblnome"), shown);
+    const QString note = "Il record della scuola ora non si legge: questo è il record di questo "
+                         "computer.";
+    QCOMPARE(labelOf(*game.window(), "lblpunti")->toolTip(), told ? note : QString());
+    QCOMPARE(labelOf(*game.window(), "lblpunti")->accessibleDescription(),
+             told ? "Punti del record " + note : QString("Punti del record"));
 }
 
 void TestContest::holderShownAsTheTeacherWants_data()

@@ -10,8 +10,10 @@
 #include "RecordFiles.h"
 #include "RecordStore.h"
 #include "ResultsLog.h"
+#include "School.h"
 #include "SettingsText.h"
 #include "Spreadsheet.h"
+#include "SysCalls.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,6 +36,10 @@
 class TestRecords : public QObject {
     Q_OBJECT
 private slots:
+    void schoolPublication_data();
+    void schoolPublication();
+    void schoolRecord_data();
+    void schoolRecord();
     void settingsFiles_data();
     void settingsFiles();
     void recordDirectoryEndsInOneSeparator_data();
@@ -860,10 +866,13 @@ void TestRecords::settingsFiles_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("inForce"); // fino_a minuti gioco record
     QTest::addColumn<QStringList>("told");
+    QTest::addColumn<QByteArray>("admin"); // the administrator's file, when there is one
+    QTest::addColumn<QString>("school");
     const QString defaults = "10000 5 gara nome";
     const auto row = [](const char* tag, const QString& kind, const QByteArray& text,
-                        const QString& inForce, const QStringList& told = {}) {
-        QTest::newRow(tag) << kind << text << inForce << told;
+                        const QString& inForce, const QStringList& told = {},
+                        const QByteArray& admin = {}, const QString& school = {}) {
+        QTest::newRow(tag) << kind << text << inForce << told << admin << school;
     };
     row("none", "missing", "", defaults);
     row("empty", "file", "", defaults);
@@ -900,6 +909,19 @@ void TestRecords::settingsFiles_data()
     row("a FIFO, never opened", "fifo", "", defaults, {notRegular});
     row("a link to a good file", "link", "fino_a = 20\n", defaults, {notRegular});
     row("a folder", "folder", "", defaults, {notRegular});
+    row("the school's folder, the administrator's", "file", "minuti = 3\n", "10000 3 gara nome", {},
+        "cartella_scuola = /srv/scuola/corvalesta\n", "/srv/scuola/corvalesta");
+    row("a teacher's school folder is no school folder", "file", "cartella_scuola = /srv/scuola\n",
+        defaults);
+    const QString path = "A, riga %1: «cartella_scuola» non può valere «%2»: serve il percorso "
+                         "intero di una cartella, come /srv/scuola/corvalesta; per questa chiave "
+                         "vale il valore predefinito.";
+    row("a school folder that is no whole path, or climbs", "file", "", defaults,
+        {path.arg(1).arg("scuola"), path.arg(2).arg("/srv/../etc"), path.arg(3).arg("/srv/..")},
+        "cartella_scuola = scuola\ncartella_scuola = /srv/../etc\ncartella_scuola = /srv/..\n");
+    row("a school folder twice: the last", "file", "", defaults,
+        {"A, riga 2: «cartella_scuola» è già stata impostata: vale l'ultima riga."},
+        "cartella_scuola = /srv/a\ncartella_scuola = /srv/b\n", "/srv/b");
 }
 
 // Whatever a settings file holds, the game starts: what it can read holds,
@@ -910,6 +932,8 @@ void TestRecords::settingsFiles()
     QFETCH(QByteArray, text);
     QFETCH(QString, inForce);
     QFETCH(QStringList, told);
+    QFETCH(QByteArray, admin);
+    QFETCH(QString, school);
     QTemporaryDir dir;
     const QString path = dir.filePath("F");
     const QByteArray bytes = QFile::encodeName(path);
@@ -921,8 +945,10 @@ void TestRecords::settingsFiles()
         QVERIFY(QDir().mkdir(path));
     else if (kind == "link")
         QVERIFY(put(dir.filePath("good"), text) && QFile::link(dir.filePath("good"), path));
-    // The administrator's file sets nothing here; each file named by its path.
-    const settingsText::Files files{dir.filePath("none"), path};
+    // Each file named by its path; the administrator's is missing unless given.
+    const QString adminPath = dir.filePath(admin.isEmpty() ? "none" : "A");
+    QVERIFY(admin.isEmpty() || put(adminPath, admin));
+    const settingsText::Files files{adminPath, path};
     const settings::InForce in = settingsText::load(files);
     const settings::Settings& v = in.values;
     QCOMPARE(QString("%1 %2 %3 %4")
@@ -933,9 +959,137 @@ void TestRecords::settingsFiles()
              inForce);
     QStringList said = settingsText::problems(in, files);
     said.replaceInStrings(path, "F");
+    said.replaceInStrings(adminPath, "A");
     QCOMPARE(said, told);
+    QCOMPARE(QString::fromStdString(in.school), school);
     // What a settings window writes sets exactly what it says.
     QCOMPARE(settings::parse(settings::text(v)).values, v);
+}
+
+void TestRecords::schoolPublication_data()
+{
+    QTest::addColumn<bool>("marker");
+    QTest::addColumn<QByteArray>("shared"); // risultati-2026-11.csv on the share before
+    QTest::addColumn<QString>("fault");     // the call that fails, with ENOSPC
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("after"); // the computer's folder: each file, its lines
+    const QByteArray h = records::results::Header;
+    const QByteArray nov = "2026-11-30T10:00:00+01:00,Anna,12,0,12,300,sì\r\n";
+    using P = records::school::Publication;
+    QTest::newRow("an empty mount point: nothing written")
+        << false << QByteArray() << "" << int(P::NotMounted) << QStringList();
+    QTest::newRow("each month its file, the record beside")
+        << true << QByteArray() << "" << int(P::Published)
+        << QStringList{"record.txt 2", "risultati-2026-11.csv 2", "risultati-2026-12.csv 3"};
+    QTest::newRow("a month the share holds more of than the log stays")
+        << true << h + nov + nov + nov << "" << int(P::Published)
+        << QStringList{"record.txt 2", "risultati-2026-11.csv 4", "risultati-2026-12.csv 3"};
+    QTest::newRow("a full share: the old file stays whole, no scratch left")
+        << true << h + "2026-11-29T10:00:00+01:00,Bea,1,0,1,300,no\r\n"
+        << "pwrite" << int(P::Failed) << QStringList{"risultati-2026-11.csv 2"};
+}
+
+// The share gets whole files or keeps the ones it had: never a torn one,
+// never a scratch file, never a month cut shorter.
+void TestRecords::schoolPublication()
+{
+    QFETCH(bool, marker);
+    QFETCH(QByteArray, shared);
+    QFETCH(QString, fault);
+    QFETCH(int, status);
+    QFETCH(QStringList, after);
+    QTemporaryDir local, school;
+    const QString own = school.filePath("pc-01");
+    QVERIFY(put(local.filePath("suc0000.txt"), "41\r\n") &&
+            put(local.filePath("suc00000.txt"), "Anna\r\n"));
+    QVERIFY(
+        put(local.filePath("risultati.csv"), QByteArray(records::results::Header) +
+                                                 "2026-11-30T10:00:00+01:00,Anna,12,0,12,300,sì\r\n"
+                                                 "2026-12-01T09:00:00+01:00,Bea,3,1,4,300,no\r\n"
+                                                 "2026-12-02T09:00:00+01:00,Eva,41,0,41,300,sì\r\n"
+                                                 "2026-12-02T09:10:00+01:00,Eva,4,"));
+    QVERIFY(!marker || put(school.filePath(".corvalesta-scuola"), ""));
+    if (!shared.isEmpty()) {
+        QVERIFY(QDir().mkdir(own) && put(own + "/risultati-2026-11.csv", shared));
+        QVERIFY(put(own + "/.scrittura-1-1-record.txt", "4")); // cut short before
+    }
+    static QString failing;
+    failing = fault;
+    sys::setHook([](const char* call) { return failing == call ? ENOSPC : 0; });
+    const auto unhook = qScopeGuard([] { sys::setHook(nullptr); });
+    const auto done = records::school::publish(QFile::encodeName(local.path()).toStdString(),
+                                               QFile::encodeName(school.path()).toStdString(),
+                                               "pc-01", 1796990000);
+    sys::setHook(nullptr);
+    QCOMPARE(int(done.status), status);
+    QStringList found;
+    for (const QString& name : QDir(own).entryList(QDir::Files | QDir::Hidden, QDir::Name))
+        found << name + ' ' + QString::number(bytesOf(own + '/' + name).count('\n'));
+    QCOMPARE(found, after);
+    if (!shared.isEmpty())
+        QCOMPARE(bytesOf(own + "/risultati-2026-11.csv").left(shared.size()), shared);
+    if (status == int(records::school::Publication::Published))
+        QCOMPARE(
+            bytesOf(own + "/record.txt"),
+            QByteArray("orologio\t1796990000\nfino_a-10000_minuti-5\t41\t") +
+                QByteArray::number(
+                    QFileInfo(local.filePath("suc0000.txt")).lastModified().toSecsSinceEpoch()) +
+                "\tAnna\n");
+}
+
+void TestRecords::schoolRecord_data()
+{
+    QTest::addColumn<QStringList>("files"); // folder, then its record file
+    QTest::addColumn<QString>("best");      // score computer holder
+    const QString s = "fino_a-20_minuti-1";
+    const auto record = [&](int score, long when, const char* holder) {
+        return QString("orologio\t1\n%1\t%2\t%3\t%4\n").arg(s).arg(score).arg(when).arg(holder);
+    };
+    QTest::newRow("none published") << QStringList{} << "";
+    QTest::newRow("the highest") << QStringList{"pc-01", record(30, 100, "Anna"), "pc-02",
+                                                record(31, 200, "Bea")}
+                                 << "31 pc-02 Bea";
+    QTest::newRow("a tie: the earlier")
+        << QStringList{"pc-01", record(31, 300, "Anna"), "pc-02", record(31, 200, "Bea")}
+        << "31 pc-02 Bea";
+    QTest::newRow("a tie in the same second: the first name")
+        << QStringList{"pc-02", record(31, 200, "Bea"), "pc-01", record(31, 200, "Anna")}
+        << "31 pc-01 Anna";
+    QTest::newRow("another setting's, a hidden folder's and a torn line count for nothing")
+        << QStringList{"pc-01",  record(9, 1, "Anna").replace(s, "fino_a-10_minuti-1"),
+                       ".pc-02", record(90, 1, "Bea"),
+                       "pc-03",  "orologio\t1\n" + s + "\t80\t1\tCarla",
+                       "pc-04",  record(5, 1, "Dora")}
+        << "5 pc-04 Dora";
+    QTest::newRow("a folder for a record file counts for nothing, markup is a name")
+        << QStringList{"pc-01", "", "pc-02", record(7, 1, "<b>Eva</b>")} << "7 pc-02 <b>Eva</b>";
+}
+
+// Every computer reads the same school record from the same files, whatever
+// else lies beside them.
+void TestRecords::schoolRecord()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, best);
+    QTemporaryDir school;
+    QVERIFY(put(school.filePath(".corvalesta-scuola"), ""));
+    for (qsizetype i = 0; i + 1 < files.size(); i += 2) {
+        const QString folder = school.filePath(files[i]);
+        QVERIFY(QDir().mkdir(folder));
+        QVERIFY(files[i + 1].isEmpty() ? QDir().mkdir(folder + "/record.txt")
+                                       : put(folder + "/record.txt", files[i + 1].toUtf8()));
+    }
+    const std::string folder = QFile::encodeName(school.path()).toStdString();
+    const auto found = records::school::best(folder, "fino_a-20_minuti-1");
+    QCOMPARE(found ? QString("%1 %2 %3")
+                         .arg(found->score)
+                         .arg(QString::fromStdString(found->computer),
+                              QString::fromStdString(found->holder))
+                   : QString(),
+             best);
+    // The marker gone, the folder is an empty mount point's: nothing.
+    QVERIFY(QFile::remove(school.filePath(".corvalesta-scuola")));
+    QVERIFY(!records::school::best(folder, "fino_a-20_minuti-1"));
 }
 
 QTEST_GUILESS_MAIN(TestRecords)
