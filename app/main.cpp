@@ -77,7 +77,10 @@ int main(int argc, char** argv)
     }
     // The teacher's window on the class's results, instead of a contest.
     if (line.action == CommandLine::Results) {
-        ResultsWindow results(log);
+        // A lab's: every computer's results, from the school's folder.
+        const std::string school = settings::read(settings::AdminFile).school;
+        ResultsWindow results(log, QDateTime::currentDateTime(), nullptr,
+                              QString::fromStdString(school));
         results.show();
         return app.exec();
     }

@@ -8,6 +8,7 @@
 #include "SysCalls.h"
 #include "Transaction.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <dirent.h>
@@ -336,6 +337,49 @@ std::optional<Best> best(const std::string& school, const std::string& setting)
         return {};
     }
     return found;
+}
+
+std::optional<std::vector<Computer>> computers(const std::string& school)
+{
+    Fd top(sys::openat(AT_FDCWD, school.c_str(), O_RDONLY | O_DIRECTORY));
+    if (top.get() < 0 || !hasMarker(top.get()))
+        return {};
+    std::vector<Computer> out;
+    try {
+        for (const std::string& name : names(top.get())) {
+            Fd own(computerName(name)
+                       ? sys::openat(top.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW)
+                       : -1);
+            if (own.get() < 0)
+                continue;
+            Computer computer{name, {}, {}};
+            try {
+                for (const std::string& file : names(own.get())) {
+                    if (monthOf(file))
+                        computer.months.push_back(file);
+                }
+            } catch (const StoreError&) {
+                // Its months unlisted: none read, and said so by the caller.
+            }
+            std::sort(computer.months.begin(), computer.months.end());
+            struct stat st;
+            if (sys::fstatat(own.get(), RecordFile, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+                try {
+                    const auto published = parseRecord(
+                        files::readText(own.get(), RecordFile, MaxRecordBytes + 1, O_NOFOLLOW));
+                    if (published)
+                        computer.skew = long(published->clock - st.st_mtime);
+                } catch (const StoreError&) {
+                }
+            }
+            out.push_back(std::move(computer));
+        }
+    } catch (const StoreError&) {
+        return {};
+    }
+    std::sort(out.begin(), out.end(),
+              [](const Computer& a, const Computer& b) { return a.name < b.name; });
+    return out;
 }
 
 } // namespace records::school

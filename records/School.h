@@ -82,6 +82,17 @@ Publication publish(const std::string& local, const std::string& school,
 // no computer has one, or the marker is missing.
 std::optional<Best> best(const std::string& school, const std::string& setting);
 
+// What the teachers read of the school's folder: each computer's months, and
+// how far its clock was from the share's when it last published (its record
+// file's clock less the time the share gave the file). Nothing when the
+// marker is missing or the folder cannot be listed.
+struct Computer {
+    std::string name;
+    std::vector<std::string> months; // file names, oldest first
+    std::optional<long> skew;        // seconds; nothing without a record file
+};
+std::optional<std::vector<Computer>> computers(const std::string& school);
+
 // A computer's own best of each setting, read from its record folder.
 std::vector<Best> bestsOf(const std::string& local);
 

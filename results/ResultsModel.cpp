@@ -3,6 +3,7 @@
 #include "RecordFiles.h"
 #include "RecordStore.h"
 #include "ResultsLog.h"
+#include "School.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -10,8 +11,11 @@
 #include <QThread>
 
 #include <cerrno>
+#include <cstdlib>
+#include <mutex>
 #include <new>
 #include <sys/prctl.h>
+#include <thread>
 
 namespace {
 
@@ -27,7 +31,9 @@ const char* const Titles[] = {
     //: Column: the contest's length in minutes.
     QT_TRANSLATE_NOOP("ResultsModel", "Minuti"),
     //: Column: a timed contest (gara) or a practice (allenamento).
-    QT_TRANSLATE_NOOP("ResultsModel", "Gioco")};
+    QT_TRANSLATE_NOOP("ResultsModel", "Gioco"),
+    //: Column: the lab's computer the contest was played on.
+    QT_TRANSLATE_NOOP("ResultsModel", "Computer")};
 // Read past the log's bound: a log an older copy let grow a little longer.
 constexpr std::size_t Margin = 1024 * 1024;
 // The log's tail read first: some 2,000 contests, the newest.
@@ -35,10 +41,23 @@ constexpr qsizetype NewestBytes = 256 * 1024;
 
 } // namespace
 
-ResultsModel::ResultsModel(QObject* parent) : QAbstractTableModel(parent) {}
+struct ResultsModel::Guard {
+    std::mutex mutex;
+    ResultsModel* model = nullptr;
+};
+
+ResultsModel::ResultsModel(QObject* parent)
+    : QAbstractTableModel(parent), m_guard(std::make_shared<Guard>())
+{
+    m_guard->model = this;
+}
 
 ResultsModel::~ResultsModel()
 {
+    {
+        const std::lock_guard lock(m_guard->mutex);
+        m_guard->model = nullptr;
+    }
     if (m_reader) {
         m_reader->wait();
         delete m_reader;
@@ -197,6 +216,7 @@ QByteArray ResultsModel::readLog(const QString& path, QString& error)
 
 void ResultsModel::load(const QString& path)
 {
+    m_localDone = false;
     if (m_reader) {
         m_reader->wait();
         delete m_reader;
@@ -235,13 +255,82 @@ void ResultsModel::load(const QString& path)
     m_reader->start();
 }
 
+void ResultsModel::load(const QString& path, const QString& school, const QString& computer)
+{
+    m_school = school;
+    m_computer = computer;
+    if (!school.isEmpty()) {
+        m_schoolPending = true;
+        // Detached: a share that never answers keeps this thread, not the
+        // window nor the program's end.
+        std::thread([guard = m_guard, school, computer] {
+            School read = readSchool(school, computer);
+            const std::lock_guard lock(guard->mutex);
+            if (guard->model)
+                QMetaObject::invokeMethod(
+                    guard->model,
+                    [model = guard->model, read = std::move(read)]() mutable {
+                        model->setSchool(std::move(read));
+                    },
+                    Qt::QueuedConnection);
+        }).detach();
+    }
+    load(path);
+}
+
+ResultsModel::School ResultsModel::readSchool(const QString& folder, const QString& own)
+{
+    School out;
+    const auto computers = records::school::computers(QFile::encodeName(folder).toStdString());
+    if (!computers)
+        return out;
+    out.found = true;
+    for (const auto& computer : *computers) {
+        const QString name = QString::fromStdString(computer.name);
+        if (name == own)
+            continue; // this computer's rows are the log's, newer than the share's
+        if (computer.skew && std::abs(*computer.skew) > records::school::ClockSlack)
+            out.skewed << name;
+        for (const std::string& month : computer.months) {
+            const QString file = name + u'/' + QString::fromStdString(month);
+            QString error;
+            const QByteArray bytes = readLog(folder + u'/' + file, error);
+            if (!error.isEmpty()) {
+                out.unreadable << file;
+                continue;
+            }
+            QList<Row> rows = parse(bytes);
+            for (Row& row : rows)
+                row.computer = name;
+            out.rows += std::move(rows);
+        }
+    }
+    return out;
+}
+
+void ResultsModel::setSchool(School school)
+{
+    m_schoolRead = std::move(school);
+    m_schoolPending = false;
+    // Before the log's rows are in, they bring the school's with them.
+    if (m_localDone)
+        setRows(std::move(m_local), m_unread, m_error, m_reading);
+}
+
 void ResultsModel::setRows(QList<Row> rows, int unread, const QString& error, bool reading)
 {
     beginResetModel();
-    m_rows = std::move(rows);
+    m_local = std::move(rows);
+    if (!m_school.isEmpty()) {
+        for (Row& row : m_local)
+            row.computer = m_computer;
+    }
+    m_rows = m_local;
+    m_rows += m_schoolRead.rows;
     m_unread = unread;
     m_error = error;
     m_reading = reading;
+    m_localDone = !reading;
     endResetModel();
     if (!reading)
         emit loaded();
@@ -295,6 +384,11 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         return r.practice ? QVariant() : QVariant(r.minutes);
     case Play:
         return r.practice ? tr("allenamento") : tr("gara");
+    case Computer:
+        //: %1 is a computer whose clock was more than five minutes off.
+        return m_schoolRead.skewed.contains(r.computer) && !sorting
+                   ? tr("%1 (orologio sbagliato)").arg(r.computer)
+                   : r.computer;
     }
     return {};
 }

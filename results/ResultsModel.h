@@ -4,6 +4,9 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <memory>
 
 #include "ResultsLog.h"
 
@@ -26,6 +29,7 @@ public:
         UpTo,
         Minutes,
         Play,
+        Computer, // with a school's folder only
         Columns
     };
 
@@ -49,6 +53,8 @@ public:
         // The local day it was played, worked out once: a filter by period
         // asks it of every row.
         QDate day = {};
+        // Where it was played, with a school's folder; empty otherwise.
+        QString computer = {};
     };
 
     explicit ResultsModel(QObject* parent = nullptr);
@@ -62,6 +68,25 @@ public:
     // The newest rows come first, as many as fill a few screens; loaded()
     // comes once all the rows are in, or with the reason they are not.
     void load(const QString& path);
+    // The same, then the months every other computer published in the
+    // school's folder, each row with its computer (this one's, computer,
+    // from the log). The share is read on a thread the model leaves behind
+    // when it goes: a hung share holds that thread, never the window.
+    void load(const QString& path, const QString& school, const QString& computer);
+    // What was read of a school's folder: its rows, the files that could not
+    // be read ("pc-03/risultati-2026-11.csv"), the computers whose clock was
+    // off by more than ClockSlack when they published.
+    struct School {
+        QList<Row> rows;
+        QStringList unreadable;
+        QStringList skewed;
+        bool found = false; // the folder is there, with its marker
+    };
+    static School readSchool(const QString& folder, const QString& own);
+    bool withSchool() const { return !m_school.isEmpty(); }
+    // Whether the school's folder is still being read.
+    bool readingSchool() const { return m_schoolPending; }
+    const School& school() const { return m_schoolRead; }
     // Whether the rows are only the newest, the rest still being read.
     bool reading() const { return m_reading; }
     // Why the log could not be read, in Italian; empty once it was.
@@ -104,8 +129,19 @@ signals:
 
 private:
     void setRows(QList<Row> rows, int unread, const QString& error, bool reading = false);
+    void setSchool(School school);
 
     QList<Row> m_rows;
+    QList<Row> m_local; // the log's, before the school's are added
+    QString m_school;
+    QString m_computer; // this computer's name in the school's folder
+    School m_schoolRead;
+    bool m_schoolPending = false;
+    bool m_localDone = false; // the log's rows are all in
+    // Shared with the school's reader, which posts to the model only while
+    // it is there.
+    struct Guard;
+    std::shared_ptr<Guard> m_guard;
     QString m_error;
     int m_unread = 0;
     bool m_reading = false;

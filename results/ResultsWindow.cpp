@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QSysInfo>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -84,7 +85,8 @@ bool ResultsFilter::lessThan(const QModelIndex& left, const QModelIndex& right) 
     }
 }
 
-ResultsWindow::ResultsWindow(const QString& log, const QDateTime& now, QWidget* parent)
+ResultsWindow::ResultsWindow(const QString& log, const QDateTime& now, QWidget* parent,
+                             const QString& school)
     : QMainWindow(parent), m_model(new ResultsModel(this)), m_filter(new ResultsFilter(now, this))
 {
     setObjectName(QStringLiteral("risultati"));
@@ -124,7 +126,12 @@ ResultsWindow::ResultsWindow(const QString& log, const QDateTime& now, QWidget* 
     setFont(font);
     resize(900, 600);
     m_count->setText(tr("Lettura…"));
-    m_model->load(log);
+    // The computer's column says where each contest was played: a lab's.
+    m_table->setColumnHidden(ResultsModel::Computer, school.isEmpty());
+    if (school.isEmpty())
+        m_model->load(log);
+    else
+        m_model->load(log, school, QSysInfo::machineHostName());
 }
 
 QLayout* ResultsWindow::buildFilterBar(QWidget* central)
@@ -408,9 +415,24 @@ void ResultsWindow::updateCount()
     const int unread = m_model->unread();
     //: %1 is "%n gare"; then how many lines of the results file are no
     //: contest and are left out (a line changed by hand, say).
-    m_count->setText(unread == 0 ? count
-                                 : tr("%1; %n righe del file non si leggono", nullptr, unread)
-                                       .arg(count));
+    QString text = unread == 0
+                       ? count
+                       : tr("%1; %n righe del file non si leggono", nullptr, unread).arg(count);
+    if (m_model->withSchool()) {
+        const ResultsModel::School& school = m_model->school();
+        if (m_model->readingSchool())
+            //: %1 is what the count says so far.
+            text = tr("%1; lettura della cartella della scuola…").arg(text);
+        else if (!school.found)
+            //: %1 is what the count says so far; the school's folder is on a share.
+            text = tr("%1; la cartella della scuola non si legge: ci sono solo le gare di questo "
+                      "computer")
+                       .arg(text);
+        else if (!school.unreadable.isEmpty())
+            //: %1 is what the count says so far, %2 the files, as "pc-03/risultati-2026-11.csv".
+            text = tr("%1; non si leggono: %2").arg(text, school.unreadable.join(u", "));
+    }
+    m_count->setText(text);
 }
 
 void ResultsWindow::askAndPrint(bool pdf)

@@ -49,8 +49,9 @@ class ResultsWindow : public QMainWindow {
     Q_OBJECT
 public:
     // The log's path; "now" decides what today and this week are.
+    // With a school's folder, every computer's results beside the log's.
     explicit ResultsWindow(const QString& log, const QDateTime& now = QDateTime::currentDateTime(),
-                           QWidget* parent = nullptr);
+                           QWidget* parent = nullptr, const QString& school = QString());
 
     ResultsModel* model() const { return m_model; }
     ResultsFilter* filter() const { return m_filter; }

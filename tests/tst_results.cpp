@@ -10,25 +10,34 @@
 #include "ResultsWindow.h"
 #include "SettingsWindow.h"
 #include "Spreadsheet.h"
+#include "SysCalls.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
+#include <fcntl.h>
+#include <pthread.h>
+#include <string_view>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 class TestResults : public QObject {
@@ -39,6 +48,8 @@ private slots:
     void oddLogsAreToldNotRead_data();
     void oddLogsAreToldNotRead();
     void closedWhileReading();
+    void labReadFromTheSchoolsFolder_data();
+    void labReadFromTheSchoolsFolder();
     void settingsWindow_data();
     void settingsWindow();
     void childrenSummary_data();
@@ -260,6 +271,83 @@ void TestResults::closedWhileReading()
     }
     QTest::qWait(300); // any late news of the reading arrives, and is dropped
     QCOMPARE(readersRunning(), 0);
+}
+
+void TestResults::labReadFromTheSchoolsFolder_data()
+{
+    QTest::addColumn<bool>("hung");
+    QTest::newRow("every computer's months, with its name") << false;
+    QTest::newRow("a hung share: this computer's, and the window closes at once") << true;
+}
+
+// The teacher sees the lab's contests, each with its computer, what could
+// not be read said, a wrong clock shown; a share that hangs holds nothing.
+void TestResults::labReadFromTheSchoolsFolder()
+{
+    QFETCH(bool, hung);
+    QTemporaryDir dir;
+    const QString school = dir.filePath("scuola"), log = dir.filePath("risultati.csv");
+    const QByteArray header = records::results::Header;
+    const QString here = QSysInfo::machineHostName();
+    QVERIFY(QDir().mkpath(school + "/pc-02") && QDir().mkpath(school + "/pc-03") &&
+            QDir().mkpath(school + '/' + here) && QDir().mkpath(school + "/.pc-04"));
+    QVERIFY(put(school + "/.corvalesta-scuola", ""));
+    QVERIFY(put(log, header + "2026-12-02T09:00:00+01:00,Anna,3,0,3,300,no\r\n"));
+    // This computer's own copy on the share is older than its log: not read.
+    QVERIFY(put(school + '/' + here + "/risultati-2026-12.csv",
+                header + "2026-12-01T09:00:00+01:00,Anna,1,0,1,300,no\r\n"));
+    QVERIFY(put(school + "/pc-02/risultati-2026-11.csv",
+                header + "2026-11-30T09:00:00+01:00,Bea,5,0,5,300,no\r\n"
+                         "2026-11-30T09:10:00+01:00,Bea,6,0,6,300,no\r\n"));
+    QVERIFY(put(school + "/pc-02/risultati-2026-12.csv",
+                header + "2026-12-01T10:00:00+01:00,Carla,7,1,8,300,no\r\n"));
+    // pc-02 published an hour ahead of the share's clock.
+    QVERIFY(put(school + "/pc-02/record.txt", "orologio\t1765003600\n"));
+    const QByteArray record = QFile::encodeName(school + "/pc-02/record.txt");
+    const timespec times[2] = {{1765000000, 0}, {1765000000, 0}};
+    QCOMPARE(utimensat(AT_FDCWD, record.constData(), times, 0), 0);
+    QVERIFY(QDir().mkpath(school + "/pc-03/risultati-2026-10.csv")); // no file: unreadable
+    QVERIFY(
+        put(school + "/.pc-04/risultati-2026-12.csv", header + "2026-12-01,X,1,0,1,300,no\r\n"));
+    static std::thread::id main;
+    main = std::this_thread::get_id();
+    if (hung)
+        sys::setHook([](const char*) {
+            // The school's reader, not the log's, which is named.
+            char name[16] = {};
+            pthread_getname_np(pthread_self(), name, sizeof name);
+            if (std::this_thread::get_id() != main && std::string_view(name) != "risultati")
+                std::this_thread::sleep_for(std::chrono::seconds(5));
+            return 0;
+        });
+    const auto unhook = qScopeGuard([] { sys::setHook(nullptr); });
+    auto* window = new ResultsWindow(log, Now, nullptr, school);
+    QSignalSpy loaded(window, &ResultsWindow::loaded);
+    QVERIFY(loaded.wait(600000));
+    QVERIFY(!window->table()->isColumnHidden(ResultsModel::Computer));
+    const auto label = window->findChild<QLabel*>("conteggio");
+    if (hung) {
+        QCOMPARE(window->model()->rowCount(), 1);
+        QCOMPARE(label->text(), "1 gara; lettura della cartella della scuola…");
+        QElapsedTimer closing;
+        closing.start();
+        delete window;
+        QVERIFY2(closing.elapsed() < 4000, qPrintable(QString::number(closing.elapsed())));
+        return;
+    }
+    while (window->model()->readingSchool())
+        QVERIFY(loaded.wait(600000));
+    QStringList rows;
+    const ResultsModel* model = window->model();
+    for (int i = 0; i < model->rowCount(); ++i)
+        rows << model->index(i, ResultsModel::Name).data().toString() + ' ' +
+                    model->index(i, ResultsModel::Computer).data().toString();
+    rows.sort();
+    QCOMPARE(rows,
+             (QStringList{"Anna " + here, "Bea pc-02 (orologio sbagliato)",
+                          "Bea pc-02 (orologio sbagliato)", "Carla pc-02 (orologio sbagliato)"}));
+    QCOMPARE(label->text(), "4 gare; non si leggono: pc-03/risultati-2026-10.csv");
+    delete window;
 }
 
 void TestResults::settingsWindow_data()
