@@ -377,6 +377,10 @@ Opzioni:
         <source>Allenamento, senza tempo e senza record.</source>
         <translation>تمرين، بلا ساعة وبلا رقم قياسي.</translation>
     </message>
+    <message>
+        <source>Il record della scuola ora non si legge: questo è il record di questo computer.</source>
+        <translation>لا يمكن قراءة رقم المدرسة القياسي الآن: هذا هو الرقم القياسي لهذا الحاسوب.</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>
@@ -644,6 +648,16 @@ Opzioni:
         <source>I risultati della classe sono degli insegnanti: li leggono l&apos;amministratore e gli utenti del gruppo corvalesta-maestri.</source>
         <translation>نتائج الصف للمعلمين: يقرؤها المدير والحسابات في المجموعة corvalesta-maestri.</translation>
     </message>
+    <message>
+        <source>Computer</source>
+        <extracomment>Column: the lab&apos;s computer the contest was played on.</extracomment>
+        <translation>الحاسوب</translation>
+    </message>
+    <message>
+        <source>%1 (orologio sbagliato)</source>
+        <extracomment>%1 is a computer whose clock was more than five minutes off.</extracomment>
+        <translation>%1 (الساعة خاطئة)</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -843,6 +857,21 @@ Opzioni:
     <message>
         <source>Cartella di lavoro (*.xlsx);;CSV (*.csv)</source>
         <translation>مصنف (*.xlsx);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1; lettura della cartella della scuola…</source>
+        <extracomment>%1 is what the count says so far.</extracomment>
+        <translation>%1؛ جارٍ قراءة مجلد المدرسة…</translation>
+    </message>
+    <message>
+        <source>%1; la cartella della scuola non si legge: ci sono solo le gare di questo computer</source>
+        <extracomment>%1 is what the count says so far; the school&apos;s folder is on a share.</extracomment>
+        <translation>%1؛ لا يمكن قراءة مجلد المدرسة: هنا مسابقات هذا الحاسوب فقط</translation>
+    </message>
+    <message>
+        <source>%1; non si leggono: %2</source>
+        <extracomment>%1 is what the count says so far, %2 the files, as &quot;pc-03/risultati-2026-11.csv&quot;.</extracomment>
+        <translation>%1؛ لا يمكن قراءة: %2</translation>
     </message>
 </context>
 <context>
@@ -1498,6 +1527,11 @@ Motivo: %1</source>
     <message>
         <source>nessun nome: non si fa classifica</source>
         <translation>بلا اسم: بلا ترتيب</translation>
+    </message>
+    <message>
+        <source>«%1» non può valere «%2»: serve il percorso intero di una cartella, come /srv/scuola/corvalesta</source>
+        <extracomment>%1 is the key, %2 the value as written; the path is an example, keep it.</extracomment>
+        <translation>«%1» لا يمكن أن تكون «%2»: يلزم المسار الكامل لمجلد، مثل /srv/scuola/corvalesta</translation>
     </message>
 </context>
 </TS>

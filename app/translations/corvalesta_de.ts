@@ -357,6 +357,10 @@ Optionen:
         <source>Allenamento, senza tempo e senza record.</source>
         <translation>Übung, ohne Uhr und ohne Rekord.</translation>
     </message>
+    <message>
+        <source>Il record della scuola ora non si legge: questo è il record di questo computer.</source>
+        <translation>Der Rekord der Schule lässt sich gerade nicht lesen: Das ist der Rekord dieses Computers.</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>
@@ -624,6 +628,16 @@ Optionen:
         <source>I risultati della classe sono degli insegnanti: li leggono l&apos;amministratore e gli utenti del gruppo corvalesta-maestri.</source>
         <translation>Die Ergebnisse der Klasse gehören den Lehrkräften: lesen können sie der Administrator und die Konten der Gruppe corvalesta-maestri.</translation>
     </message>
+    <message>
+        <source>Computer</source>
+        <extracomment>Column: the lab&apos;s computer the contest was played on.</extracomment>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>%1 (orologio sbagliato)</source>
+        <extracomment>%1 is a computer whose clock was more than five minutes off.</extracomment>
+        <translation>%1 (Uhr falsch)</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -815,6 +829,21 @@ Optionen:
     <message>
         <source>Cartella di lavoro (*.xlsx);;CSV (*.csv)</source>
         <translation>Arbeitsmappe (*.xlsx);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1; lettura della cartella della scuola…</source>
+        <extracomment>%1 is what the count says so far.</extracomment>
+        <translation>%1; der Ordner der Schule wird gelesen…</translation>
+    </message>
+    <message>
+        <source>%1; la cartella della scuola non si legge: ci sono solo le gare di questo computer</source>
+        <extracomment>%1 is what the count says so far; the school&apos;s folder is on a share.</extracomment>
+        <translation>%1; der Ordner der Schule lässt sich nicht lesen: nur die Wettkämpfe dieses Computers</translation>
+    </message>
+    <message>
+        <source>%1; non si leggono: %2</source>
+        <extracomment>%1 is what the count says so far, %2 the files, as &quot;pc-03/risultati-2026-11.csv&quot;.</extracomment>
+        <translation>%1; nicht lesbar: %2</translation>
     </message>
 </context>
 <context>
@@ -1458,6 +1487,11 @@ Grund: %1</translation>
     <message>
         <source>nessun nome: non si fa classifica</source>
         <translation>kein Name: keine Rangliste</translation>
+    </message>
+    <message>
+        <source>«%1» non può valere «%2»: serve il percorso intero di una cartella, come /srv/scuola/corvalesta</source>
+        <extracomment>%1 is the key, %2 the value as written; the path is an example, keep it.</extracomment>
+        <translation>«%1» kann nicht «%2» sein: nötig ist der ganze Pfad eines Ordners, etwa /srv/scuola/corvalesta</translation>
     </message>
 </context>
 </TS>

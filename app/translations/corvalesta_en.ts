@@ -357,6 +357,10 @@ Options:
         <source>Allenamento, senza tempo e senza record.</source>
         <translation>Practice, no clock and no record.</translation>
     </message>
+    <message>
+        <source>Il record della scuola ora non si legge: questo è il record di questo computer.</source>
+        <translation>The school&apos;s record cannot be read right now: this is this computer&apos;s record.</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>
@@ -624,6 +628,16 @@ Options:
         <source>I risultati della classe sono degli insegnanti: li leggono l&apos;amministratore e gli utenti del gruppo corvalesta-maestri.</source>
         <translation>The class&apos;s results belong to the teachers: the administrator and the accounts in the group corvalesta-maestri read them.</translation>
     </message>
+    <message>
+        <source>Computer</source>
+        <extracomment>Column: the lab&apos;s computer the contest was played on.</extracomment>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>%1 (orologio sbagliato)</source>
+        <extracomment>%1 is a computer whose clock was more than five minutes off.</extracomment>
+        <translation>%1 (wrong clock)</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -815,6 +829,21 @@ Options:
     <message>
         <source>Cartella di lavoro (*.xlsx);;CSV (*.csv)</source>
         <translation>Workbook (*.xlsx);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1; lettura della cartella della scuola…</source>
+        <extracomment>%1 is what the count says so far.</extracomment>
+        <translation>%1; reading the school&apos;s folder…</translation>
+    </message>
+    <message>
+        <source>%1; la cartella della scuola non si legge: ci sono solo le gare di questo computer</source>
+        <extracomment>%1 is what the count says so far; the school&apos;s folder is on a share.</extracomment>
+        <translation>%1; the school&apos;s folder cannot be read: only this computer&apos;s contests are shown</translation>
+    </message>
+    <message>
+        <source>%1; non si leggono: %2</source>
+        <extracomment>%1 is what the count says so far, %2 the files, as &quot;pc-03/risultati-2026-11.csv&quot;.</extracomment>
+        <translation>%1; cannot be read: %2</translation>
     </message>
 </context>
 <context>
@@ -1458,6 +1487,11 @@ Reason: %1</translation>
     <message>
         <source>nessun nome: non si fa classifica</source>
         <translation>no name: no ranking</translation>
+    </message>
+    <message>
+        <source>«%1» non può valere «%2»: serve il percorso intero di una cartella, come /srv/scuola/corvalesta</source>
+        <extracomment>%1 is the key, %2 the value as written; the path is an example, keep it.</extracomment>
+        <translation>«%1» cannot be «%2»: it needs a folder&apos;s whole path, such as /srv/scuola/corvalesta</translation>
     </message>
 </context>
 </TS>

@@ -357,6 +357,10 @@ Opciones:
         <source>Allenamento, senza tempo e senza record.</source>
         <translation>Práctica, sin reloj y sin récord.</translation>
     </message>
+    <message>
+        <source>Il record della scuola ora non si legge: questo è il record di questo computer.</source>
+        <translation>El récord de la escuela no se puede leer ahora: este es el récord de este ordenador.</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>
@@ -624,6 +628,16 @@ Opciones:
         <source>I risultati della classe sono degli insegnanti: li leggono l&apos;amministratore e gli utenti del gruppo corvalesta-maestri.</source>
         <translation>Los resultados de la clase son de los docentes: los leen el administrador y los usuarios del grupo corvalesta-maestri.</translation>
     </message>
+    <message>
+        <source>Computer</source>
+        <extracomment>Column: the lab&apos;s computer the contest was played on.</extracomment>
+        <translation>Ordenador</translation>
+    </message>
+    <message>
+        <source>%1 (orologio sbagliato)</source>
+        <extracomment>%1 is a computer whose clock was more than five minutes off.</extracomment>
+        <translation>%1 (reloj equivocado)</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -815,6 +829,21 @@ Opciones:
     <message>
         <source>Cartella di lavoro (*.xlsx);;CSV (*.csv)</source>
         <translation>Libro de cálculo (*.xlsx);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1; lettura della cartella della scuola…</source>
+        <extracomment>%1 is what the count says so far.</extracomment>
+        <translation>%1; leyendo la carpeta de la escuela…</translation>
+    </message>
+    <message>
+        <source>%1; la cartella della scuola non si legge: ci sono solo le gare di questo computer</source>
+        <extracomment>%1 is what the count says so far; the school&apos;s folder is on a share.</extracomment>
+        <translation>%1; la carpeta de la escuela no se puede leer: solo están las partidas de este ordenador</translation>
+    </message>
+    <message>
+        <source>%1; non si leggono: %2</source>
+        <extracomment>%1 is what the count says so far, %2 the files, as &quot;pc-03/risultati-2026-11.csv&quot;.</extracomment>
+        <translation>%1; no se pueden leer: %2</translation>
     </message>
 </context>
 <context>
@@ -1458,6 +1487,11 @@ Motivo: %1</translation>
     <message>
         <source>nessun nome: non si fa classifica</source>
         <translation>ningún nombre: sin clasificación</translation>
+    </message>
+    <message>
+        <source>«%1» non può valere «%2»: serve il percorso intero di una cartella, come /srv/scuola/corvalesta</source>
+        <extracomment>%1 is the key, %2 the value as written; the path is an example, keep it.</extracomment>
+        <translation>«%1» no puede valer «%2»: hace falta la ruta completa de una carpeta, como /srv/scuola/corvalesta</translation>
     </message>
 </context>
 </TS>

@@ -357,6 +357,10 @@ Options&#xa0;:
         <source>Allenamento, senza tempo e senza record.</source>
         <translation>Entraînement, sans chrono et sans record.</translation>
     </message>
+    <message>
+        <source>Il record della scuola ora non si legge: questo è il record di questo computer.</source>
+        <translation>Le record de l&apos;école ne se lit pas pour l&apos;instant : voici le record de cet ordinateur.</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>
@@ -624,6 +628,16 @@ Options&#xa0;:
         <source>I risultati della classe sono degli insegnanti: li leggono l&apos;amministratore e gli utenti del gruppo corvalesta-maestri.</source>
         <translation>Les résultats de la classe sont aux enseignants : l&apos;administrateur et les comptes du groupe corvalesta-maestri les lisent.</translation>
     </message>
+    <message>
+        <source>Computer</source>
+        <extracomment>Column: the lab&apos;s computer the contest was played on.</extracomment>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>%1 (orologio sbagliato)</source>
+        <extracomment>%1 is a computer whose clock was more than five minutes off.</extracomment>
+        <translation>%1 (horloge fausse)</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -815,6 +829,21 @@ Options&#xa0;:
     <message>
         <source>Cartella di lavoro (*.xlsx);;CSV (*.csv)</source>
         <translation>Classeur (*.xlsx);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1; lettura della cartella della scuola…</source>
+        <extracomment>%1 is what the count says so far.</extracomment>
+        <translation>%1 ; lecture du dossier de l&apos;école…</translation>
+    </message>
+    <message>
+        <source>%1; la cartella della scuola non si legge: ci sono solo le gare di questo computer</source>
+        <extracomment>%1 is what the count says so far; the school&apos;s folder is on a share.</extracomment>
+        <translation>%1 ; le dossier de l&apos;école ne se lit pas : seules les parties de cet ordinateur sont là</translation>
+    </message>
+    <message>
+        <source>%1; non si leggono: %2</source>
+        <extracomment>%1 is what the count says so far, %2 the files, as &quot;pc-03/risultati-2026-11.csv&quot;.</extracomment>
+        <translation>%1 ; illisibles : %2</translation>
     </message>
 </context>
 <context>
@@ -1458,6 +1487,11 @@ Raison&#xa0;: %1</translation>
     <message>
         <source>nessun nome: non si fa classifica</source>
         <translation>aucun nom : pas de classement</translation>
+    </message>
+    <message>
+        <source>«%1» non può valere «%2»: serve il percorso intero di una cartella, come /srv/scuola/corvalesta</source>
+        <extracomment>%1 is the key, %2 the value as written; the path is an example, keep it.</extracomment>
+        <translation>«%1» ne peut pas valoir «%2» : il faut le chemin complet d&apos;un dossier, comme /srv/scuola/corvalesta</translation>
     </message>
 </context>
 </TS>

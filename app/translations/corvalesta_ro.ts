@@ -362,6 +362,10 @@ Opțiuni:
         <source>Allenamento, senza tempo e senza record.</source>
         <translation>Exercițiu, fără ceas și fără record.</translation>
     </message>
+    <message>
+        <source>Il record della scuola ora non si legge: questo è il record di questo computer.</source>
+        <translation>Recordul școlii nu se poate citi acum: acesta este recordul acestui calculator.</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>
@@ -629,6 +633,16 @@ Opțiuni:
         <source>I risultati della classe sono degli insegnanti: li leggono l&apos;amministratore e gli utenti del gruppo corvalesta-maestri.</source>
         <translation>Rezultatele clasei sunt ale profesorilor: le citesc administratorul și conturile din grupul corvalesta-maestri.</translation>
     </message>
+    <message>
+        <source>Computer</source>
+        <extracomment>Column: the lab&apos;s computer the contest was played on.</extracomment>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>%1 (orologio sbagliato)</source>
+        <extracomment>%1 is a computer whose clock was more than five minutes off.</extracomment>
+        <translation>%1 (ceas greșit)</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -822,6 +836,21 @@ Opțiuni:
     <message>
         <source>Cartella di lavoro (*.xlsx);;CSV (*.csv)</source>
         <translation>Registru de calcul (*.xlsx);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1; lettura della cartella della scuola…</source>
+        <extracomment>%1 is what the count says so far.</extracomment>
+        <translation>%1; se citește dosarul școlii…</translation>
+    </message>
+    <message>
+        <source>%1; la cartella della scuola non si legge: ci sono solo le gare di questo computer</source>
+        <extracomment>%1 is what the count says so far; the school&apos;s folder is on a share.</extracomment>
+        <translation>%1; dosarul școlii nu se poate citi: sunt doar concursurile acestui calculator</translation>
+    </message>
+    <message>
+        <source>%1; non si leggono: %2</source>
+        <extracomment>%1 is what the count says so far, %2 the files, as &quot;pc-03/risultati-2026-11.csv&quot;.</extracomment>
+        <translation>%1; nu se pot citi: %2</translation>
     </message>
 </context>
 <context>
@@ -1468,6 +1497,11 @@ Motiv: %1</translation>
     <message>
         <source>nessun nome: non si fa classifica</source>
         <translation>niciun nume: fără clasament</translation>
+    </message>
+    <message>
+        <source>«%1» non può valere «%2»: serve il percorso intero di una cartella, come /srv/scuola/corvalesta</source>
+        <extracomment>%1 is the key, %2 the value as written; the path is an example, keep it.</extracomment>
+        <translation>«%1» nu poate fi «%2»: trebuie calea întreagă a unui dosar, ca /srv/scuola/corvalesta</translation>
     </message>
 </context>
 </TS>

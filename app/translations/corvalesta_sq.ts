@@ -357,6 +357,10 @@ Opsione:
         <source>Allenamento, senza tempo e senza record.</source>
         <translation>Ushtrim, pa orë dhe pa rekord.</translation>
     </message>
+    <message>
+        <source>Il record della scuola ora non si legge: questo è il record di questo computer.</source>
+        <translation>Rekordi i shkollës nuk lexohet tani: ky është rekordi i këtij kompjuteri.</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>
@@ -624,6 +628,16 @@ Opsione:
         <source>I risultati della classe sono degli insegnanti: li leggono l&apos;amministratore e gli utenti del gruppo corvalesta-maestri.</source>
         <translation>Rezultatet e klasës janë të mësuesve: i lexojnë administratori dhe llogaritë e grupit corvalesta-maestri.</translation>
     </message>
+    <message>
+        <source>Computer</source>
+        <extracomment>Column: the lab&apos;s computer the contest was played on.</extracomment>
+        <translation>Kompjuteri</translation>
+    </message>
+    <message>
+        <source>%1 (orologio sbagliato)</source>
+        <extracomment>%1 is a computer whose clock was more than five minutes off.</extracomment>
+        <translation>%1 (ora gabim)</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -815,6 +829,21 @@ Opsione:
     <message>
         <source>Cartella di lavoro (*.xlsx);;CSV (*.csv)</source>
         <translation>Libër pune (*.xlsx);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1; lettura della cartella della scuola…</source>
+        <extracomment>%1 is what the count says so far.</extracomment>
+        <translation>%1; po lexohet dosja e shkollës…</translation>
+    </message>
+    <message>
+        <source>%1; la cartella della scuola non si legge: ci sono solo le gare di questo computer</source>
+        <extracomment>%1 is what the count says so far; the school&apos;s folder is on a share.</extracomment>
+        <translation>%1; dosja e shkollës nuk lexohet: janë vetëm garat e këtij kompjuteri</translation>
+    </message>
+    <message>
+        <source>%1; non si leggono: %2</source>
+        <extracomment>%1 is what the count says so far, %2 the files, as &quot;pc-03/risultati-2026-11.csv&quot;.</extracomment>
+        <translation>%1; nuk lexohen: %2</translation>
     </message>
 </context>
 <context>
@@ -1458,6 +1487,11 @@ Arsyeja: %1</translation>
     <message>
         <source>nessun nome: non si fa classifica</source>
         <translation>asnjë emër: pa renditje</translation>
+    </message>
+    <message>
+        <source>«%1» non può valere «%2»: serve il percorso intero di una cartella, come /srv/scuola/corvalesta</source>
+        <extracomment>%1 is the key, %2 the value as written; the path is an example, keep it.</extracomment>
+        <translation>«%1» nuk mund të jetë «%2»: duhet shtegu i plotë i një dosjeje, si /srv/scuola/corvalesta</translation>
     </message>
 </context>
 </TS>

@@ -362,6 +362,10 @@ Opzioni:
         <source>Allenamento, senza tempo e senza record.</source>
         <translation>Вправа, без годинника і без рекорду.</translation>
     </message>
+    <message>
+        <source>Il record della scuola ora non si legge: questo è il record di questo computer.</source>
+        <translation>Рекорд школи зараз не читається: це рекорд цього комп’ютера.</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>
@@ -629,6 +633,16 @@ Opzioni:
         <source>I risultati della classe sono degli insegnanti: li leggono l&apos;amministratore e gli utenti del gruppo corvalesta-maestri.</source>
         <translation>Результати класу належать учителям: їх читають адміністратор і облікові записи групи corvalesta-maestri.</translation>
     </message>
+    <message>
+        <source>Computer</source>
+        <extracomment>Column: the lab&apos;s computer the contest was played on.</extracomment>
+        <translation>Комп’ютер</translation>
+    </message>
+    <message>
+        <source>%1 (orologio sbagliato)</source>
+        <extracomment>%1 is a computer whose clock was more than five minutes off.</extracomment>
+        <translation>%1 (неправильний годинник)</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -822,6 +836,21 @@ Opzioni:
     <message>
         <source>Cartella di lavoro (*.xlsx);;CSV (*.csv)</source>
         <translation>Робоча книга (*.xlsx);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1; lettura della cartella della scuola…</source>
+        <extracomment>%1 is what the count says so far.</extracomment>
+        <translation>%1; читання теки школи…</translation>
+    </message>
+    <message>
+        <source>%1; la cartella della scuola non si legge: ci sono solo le gare di questo computer</source>
+        <extracomment>%1 is what the count says so far; the school&apos;s folder is on a share.</extracomment>
+        <translation>%1; теку школи не прочитано: тут лише змагання цього комп’ютера</translation>
+    </message>
+    <message>
+        <source>%1; non si leggono: %2</source>
+        <extracomment>%1 is what the count says so far, %2 the files, as &quot;pc-03/risultati-2026-11.csv&quot;.</extracomment>
+        <translation>%1; не читаються: %2</translation>
     </message>
 </context>
 <context>
@@ -1468,6 +1497,11 @@ Motivo: %1</source>
     <message>
         <source>nessun nome: non si fa classifica</source>
         <translation>без імені: без рейтингу</translation>
+    </message>
+    <message>
+        <source>«%1» non può valere «%2»: serve il percorso intero di una cartella, come /srv/scuola/corvalesta</source>
+        <extracomment>%1 is the key, %2 the value as written; the path is an example, keep it.</extracomment>
+        <translation>«%1» не може бути «%2»: потрібен повний шлях до теки, як-от /srv/scuola/corvalesta</translation>
     </message>
 </context>
 </TS>

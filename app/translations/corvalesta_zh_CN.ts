@@ -352,6 +352,10 @@ Opzioni:
         <source>Allenamento, senza tempo e senza record.</source>
         <translation>练习，不计时，也不计纪录。</translation>
     </message>
+    <message>
+        <source>Il record della scuola ora non si legge: questo è il record di questo computer.</source>
+        <translation>现在读不到学校的纪录：这是这台电脑的纪录。</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>
@@ -619,6 +623,16 @@ Opzioni:
         <source>I risultati della classe sono degli insegnanti: li leggono l&apos;amministratore e gli utenti del gruppo corvalesta-maestri.</source>
         <translation>全班成绩属于老师：由管理员和corvalesta-maestri组的账户查看。</translation>
     </message>
+    <message>
+        <source>Computer</source>
+        <extracomment>Column: the lab&apos;s computer the contest was played on.</extracomment>
+        <translation>电脑</translation>
+    </message>
+    <message>
+        <source>%1 (orologio sbagliato)</source>
+        <extracomment>%1 is a computer whose clock was more than five minutes off.</extracomment>
+        <translation>%1（时钟不准）</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -808,6 +822,21 @@ Opzioni:
     <message>
         <source>Cartella di lavoro (*.xlsx);;CSV (*.csv)</source>
         <translation>工作簿 (*.xlsx);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1; lettura della cartella della scuola…</source>
+        <extracomment>%1 is what the count says so far.</extracomment>
+        <translation>%1；正在读取学校的文件夹…</translation>
+    </message>
+    <message>
+        <source>%1; la cartella della scuola non si legge: ci sono solo le gare di questo computer</source>
+        <extracomment>%1 is what the count says so far; the school&apos;s folder is on a share.</extracomment>
+        <translation>%1；读不到学校的文件夹：只有这台电脑的比赛</translation>
+    </message>
+    <message>
+        <source>%1; non si leggono: %2</source>
+        <extracomment>%1 is what the count says so far, %2 the files, as &quot;pc-03/risultati-2026-11.csv&quot;.</extracomment>
+        <translation>%1；读不到：%2</translation>
     </message>
 </context>
 <context>
@@ -1448,6 +1477,11 @@ Motivo: %1</source>
     <message>
         <source>nessun nome: non si fa classifica</source>
         <translation>不显示名字：不排名</translation>
+    </message>
+    <message>
+        <source>«%1» non può valere «%2»: serve il percorso intero di una cartella, come /srv/scuola/corvalesta</source>
+        <extracomment>%1 is the key, %2 the value as written; the path is an example, keep it.</extracomment>
+        <translation>“%1”不能是“%2”：需要文件夹的完整路径，例如 /srv/scuola/corvalesta</translation>
     </message>
 </context>
 </TS>
