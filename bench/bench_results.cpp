@@ -1,14 +1,18 @@
 // The teacher's results window opening a log of 100,000 contests: from the
 // window's making to its rows on screen; then, on a full log of today's
-// lines (10 MiB, wrong answers and all), what a teacher does with it.
+// lines (10 MiB, wrong answers and all), what a teacher does with it; then a
+// lab's school year in the school's folder, 30 computers of 10 months each.
+// With --scuola FOLDER (a share's, mounted) only the lab's, read from there.
 #include "ChildrenModel.h"
 #include "Measure.h"
 #include "ResultsLog.h"
 #include "ResultsWindow.h"
+#include "School.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -120,6 +124,67 @@ void opening(const QString& path, const char* title)
     row("all rows read, sorted and painted", opened / 1000.0, "ms");
 }
 
+// A school year of a lab: 30 computers, 10 months each of 200 contests, in
+// the files their publications write; 60,000 contests, 30 children a class.
+bool schoolYear(const QString& school)
+{
+    if (!write(school + QStringLiteral("/.corvalesta-scuola"), {}))
+        return false;
+    const QDateTime start(QDate(2026, 9, 1), QTime(9, 0));
+    for (int pc = 1; pc <= 30; ++pc) {
+        const QString folder = school + QStringLiteral("/pc-%1").arg(pc, 2, 10, QLatin1Char('0'));
+        if (!QDir().mkpath(folder))
+            return false;
+        for (int month = 0; month < 10; ++month) {
+            std::string text = records::results::Header;
+            const QDateTime first = start.addMonths(month);
+            for (int i = 0; i < 200; ++i) {
+                records::results::Entry e{
+                    first.addSecs(3000LL * i).toString(Qt::ISODate).toStdString(),
+                    "Bambino " + std::to_string((pc * 7 + i) % 30),
+                    i % 40,
+                    3,
+                    300,
+                    false,
+                    "pc" + std::to_string(pc)};
+                text += records::results::line(e);
+            }
+            if (!write(folder + u'/' +
+                           QString::fromStdString(
+                               records::school::monthFile(first.toString("yyyy-MM").toStdString())),
+                       QByteArray::fromStdString(text)))
+                return false;
+        }
+    }
+    return true;
+}
+
+// The teacher's window on a lab's year, until every computer's children are in.
+void lab(const QString& log, const QString& school, const char* title)
+{
+    header(title);
+    std::unique_ptr<ResultsWindow> open;
+    const double children = medianMicroseconds(
+        5, [&](int) { open.reset(); },
+        [&](int) {
+            open =
+                std::make_unique<ResultsWindow>(log, QDateTime::currentDateTime(), nullptr, school);
+            open->show();
+            until([&] {
+                return !open->model()->reading() && !open->model()->readingSchool() &&
+                       open->children()->rowCount() > 0;
+            });
+            open->tabs()->setCurrentIndex(1);
+            open->repaint();
+        });
+    row("every computer's children on screen", children / 1000.0, "ms");
+    row("contests read", open->model()->rowCount(), "");
+    open.reset();
+    const double read =
+        medianMicroseconds(5, [&](int) { ResultsModel::readSchool(school, QString()); });
+    row("the school's folder read alone", read / 1000.0, "ms");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -127,6 +192,14 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
+    if (argc == 3 && QByteArray(argv[1]) == "--scuola") {
+        const QString school = QFile::decodeName(argv[2]);
+        const QString log = dir.filePath(QStringLiteral("risultati.csv"));
+        if (!write(log, records::results::Header) || !schoolYear(school))
+            return 1;
+        lab(log, school, "A lab's year over its share: 30 computers, 300 months (median of 5)");
+        return 0;
+    }
     const QString path = dir.filePath(QStringLiteral("risultati.csv"));
     if (!write(path, olderLog()))
         return 1;
@@ -197,5 +270,11 @@ int main(int argc, char** argv)
             page->close();
         }),
         "ms");
+    window.close();
+    const QString school = dir.filePath(QStringLiteral("scuola"));
+    if (!QDir().mkpath(school) || !schoolYear(school))
+        return 1;
+    lab(path, school,
+        "A lab's year beside that log, on this disk: 30 computers, 300 months (median of 5)");
     return 0;
 }

@@ -22,6 +22,8 @@ dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "FAIL: no Qt from 
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/lib/corvalesta/corvalesta-record ./usr/games/corvalesta \
     ./lib/systemd/system/corvalesta-record.socket ./lib/systemd/system/corvalesta-record.service \
+    ./lib/systemd/system/corvalesta-pubblica.path ./lib/systemd/system/corvalesta-pubblica.timer \
+    ./lib/systemd/system/corvalesta-pubblica.service \
     ./usr/lib/sysusers.d/corvalesta.conf ./usr/lib/tmpfiles.d/corvalesta.conf; do
     printf '%s\n' "$contents" | grep -q " $file$" || { echo "FAIL: no $file"; status=1; }
 done

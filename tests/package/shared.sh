@@ -204,7 +204,13 @@ grep -q ',Anna,1,0,1,[0-9]*,sì.$' $folder/risultati.csv || fail "the upgrade lo
     fail "after the upgrade: $(stat -c '%n %U:%G %a' $folder $folder/*)"
 [ -z "$(find /usr/lib/corvalesta /usr/games/corvalesta -perm /6000)" ] || fail "a set-id file is left"
 systemd-analyze verify /lib/systemd/system/corvalesta-record.socket \
-    /lib/systemd/system/corvalesta-record.service || fail "systemd-analyze verify"
+    /lib/systemd/system/corvalesta-record.service /lib/systemd/system/corvalesta-pubblica.path \
+    /lib/systemd/system/corvalesta-pubblica.timer /lib/systemd/system/corvalesta-pubblica.service ||
+    fail "systemd-analyze verify"
+# No school folder set: a publication has nothing to do, and says nothing.
+[ -z "$(setpriv --reuid=corvalesta --regid=corvalesta --init-groups \
+    /usr/lib/corvalesta/corvalesta-record --pubblica 2>&1)" ] || fail "a publication without a school folder"
+
 # Where PID 1 is systemd the package has started the socket; elsewhere it is
 # run as systemd would: root listens, and hands the socket to one service as
 # the service's account (service_accounts runs it under systemd's own code).
