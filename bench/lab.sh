@@ -9,7 +9,7 @@ set -u
 service=$1
 base=$2
 siege_py=$3
-bench_results=$4
+bench_results=$(realpath "$4")
 # shellcheck source=../tests/school/lab-setup.sh
 . "$(dirname "$0")/../tests/school/lab-setup.sh"
 
