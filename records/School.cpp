@@ -116,12 +116,42 @@ bool hasMarker(int dir)
     return sys::fstatat(dir, Marker, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode);
 }
 
-std::size_t lineCount(std::string_view text)
+// A text's whole lines, but for the first (the header).
+std::vector<std::string_view> bodyLines(std::string_view text)
 {
-    std::size_t n = 0;
-    for (char c : text)
-        n += c == '\n';
-    return n;
+    std::vector<std::string_view> out;
+    for (std::size_t at = text.find('\n'); at != text.npos && at + 1 < text.size();) {
+        const std::size_t end = text.find('\n', at + 1);
+        if (end == text.npos)
+            break;
+        out.push_back(text.substr(at + 1, end - at));
+        at = end;
+    }
+    return out;
+}
+
+// What the share should keep of a month: its own lines the log has since
+// lost (the log drops its oldest when full), then the log's.
+std::string merged(const std::string& shared, const std::string& local)
+{
+    const std::vector<std::string_view> kept = bodyLines(shared), now = bodyLines(local);
+    if (kept.empty() || now.empty())
+        return now.empty() ? shared : local;
+    std::size_t from = kept.size(); // the log holds none of the share's lines
+    for (std::size_t i = kept.size(); i-- > 0;) {
+        if (kept[i] == now.front()) {
+            from = i;
+            break;
+        }
+    }
+    if (from + now.size() < kept.size())
+        return shared; // never shorter than what was published
+    std::string out(local.substr(0, local.find('\n') + 1));
+    for (std::size_t i = 0; i < from; ++i)
+        out += kept[i];
+    for (std::string_view line : now)
+        out += line;
+    return out;
 }
 
 } // namespace
@@ -293,9 +323,10 @@ Publication publish(const std::string& local, const std::string& school,
             failedOn = computer + '/' + name;
             const std::string shared =
                 files::readText(own.get(), name.c_str(), 2 * results::MaxBytes, O_NOFOLLOW);
-            if (shared == text || lineCount(shared) > lineCount(text))
+            const std::string kept = merged(shared, text);
+            if (kept == shared)
                 continue;
-            replace(own.get(), name, text, logStat.st_mode & 0640, logStat.st_gid);
+            replace(own.get(), name, kept, logStat.st_mode & 0640, logStat.st_gid);
             ++done.written;
         }
         failedOn = computer + '/' + RecordFile;

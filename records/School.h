@@ -70,10 +70,10 @@ struct Publication {
 };
 // Publishes the computer's record folder into its folder below the school's:
 // every setting's best in one record file, rewritten each time (it carries
-// the clock), and every month of the log whose file differs, never one the
-// local log holds fewer lines of than the share (the log lost its oldest
-// lines, the share keeps them). Leftovers of a publication cut short are
-// removed first. Nothing is written when the marker is not there.
+// the clock), and every month of the log whose file differs; a month keeps
+// the lines the log has lost since it was published (a full log drops its
+// oldest), and is never made shorter. Leftovers of a publication cut short
+// are removed first. Nothing is written when the marker is not there.
 Publication publish(const std::string& local, const std::string& school,
                     const std::string& computer, std::time_t now);
 

@@ -984,6 +984,10 @@ void TestRecords::schoolPublication_data()
     QTest::newRow("a month the share holds more of than the log stays")
         << true << h + nov + nov + nov << "" << int(P::Published)
         << QStringList{"record.txt 2", "risultati-2026-11.csv 4", "risultati-2026-12.csv 3"};
+    QTest::newRow("a line the log has lost stays before the log's")
+        << true << h + "2026-11-29T10:00:00+01:00,Bea,1,0,1,300,no\r\n"
+        << "" << int(P::Published)
+        << QStringList{"record.txt 2", "risultati-2026-11.csv 3", "risultati-2026-12.csv 3"};
     QTest::newRow("a full share: the old file stays whole, no scratch left")
         << true << h + "2026-11-29T10:00:00+01:00,Bea,1,0,1,300,no\r\n"
         << "pwrite" << int(P::Failed) << QStringList{"risultati-2026-11.csv 2"};
