@@ -6,8 +6,10 @@
 # Before sourcing: service (the lab's service), base (its base folder),
 # siege_py (tests/service/siege.py). Exits 77 where it cannot be built.
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-account=corvalesta-prova          # the service's, made for the test if missing
-teachers=corvalesta-prova-maestri # the teachers' group of the lab's service
+# The lab's own accounts, by names no other test uses: one a killed run left
+# behind is taken over, and removed at the end like one made now.
+account=corvalesta-lab          # the service's
+teachers=corvalesta-lab-maestri # the teachers' group of the lab's service
 
 [ "$(id -u)" = 0 ] || { echo "SKIP: other accounts and mounts need root"; exit 77; }
 for tool in /usr/sbin/sshd sshfs ssh-keygen unshare nsenter setpriv faketime /usr/bin/python3; do
@@ -19,7 +21,6 @@ share=$base/scuola/corvalesta # the administrator's cartella_scuola, on every co
 export_dir=$base/export       # the server's side
 pids=""
 sshd_pid=""
-made=""
 fail() {
     echo "FAIL: $*"
     ls -laR "$export_dir" 2>&1 | head -40
@@ -34,17 +35,15 @@ cleanup() {
     sleep 0.5
     umount -l "$export_dir" 2>/dev/null
     rm -rf "$base"
-    [ -n "$made" ] && { userdel "$account"; groupdel "$teachers"; } 2>/dev/null
+    { userdel "$account"; groupdel "$teachers"; } 2>/dev/null
 }
 trap cleanup EXIT
 
-if ! id "$account" >/dev/null 2>&1; then
-    getent group "$teachers" >/dev/null || groupadd --system "$teachers"
+getent group "$teachers" >/dev/null || groupadd --system "$teachers" ||
+    fail "cannot make the group $teachers"
+id "$account" >/dev/null 2>&1 ||
     useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin \
         -G "$teachers" "$account" || fail "cannot make the account $account"
-    made=yes
-fi
-getent group "$teachers" >/dev/null || groupadd --system "$teachers"
 uid=$(id -u "$account")
 tgid=$(getent group "$teachers" | cut -d: -f3)
 nobody=$(id -u nobody)
