@@ -291,19 +291,18 @@ QString Contest::recordSpoken() const
 {
     const QString holder = m_window->holderShown().trimmed();
     const double points = numbers::val(m_record.score);
-    if (points <= 0)
-        return m_recordNote.isEmpty() ? tr("Non c'è ancora un record.")
-                                      : tr("Non c'è ancora un record.") + u' ' + m_recordNote;
-    // A whole count under a billion has its language's plural forms.
-    const QString count = points < 1e9 && points == std::floor(points)
-                              ? tr("%n punti", nullptr, int(points))
-                              //: A score that is not a whole number, as 2.5.
-                              : tr("%1 punti").arg(points, 0, 'g', 15);
-    //: Spoken: %1 is the record's points ("%n punti").
-    const QString said = holder.isEmpty()
-                             ? tr("Il record è di %1.").arg(count)
-                             //: Spoken: %1 is the record's points, %2 its holder's name.
-                             : tr("Il record è di %1, di %2.").arg(count, holder);
+    QString said = tr("Non c'è ancora un record.");
+    if (points > 0) {
+        // A whole count under a billion has its language's plural forms.
+        const QString count = points < 1e9 && points == std::floor(points)
+                                  ? tr("%n punti", nullptr, int(points))
+                                  //: A score that is not a whole number, as 2.5.
+                                  : tr("%1 punti").arg(points, 0, 'g', 15);
+        //: Spoken: %1 is the record's points ("%n punti").
+        said = holder.isEmpty() ? tr("Il record è di %1.").arg(count)
+                                //: Spoken: %1 is the record's points, %2 its holder's name.
+                                : tr("Il record è di %1, di %2.").arg(count, holder);
+    }
     return m_recordNote.isEmpty() ? said : said + u' ' + m_recordNote;
 }
 

@@ -116,6 +116,24 @@ bool hasMarker(int dir)
     return sys::fstatat(dir, Marker, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode);
 }
 
+// The school's folder, or no descriptor when it is missing or lacks the
+// marker (an empty mount point).
+Fd openSchool(const std::string& school)
+{
+    Fd top(sys::openat(AT_FDCWD, school.c_str(), O_RDONLY | O_DIRECTORY));
+    return top.get() >= 0 && hasMarker(top.get()) ? std::move(top) : Fd();
+}
+
+// A computer's record file below the folder; nothing when it cannot be read.
+std::optional<Published> readRecord(int dir, const std::string& path)
+{
+    try {
+        return parseRecord(files::readText(dir, path.c_str(), MaxRecordBytes + 1, O_NOFOLLOW));
+    } catch (const StoreError&) {
+        return {};
+    }
+}
+
 // A text's whole lines, but for the first (the header).
 std::vector<std::string_view> bodyLines(std::string_view text)
 {
@@ -220,11 +238,12 @@ std::optional<Published> parseRecord(std::string_view text)
         }
         if (f.size() != 4 || !transaction::named(std::string(f[0])))
             continue;
-        const auto score = count(f[1]), when = count(f[2]);
-        if (!score || *score > results::LongestPractice || !when || !results::plainName(f[3]))
+        const int score = results::number(f[1]);
+        const auto when = count(f[2]);
+        if (score < 0 || !when || !results::plainName(f[3]))
             continue;
         published.bests.push_back(
-            {std::string(f[0]), int(*score), std::string(f[3]), std::time_t(*when)});
+            {std::string(f[0]), score, std::string(f[3]), std::time_t(*when)});
     }
     return published;
 }
@@ -267,9 +286,9 @@ std::vector<Best> bestsOf(const std::string& local)
             try {
                 RecordStore store(folder, RecordStore::Mode::Shared);
                 const Pair pair = store.read(false);
-                const auto score = count(trimmed(pair.score));
+                const int score = results::number(trimmed(pair.score));
                 struct stat st;
-                if (!score || *score == 0 || *score > results::LongestPractice ||
+                if (score <= 0 ||
                     sys::fstatat(AT_FDCWD, (folder + '/' + ScoreName).c_str(), &st, 0) != 0)
                     continue;
                 std::string holder = names::whole(pair);
@@ -277,8 +296,7 @@ std::vector<Best> bestsOf(const std::string& local)
                     holder = names::utf8(std::string(trimmed(pair.holder)));
                 if (!results::plainName(holder))
                     holder.clear();
-                out.push_back(
-                    {settings::recordName(upTo, minutes), int(*score), holder, st.st_mtime});
+                out.push_back({settings::recordName(upTo, minutes), score, holder, st.st_mtime});
             } catch (const StoreError&) {
                 // A setting never played has no folder.
             }
@@ -293,9 +311,9 @@ Publication publish(const std::string& local, const std::string& school,
     Publication done;
     std::string failedOn;
     try {
-        Fd top(sys::openat(AT_FDCWD, school.c_str(), O_RDONLY | O_DIRECTORY));
-        if (top.get() < 0 || !hasMarker(top.get()))
-            return {Publication::NotMounted, 0, top.get() < 0 ? errno : ENOENT, school};
+        const Fd top = openSchool(school);
+        if (top.get() < 0)
+            return {Publication::NotMounted, 0, ENOENT, school};
         failedOn = computer;
         if (!computerName(computer))
             return {Publication::Failed, 0, EINVAL, computer};
@@ -304,8 +322,7 @@ Publication publish(const std::string& local, const std::string& school,
         Fd own(sys::openat(top.get(), computer.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW));
         if (own.get() < 0)
             files::fail(computer);
-        std::vector<std::string> there = names(own.get());
-        for (const std::string& name : there) {
+        for (const std::string& name : names(own.get())) {
             if (name.rfind(Scratch, 0) == 0)
                 sys::unlinkat(own.get(), name.c_str(), 0);
         }
@@ -342,22 +359,16 @@ Publication publish(const std::string& local, const std::string& school,
 
 std::optional<Best> best(const std::string& school, const std::string& setting)
 {
-    Fd top(sys::openat(AT_FDCWD, school.c_str(), O_RDONLY | O_DIRECTORY));
-    if (top.get() < 0 || !hasMarker(top.get()))
+    const Fd top = openSchool(school);
+    if (top.get() < 0)
         return {};
     std::optional<Best> found;
     try {
         for (const std::string& computer : names(top.get())) {
             if (!computerName(computer))
                 continue;
-            const std::string path = computer + '/' + RecordFile;
-            std::optional<Published> published;
-            try {
-                published = parseRecord(
-                    files::readText(top.get(), path.c_str(), MaxRecordBytes + 1, O_NOFOLLOW));
-            } catch (const StoreError&) {
-                continue; // one computer's file unreadable costs only its record
-            }
+            // One computer's file unreadable costs only its record.
+            std::optional<Published> published = readRecord(top.get(), computer + '/' + RecordFile);
             for (Best& b : published ? published->bests : std::vector<Best>{}) {
                 b.computer = computer;
                 if (b.setting == setting && (!found || better(b, *found)))
@@ -372,8 +383,8 @@ std::optional<Best> best(const std::string& school, const std::string& setting)
 
 std::optional<std::vector<Computer>> computers(const std::string& school)
 {
-    Fd top(sys::openat(AT_FDCWD, school.c_str(), O_RDONLY | O_DIRECTORY));
-    if (top.get() < 0 || !hasMarker(top.get()))
+    const Fd top = openSchool(school);
+    if (top.get() < 0)
         return {};
     std::vector<Computer> out;
     try {
@@ -395,13 +406,8 @@ std::optional<std::vector<Computer>> computers(const std::string& school)
             std::sort(computer.months.begin(), computer.months.end());
             struct stat st;
             if (sys::fstatat(own.get(), RecordFile, &st, AT_SYMLINK_NOFOLLOW) == 0) {
-                try {
-                    const auto published = parseRecord(
-                        files::readText(own.get(), RecordFile, MaxRecordBytes + 1, O_NOFOLLOW));
-                    if (published)
-                        computer.skew = long(published->clock - st.st_mtime);
-                } catch (const StoreError&) {
-                }
+                if (const auto published = readRecord(own.get(), RecordFile))
+                    computer.skew = long(published->clock - st.st_mtime);
             }
             out.push_back(std::move(computer));
         }
