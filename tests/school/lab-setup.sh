@@ -12,9 +12,13 @@ account=corvalesta-lab          # the service's
 teachers=corvalesta-lab-maestri # the teachers' group of the lab's service
 
 [ "$(id -u)" = 0 ] || { echo "SKIP: other accounts and mounts need root"; exit 77; }
-for tool in /usr/sbin/sshd sshfs ssh-keygen unshare nsenter setpriv faketime /usr/bin/python3; do
+for tool in /usr/sbin/sshd sshfs ssh-keygen unshare nsenter setpriv /usr/bin/python3; do
     command -v "$tool" >/dev/null || { echo "SKIP: no $tool"; exit 77; }
 done
+# libfaketime preloaded as it is: the faketime wrapper needs a /dev/shm that
+# the service's account can write, which not every machine gives it.
+faketime_lib=$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime\.so\.1$' | head -1)
+[ -r "$faketime_lib" ] || { echo "SKIP: no libfaketime"; exit 77; }
 [ -c /dev/fuse ] || { echo "SKIP: no /dev/fuse"; exit 77; }
 
 share=$base/scuola/corvalesta # the administrator's cartella_scuola, on every computer
@@ -25,6 +29,7 @@ fail() {
     echo "FAIL: $*"
     ls -laR "$export_dir" 2>&1 | head -40
     tail -5 "$base/sshd.log" 2>/dev/null
+    tail -5 "$base/publish.log" 2>/dev/null
     exit 1
 }
 cleanup() {

@@ -95,7 +95,7 @@ for pc in pc-01 pc-02 pc-03; do
 done
 
 # A clock an hour ahead: the record file says so beside the share's time.
-publish pc-03 30 faketime -f +1h || fail "the publication an hour ahead"
+publish pc-03 30 env LD_PRELOAD="$faketime_lib" FAKETIME=+1h || fail "the publication an hour ahead"
 clock=$(sed -n 's/^orologio\t//p' "$export_dir/corvalesta/pc-03/record.txt")
 skew=$(( clock - $(stat -c %Y "$export_dir/corvalesta/pc-03/record.txt") ))
 [ "$skew" -gt 3500 ] && [ "$skew" -lt 3700 ] || fail "an hour ahead shows as $skew s"
