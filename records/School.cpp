@@ -1,5 +1,6 @@
 #include "School.h"
 
+#include "LeadingNumber.h"
 #include "NameFile.h"
 #include "RecordStore.h"
 #include "ResultsLog.h"
@@ -125,10 +126,12 @@ Fd openSchool(const std::string& school)
 }
 
 // A computer's record file below the folder; nothing when it cannot be read.
-std::optional<Published> readRecord(int dir, const std::string& path)
+// Seen gets the status of the very file read.
+std::optional<Published> readRecord(int dir, const std::string& path, struct stat* seen = nullptr)
 {
     try {
-        return parseRecord(files::readText(dir, path.c_str(), MaxRecordBytes + 1, O_NOFOLLOW));
+        return parseRecord(
+            files::readText(dir, path.c_str(), MaxRecordBytes + 1, O_NOFOLLOW, seen));
     } catch (const StoreError&) {
         return {};
     }
@@ -286,7 +289,10 @@ std::vector<Best> bestsOf(const std::string& local)
             try {
                 RecordStore store(folder, RecordStore::Mode::Shared);
                 const Pair pair = store.read(false);
-                const int score = results::number(trimmed(pair.score));
+                // Read as the service reads it when a contest would beat it,
+                // published as a count the record file's reader takes.
+                const double points = numbers::leadingNumber(pair.score);
+                const int score = points >= 1 && points <= 32767 ? int(points) : 0;
                 struct stat st;
                 if (score <= 0 ||
                     sys::fstatat(AT_FDCWD, (folder + '/' + ScoreName).c_str(), &st, 0) != 0)
@@ -404,11 +410,10 @@ std::optional<std::vector<Computer>> computers(const std::string& school)
                 // Its months unlisted: none read, and said so by the caller.
             }
             std::sort(computer.months.begin(), computer.months.end());
-            struct stat st;
-            if (sys::fstatat(own.get(), RecordFile, &st, AT_SYMLINK_NOFOLLOW) == 0) {
-                if (const auto published = readRecord(own.get(), RecordFile))
-                    computer.skew = long(published->clock - st.st_mtime);
-            }
+            // The time of the file read: one renamed in meanwhile has its own.
+            struct stat st {};
+            if (const auto published = readRecord(own.get(), RecordFile, &st))
+                computer.skew = long(published->clock - st.st_mtime);
             out.push_back(std::move(computer));
         }
     } catch (const StoreError&) {

@@ -47,7 +47,7 @@ Fd openRegular(int dir, const char* name, int flags, mode_t mode)
     return fd;
 }
 
-std::string readText(int dir, const char* name, std::size_t limit, int flags)
+std::string readText(int dir, const char* name, std::size_t limit, int flags, struct stat* seen)
 {
     if (!checkRegular(dir, name, !(flags & O_NOFOLLOW)))
         return {};
@@ -59,6 +59,8 @@ std::string readText(int dir, const char* name, std::size_t limit, int flags)
     const struct stat st = statOf(fd, name);
     if (!S_ISREG(st.st_mode))
         fail(name, NotRegularError);
+    if (seen)
+        *seen = st;
     // Sized by the file: a reader that retries must not fill megabytes.
     std::string bytes(std::min(limit, std::size_t(st.st_size) + 1), '\0');
     const ssize_t n = sys::readAll(fd.get(), bytes.data(), bytes.size());

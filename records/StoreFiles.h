@@ -55,7 +55,10 @@ bool sameFile(const struct stat& a, const struct stat& b);
 bool checkRegular(int dir, const char* name, bool follow = true);
 Fd openRegular(int dir, const char* name, int flags, mode_t mode = 0666);
 // The first limit bytes of a regular file; a missing one reads as empty.
-std::string readText(int dir, const char* name, std::size_t limit, int flags);
+// Seen, when given, gets the status of the file read (left as it is for a
+// missing one).
+std::string readText(int dir, const char* name, std::size_t limit, int flags,
+                     struct stat* seen = nullptr);
 // Replaces the file's bytes with these, synced to disk.
 void rewrite(const Fd& fd, const std::string& bytes, const char* name);
 

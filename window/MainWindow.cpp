@@ -96,10 +96,10 @@ void MainWindow::showPlayer(const QString& name)
 
 void MainWindow::showRecord(const QString& score, const QString& holder, const QString& note)
 {
-    label("lblpunti")->setCaption(score);
+    DesignLabel* points = label("lblpunti");
+    points->setCaption(score);
     label("lblnome")->setCaption(holder);
     // Quietly: the child sees the record, a screen reader hears where it is from.
-    DesignLabel* points = label("lblpunti");
     const QVariant own = points->property("ownDescription");
     if (!own.isValid())
         points->setProperty("ownDescription", points->accessibleDescription());
