@@ -94,7 +94,7 @@ int number(std::string_view text)
             return -1;
         value = value * 10 + (c - '0');
     }
-    return value <= 32767 ? value : -1;
+    return value <= LargestCount ? value : -1;
 }
 
 Crossing crossing(int shown)

@@ -87,10 +87,12 @@ std::optional<std::vector<Miss>> missesOf(std::string_view text);
 // when the list is whole, and never more.
 bool fits(const Entry& entry);
 
+// The largest count the log holds.
+inline constexpr int LargestCount = 32767;
 // A practice has no clock: the longest the log can count.
-inline constexpr int LongestPractice = 32767;
+inline constexpr int LongestPractice = LargestCount;
 
-// A count of 0 to 32767 in plain digits, no sign, no leading zero; -1 for
+// A count of 0 to LargestCount in plain digits, no sign, no leading zero; -1 for
 // anything else.
 int number(std::string_view text);
 // The entry's line, CR LF included. Every field but the counts is quoted, so

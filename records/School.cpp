@@ -289,10 +289,10 @@ std::vector<Best> bestsOf(const std::string& local)
             try {
                 RecordStore store(folder, RecordStore::Mode::Shared);
                 const Pair pair = store.read(false);
-                // Read as the service reads it when a contest would beat it,
-                // published as a count the record file's reader takes.
+                // Read as the service reads it when a contest would beat it;
+                // published only as a count the record file's reader takes.
                 const double points = numbers::leadingNumber(pair.score);
-                const int score = points >= 1 && points <= 32767 ? int(points) : 0;
+                const int score = points >= 1 && points <= results::LargestCount ? int(points) : 0;
                 struct stat st;
                 if (score <= 0 ||
                     sys::fstatat(AT_FDCWD, (folder + '/' + ScoreName).c_str(), &st, 0) != 0)
